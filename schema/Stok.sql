@@ -1,0 +1,93 @@
+-- Layout of a new, current shared database Stok.vtb.
+-- Dates are ISO text (YYYY-MM-DD, with " HH:MM:SS" where a time is kept), quantities and prices REAL,
+-- yes/no 0/1. Counters are never reused (AUTOINCREMENT).
+PRAGMA journal_mode = DELETE;
+
+BEGIN;
+
+CREATE TABLE UrunBilgileriTablosu (
+  UrunNo       INTEGER PRIMARY KEY AUTOINCREMENT,
+  Kodu         TEXT,
+  Adi          TEXT,
+  MiktarBirimi TEXT,
+  Fiyati       REAL,
+  KDVOrani     REAL,
+  Aciklama     TEXT,
+  UreticiKodu  VARCHAR(128),
+  Markasi      VARCHAR(255),
+  Fotografi    VARCHAR(255)
+);
+
+CREATE TABLE SaticiFirmalarTablosu (
+  Nosu          INTEGER PRIMARY KEY AUTOINCREMENT,
+  Adi           TEXT,
+  Telefonu      TEXT,
+  Faksi         TEXT,
+  VergiDairesi  TEXT,
+  VergiNumarasi TEXT,
+  Adresi        TEXT
+);
+
+CREATE TABLE AliciFirmalarTablosu (
+  Nosu          INTEGER PRIMARY KEY AUTOINCREMENT,
+  Adi           TEXT,
+  Telefonu      TEXT,
+  Faksi         TEXT,
+  VergiDairesi  TEXT,
+  VergiNumarasi TEXT,
+  Adresi        TEXT
+);
+
+CREATE TABLE GirisIslemleriTablosu (
+  HareketNo   INTEGER PRIMARY KEY AUTOINCREMENT,
+  UrunNo      INTEGER,
+  FirmaNo     INTEGER,
+  Tarihi      TEXT,
+  Miktari     REAL,
+  Fiyati      REAL,
+  GirisiYapan SMALLINT
+);
+
+CREATE TABLE CikisIslemleriTablosu (
+  HareketNo   INTEGER PRIMARY KEY AUTOINCREMENT,
+  UrunNo      INTEGER,
+  FirmaNo     INTEGER,
+  Tarihi      TEXT,
+  Miktari     REAL,
+  Fiyati      REAL,
+  Nedeni      INTEGER,
+  Fatura      INTEGER NOT NULL DEFAULT 0,
+  CikisiYapan SMALLINT
+);
+
+CREATE TABLE GirisCikisYapanlarTablosu (
+  Nosu      INTEGER PRIMARY KEY AUTOINCREMENT,
+  AdiSoyadi VARCHAR(255)
+);
+
+-- Totals per product. Amounts are quantity times price.
+CREATE VIEW GirisToplamiSorgusu AS
+SELECT GirisIslemleriTablosu.UrunNo, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi,
+       Sum(GirisIslemleriTablosu.Miktari) AS GirisToplami,
+       Sum(GirisIslemleriTablosu.Miktari*GirisIslemleriTablosu.Fiyati) AS GirisTutari
+FROM GirisIslemleriTablosu LEFT JOIN UrunBilgileriTablosu ON GirisIslemleriTablosu.UrunNo = UrunBilgileriTablosu.UrunNo
+GROUP BY GirisIslemleriTablosu.UrunNo, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi;
+
+CREATE VIEW CikisToplamiSorgusu AS
+SELECT CikisIslemleriTablosu.UrunNo,
+       Sum(CikisIslemleriTablosu.Miktari) AS CikisToplami,
+       Sum(CikisIslemleriTablosu.Miktari*CikisIslemleriTablosu.Fiyati) AS CikisTutari
+FROM CikisIslemleriTablosu LEFT JOIN GirisToplamiSorgusu ON CikisIslemleriTablosu.UrunNo = GirisToplamiSorgusu.UrunNo
+GROUP BY CikisIslemleriTablosu.UrunNo;
+
+-- One product's stock is a lookup in these; the date indexes serve the daily and period lists.
+CREATE INDEX GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati);
+CREATE INDEX GirisIslemleriTarihiDizini ON GirisIslemleriTablosu (Tarihi);
+CREATE INDEX CikisIslemleriUrunNoDizini ON CikisIslemleriTablosu (UrunNo, Miktari, Fiyati);
+CREATE INDEX CikisIslemleriTarihiDizini ON CikisIslemleriTablosu (Tarihi);
+
+-- The reserved buyer of every receipt sale.
+INSERT INTO AliciFirmalarTablosu (Nosu, Adi, Telefonu, Faksi, VergiDairesi, VergiNumarasi, Adresi)
+VALUES (1, 'Fişli Satış', '', '', '', '', '');
+
+COMMIT;

@@ -1,0 +1,26 @@
+#pragma once
+// Routines every window calls: the common error reporter, text selection and the path test.
+#include "platform/Database.h"
+
+#include <QString>
+#include <exception>
+
+class QWidget;
+
+// The common error reporter. A lost network or path (3043, 3044) and a file that cannot be opened
+// (3051) show their message and end the program; 3356 is cleared silently; any other error shows its
+// number and text and asks whether to go on: "Hayır" ends the program, "Evet" returns to the caller.
+void OrtakHataİşleyici(int numara, const QString& açıklama);
+void OrtakHataİşleyici(const platform::DbError& hata);
+// Any other exception is reported with the general number.
+void OrtakHataİşleyici(const std::exception& hata);
+
+// The texts the reporter and the connection windows show for the file and network errors.
+QString AğHatasıMetni();
+QString DosyaErişimHatasıMetni();
+
+// Selects the whole text of a box that has one; does nothing for other controls.
+void TümünüSeç(QWidget* denetim);
+
+// True when a file or a folder exists at the path.
+bool DosyaVarMı(const QString& yol);

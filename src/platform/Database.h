@@ -1,0 +1,119 @@
+#pragma once
+// The one way the program talks to the shared database file: a thin layer over SQLite.
+// Every statement is prepared and takes its values as bound parameters; errors raise DbError with a
+// Jet-like number so that the callers' error handling can tell a lost network from a missing file.
+#include <QString>
+#include <QVariant>
+#include <initializer_list>
+#include <memory>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform {
+
+// Error numbers the windows test for.
+namespace hata {
+inline constexpr int DosyaBulunamadı = 3024;   // the file is missing
+inline constexpr int AğBağlantısıYok = 3043;   // network lost
+inline constexpr int YolGeçersiz = 3044;       // path invalid
+inline constexpr int DosyaAçılamıyor = 3051;   // cannot be opened, read-only, locked or not a database
+inline constexpr int DosyaAdıGeçersiz = 3055;  // bad file name
+inline constexpr int Genel = 3000;             // anything else; the text carries SQLite's message
+}  // namespace hata
+
+class DbError : public std::runtime_error {
+public:
+    DbError(int number, const QString& text);
+    int number() const { return number_; }
+    QString text() const { return text_; }
+
+private:
+    int number_;
+    QString text_;
+};
+
+class Database;
+
+// A prepared statement. Parameters are numbered from 1, columns from 0.
+class Statement {
+public:
+    Statement(Statement&&) noexcept;
+    Statement& operator=(Statement&&) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement();
+
+    Statement& bind(int index, const QVariant& value);
+    Statement& bindAll(std::initializer_list<QVariant> values);
+    // Steps once; true while a row is there to read.
+    bool next();
+    // Runs the statement to its end (for writes).
+    void exec();
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    bool isNull(int column) const;
+    QVariant value(int column) const;   // NULL gives an invalid QVariant
+    QString text(int column) const;     // NULL gives ""
+    double real(int column) const;      // NULL gives 0
+    qint64 integer(int column) const;   // NULL gives 0
+
+private:
+    friend class Database;
+    Statement(Database* db, sqlite3_stmt* stmt);
+    Database* db_ = nullptr;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+class Database {
+public:
+    // Opens an existing file read-write (never creates one). Throws DbError.
+    static std::shared_ptr<Database> open(const QString& path, const QString& connectString = {});
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Statement prepare(const QString& sql);
+    // Runs one statement with its bound values.
+    void exec(const QString& sql, std::initializer_list<QVariant> params = {});
+    // Runs several statements without parameters (layout changes).
+    void execScript(const QString& sql);
+    // The first column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString& sql, std::initializer_list<QVariant> params = {});
+
+    qint64 lastInsertId() const;
+    int changes() const;
+    bool inTransaction() const;
+    QString path() const { return path_; }
+    sqlite3* handle() const { return db_; }
+
+    // Throws DbError for an SQLite result code, with this connection's message.
+    [[noreturn]] void fail(int rc, const QString& context = {}) const;
+
+private:
+    Database(sqlite3* db, const QString& path);
+    sqlite3* db_;
+    QString path_;
+};
+
+// BEGIN IMMEDIATE on construction; rolls back on destruction unless commit() was called.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& db_;
+    bool done_ = false;
+};
+
+// Maps an SQLite result code (extended or primary) to the program's error number.
+int hataNumarası(int sqliteCode);
+
+}  // namespace platform

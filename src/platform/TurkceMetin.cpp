@@ -1,0 +1,158 @@
+#include "platform/TurkceMetin.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <cmath>
+
+namespace turkce {
+
+namespace {
+const QLocale& türkçe()
+{
+    static const QLocale yerel(QLocale::Turkish, QLocale::Turkey);
+    return yerel;
+}
+
+const QCollator& sıralayıcı(bool duyarlı)
+{
+    static const QCollator duyarsız = [] {
+        QCollator c(türkçe());
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    static const QCollator duyarlıSıralayıcı = [] {
+        QCollator c(türkçe());
+        c.setCaseSensitivity(Qt::CaseSensitive);
+        return c;
+    }();
+    return duyarlı ? duyarlıSıralayıcı : duyarsız;
+}
+
+// Groups the integer digits of a non-negative number text by thousands with dots.
+QString grupla(const QString& rakamlar)
+{
+    QString sonuç;
+    const int n = rakamlar.size();
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) sonuç += QLatin1Char('.');
+        sonuç += rakamlar[i];
+    }
+    return sonuç;
+}
+}  // namespace
+
+QChar büyükHarf(QChar harf)
+{
+    if (harf == QChar(u'i')) return QChar(u'İ');
+    if (harf == QChar(u'ı')) return QChar(u'I');
+    return harf.toUpper();
+}
+
+QString büyükHarf(const QString& metin)
+{
+    QString sonuç(metin.size(), Qt::Uninitialized);
+    for (int i = 0; i < metin.size(); ++i) sonuç[i] = büyükHarf(metin[i]);
+    return sonuç;
+}
+
+QString küçükHarf(const QString& metin)
+{
+    QString sonuç(metin.size(), Qt::Uninitialized);
+    for (int i = 0; i < metin.size(); ++i) {
+        const QChar c = metin[i];
+        if (c == QChar(u'I')) sonuç[i] = QChar(u'ı');
+        else if (c == QChar(u'İ')) sonuç[i] = QChar(u'i');
+        else sonuç[i] = c.toLower();
+    }
+    return sonuç;
+}
+
+QString katla(const QString& metin) { return büyükHarf(metin); }
+
+int karşılaştır(const QString& a, const QString& b, bool duyarlı)
+{
+    return sıralayıcı(duyarlı).compare(a, b);
+}
+
+bool eşit(const QString& a, const QString& b) { return katla(a) == katla(b); }
+
+bool ileBaşlar(const QString& metin, const QString& önEk)
+{
+    return katla(metin).startsWith(katla(önEk));
+}
+
+double sayıOku(const QString& girdi, bool* tamam)
+{
+    const QString metin = girdi.trimmed();
+    if (tamam) *tamam = false;
+    int i = 0;
+    bool eksi = false;
+    if (i < metin.size() && (metin[i] == QLatin1Char('-') || metin[i] == QLatin1Char('+'))) {
+        eksi = metin[i] == QLatin1Char('-');
+        ++i;
+    }
+    QString tam, kesir;
+    bool virgülGörüldü = false;
+    bool öncekiRakam = false;
+    for (; i < metin.size(); ++i) {
+        const QChar c = metin[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            (virgülGörüldü ? kesir : tam) += c;
+            öncekiRakam = true;
+        } else if (c == QLatin1Char('.') && !virgülGörüldü && öncekiRakam && i + 1 < metin.size()
+                   && metin[i + 1].isDigit()) {
+            öncekiRakam = false;  // a group dot stands between digits only
+        } else if (c == QLatin1Char(',') && !virgülGörüldü) {
+            virgülGörüldü = true;
+            öncekiRakam = false;
+        } else {
+            return 0;
+        }
+    }
+    if (tam.isEmpty() && kesir.isEmpty()) return 0;
+    bool ok = false;
+    const double değer = (QString(tam.isEmpty() ? QStringLiteral("0") : tam) + QLatin1Char('.')
+                          + (kesir.isEmpty() ? QStringLiteral("0") : kesir))
+                             .toDouble(&ok);
+    if (!ok) return 0;
+    if (tamam) *tamam = true;
+    return eksi ? -değer : değer;
+}
+
+bool sayıMı(const QString& metin)
+{
+    bool ok = false;
+    sayıOku(metin, &ok);
+    return ok;
+}
+
+QString tutarBiçimi(double değer)
+{
+    // Rounded half away from zero to two decimals, as the display format does.
+    const double yuvarlak = std::round(std::fabs(değer) * 100.0);
+    const bool eksi = değer < 0 && yuvarlak != 0;
+    const qint64 kuruş = static_cast<qint64>(yuvarlak);
+    const QString tam = grupla(QString::number(kuruş / 100));
+    const QString kesir = QStringLiteral("%1").arg(kuruş % 100, 2, 10, QLatin1Char('0'));
+    return (eksi ? QStringLiteral("-") : QString()) + tam + QLatin1Char(',') + kesir;
+}
+
+QString tamSayıBiçimi(double değer)
+{
+    const double yuvarlak = std::round(std::fabs(değer));
+    const bool eksi = değer < 0 && yuvarlak != 0;
+    return (eksi ? QStringLiteral("-") : QString()) + QString::number(static_cast<qint64>(yuvarlak));
+}
+
+QString miktarBiçimi(double değer, bool ondalıklı)
+{
+    return ondalıklı ? tutarBiçimi(değer) : tamSayıBiçimi(değer);
+}
+
+QString tarihBiçimi(const QDate& tarih) { return tarih.toString(QStringLiteral("dd.MM.yyyy")); }
+
+QString tarihSaklama(const QDate& tarih) { return tarih.toString(Qt::ISODate); }
+
+QDate saklananTarih(const QString& metin) { return QDate::fromString(metin.left(10), Qt::ISODate); }
+
+}  // namespace turkce

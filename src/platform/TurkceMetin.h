@@ -1,0 +1,38 @@
+#pragma once
+// Turkish text, numbers and dates, fixed to Turkish whatever the machine's locale.
+#include <QDate>
+#include <QString>
+
+namespace turkce {
+
+// Upper-case by the Turkish rule: i -> İ, ı -> I, the rest as the Turkish locale says.
+QString büyükHarf(const QString& metin);
+QChar büyükHarf(QChar harf);
+// Lower-case by the Turkish rule: I -> ı, İ -> i.
+QString küçükHarf(const QString& metin);
+// The form in which two texts compare equal without regard to letter case (Turkish upper case).
+QString katla(const QString& metin);
+// Collation order of the Turkish alphabet; < 0, 0, > 0. Case-insensitive when the flag says so.
+int karşılaştır(const QString& a, const QString& b, bool harfBüyüklüğüneDuyarlı = false);
+bool eşit(const QString& a, const QString& b);  // equal without regard to letter case
+bool ileBaşlar(const QString& metin, const QString& önEk);  // prefix test without regard to letter case
+
+// Reads a number in the Turkish format: a decimal comma, and dots between digit groups ("1.234,50").
+// An optional leading minus sign is read too. Blanks at both ends are ignored.
+bool sayıMı(const QString& metin);
+double sayıOku(const QString& metin, bool* tamam = nullptr);
+
+// "##,##0.00": 1234.5 -> "1.234,50".
+QString tutarBiçimi(double değer);
+// "###0": 1234.5 -> "1235".
+QString tamSayıBiçimi(double değer);
+// Quantities on printed pages: two decimals when decimal quantities are on, whole numbers otherwise.
+QString miktarBiçimi(double değer, bool ondalıklı);
+
+// Dates as the user sees them ("07.12.2026") and as they are stored ("2026-12-07").
+QString tarihBiçimi(const QDate& tarih);
+QString tarihSaklama(const QDate& tarih);
+// Reads a stored date; a time part after the date is ignored.
+QDate saklananTarih(const QString& metin);
+
+}  // namespace turkce

@@ -1,0 +1,89 @@
+#include "platform/Database.h"
+#include "support/Ortam.h"
+
+#include <QFile>
+
+using platform::Database;
+using platform::DbError;
+
+TEST(Veritabanı, AçmaHatalarıNumaralarıylaGelir)
+{
+    QTemporaryDir dizin;
+    try {
+        Database::open(dizin.path() + "/Stok.vtb");
+        FAIL() << "a missing file must not open";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), platform::hata::DosyaBulunamadı);
+    }
+    try {
+        Database::open(dizin.path() + "/yok/Stok.vtb");
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), platform::hata::YolGeçersiz);
+    }
+    // A file that is not a database takes the general path.
+    QFile f(dizin.path() + "/Bozuk.vtb");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    try {
+        Database::open(f.fileName());
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), platform::hata::Genel);
+    }
+    // The program never creates a database.
+    EXPECT_FALSE(QFile::exists(dizin.path() + "/Stok.vtb"));
+}
+
+TEST(Veritabanı, DeğerlerBağlanırVeNullGüvenliOkunur)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    db.exec("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, Fiyati) VALUES (?, ?, ?)", {"K'1", "O'BRİEN", 12.5});
+    const qint64 no = db.lastInsertId();
+    auto s = db.prepare("SELECT Kodu, Adi, Fiyati, Aciklama FROM UrunBilgileriTablosu WHERE UrunNo = ?");
+    s.bind(1, no);
+    ASSERT_TRUE(s.next());
+    EXPECT_EQ(s.text(0), "K'1");
+    EXPECT_EQ(s.text(1), "O'BRİEN");
+    EXPECT_DOUBLE_EQ(s.real(2), 12.5);
+    EXPECT_TRUE(s.isNull(3));
+    EXPECT_EQ(s.text(3), "");
+    EXPECT_FALSE(s.value(3).isValid());
+}
+
+TEST(Veritabanı, TürkçeKatlamaVeSıralama)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    for (const char* ad : {"ışık", "IRMAK", "iğne", "Zeytin", "çay", "Cam"})
+        db.exec("INSERT INTO SaticiFirmalarTablosu (Adi) VALUES (?)", {QString::fromUtf8(ad)});
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM SaticiFirmalarTablosu WHERE TR_KATLA(Adi) = TR_KATLA(?)", {"IŞIK"})
+                  .toInt(),
+              1);
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM SaticiFirmalarTablosu WHERE TR_KATLA(Adi) = TR_KATLA(?)", {"İĞNE"})
+                  .toInt(),
+              1);
+    QStringList sıra;
+    auto s = db.prepare("SELECT Adi FROM SaticiFirmalarTablosu ORDER BY Adi COLLATE TURKCE");
+    while (s.next()) sıra << s.text(0);
+    EXPECT_EQ(sıra, QStringList({"Cam", "çay", "IRMAK", "ışık", "iğne", "Zeytin"}));
+}
+
+TEST(Veritabanı, İşlemGeriAlınırYaDaYazılır)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    {
+        platform::Transaction t(db);
+        db.exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES (?)", {"A"});
+    }
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM GirisCikisYapanlarTablosu").toInt(), 0);
+    {
+        platform::Transaction t(db);
+        db.exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES (?)", {"B"});
+        t.commit();
+    }
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM GirisCikisYapanlarTablosu").toInt(), 1);
+}

@@ -1,0 +1,159 @@
+#include "support/Ortam.h"
+
+#include "core/OrtakDegiskenler.h"
+#include "platform/Ayarlar.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <sqlite3.h>
+
+namespace test {
+
+namespace {
+void betikÇalıştır(const QString& dosya, const QByteArray& betik)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dosya.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK)
+        throw std::runtime_error("cannot create test database");
+    char* hata = nullptr;
+    const int rc = sqlite3_exec(db, betik.constData(), nullptr, nullptr, &hata);
+    const std::string metin = hata ? hata : "";
+    sqlite3_free(hata);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("test database script failed: " + metin);
+}
+}  // namespace
+
+void yeniVeritabanı(const QString& dosya)
+{
+    QFile f(QStringLiteral(KAVRENTA_SCHEMA));
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("schema/Stok.sql not found");
+    betikÇalıştır(dosya, f.readAll());
+}
+
+void eskiVeritabanı(const QString& dosya)
+{
+    betikÇalıştır(dosya, R"(
+CREATE TABLE UrunBilgileriTablosu (UrunNo INTEGER PRIMARY KEY AUTOINCREMENT, Kodu TEXT, Adi TEXT,
+  MiktarBirimi TEXT, Fiyati REAL, KDVOrani REAL, Aciklama TEXT);
+CREATE TABLE SaticiFirmalarTablosu (Nosu INTEGER PRIMARY KEY AUTOINCREMENT, Adi TEXT, Telefonu TEXT, Faksi TEXT,
+  VergiDairesi TEXT, VergiNumarasi TEXT, Adresi TEXT);
+CREATE TABLE AliciFirmalarTablosu (Nosu INTEGER PRIMARY KEY AUTOINCREMENT, Adi TEXT, Telefonu TEXT, Faksi TEXT,
+  VergiDairesi TEXT, VergiNumarasi TEXT, Adresi TEXT);
+CREATE TABLE GirisIslemleriTablosu (HareketNo INTEGER PRIMARY KEY AUTOINCREMENT, UrunNo INTEGER, FirmaNo INTEGER,
+  Tarihi TEXT, Miktari REAL, Fiyati REAL);
+CREATE TABLE CikisIslemleriTablosu (HareketNo INTEGER PRIMARY KEY AUTOINCREMENT, UrunNo INTEGER, FirmaNo INTEGER,
+  Tarihi TEXT, Miktari REAL, Fiyati REAL, Nedeni INTEGER, Fatura INTEGER NOT NULL DEFAULT 0);
+CREATE VIEW GirisToplamiSorgusu AS SELECT GirisIslemleriTablosu.UrunNo,
+  Sum(GirisIslemleriTablosu.Miktari) AS GirisToplami, Sum(GirisIslemleriTablosu.Fiyati) AS GirisTutari
+  FROM GirisIslemleriTablosu GROUP BY GirisIslemleriTablosu.UrunNo;
+CREATE VIEW CikisToplamiSorgusu AS SELECT CikisIslemleriTablosu.UrunNo,
+  Sum(CikisIslemleriTablosu.Miktari) AS CikisToplami
+  FROM CikisIslemleriTablosu GROUP BY CikisIslemleriTablosu.UrunNo;
+INSERT INTO AliciFirmalarTablosu (Nosu, Adi, Telefonu, Faksi, VergiDairesi, VergiNumarasi, Adresi)
+  VALUES (1, 'Fişli Satış', '', '', '', '', '');
+)");
+}
+
+SunucuKlasörü::SunucuKlasörü(Düzen düzen, bool aç)
+{
+    if (düzen == Düzen::Güncel) yeniVeritabanı(veritabanıYolu());
+    else if (düzen == Düzen::Eski) eskiVeritabanı(veritabanıYolu());
+    SunucuYolu = yol();
+    if (aç && düzen != Düzen::Yok) AçıkVeritabanı = platform::Database::open(veritabanıYolu());
+}
+
+SunucuKlasörü::~SunucuKlasörü()
+{
+    AçıkVeritabanı.reset();
+    SunucuYolu.clear();
+}
+
+platform::Database& SunucuKlasörü::db()
+{
+    if (!AçıkVeritabanı) AçıkVeritabanı = platform::Database::open(veritabanıYolu());
+    return *AçıkVeritabanı;
+}
+
+void ayarlarıTemizle()
+{
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velnaro"), QStringLiteral("Kavrenta"));
+    for (const QString& g : s.childGroups()) ayarlar::bölümüSil(g);
+    for (const QString& k : s.childKeys()) ayarlar::anahtarıSil(QString(), k);
+    ayarlar::kaydet();
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+struct MesajYanıtlayıcı::Durum {
+    QStringList yanıtlar;
+    QList<GörülenMesaj> görülenler;
+    QTimer zamanlayıcı;
+};
+
+MesajYanıtlayıcı::MesajYanıtlayıcı(QStringList yanıtlar) : d_(std::make_shared<Durum>())
+{
+    d_->yanıtlar = std::move(yanıtlar);
+    std::weak_ptr<Durum> zayıf = d_;
+    d_->zamanlayıcı.setInterval(10);
+    QObject::connect(&d_->zamanlayıcı, &QTimer::timeout, [zayıf] {
+        auto d = zayıf.lock();
+        if (!d) return;
+        auto* kutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!kutu || !kutu->isVisible() || kutu->property("yanıtlandı").toBool()) return;
+        kutu->setProperty("yanıtlandı", true);
+        GörülenMesaj m;
+        m.metin = kutu->text();
+        m.başlık = kutu->windowTitle();
+        switch (kutu->icon()) {
+        case QMessageBox::Information: m.simge = mesaj::Simge::Bilgi; break;
+        case QMessageBox::Warning: m.simge = mesaj::Simge::Ünlem; break;
+        case QMessageBox::Question: m.simge = mesaj::Simge::Soru; break;
+        case QMessageBox::Critical: m.simge = mesaj::Simge::Kritik; break;
+        default: m.simge = mesaj::Simge::Yok; break;
+        }
+        d->görülenler.append(m);
+        QAbstractButton* düğme = kutu->defaultButton();
+        if (!d->yanıtlar.isEmpty()) {
+            const QString yanıt = d->yanıtlar.takeFirst();
+            for (QAbstractButton* b : kutu->buttons())
+                if (b->text() == yanıt) düğme = b;
+        }
+        if (!düğme && !kutu->buttons().isEmpty()) düğme = kutu->buttons().first();
+        QPointer<QAbstractButton> p = düğme;
+        QTimer::singleShot(0, kutu, [p] {
+            if (p) p->click();
+        });
+    });
+    d_->zamanlayıcı.start();
+}
+
+MesajYanıtlayıcı::~MesajYanıtlayıcı() { d_->zamanlayıcı.stop(); }
+
+const QList<GörülenMesaj>& MesajYanıtlayıcı::görülenler() const { return d_->görülenler; }
+
+void MesajYanıtlayıcı::ekle(const QString& yanıt) { d_->yanıtlar.append(yanıt); }
+
+bool bekle(const std::function<bool()>& koşul, int süre)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!koşul()) {
+        if (t.elapsed() > süre) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+}  // namespace test

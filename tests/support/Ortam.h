@@ -1,0 +1,73 @@
+#pragma once
+// Test fixtures: a temporary server folder with a fresh Stok.vtb, temporary settings and documents
+// folders, a stand-in for ending the program, and an answerer for modal message boxes.
+#include "platform/Database.h"
+#include "platform/Mesaj.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+namespace test {
+
+// Thrown by the stand-in for ending the program, so that a test sees the end and goes on.
+struct ProgramBitti : std::runtime_error {
+    ProgramBitti() : std::runtime_error("program ended") {}
+};
+
+// Makes a database file from the current layout (schema/Stok.sql) or from the older one that the
+// upgrade brings up to date.
+void yeniVeritabanı(const QString& dosya);
+void eskiVeritabanı(const QString& dosya);
+
+// A server folder in a temporary directory, with Stok.vtb (current layout unless told otherwise),
+// opened as the program's open database and set as the server folder in use.
+class SunucuKlasörü {
+public:
+    enum class Düzen { Güncel, Eski, Yok };
+    explicit SunucuKlasörü(Düzen düzen = Düzen::Güncel, bool aç = true);
+    ~SunucuKlasörü();
+    QString yol() const { return dizin_.path(); }
+    QString veritabanıYolu() const { return dizin_.path() + QStringLiteral("/Stok.vtb"); }
+    platform::Database& db();
+
+private:
+    QTemporaryDir dizin_;
+};
+
+// Clears the settings file, so that each test starts as a first start.
+void ayarlarıTemizle();
+
+// One message box seen by the answerer.
+struct GörülenMesaj {
+    QString metin;
+    QString başlık;
+    mesaj::Simge simge = mesaj::Simge::Yok;
+};
+
+// Answers the modal message boxes that appear, in order, with the given button texts ("Evet", "Hayır",
+// "Tamam", "İptal"), and records what each box said. Boxes beyond the list are answered with their
+// default button. Checked by polling while the test's event loop runs.
+class MesajYanıtlayıcı {
+public:
+    explicit MesajYanıtlayıcı(QStringList yanıtlar = {});
+    ~MesajYanıtlayıcı();
+    const QList<GörülenMesaj>& görülenler() const;
+    int sayı() const { return int(görülenler().size()); }
+    QString sonMetin() const { return görülenler().isEmpty() ? QString() : görülenler().last().metin; }
+    void ekle(const QString& yanıt);
+
+private:
+    struct Durum;
+    std::shared_ptr<Durum> d_;
+};
+
+// Runs the event loop until the condition holds or the time runs out (ms); true when it held.
+bool bekle(const std::function<bool()>& koşul, int süre = 5000);
+
+}  // namespace test
