@@ -21,7 +21,7 @@ bool ExcelAktarmayıBaşlat(QWidget* sahip, const QString& görevKodu, int satı
 
 QString ListeyiExceleAktar(QProgressBar& çubuk, platform::ListeTablosu liste)
 {
-    çubuk.setMaximum(std::max<qsizetype>(1, liste.satırlar.size()));
+    çubuk.setMaximum(std::max(1, liste.kaçSatır()));
     çubuk.setValue(0);
     liste.sayfaDüzeni = YazıcıVar;
     liste.sayfaGenişliğineSığdır = liste.sayfaGenişliğineSığdır && YazıcıVar;

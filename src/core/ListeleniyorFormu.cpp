@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
+
 const QString ListeleniyorFormu::ListeBaşlığı = QStringLiteral("Liste Oluşturuluyor...");
 const QString ListeleniyorFormu::ListeEtiketi = QStringLiteral("Liste oluşturulurken lütfen, bekleyiniz!");
 const QString ListeleniyorFormu::AktarımBaşlığı = QStringLiteral("MS Excel'e Aktarılıyor...");
@@ -45,7 +47,8 @@ ListeleniyorFormu::ListeleniyorFormu(QWidget* sahip, const QString& görevKodu, 
     düzen->addWidget(SimgeKutusu, 0, 0, Qt::AlignVCenter);
     düzen->addWidget(Etiket, 0, 1, Qt::AlignVCenter);
     düzen->addWidget(İlerlemeÇubuğu, 1, 0, 1, 2);
-    setFixedSize(330, 90);
+    const QSize boyut = sizeHint();
+    setFixedSize(std::max(360, boyut.width()), boyut.height());
 }
 
 void ListeleniyorFormu::showEvent(QShowEvent* olay)

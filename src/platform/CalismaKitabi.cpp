@@ -34,10 +34,17 @@ std::function<bool()>& denetimYeri()
     return d;
 }
 
-void denetle(lxw_error hata, const QString& ne)
+// Raises the library's error; the text of what failed is made only then.
+template <typename Metin>
+void denetle(lxw_error hata, Metin ne)
 {
     if (hata != LXW_NO_ERROR)
-        throw ÇalışmaKitabıHatası(ne + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(hata)));
+        throw ÇalışmaKitabıHatası(ne() + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(hata)));
+}
+
+auto hücreHatası(int satır, int sütun)
+{
+    return [=] { return QStringLiteral("Hücreye yazılamadı (satır %1, sütun %2)").arg(satır).arg(sütun); };
 }
 
 QString geçerliSayfaAdı(const QString& ad)
@@ -182,6 +189,11 @@ lxw_format* ÇalışmaKitabı::biçimi(const HücreBiçimi& biçim)
     return f;
 }
 
+bool ÇalışmaKitabı::sığdırılacakMı(int sütun) const
+{
+    return sütun <= sığdırılacak_.size() && sığdırılacak_[sütun - 1];
+}
+
 void ÇalışmaKitabı::genişliğiÖlç(int sütun, const QString& görünen, bool kalın)
 {
     if (sütun > enGenişPiksel_.size()) enGenişPiksel_.resize(sütun, 0.0);
@@ -194,16 +206,16 @@ void ÇalışmaKitabı::metin(int satır, int sütun, const QString& değer, con
     satıraGeç(satır, sütun);
     denetle(worksheet_write_string(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer.toUtf8().constData(),
                                    biçimi(biçim)),
-            QStringLiteral("Hücreye yazılamadı (satır %1, sütun %2)").arg(satır).arg(sütun));
-    genişliğiÖlç(sütun, değer, biçim.kalın);
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer, biçim.kalın);
 }
 
 void ÇalışmaKitabı::sayı(int satır, int sütun, double değer, const HücreBiçimi& biçim)
 {
     satıraGeç(satır, sütun);
     denetle(worksheet_write_number(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer, biçimi(biçim)),
-            QStringLiteral("Hücreye yazılamadı (satır %1, sütun %2)").arg(satır).arg(sütun));
-    genişliğiÖlç(sütun, görünenSayı(değer, biçim.sayıBiçimi), biçim.kalın);
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, görünenSayı(değer, biçim.sayıBiçimi), biçim.kalın);
 }
 
 void ÇalışmaKitabı::birleştir(int satır, int ilkSütun, int sonSütun, const QString& değer, const HücreBiçimi& biçim)
@@ -216,21 +228,21 @@ void ÇalışmaKitabı::birleştir(int satır, int ilkSütun, int sonSütun, con
     }
     denetle(worksheet_merge_range(sayfa_, lxw_row_t(satır - 1), lxw_col_t(ilkSütun - 1), lxw_row_t(satır - 1),
                                   lxw_col_t(sonSütun - 1), değer.toUtf8().constData(), biçimi(biçim)),
-            QStringLiteral("Hücreler birleştirilemedi (satır %1)").arg(satır));
+            [&] { return QStringLiteral("Hücreler birleştirilemedi (satır %1)").arg(satır); });
 }
 
 void ÇalışmaKitabı::satırYüksekliği(int satır, double punto)
 {
     satıraGeç(satır, 1);
     denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, nullptr),
-            QStringLiteral("Satır yüksekliği verilemedi (satır %1)").arg(satır));
+            [&] { return QStringLiteral("Satır yüksekliği verilemedi (satır %1)").arg(satır); });
 }
 
 void ÇalışmaKitabı::satırBiçimi(int satır, double punto, const HücreBiçimi& biçim)
 {
     satıraGeç(satır, 1);
     denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, biçimi(biçim)),
-            QStringLiteral("Satır biçimlendirilemedi (satır %1)").arg(satır));
+            [&] { return QStringLiteral("Satır biçimlendirilemedi (satır %1)").arg(satır); });
 }
 
 void ÇalışmaKitabı::sütunGenişliği(int sütun, double genişlik)
@@ -243,7 +255,7 @@ void ÇalışmaKitabı::sütunGenişliği(int sütun, double genişlik)
         genişlik = 0;
     }
     denetle(worksheet_set_column_opt(sayfa_, lxw_col_t(sütun - 1), lxw_col_t(sütun - 1), genişlik, nullptr, &seçenek),
-            QStringLiteral("Sütun genişliği verilemedi (sütun %1)").arg(sütun));
+            [&] { return QStringLiteral("Sütun genişliği verilemedi (sütun %1)").arg(sütun); });
     if (sütun <= sığdırılacak_.size()) sığdırılacak_[sütun - 1] = false;
 }
 
@@ -403,9 +415,12 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
     if (liste.sayfaGenişliğineSığdır) kitap.sayfaGenişliğineSığdır();
 
     const HücreBiçimi düz;
-    for (int r = 0; r < liste.satırlar.size(); ++r) {
+    const int satırSayısı = liste.kaçSatır();
+    QStringList okunan;
+    for (int r = 0; r < satırSayısı; ++r) {
         if (ilerleme) ilerleme(r + 1);
-        const QStringList& hücreler = liste.satırlar[r];
+        if (liste.satır) okunan = liste.satır(r);
+        const QStringList& hücreler = liste.satır ? okunan : liste.satırlar[r];
         const int satır = r + 3;
         for (int c = 0; c < hücreler.size(); ++c) {
             const QString& değer = hücreler[c];

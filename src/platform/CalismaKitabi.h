@@ -65,7 +65,8 @@ public:
 
     // Columns: the width in the spreadsheet's units (characters of the default font); 0 hides the column.
     void sütunGenişliği(int sütun, double genişlik);
-    // The column gets, when the workbook is saved, the width a spreadsheet program fits to its widest value.
+    // The column gets, when the workbook is saved, the width a spreadsheet program fits to its widest
+    // value. Asked for before the column's cells are written (only those written after it are measured).
     void sütunuSığdır(int sütun);
 
     // Page setup for printing.
@@ -85,6 +86,7 @@ public:
 private:
     lxw_format* biçimi(const HücreBiçimi& biçim);
     void satıraGeç(int satır, int sütun);
+    bool sığdırılacakMı(int sütun) const;
     void genişliğiÖlç(int sütun, const QString& görünen, bool kalın);
     void kapat();
 
@@ -137,7 +139,12 @@ struct ListeTablosu {
     bool sayfaDüzeni = false;
     bool sayfaGenişliğineSığdır = false;
     QList<ListeSütunu> sütunlar;  // one header cell each, in this order
-    QList<QStringList> satırlar;  // cells in the order of the columns; a shorter row leaves the rest empty
+    // The rows, cells in the order of the columns; a shorter row leaves the rest empty. Either held here,
+    // or read one at a time (row from 0) while they are written, so that a long list is not copied first.
+    QList<QStringList> satırlar;
+    int satırSayısı = 0;
+    std::function<QStringList(int)> satır;
+    int kaçSatır() const { return satır ? satırSayısı : int(satırlar.size()); }
 };
 
 // Writes the list into a new workbook and saves it (kaydet); returns the file's path. `ilerleme` is told

@@ -4,6 +4,8 @@
 #include "support/XlsxOkuyucu.h"
 
 #include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -153,6 +155,24 @@ TEST_F(ÇalışmaKitabıTesti, SayıOlmayanDeğerDosyaBırakmaz)
     EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
 }
 
+TEST_F(ÇalışmaKitabıTesti, SatırlarTekTekOkunabilir)
+{
+    ListeTablosu t = örnekListe();
+    const QList<QStringList> satırlar = t.satırlar;
+    t.satırlar.clear();
+    QList<int> okunan;
+    t.satırSayısı = int(satırlar.size());
+    t.satır = [&](int i) {
+        okunan << i;
+        return satırlar[i];
+    };
+    const test::XlsxSayfa s = test::xlsxOku(listeyiYaz(t));
+    EXPECT_EQ(okunan, (QList<int>{0, 1}));
+    EXPECT_EQ(s.metin("A3"), "Şirin Ticaret");
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.891);
+    EXPECT_EQ(s.sonSatır, 4);
+}
+
 TEST_F(ÇalışmaKitabıTesti, AynıAdlaYazılanKitaplarÜstüneYazmaz)
 {
     QStringList yollar;
@@ -223,4 +243,52 @@ TEST_F(ÇalışmaKitabıTesti, KaydedilmeyenKitapİzBırakmaz)
         EXPECT_EQ(dosyalar().size(), 1);  // the hidden working file
     }
     EXPECT_TRUE(dosyalar().isEmpty());
+}
+
+// The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
+// whether a program handles .xlsx files.
+TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
+{
+    const QStringList değişkenler{"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
+                                  "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                  "GNOME_DESKTOP_SESSION_ID", "PATH"};
+    QMap<QString, QByteArray> eski;
+    for (const QString& d : değişkenler)
+        if (qEnvironmentVariableIsSet(d.toLatin1())) eski[d] = qgetenv(d.toLatin1());
+    QTemporaryDir dizin;
+    const QString veri = dizin.path() + "/veri", ayar = dizin.path() + "/ayar", boş = dizin.path() + "/bos";
+    QDir().mkpath(veri + "/applications");
+    QDir().mkpath(ayar);
+    QDir().mkpath(boş);
+    for (const QString& d : değişkenler.mid(4, 4)) qunsetenv(d.toLatin1());
+    qputenv("XDG_DATA_HOME", veri.toUtf8());
+    qputenv("XDG_DATA_DIRS", boş.toUtf8());
+    qputenv("XDG_CONFIG_HOME", ayar.toUtf8());
+    qputenv("XDG_CONFIG_DIRS", boş.toUtf8());
+    hesapTablosuDenetiminiDeğiştir({});
+
+    const QString tür = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+    const QByteArray yol = eski.value("PATH", "/usr/bin:/bin");
+    QList<bool> sonuçlar;
+    for (const QByteArray& path : {yol, boş.toUtf8()}) {  // with xdg-mime, and where it cannot be found
+        qputenv("PATH", path);
+        QFile::remove(veri + "/applications/mimeinfo.cache");
+        sonuçlar << hesapTablosuProgramıVarMı();
+        QFile masaüstü(veri + "/applications/hesap.desktop");
+        ASSERT_TRUE(masaüstü.open(QIODevice::WriteOnly));
+        masaüstü.write(("[Desktop Entry]\nType=Application\nName=Hesap\nExec=true %f\nMimeType=" + tür + ";\n").toUtf8());
+        masaüstü.close();
+        QFile önbellek(veri + "/applications/mimeinfo.cache");
+        ASSERT_TRUE(önbellek.open(QIODevice::WriteOnly));
+        önbellek.write(("[MIME Cache]\n" + tür + "=hesap.desktop;\n").toUtf8());
+        önbellek.close();
+        sonuçlar << hesapTablosuProgramıVarMı();
+    }
+
+    hesapTablosuDenetiminiDeğiştir([] { return true; });
+    for (const QString& d : değişkenler) {
+        if (eski.contains(d)) qputenv(d.toLatin1(), eski[d]);
+        else qunsetenv(d.toLatin1());
+    }
+    EXPECT_EQ(sonuçlar, (QList<bool>{false, true, false, true}));
 }
