@@ -41,7 +41,9 @@ platform::ListeTablosu büyükListe(int satırSayısı)
     t.satırSayısı = satırSayısı;
     t.satır = [birimler](int i) {
         const double miktar = 1 + i % 250, fiyat = 12.5 + (i % 977) * 3.25;
-        return QStringList{QStringLiteral("%1.%2.2026").arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(1 + i % 12, 2, 10, QLatin1Char('0')),
+        return QStringList{QStringLiteral("%1.%2.2026")
+                               .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                               .arg(1 + i % 12, 2, 10, QLatin1Char('0')),
                            QStringLiteral("%1,00").arg(int(miktar)),
                            birimler[i % 3],
                            QStringLiteral("K-%1").arg(i % 10000, 5, 10, QLatin1Char('0')),

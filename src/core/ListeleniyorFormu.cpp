@@ -80,8 +80,10 @@ void ListeleniyorFormu::reject()
 
 void ListeleniyorFormu::closeEvent(QCloseEvent* olay)
 {
-    if (bitti_) QDialog::closeEvent(olay);
-    else olay->ignore();
+    if (bitti_)
+        QDialog::closeEvent(olay);
+    else
+        olay->ignore();
 }
 
 bool ListeleniyorFormu::çalıştır(QWidget* sahip, const QString& görevKodu, bool dışaAktarım, Yordam yordam)

@@ -4,6 +4,7 @@
 // the value of the bar row by row, and ends the window when it returns (or fails).
 #include <QDialog>
 #include <QString>
+#include <exception>
 #include <functional>
 
 class QLabel;
@@ -20,8 +21,6 @@ public:
     // window for a spreadsheet export instead of a list fill. An error that the routine raises is
     // reported through the common error reporter once the window is closed; the result then is false.
     static bool çalıştır(QWidget* sahip, const QString& görevKodu, bool dışaAktarım, Yordam yordam);
-
-    ListeleniyorFormu(QWidget* sahip, const QString& görevKodu, bool dışaAktarım, Yordam yordam);
 
     QString görevKodu() const { return görevKodu_; }
     QProgressBar* İlerlemeÇubuğu;
@@ -42,6 +41,7 @@ protected:
     void closeEvent(QCloseEvent* olay) override;
 
 private:
+    ListeleniyorFormu(QWidget* sahip, const QString& görevKodu, bool dışaAktarım, Yordam yordam);
     void görevi_çalıştır();
 
     QString görevKodu_;

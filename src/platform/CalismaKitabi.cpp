@@ -63,21 +63,15 @@ QString geçerliSayfaAdı(const QString& ad)
 // fit a column the way the spreadsheet program itself would.
 int karakterGenişliği(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return 7;
-    switch (u) {
-    case u' ': case u'.': case u',': case u':': case u';': case u'\'': case u'!': case u'|':
-    case u'i': case u'l': case u'j': case u'ı': case u'I': case u'İ':
-        return 3;
-    case u'f': case u'r': case u't': case u'-': case u'(': case u')': case u'/': case u'J':
-        return 4;
-    case u'm': case u'%': return 11;
-    case u'w': return 10;
-    case u'M': case u'W': return 12;
-    default: break;
-    }
-    if (c.isUpper()) return 8;
-    return 7;
+    static const QString üçPiksel = QStringLiteral(" .,:;'!|iljıIİ");
+    static const QString dörtPiksel = QStringLiteral("frt-()/J");
+    if (c.unicode() >= u'0' && c.unicode() <= u'9') return 7;
+    if (üçPiksel.contains(c)) return 3;
+    if (dörtPiksel.contains(c)) return 4;
+    if (c == u'm' || c == u'%') return 11;
+    if (c == u'w') return 10;
+    if (c == u'M' || c == u'W') return 12;
+    return c.isUpper() ? 8 : 7;
 }
 
 int metinPikseli(const QString& metin, bool kalın)
@@ -164,12 +158,10 @@ void ÇalışmaKitabı::satıraGeç(int satır, int sütun)
 {
     if (!kitap_) throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı kaydedildikten sonra değiştirilemez."));
     if (satır < 1 || satır > EnÇokSatır || sütun < 1 || sütun > EnÇokSütun)
-        throw ÇalışmaKitabıHatası(QStringLiteral("Hücre, çalışma sayfasının dışında: satır %1, sütun %2.")
-                                      .arg(satır)
-                                      .arg(sütun));
-    if (satır < sonSatır_)
         throw ÇalışmaKitabıHatası(
-            QStringLiteral("Satır %1, daha sonraki bir satırdan sonra yazılamaz.").arg(satır));
+            QStringLiteral("Hücre, çalışma sayfasının dışında: satır %1, sütun %2.").arg(satır).arg(sütun));
+    if (satır < sonSatır_)
+        throw ÇalışmaKitabıHatası(QStringLiteral("Satır %1, daha sonraki bir satırdan sonra yazılamaz.").arg(satır));
     sonSatır_ = satır;
 }
 
@@ -274,8 +266,10 @@ void ÇalışmaKitabı::kenarBoşlukları(double solİnç, double sağİnç, dou
 void ÇalışmaKitabı::yatayYazdır(bool yatay)
 {
     if (!sayfa_) return;
-    if (yatay) worksheet_set_landscape(sayfa_);
-    else worksheet_set_portrait(sayfa_);
+    if (yatay)
+        worksheet_set_landscape(sayfa_);
+    else
+        worksheet_set_portrait(sayfa_);
 }
 
 void ÇalışmaKitabı::yataydaOrtala()
@@ -309,7 +303,8 @@ void ÇalışmaKitabı::kapat()
     if (hata != LXW_NO_ERROR) {
         QFile::remove(geçiciYol_);
         geçiciYol_.clear();
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı yazılamadı: ") + QString::fromUtf8(lxw_strerror(hata)));
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı yazılamadı: ")
+                                  + QString::fromUtf8(lxw_strerror(hata)));
     }
 }
 
@@ -321,7 +316,8 @@ QString ÇalışmaKitabı::kaydet()
     const QString kök = QFileInfo(geçiciYol_).absolutePath() + QLatin1Char('/') + ad + QLatin1Char(' ')
                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     for (int sıra = 1; sıra < 1000; ++sıra) {
-        const QString aday = kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
+        const QString aday =
+            kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
         if (QFileInfo::exists(aday)) continue;
         // rename() never replaces an existing file; if another program took the name meanwhile, the
         // next one is tried.
@@ -341,13 +337,15 @@ bool hesapTablosuProgramıVarMı()
     QProcess sorgu;
     sorgu.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), XlsxTürü});
     if (sorgu.waitForStarted(3000)) {
-        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit)
+        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit && sorgu.exitCode() == 0)
             return !QString::fromUtf8(sorgu.readAllStandardOutput()).trimmed().isEmpty();
-        sorgu.kill();
-        sorgu.waitForFinished(1000);
+        if (sorgu.state() != QProcess::NotRunning) {
+            sorgu.kill();
+            sorgu.waitForFinished(1000);
+        }
     }
 
-    // Without xdg-mime: a program that the desktop files or the user's choices register for the type.
+    // Without an answer from xdg-mime: a program that the desktop files or the user's choices register for the type.
     QStringList listeler;
     for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
         listeler << k + QStringLiteral("/mimeinfo.cache") << k + QStringLiteral("/mimeapps.list");
@@ -377,8 +375,9 @@ void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYe
 void çalışmaKitabınıAç(const QString& yol)
 {
     if (kabuk::aç(QUrl::fromLocalFile(yol))) return;
-    mesaj::göster(QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + QDir::toNativeSeparators(yol),
-                  mesaj::Simge::Bilgi);
+    mesaj::göster(
+        QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + QDir::toNativeSeparators(yol),
+        mesaj::Simge::Bilgi);
 }
 
 QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme)

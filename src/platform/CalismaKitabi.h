@@ -32,8 +32,8 @@ struct HücreBiçimi {
     bool kalın = false;
     YatayHiza yatay = YatayHiza::Genel;
     bool dikeyOrta = false;
-    bool kaydır = false;   // wrap the text within the cell
-    QString sayıBiçimi;    // the spreadsheet's number format, e.g. "#,##0.00"; empty: General
+    bool kaydır = false;  // wrap the text within the cell
+    QString sayıBiçimi;   // the spreadsheet's number format, e.g. "#,##0.00"; empty: General
     bool operator==(const HücreBiçimi&) const = default;
 };
 
@@ -80,8 +80,6 @@ public:
     // time (an existing file is never overwritten) and returns the file's path. The workbook cannot be
     // changed afterwards.
     QString kaydet();
-    // Writes the workbook to the given path (replacing a file there); for benchmarks and tools.
-    void dosyayaYaz(const QString& yol);
 
 private:
     lxw_format* biçimi(const HücreBiçimi& biçim);

@@ -220,8 +220,8 @@ TEST_F(ExcelAktarımıTesti, AktarımHatasıBirKezBildirilirVeDosyaBırakmaz)
     t.satırlar[2][1] = QStringLiteral("yok");
     bool açıldı = false;
     kabuk::açıcıyıDeğiştir([&](const QUrl&) { return açıldı = true; });
-    EXPECT_FALSE(ExcelAktarmayıBaşlat(nullptr, QStringLiteral("18"), 5,
-                                      [&](QProgressBar& ç) { ListeyiExceleAktar(ç, t); }));
+    EXPECT_FALSE(
+        ExcelAktarmayıBaşlat(nullptr, QStringLiteral("18"), 5, [&](QProgressBar& ç) { ListeyiExceleAktar(ç, t); }));
     ASSERT_EQ(yanıtlayıcı.sayı(), 1);
     EXPECT_TRUE(yanıtlayıcı.sonMetin().contains(QStringLiteral("\"yok\"")));
     EXPECT_FALSE(açıldı);

@@ -249,9 +249,15 @@ TEST_F(ÇalışmaKitabıTesti, KaydedilmeyenKitapİzBırakmaz)
 // whether a program handles .xlsx files.
 TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
 {
-    const QStringList değişkenler{"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
-                                  "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-                                  "GNOME_DESKTOP_SESSION_ID", "PATH"};
+    const QStringList değişkenler{"XDG_DATA_HOME",
+                                  "XDG_DATA_DIRS",
+                                  "XDG_CONFIG_HOME",
+                                  "XDG_CONFIG_DIRS",
+                                  "XDG_CURRENT_DESKTOP",
+                                  "DESKTOP_SESSION",
+                                  "KDE_FULL_SESSION",
+                                  "GNOME_DESKTOP_SESSION_ID",
+                                  "PATH"};
     QMap<QString, QByteArray> eski;
     for (const QString& d : değişkenler)
         if (qEnvironmentVariableIsSet(d.toLatin1())) eski[d] = qgetenv(d.toLatin1());
@@ -276,7 +282,8 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
         sonuçlar << hesapTablosuProgramıVarMı();
         QFile masaüstü(veri + "/applications/hesap.desktop");
         ASSERT_TRUE(masaüstü.open(QIODevice::WriteOnly));
-        masaüstü.write(("[Desktop Entry]\nType=Application\nName=Hesap\nExec=true %f\nMimeType=" + tür + ";\n").toUtf8());
+        masaüstü.write(
+            ("[Desktop Entry]\nType=Application\nName=Hesap\nExec=true %f\nMimeType=" + tür + ";\n").toUtf8());
         masaüstü.close();
         QFile önbellek(veri + "/applications/mimeinfo.cache");
         ASSERT_TRUE(önbellek.open(QIODevice::WriteOnly));
@@ -287,8 +294,10 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
 
     hesapTablosuDenetiminiDeğiştir([] { return true; });
     for (const QString& d : değişkenler) {
-        if (eski.contains(d)) qputenv(d.toLatin1(), eski[d]);
-        else qunsetenv(d.toLatin1());
+        if (eski.contains(d))
+            qputenv(d.toLatin1(), eski[d]);
+        else
+            qunsetenv(d.toLatin1());
     }
     EXPECT_EQ(sonuçlar, (QList<bool>{false, true, false, true}));
 }

@@ -42,11 +42,16 @@ QList<Stil> stilleriOku(const QByteArray& xml)
         const auto ad = r.name();
         if (r.isStartElement()) {
             if (ad == u"numFmt")
-                biçimler[r.attributes().value(QLatin1String("numFmtId")).toInt()] = r.attributes().value(QLatin1String("formatCode")).toString();
-            else if (ad == u"fonts") fonts = true;
-            else if (ad == u"cellXfs") cellXfs = true;
-            else if (fonts && ad == u"font") kalınYazılar.append(false);
-            else if (fonts && ad == u"b" && !kalınYazılar.isEmpty()) kalınYazılar.last() = true;
+                biçimler[r.attributes().value(QLatin1String("numFmtId")).toInt()] =
+                    r.attributes().value(QLatin1String("formatCode")).toString();
+            else if (ad == u"fonts")
+                fonts = true;
+            else if (ad == u"cellXfs")
+                cellXfs = true;
+            else if (fonts && ad == u"font")
+                kalınYazılar.append(false);
+            else if (fonts && ad == u"b" && !kalınYazılar.isEmpty())
+                kalınYazılar.last() = true;
             else if (cellXfs && ad == u"xf") {
                 Stil s;
                 const int yazı = r.attributes().value(QLatin1String("fontId")).toInt();
@@ -60,8 +65,10 @@ QList<Stil> stilleriOku(const QByteArray& xml)
                 stiller.last().kaydır = r.attributes().value(QLatin1String("wrapText")) == u"1";
             }
         } else if (r.isEndElement()) {
-            if (ad == u"fonts") fonts = false;
-            else if (ad == u"cellXfs") cellXfs = false;
+            if (ad == u"fonts")
+                fonts = false;
+            else if (ad == u"cellXfs")
+                cellXfs = false;
         }
     }
     return stiller;
@@ -73,7 +80,8 @@ QStringList paylaşılanMetinler(const QByteArray& xml)
     QXmlStreamReader r(xml);
     while (!r.atEnd()) {
         r.readNext();
-        if (r.isStartElement() && r.name() == u"si") metinler.append(QString());
+        if (r.isStartElement() && r.name() == u"si")
+            metinler.append(QString());
         else if (r.isStartElement() && r.name() == u"t" && !metinler.isEmpty())
             metinler.last() += r.readElementText();
     }
@@ -126,7 +134,8 @@ XlsxSayfa xlsxOku(const QString& dosya)
         const auto a = r.attributes();
         if (ad == u"col") {
             XlsxSütun sütun{a.value(QLatin1String("width")).toDouble(), a.value(QLatin1String("hidden")) == u"1"};
-            for (int i = a.value(QLatin1String("min")).toInt(); i <= a.value(QLatin1String("max")).toInt(); ++i) s.sütunlar[i] = sütun;
+            for (int i = a.value(QLatin1String("min")).toInt(); i <= a.value(QLatin1String("max")).toInt(); ++i)
+                s.sütunlar[i] = sütun;
         } else if (ad == u"row") {
             const int no = a.value(QLatin1String("r")).toInt();
             if (a.hasAttribute(QLatin1String("ht"))) s.satırYükseklikleri[no] = a.value(QLatin1String("ht")).toDouble();
@@ -144,11 +153,13 @@ XlsxSayfa xlsxOku(const QString& dosya)
                 r.readNext();
                 if (r.isStartElement() && r.name() == u"v") {
                     const QString v = r.readElementText();
-                    if (tür == u"s") h.değer = paylaşılan.value(v.toInt());
+                    if (tür == u"s")
+                        h.değer = paylaşılan.value(v.toInt());
                     else if (tür.isEmpty() || tür == u"n") {
                         h.değer = v;
                         h.sayı = true;
-                    } else h.değer = v;
+                    } else
+                        h.değer = v;
                 } else if (r.isStartElement() && r.name() == u"t") {
                     h.değer += r.readElementText();
                 }
@@ -171,8 +182,10 @@ XlsxSayfa xlsxOku(const QString& dosya)
         } else if (ad == u"pageSetup") {
             s.yön = a.value(QLatin1String("orientation")).toString();
             if (s.sayfaGenişliğineSığar) {
-                const auto gen = a.hasAttribute(QLatin1String("fitToWidth")) ? a.value(QLatin1String("fitToWidth")).toInt() : 1;
-                const auto yük = a.hasAttribute(QLatin1String("fitToHeight")) ? a.value(QLatin1String("fitToHeight")).toInt() : 1;
+                const auto gen =
+                    a.hasAttribute(QLatin1String("fitToWidth")) ? a.value(QLatin1String("fitToWidth")).toInt() : 1;
+                const auto yük =
+                    a.hasAttribute(QLatin1String("fitToHeight")) ? a.value(QLatin1String("fitToHeight")).toInt() : 1;
                 s.sayfaGenişliğineSığar = gen == 1 && yük == 0;
             }
         }

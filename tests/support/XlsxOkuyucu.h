@@ -12,8 +12,8 @@ struct XlsxHücre {
     QString değer;      // the text, or the number as written ("1250", "0.5")
     bool sayı = false;  // a number cell
     bool kalın = false;
-    QString yatay;      // "center", "left", "right" or empty
-    QString dikey;      // "center" or empty
+    QString yatay;  // "center", "left", "right" or empty
+    QString dikey;  // "center" or empty
     bool kaydır = false;
     QString sayıBiçimi;  // empty: General
 };
@@ -26,11 +26,11 @@ struct XlsxSütun {
 struct XlsxSayfa {
     bool okundu = false;
     QString sayfaAdı;
-    QMap<QString, XlsxHücre> hücreler;  // by reference, "A1"
-    QList<QString> birleşikler;         // "A1:H1"
-    QMap<int, XlsxSütun> sütunlar;      // by column number from 1
-    QMap<int, double> satırYükseklikleri;  // by row number from 1
-    QMap<int, XlsxHücre> satırBiçimleri;   // looks given to whole rows
+    QMap<QString, XlsxHücre> hücreler;                                  // by reference, "A1"
+    QList<QString> birleşikler;                                         // "A1:H1"
+    QMap<int, XlsxSütun> sütunlar;                                      // by column number from 1
+    QMap<int, double> satırYükseklikleri;                               // by row number from 1
+    QMap<int, XlsxHücre> satırBiçimleri;                                // looks given to whole rows
     double solKenar = -1, sağKenar = -1, üstKenar = -1, altKenar = -1;  // inches; -1 when not set
     bool yataydaOrtalı = false;
     bool kılavuzÇizgileriYazdırılır = false;
