@@ -127,24 +127,6 @@ TEST(Firmaİşlemleri, AdHarfBüyüklüğüneBakılmadanTekOlur)
     EXPECT_EQ(satırSayısı(db, "SaticiFirmalarTablosu"), 3);
 }
 
-TEST(Firmaİşlemleri, RetlerSıraylaVeHiçbirŞeyYazmadan)
-{
-    test::SunucuKlasörü sunucu;
-    auto& db = sunucu.db();
-    ekle(db, FirmaTürü::Satıcı, "VAR");
-    EXPECT_EQ(firmaKaydet(db, FirmaTürü::Satıcı, yeni("", ""), std::nullopt).durum, Durum::AdBoş);
-    EXPECT_EQ(firmaKaydet(db, FirmaTürü::Satıcı, yeni("   ", "X"), std::nullopt).durum, Durum::AdBoş);
-    EXPECT_EQ(firmaKaydet(db, FirmaTürü::Satıcı, yeni("YENİ", " "), std::nullopt).durum, Durum::AdresBoş);
-    EXPECT_EQ(firmaKaydet(db, FirmaTürü::Satıcı, yeni("var", ""), std::nullopt).durum, Durum::AdTekrarı);
-    EXPECT_EQ(satırSayısı(db, "SaticiFirmalarTablosu"), 1);
-    EXPECT_FALSE(db.inTransaction());
-
-    // A firm another workstation removed meanwhile is reported, not re-created.
-    EXPECT_EQ(firmaKaydet(db, FirmaTürü::Satıcı, yeni("BAŞKA"), 999).durum, Durum::FirmaYok);
-    EXPECT_EQ(satırSayısı(db, "SaticiFirmalarTablosu"), 1);
-    EXPECT_FALSE(db.inTransaction());
-}
-
 TEST(Firmaİşlemleri, HareketiOlanFirmaSilinmezAlıcıDeğişinceUyarılır)
 {
     test::SunucuKlasörü sunucu;

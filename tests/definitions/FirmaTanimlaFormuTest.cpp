@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 using namespace firma;
@@ -362,7 +363,7 @@ TEST_P(FirmaPenceresi, SilmeHareketVarkenReddedilirSonraKomşuSeçilir)
     EXPECT_EQ(yanıt.sayı(), 5);
 }
 
-TEST_P(FirmaPenceresi, TelefonFaksVeVergiNumarasıKutuları)
+TEST_P(FirmaPenceresi, KutularınBiçimleriVeUzunlukları)
 {
     auto& p = aç();
     tıkla(p.EkleDüğmesi);
@@ -392,6 +393,16 @@ TEST_P(FirmaPenceresi, TelefonFaksVeVergiNumarasıKutuları)
     // While a box has the focus its caption is highlighted.
     EXPECT_EQ(p.Etiket[5]->palette().color(QPalette::WindowText), AlanGirişiKuralları::VurguRengi);
     EXPECT_NE(p.Etiket[2]->palette().color(QPalette::WindowText), AlanGirişiKuralları::VurguRengi);
+
+    // Name and address take 255 characters; what goes over, typed in the middle, is dropped there.
+    yaz(p.AdresiKutusu, QString(250, 'A') + "BCDEFGH");
+    QTextCursor c = p.AdresiKutusu->textCursor();
+    c.setPosition(3);
+    p.AdresiKutusu->setTextCursor(c);
+    tuşla(p.AdresiKutusu, "xyz");
+    EXPECT_EQ(p.AdresiKutusu->toPlainText(), QString(250, 'A') + "BCDEF");
+    yaz(p.FirmaAdıKutusu, QString(256, 'N'));
+    EXPECT_EQ(p.FirmaAdıKutusu->toPlainText().size(), 255);
 }
 
 TEST_P(FirmaPenceresi, AramaSeçerBulamayıncaTemizlerListeÇerçevesiGeriGelir)
