@@ -1,0 +1,60 @@
+#include "definitions/FirmaBicimleri.h"
+
+namespace firma {
+
+namespace {
+bool rakamMı(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The value as plain digits: the leading digits without their leading zeros; empty for 0.
+QString değer(const QString& metin)
+{
+    const QString rakamlar = öndekiRakamlar(metin);
+    qsizetype i = 0;
+    while (i < rakamlar.size() && rakamlar[i] == QLatin1Char('0')) ++i;
+    return rakamlar.mid(i);
+}
+}  // namespace
+
+QString öndekiRakamlar(const QString& metin)
+{
+    QString sonuç;
+    for (const QChar c : metin) {
+        if (rakamMı(c)) sonuç += c;
+        else if (c != QLatin1Char(' ') && c != QLatin1Char('\t')) break;
+    }
+    return sonuç;
+}
+
+QString telefonBiçiminiKaldır(const QString& metin)
+{
+    const QString d = değer(metin);
+    return d.isEmpty() ? metin : d;
+}
+
+QString telefonBiçimi(const QString& metin)
+{
+    QString d = değer(metin);
+    if (d.isEmpty()) return QString();
+    // Eleven places: a number of ten digits or fewer is filled with zeros from the left; a longer one
+    // keeps its first ten digits behind the leading 0.
+    d = d.size() <= 10 ? d.rightJustified(11, QLatin1Char('0')) : QLatin1Char('0') + d.left(10);
+    return d.left(4) + QLatin1Char(' ') + d.mid(4, 3) + QLatin1Char(' ') + d.mid(7, 2) + QLatin1Char(' ')
+           + d.mid(9, 2);
+}
+
+QString vergiNumarasıBiçiminiKaldır(const QString& metin)
+{
+    return değer(metin).isEmpty() ? metin : öndekiRakamlar(metin);
+}
+
+QString vergiNumarasıBiçimi(const QString& metin)
+{
+    if (değer(metin).isEmpty()) return QString();
+    const QString r = öndekiRakamlar(metin);
+    const qsizetype n = r.size();
+    if (n <= 4) return r;
+    if (n <= 7) return r.left(n - 4) + QLatin1Char(' ') + r.right(4);
+    return r.left(n - 7) + QLatin1Char(' ') + r.mid(n - 7, 3) + QLatin1Char(' ') + r.right(4);
+}
+
+}  // namespace firma
