@@ -49,7 +49,8 @@ inline QString FotoğrafAdı;
 inline bool DeğişiklikModu = false;
 
 // The firm table in use ("SaticiFirmalarTablosu " or "AliciFirmalarTablosu ", with the trailing blank).
-// Only handed between windows: no statement is ever built from it (see firmaTablosu()).
+// Only handed between windows: no statement is ever built from it (the firm window maps it onto a
+// fixed pair of tables, see definitions/FirmaIslemleri.h).
 inline QString SeçiliFirmaTablosu;
 inline const QString SatıcıFirmaTablosuAdı = QStringLiteral("SaticiFirmalarTablosu ");
 inline const QString AlıcıFirmaTablosuAdı = QStringLiteral("AliciFirmalarTablosu ");
