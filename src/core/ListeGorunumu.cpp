@@ -215,7 +215,11 @@ public:
 
     void sil(int satır)
     {
-        if (satır < 0 || satır >= görünen_) return;
+        if (satır < 0 || satır >= int(satırlar_.size())) return;
+        if (satır >= görünen_) {  // a row of a fill still in progress: the view knows nothing of it
+            satırlar_.erase(satırlar_.begin() + satır);
+            return;
+        }
         beginRemoveRows({}, satır, satır);
         satırlar_.erase(satırlar_.begin() + satır);
         --görünen_;

@@ -1,5 +1,6 @@
 #include "core/AlanGirisiKurallari.h"
 #include "core/SiraliListe.h"
+#include "platform/TurkceMetin.h"
 #include "support/Ortam.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -377,4 +379,37 @@ TEST(AlanGirişiKuralları, KaydetDüğmesiYalnızcaKullanıcınınDeğişikliğ
         yaz(kutu, QStringLiteral("1"));
         EXPECT_TRUE(p.kaydet->isEnabled()) << kutu->objectName().toStdString();
     }
+}
+
+TEST(AlanGirişiKuralları, MetinAdımları)
+{
+    // The amount format on leaving: the decimal the user typed is rounded as written, half away from zero.
+    EXPECT_EQ(AGK::tutarBiçiminde("1234,5"), "1.234,50");
+    EXPECT_EQ(AGK::tutarBiçiminde("1.234,5"), "1.234,50");
+    EXPECT_EQ(AGK::tutarBiçiminde("7"), "7,00");
+    EXPECT_EQ(AGK::tutarBiçiminde("0,5"), "0,50");
+    EXPECT_EQ(AGK::tutarBiçiminde(",5"), "0,50");
+    EXPECT_EQ(AGK::tutarBiçiminde("12,"), "12,00");
+    EXPECT_EQ(AGK::tutarBiçiminde("1,005"), "1,01");
+    EXPECT_EQ(AGK::tutarBiçiminde("0,285"), "0,29");
+    EXPECT_EQ(AGK::tutarBiçiminde("1234567,994"), "1.234.567,99");
+    EXPECT_EQ(AGK::tutarBiçiminde("999999,995"), "1.000.000,00");
+    EXPECT_EQ(AGK::tutarBiçiminde("-0,004"), "0,00");
+    EXPECT_EQ(AGK::tutarBiçiminde("-1234,5"), "-1.234,50");
+    // Digits beyond any integer type are formatted, not wrapped round.
+    const QString büyük = AGK::tutarBiçiminde("123456789012345678901");
+    EXPECT_TRUE(büyük.startsWith("123.456.789.012.345.")) << büyük.toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d{3}(\\.\\d{3}){6},\\d\\d$").match(büyük).hasMatch()) << büyük.toStdString();
+    EXPECT_EQ(AGK::tutarBiçiminde(""), "");
+    EXPECT_EQ(AGK::tutarBiçiminde("abc"), "abc");
+    EXPECT_EQ(turkce::tamSayıBiçimi(2.5), "3");
+    EXPECT_EQ(turkce::tamSayıBiçimi(-0.4), "0");
+    EXPECT_EQ(turkce::tamSayıBiçimi(1e20), "100000000000000000000");
+    EXPECT_EQ(turkce::miktarBiçimi(1234.5, false), "1235");
+
+    EXPECT_EQ(AGK::türkçeBüyükHarfSüz("ıi şçğüö âî qw"), "Iİ ŞÇĞÜÖ ÂÎ QW");
+    EXPECT_EQ(AGK::sayıTuşlarınıSüz("-1.234,5 TL"), "1234,5");
+    EXPECT_EQ(AGK::rakamTuşlarınıSüz("-1.234,5 TL"), "12345");
+    EXPECT_EQ(AGK::kesmeİşaretiniDeğiştir("  O'Neil's \t "), "O’Neil’s \t");
+    EXPECT_EQ(AGK::kırp("  a  b  "), "a  b");
 }
