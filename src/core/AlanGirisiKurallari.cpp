@@ -131,7 +131,7 @@ private:
     {
         if (olay->reason() == Qt::PopupFocusReason) return;
         if ((kurallar_ & Kural::EtiketVurgusu) && etiket_)
-            etiketRengi(kutu_->window()->palette().color(QPalette::WindowText));
+            etiketRengi(kutu_->window()->palette().color(QPalette::Active, QPalette::WindowText));
         if (kurallar_ & Kural::TutarBiçimi) metniYaz(tutarBiçiminde(metin()));
         else if (kurallar_ & Kural::KesmeİşaretiniDeğiştir) metniYaz(kesmeİşaretiniDeğiştir(metin()));
         else if (kurallar_ & Kural::KırpmaBiçimi) metniYaz(kırp(metin()));
@@ -139,8 +139,10 @@ private:
 
     void etiketRengi(const QColor& renk)
     {
+        // Only the enabled groups: a label whose frame is disabled keeps drawing greyed.
         QPalette p = etiket_->palette();
-        p.setColor(QPalette::WindowText, renk);
+        p.setColor(QPalette::Active, QPalette::WindowText, renk);
+        p.setColor(QPalette::Inactive, QPalette::WindowText, renk);
         etiket_->setPalette(p);
     }
 
