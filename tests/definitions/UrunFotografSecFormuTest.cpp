@@ -7,6 +7,7 @@
 #include "definitions/UrunFotograflari.h"
 #include "platform/Ayarlar.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -124,6 +125,17 @@ TEST_F(FotoğrafSeçici, KlasörVeDosyaListeleri)
     EXPECT_EQ(dosyalar->count(), 0);
     EXPECT_FALSE(f.klasörüAyarla(klasör.filePath("yok")));
     EXPECT_EQ(f.klasör(), QDir::cleanPath(klasör.filePath("Alt")));
+
+    // A drive that cannot be read: the message, then the program folder's drive.
+    auto* sürücüler = bul<QComboBox>(&f, "SürücüListesi");
+    const QString programSürücüsü = sürücüler->currentText();
+    sürücüler->addItem(klasör.filePath("çıkarılmış"));
+    test::MesajYanıtlayıcı mesajlar;
+    sürücüler->setCurrentIndex(sürücüler->count() - 1);
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(mesajlar.sonMetin(), "Seçtiğiniz sürücüye ulaşılamıyor!");
+    EXPECT_EQ(sürücüler->currentText(), programSürücüsü);
+    EXPECT_EQ(f.klasör(), QDir::cleanPath(programSürücüsü));
 }
 
 TEST_F(FotoğrafSeçici, TamamSeçilmemişDosyadaUyarırGösterilenResminAdınıVerir)
