@@ -322,7 +322,10 @@ void ÜrünTanımlamaFormu::ÜrünListesi_Click()
 void ÜrünTanımlamaFormu::fotoğrafıGöster(qint64 urunNo)
 {
     const ürün::GösterilenFotoğraf g = ürün::fotoğrafıOku(SunucuYolu, FotoğrafAdı);
-    ÜrünFotoğrafıKutusu->setResim(g.resim);
+    // A stored photo has the box's size; one of another size (put there by hand) is fitted into it.
+    const QSize kutu = ÜrünFotoğrafıKutusu->içBoyut();
+    ÜrünFotoğrafıKutusu->setResim(g.resim.isNull() || g.resim.size() == kutu ? g.resim
+                                                                              : ürün::önizlemeResmi(g.resim, kutu));
     switch (g.durum) {
     case ürün::FotoğrafDurumu::Yok:
     case ürün::FotoğrafDurumu::Gösterildi: break;
