@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <functional>
+#include <utility>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,18 @@ bool yazılabilir(const QString& metin)
     for (QChar c : metin)
         if (!c.isPrint()) return false;
     return !metin.isEmpty();
+}
+
+// Where a new text differs from the old: the lengths of their common beginning and of their common end
+// (not overlapping). What came in is yeni.mid(baş, yeni.size() - baş - son).
+std::pair<int, int> fark(const QString& eski, const QString& yeni)
+{
+    const int enKısa = int(std::min(eski.size(), yeni.size()));
+    int baş = 0;
+    while (baş < enKısa && yeni[baş] == eski[baş]) ++baş;
+    int son = 0;
+    while (son < enKısa - baş && yeni[yeni.size() - 1 - son] == eski[eski.size() - 1 - son]) ++son;
+    return {baş, son};
 }
 
 // Protected focusNextPrevChild of QWidget, reached through a member pointer.
@@ -177,23 +190,36 @@ private:
     {
         if (!süzgeçVar() || düzeltiliyor_) return;
         const QString yeni = satır_->text();
-        int baş = 0;
-        const int enKısa = int(std::min(yeni.size(), önceki_.size()));
-        while (baş < enKısa && yeni[baş] == önceki_[baş]) ++baş;
-        int son = 0;
-        while (son < enKısa - baş && yeni[yeni.size() - 1 - son] == önceki_[önceki_.size() - 1 - son]) ++son;
+        const auto [baş, son] = fark(önceki_, yeni);
         const QString gelen = yeni.mid(baş, yeni.size() - baş - son);
         const QString süzülmüş = süz(gelen);
         if (süzülmüş == gelen) return;
         düzeltiliyor_ = true;
-        satır_->setSelection(baş, int(gelen.size()));
+        // The edit is taken back and made again with the filtered text, so that it stays one step of
+        // the undo history. A password box, whose undo only clears it, has its new text replaced in place.
+        const QString eski = önceki_;
+        bool geriAlındı = false;
+        if (satır_->echoMode() == QLineEdit::Normal && satır_->isUndoAvailable()) {
+            satır_->undo();
+            geriAlındı = satır_->text() == eski;
+            if (!geriAlındı) satır_->redo();
+        }
+        // The part to replace: the old text's in the first case, what came in otherwise.
+        const int uzunluk = geriAlındı ? int(eski.size()) - baş - son : int(gelen.size());
+        if (uzunluk > 0) satır_->setSelection(baş, uzunluk);
+        else satır_->setCursorPosition(baş);
         satır_->insert(süzülmüş);
         düzeltiliyor_ = false;
+        değişti();  // the change steps, once, for the text as it now stands
     }
 
     // Every change of the line edit, also the window's own.
     void değişti()
     {
+        if (düzeltiliyor_) {
+            önceki_ = satır_->text();
+            return;
+        }
         if (sayıKontrolü_) return;
         if (kurallar_ & Kural::SayıOlmayanıSil) {
             sayıKontrolü_ = true;
@@ -210,15 +236,13 @@ private:
         if (liste_) listeyeBak();
     }
 
+    // A change of a multi-line box. Having no sign of who made it, the box takes what came in while it
+    // has the focus as the user's.
     void çokSatırDeğişti()
     {
         const QString yeni = metin();
         if (süzgeçVar() && !düzeltiliyor_ && kutu_->hasFocus()) {
-            int baş = 0;
-            const int enKısa = int(std::min(yeni.size(), önceki_.size()));
-            while (baş < enKısa && yeni[baş] == önceki_[baş]) ++baş;
-            int son = 0;
-            while (son < enKısa - baş && yeni[yeni.size() - 1 - son] == önceki_[önceki_.size() - 1 - son]) ++son;
+            const auto [baş, son] = fark(önceki_, yeni);
             const QString gelen = yeni.mid(baş, yeni.size() - baş - son);
             const QString süzülmüş = süz(gelen);
             if (süzülmüş != gelen) {

@@ -13,7 +13,8 @@
 //     AlanGirişiKuralları::listedeBul(ÜrünBulKutusu, ÜrünListesi);
 //
 // The boxes: QLineEdit, an editable QComboBox (or its line edit), QPlainTextEdit, QTextEdit, QListWidget,
-// QComboBox, QAbstractSpinBox (QDateEdit). Attaching to the same box again adds to what it has.
+// QComboBox, QAbstractSpinBox (QDateEdit). Attaching to the same box again adds to what it has. Make a
+// combo box editable before attaching, so that its line edit is found.
 //
 // Order of the steps inside one event:
 //   focus in:   TümünüSeç, then the caption highlight;
@@ -26,8 +27,9 @@
 //
 // Text that arrives otherwise than by a key (pasted, dropped, from an input method) goes through the same
 // key filters: a number box never holds a letter, an upper-casing box never a lower-case letter that the
-// user brought in. Text that the window itself sets is left as it is (only SayıOlmayanıSil looks at every
-// change, as its name says).
+// user brought in; a paste that the filters change stays one step of the undo history. Text that the
+// window itself sets is left as it is (only SayıOlmayanıSil looks at every change). A multi-line box
+// cannot tell who changed it: what comes in while it has the focus counts as the user's.
 //
 // The list's "click": the windows react to QListWidget::currentRowChanged(int) (QComboBox::
 // currentIndexChanged(int) for a combo box). The prefix search sets the current row, so the window's
