@@ -81,7 +81,7 @@ void SıralıListeKutusu::doldur(QList<ListeGirdisi> girdiler)
         öğe->setData(NumaraRolü, g.numara);
         addItem(öğe);
     }
-    setCurrentRow(-1);
+    hiçbiriSeçiliDeğil();
     setUpdatesEnabled(true);
 }
 
@@ -89,6 +89,15 @@ void SıralıListeKutusu::temizle()
 {
     const QSignalBlocker sessiz(this);
     clear();
+    hiçbiriSeçiliDeğil();
+}
+
+void SıralıListeKutusu::hiçbiriSeçiliDeğil()
+{
+    // Set through the view, so that the view counts it as chosen: otherwise a list without a current
+    // entry makes its first entry current when it takes the focus, and the window's click handler runs.
+    const QSignalBlocker sessiz(this);
+    setCurrentIndex(QModelIndex());
 }
 
 void SıralıListeKutusu::satırıSil(int satır)

@@ -43,6 +43,7 @@ public:
 
 private:
     int yeriniBul(const QString& metin) const;
+    void hiçbiriSeçiliDeğil();
 };
 
 class SıralıAçılırKutu : public QComboBox {

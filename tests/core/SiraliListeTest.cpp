@@ -1,6 +1,8 @@
 #include "core/SiraliListe.h"
 #include "support/Ortam.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
 
@@ -97,4 +99,23 @@ TEST(SıralıListe, AçılırKutu)
     EXPECT_EQ(kutu.currentIndex(), -1);
     EXPECT_EQ(kutu.numara(0), 1);
     EXPECT_EQ(kutu.numarayıBul(2), 1);
+}
+
+TEST(SıralıListe, OdakAlmakSeçimYapmaz)
+{
+    // A filled list without a selection stays without one when it takes the focus: the window's click
+    // handler must not run for an entry the user never chose.
+    QWidget pencere;
+    auto* önceki = new QLineEdit(&pencere);
+    auto* liste = new SıralıListeKutusu(&pencere);
+    pencere.show();
+    QApplication::setActiveWindow(&pencere);
+    önceki->setFocus();
+    liste->doldur(karışık);
+    QSignalSpy tıklandı(liste, &QListWidget::currentRowChanged);
+    liste->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(liste->hasFocus());
+    EXPECT_EQ(tıklandı.count(), 0);
+    EXPECT_EQ(liste->seçiliNumara(), -1);
 }
