@@ -1,9 +1,9 @@
 #include "core/AyarliKutu.h"
 
+#include "core/AlanGirisiKurallari.h"
 #include "platform/Mesaj.h"
 
 #include <QAbstractSlider>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -94,6 +94,8 @@ AyarliKutu::AyarliKutu(QWidget* üst) : QWidget(üst)
     kutu_->setMaxLength(6);
     kutu_->setTextMargins(0, 0, DüğmePayı - 2, 0);
     kutu_->installEventFilter(this);
+    using K = AlanGirişiKuralları::Kural;
+    AlanGirişiKuralları::uygula(kutu_, K::TümünüSeç | K::EnterİleSonrakiAlan | K::RakamTuşSüzgeci);
     düğme_ = new SayıDüğmesi(this);
     düğme_->setObjectName(QStringLiteral("DeğerDeğiştirDüğmesi"));
     düğme_->setRange(0, 100);
@@ -185,24 +187,6 @@ bool AyarliKutu::eventFilter(QObject* nesne, QEvent* olay)
             kutu_->selectAll();
             return true;
         }
-        if (tuş->key() == Qt::Key_Return || tuş->key() == Qt::Key_Enter) {
-            // Enter moves on, as Tab does; the box never gets it.
-            QCoreApplication::postEvent(kutu_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
-            return true;
-        }
-        const QString metin = tuş->text();
-        if (!metin.isEmpty() && metin[0].isPrint()) {
-            for (const QChar c : metin)
-                if (c < QLatin1Char('0') || c > QLatin1Char('9')) return true;
-        }
-        return false;
-    }
-    case QEvent::FocusIn: {
-        const auto neden = static_cast<QFocusEvent*>(olay)->reason();
-        if (neden != Qt::ActiveWindowFocusReason && neden != Qt::PopupFocusReason)
-            QTimer::singleShot(0, kutu_, [this] {
-                if (kutu_->hasFocus()) kutu_->selectAll();
-            });
         return false;
     }
     case QEvent::FocusOut: {
