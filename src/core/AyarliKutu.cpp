@@ -23,10 +23,10 @@ constexpr int EnDarGenişlik = 34;
 constexpr int DüğmePayı = 20;
 
 // The spin button: its position is the number, its ends the two bounds; the upper half raises the number.
-// It never takes the focus.
+// It never keeps the focus: a click on it puts the focus into the text box.
 class SayıDüğmesi : public QAbstractSlider {
 public:
-    explicit SayıDüğmesi(QWidget* üst) : QAbstractSlider(üst)
+    SayıDüğmesi(QWidget* üst, QLineEdit* kutu) : QAbstractSlider(üst), kutu_(kutu)
     {
         setOrientation(Qt::Vertical);
         setFocusPolicy(Qt::NoFocus);
@@ -38,6 +38,7 @@ protected:
     void mousePressEvent(QMouseEvent* olay) override
     {
         if (olay->button() != Qt::LeftButton) return;
+        if (kutu_->isEnabled() && !kutu_->hasFocus()) kutu_->setFocus(Qt::MouseFocusReason);
         basılı_ = olay->position().y() < height() / 2.0 ? 1 : 2;
         const SliderAction eylem = basılı_ == 1 ? SliderSingleStepAdd : SliderSingleStepSub;
         triggerAction(eylem);
@@ -71,6 +72,7 @@ protected:
     }
 
 private:
+    QLineEdit* kutu_;
     int basılı_ = 0;  // 1 upper half, 2 lower half
 };
 
@@ -96,7 +98,7 @@ AyarliKutu::AyarliKutu(QWidget* üst) : QWidget(üst)
     kutu_->installEventFilter(this);
     using K = AlanGirişiKuralları::Kural;
     AlanGirişiKuralları::uygula(kutu_, K::TümünüSeç | K::EnterİleSonrakiAlan | K::RakamTuşSüzgeci);
-    düğme_ = new SayıDüğmesi(this);
+    düğme_ = new SayıDüğmesi(this, kutu_);
     düğme_->setObjectName(QStringLiteral("DeğerDeğiştirDüğmesi"));
     düğme_->setRange(0, 100);
     setFocusProxy(kutu_);

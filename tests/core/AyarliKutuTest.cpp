@@ -163,6 +163,12 @@ TEST_F(KutuPenceresi, OkTuşlarıVeDüğmeSınırdaDurur)
     QTest::mouseClick(düğme, Qt::LeftButton, {}, QPoint(düğme->width() / 2, 2));
     EXPECT_EQ(kutu->Text(), "100");
     EXPECT_TRUE(metin->hasFocus());
+
+    // A click on the spin button brings the focus into the box, so the host sees the user's change.
+    önce->setFocus();
+    QTest::mouseClick(düğme, Qt::LeftButton, {}, QPoint(düğme->width() / 2, düğme->height() - 2));
+    EXPECT_TRUE(metin->hasFocus());
+    EXPECT_EQ(kutu->Text(), "99");
 }
 
 TEST_F(KutuPenceresi, BirimAyrılıncaVeDüğmeyleYazılır)
