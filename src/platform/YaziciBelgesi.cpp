@@ -144,8 +144,11 @@ void YazıcıBelgesi::belgeyiBitir()
         if (pdf) QFile::remove(d_->pdfDosyası);
         return;
     }
-    d_->boya.end();
     d_->başladı = false;
+    if (!d_->boya.end() || d_->yazıcı.printerState() == QPrinter::Error) {
+        if (pdf) throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
+        throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
+    }
     if (pdf && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
         mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
                       mesaj::Simge::Bilgi);

@@ -150,6 +150,11 @@ TEST_F(Yazdırma, KaydediciKonumlarıVeSayfaSonunuTutar)
     EXPECT_EQ(ikinci[2].metin, "B-7");
     EXPECT_EQ(b.çizgiler(2).size(), 1);
     EXPECT_EQ(k.sayfaNo(), 2);
+    const auto sayfaSonu = std::find_if(b.çağrılar.begin(), b.çağrılar.end(),
+                                        [](const YazıcıÇağrısı& ç) { return ç.tür == YazıcıÇağrısı::Tür::YeniSayfa; });
+    ASSERT_NE(sayfaSonu, b.çağrılar.end());
+    EXPECT_EQ((sayfaSonu + 1)->tür, YazıcıÇağrısı::Tür::Metin);
+    EXPECT_EQ((sayfaSonu + 1)->sayfa, 2);
 
     // After the end nothing more is recorded.
     const auto sayı = b.çağrılar.size();
@@ -157,29 +162,6 @@ TEST_F(Yazdırma, KaydediciKonumlarıVeSayfaSonunuTutar)
     k.yeniSayfa();
     k.vazgeç();
     EXPECT_EQ(b.çağrılar.size(), sayı);
-}
-
-TEST_F(Yazdırma, KonumYazdıkçaİlerler)
-{
-    YazıcıKaydedici k;
-    k.setX(20);
-    k.setY(30);
-    const double w = k.metinGenişliği("Kavrenta");
-    k.yaz("Kavrenta", Satır::Sürdür);
-    EXPECT_DOUBLE_EQ(k.x(), 20 + w);
-    EXPECT_DOUBLE_EQ(k.y(), 30);
-    k.yaz("");
-    EXPECT_DOUBLE_EQ(k.x(), 0);
-    EXPECT_NEAR(k.y(), 30 + k.metinYüksekliği(), 1e-9);
-    // A 10-point line is about 3.5 to 4.5 mm; twice the size is twice as wide.
-    EXPECT_GT(k.metinYüksekliği(), 3.5);
-    EXPECT_LT(k.metinYüksekliği(), 4.5);
-    k.setYazıTipiBoyutu(20);
-    EXPECT_NEAR(k.metinGenişliği("Kavrenta"), 2 * w, 0.02 * w);
-    k.yeniSayfa();
-    EXPECT_EQ(k.sayfaNo(), 2);
-    EXPECT_DOUBLE_EQ(k.x(), 0);
-    EXPECT_DOUBLE_EQ(k.y(), 0);
 }
 
 TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
@@ -285,4 +267,15 @@ TEST_F(Yazdırma, YazıcılarPdfİleVeGeçerliYazıcı)
     sistemYazıcılarınıDeğiştir(QList<Yazıcı>{});
     ASSERT_EQ(yazıcılar().size(), 1);
     EXPECT_EQ(geçerliYazıcı().ad, "PDF");
+}
+
+TEST_F(Yazdırma, AçılamayanYazıcıBirKezBildirilir)
+{
+    sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{QStringLiteral("Sökülmüş Yazıcı"), {}, {210, 297}, true}});
+    auto belge = belgeAç(QStringLiteral("Liste"));
+    EXPECT_THROW(belge->yaz("bir"), YazdırmaHatası);
+    // The caller that goes on after the report is not told again for the same document.
+    EXPECT_NO_THROW(belge->yaz("iki"));
+    EXPECT_NO_THROW(belge->yeniSayfa());
+    EXPECT_NO_THROW(belge->bitir());
 }
