@@ -210,14 +210,20 @@ void AyarliKutu::odakAyrıldı()
         QTimer::singleShot(0, this, &AyarliKutu::aralığıDenetle);
         return;
     }
-    setValue(enYakınTamSayı(n));
-    kutu_->setText(sayıMetni(baştakiSayı(Text())) + birim_);
+    ayrılırkenYaz();
 }
 
 void AyarliKutu::aralığıDenetle()
 {
-    if (!isVisible() || kutu_->hasFocus() || mesajGösteriliyor_) return;
-    if (doğrula()) odakAyrıldı();
+    // Not when the window has closed, the box has been disabled or taken the focus back meanwhile.
+    if (!isVisible() || !isEnabled() || kutu_->hasFocus() || mesajGösteriliyor_) return;
+    if (doğrula()) ayrılırkenYaz();
+}
+
+void AyarliKutu::ayrılırkenYaz()
+{
+    setValue(enYakınTamSayı(baştakiSayı(Text())));
+    kutu_->setText(sayıMetni(baştakiSayı(Text())) + birim_);
 }
 
 bool AyarliKutu::doğrula()

@@ -60,6 +60,7 @@ private:
     void konumDeğişti(int konum);
     void odakAyrıldı();
     void aralığıDenetle();
+    void ayrılırkenYaz();  // the number within the bounds, followed by the unit
     void aralıkMesajı(int sınır);
 
     QLineEdit* kutu_;

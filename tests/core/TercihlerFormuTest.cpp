@@ -170,6 +170,23 @@ TEST_F(Tercihler, YazılanEşikKaydedilirSınırDışıOnaylanamaz)
     EXPECT_EQ(UyarılacakSayı, 100);
 }
 
+TEST_F(Tercihler, SınırDışıEşikUyarıKapanıncaSorulmaz)
+{
+    test::MesajYanıtlayıcı yanıtlayıcı;
+    aç();
+    QLineEdit* kutu = eşik()->değerKutusu();
+    tıkla(kutu);
+    kutu->selectAll();
+    QTest::keyClicks(kutu, "150");
+    tıkla(uyarı());  // the warning goes off: the threshold no longer counts
+    QTest::qWait(30);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 0);
+    EXPECT_EQ(eşik()->Text(), "0");
+    tıkla(tamam());
+    EXPECT_EQ(yanıtlayıcı.sayı(), 0);
+    EXPECT_EQ(kayıtlılar(), (QStringList{"1", "1", "0", "0", "0"}));
+}
+
 TEST_F(Tercihler, İlkAyarlarSonraTamam)
 {
     kaydet({"0", "0", "0", "0", "1"});
