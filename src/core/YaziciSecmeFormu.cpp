@@ -1,0 +1,117 @@
+#include "core/YaziciSecmeFormu.h"
+
+#include "core/OrtakDegiskenler.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip)
+{
+    setObjectName(QStringLiteral("YazıcıSeçmeFormu"));
+    setWindowTitle(QStringLiteral("Yazıcı Seç"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Altlık = new QWidget(this);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
+    auto* pencereDüzeni = new QVBoxLayout(this);
+    pencereDüzeni->setContentsMargins(0, 0, 0, 0);
+    pencereDüzeni->addWidget(Altlık);
+
+    auto* Çerçeve = new QGroupBox(QStringLiteral("Yazıcı "), Altlık);
+    Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
+    YazıcıAdlarıKutusu = new QComboBox(Çerçeve);
+    YazıcıAdlarıKutusu->setObjectName(QStringLiteral("YazıcıAdlarıKutusu"));
+    YazıcıAdlarıKutusu->setMinimumWidth(230);
+    BağlantıNoktasıKutusu = new QLineEdit(Çerçeve);
+    BağlantıNoktasıKutusu->setObjectName(QStringLiteral("BağlantıNoktasıKutusu"));
+    BağlantıNoktasıKutusu->setReadOnly(true);
+    auto* adEtiketi = new QLabel(QStringLiteral("Yazıcı &Adı :"), Çerçeve);
+    adEtiketi->setBuddy(YazıcıAdlarıKutusu);
+    auto* yerEtiketi = new QLabel(QStringLiteral("&Bağlantı Yeri :"), Çerçeve);
+    yerEtiketi->setBuddy(BağlantıNoktasıKutusu);
+    auto* ızgara = new QGridLayout(Çerçeve);
+    ızgara->setHorizontalSpacing(10);
+    ızgara->addWidget(adEtiketi, 0, 0);
+    ızgara->addWidget(YazıcıAdlarıKutusu, 0, 1);
+    ızgara->addWidget(yerEtiketi, 1, 0);
+    ızgara->addWidget(BağlantıNoktasıKutusu, 1, 1);
+    ızgara->setColumnStretch(1, 1);
+
+    TamamDüğmesi = new QPushButton(QStringLiteral("Tamam"), Altlık);
+    TamamDüğmesi->setObjectName(QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi->setDefault(true);
+    TamamDüğmesi->setMinimumWidth(84);
+    İptalDüğmesi = new QPushButton(QStringLiteral("İptal (Esc)"), Altlık);
+    İptalDüğmesi->setObjectName(QStringLiteral("İptalDüğmesi"));
+    İptalDüğmesi->setAutoDefault(false);
+    İptalDüğmesi->setMinimumWidth(84);
+    auto* düğmeler = new QHBoxLayout;
+    düğmeler->addStretch();
+    düğmeler->addWidget(TamamDüğmesi);
+    düğmeler->addWidget(İptalDüğmesi);
+    auto* düzen = new QVBoxLayout(Altlık);
+    düzen->setContentsMargins(10, 10, 10, 10);
+    düzen->setSpacing(10);
+    düzen->addWidget(Çerçeve);
+    düzen->addLayout(düğmeler);
+
+    connect(YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this, &YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click);
+    connect(TamamDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::TamamDüğmesi_Click);
+    connect(İptalDüğmesi, &QPushButton::clicked, this, &YazıcıSeçmeFormu::reject);
+
+    Form_Load();
+    setFixedSize(sizeHint());
+}
+
+bool YazıcıSeçmeFormu::YazıcıSeçimi(QWidget* sahip)
+{
+    YazdırmaİptalEdildi = false;
+    YazıcıSeçmeFormu pencere(sahip);
+    pencere.exec();
+    return !YazdırmaİptalEdildi;
+}
+
+void YazıcıSeçmeFormu::Form_Load()
+{
+    Altlık->setAutoFillBackground(true);
+    QPalette p = Altlık->palette();
+    p.setColor(QPalette::Window, palette().color(QPalette::Window));
+    Altlık->setPalette(p);
+
+    yazıcılar_ = yazdırma::yazıcılar();
+    for (int i = 0; i < yazıcılar_.size(); ++i) YazıcıAdlarıKutusu->addItem(yazıcılar_[i].ad, i);
+    YazıcıAdlarıKutusu->setCurrentIndex(YazıcıAdlarıKutusu->findText(yazdırma::geçerliYazıcı().ad));
+    YazıcıAdlarıKutusu_Click();
+}
+
+void YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click()
+{
+    const int i = YazıcıAdlarıKutusu->currentData().toInt();
+    BağlantıNoktasıKutusu->setText(YazıcıAdlarıKutusu->currentIndex() >= 0 && i < yazıcılar_.size()
+                                       ? yazıcılar_[i].bağlantıYeri
+                                       : QString());
+}
+
+void YazıcıSeçmeFormu::TamamDüğmesi_Click()
+{
+    const int i = YazıcıAdlarıKutusu->currentData().toInt();
+    if (YazıcıAdlarıKutusu->currentIndex() >= 0 && i < yazıcılar_.size())
+        yazdırma::geçerliYazıcıyıDeğiştir(yazıcılar_[i].ad);
+    accept();
+    // The windows below are redrawn before the print starts.
+    QCoreApplication::processEvents();
+}
+
+// İptal, Esc and the close box: the print is abandoned and the current printer stays.
+void YazıcıSeçmeFormu::reject()
+{
+    YazdırmaİptalEdildi = true;
+    QDialog::reject();
+}

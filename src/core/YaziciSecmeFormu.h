@@ -1,0 +1,44 @@
+#pragma once
+// The printer choice every print shows before it prints. The list holds the printers of the collection
+// (platform/Yazicilar.h) with the current one selected; Tamam makes the selected printer the current one
+// for this print and every later one. İptal, Esc and the close box set YazdırmaİptalEdildi, and the
+// caller prints nothing.
+//
+// A print routine:
+//
+//     if (!YazıcıSeçmeFormu::YazıcıSeçimi(this)) {   // sets YazdırmaİptalEdildi false, shows the window
+//         YazdırmaİptalEdildi = false;
+//         return;
+//     }
+//     auto belge = yazdırma::belgeAç(...);
+#include "platform/Yazicilar.h"
+
+#include <QDialog>
+#include <QList>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class YazıcıSeçmeFormu : public QDialog {
+public:
+    explicit YazıcıSeçmeFormu(QWidget* sahip = nullptr);
+
+    // The exchange of a print routine with the window: clears YazdırmaİptalEdildi, shows the window
+    // modally over the owner, and tells whether to print (false: cancelled).
+    static bool YazıcıSeçimi(QWidget* sahip);
+
+    void reject() override;
+
+private:
+    void Form_Load();
+    void YazıcıAdlarıKutusu_Click();
+    void TamamDüğmesi_Click();
+
+    QList<yazdırma::Yazıcı> yazıcılar_;
+    QWidget* Altlık;
+    QComboBox* YazıcıAdlarıKutusu;
+    QLineEdit* BağlantıNoktasıKutusu;
+    QPushButton* TamamDüğmesi;
+    QPushButton* İptalDüğmesi;
+};

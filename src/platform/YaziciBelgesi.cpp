@@ -1,0 +1,169 @@
+#include "platform/YaziciBelgesi.h"
+
+#include "platform/Kabuk.h"
+#include "platform/Mesaj.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+
+namespace yazdırma {
+
+struct YazıcıBelgesi::Veri {
+    QPrinter yazıcı{QPrinter::HighResolution};
+    QPainter boya;
+    QString yazıcıAdı;
+    QString pdfDosyası;
+    bool başladı = false;
+    bool bozuk = false;
+    double mmNokta = 0;  // printer dots per millimetre
+};
+
+QString belgeDosyaAdı(const QString& belgeAdı)
+{
+    QString ad;
+    for (const QChar c : belgeAdı) {
+        if (c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c)) ad += QLatin1Char('-');
+        else ad += c;
+    }
+    ad = ad.trimmed();
+    while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
+    if (ad.size() > 100) ad = ad.left(100).trimmed();
+    return ad.isEmpty() ? QStringLiteral("Kavrenta") : ad;
+}
+
+YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
+    : YazıcıYüzeyi(kağıt.width(), kağıt.height()), d_(std::move(veri))
+{
+    d_->mmNokta = d_->yazıcı.resolution() / 25.4;
+}
+
+std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı)
+{
+    auto v = std::make_unique<Veri>();
+    v->yazıcıAdı = yazıcıAdı;
+    v->yazıcı.setPrinterName(yazıcıAdı);
+    const QPageSize kağıt = QPrinterInfo::printerInfo(yazıcıAdı).defaultPageSize();
+    if (kağıt.isValid()) v->yazıcı.setPageSize(kağıt);
+    v->yazıcı.setFullPage(true);
+    v->yazıcı.setPageOrientation(QPageLayout::Portrait);
+    v->yazıcı.setDocName(belgeAdı);
+    v->yazıcı.setCreator(QStringLiteral("Kavrenta"));
+    const QSizeF boyut = v->yazıcı.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
+}
+
+std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::pdfDosyasında(const QString& klasör, const QString& belgeAdı,
+                                                            QSizeF kağıt)
+{
+    auto v = std::make_unique<Veri>();
+    v->yazıcıAdı = QStringLiteral("PDF");
+    QDir().mkpath(klasör);
+    const QString kök = QDir(klasör).filePath(belgeDosyaAdı(belgeAdı));
+    QString dosya = kök + QStringLiteral(".pdf");
+    for (int n = 2; QFile::exists(dosya); ++n) dosya = kök + QStringLiteral(" (%1).pdf").arg(n);
+    // Holds the name against a second document opened before this one draws.
+    {
+        QFile ayır(dosya);
+        if (ayır.open(QIODevice::WriteOnly)) ayır.close();
+    }
+    v->pdfDosyası = dosya;
+    v->yazıcı.setOutputFormat(QPrinter::PdfFormat);
+    v->yazıcı.setOutputFileName(dosya);
+    v->yazıcı.setResolution(1200);
+    v->yazıcı.setPageSize(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+    v->yazıcı.setPageOrientation(QPageLayout::Portrait);
+    v->yazıcı.setFullPage(true);
+    v->yazıcı.setDocName(belgeAdı);
+    v->yazıcı.setCreator(QStringLiteral("Kavrenta"));
+    const QSizeF boyut = v->yazıcı.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
+}
+
+YazıcıBelgesi::~YazıcıBelgesi()
+{
+    if (!kapandı()) at();
+}
+
+QString YazıcıBelgesi::pdfDosyası() const { return d_->pdfDosyası; }
+
+bool YazıcıBelgesi::başlat()
+{
+    if (d_->başladı) return true;
+    if (d_->bozuk) return false;
+    if (!d_->boya.begin(&d_->yazıcı)) {
+        d_->bozuk = true;
+        if (!d_->pdfDosyası.isEmpty())
+            throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
+        throw YazdırmaHatası(QStringLiteral("Yazıcıya yazdırılamıyor: ") + d_->yazıcıAdı);
+    }
+    d_->başladı = true;
+    d_->mmNokta = d_->yazıcı.resolution() / 25.4;
+    return true;
+}
+
+void YazıcıBelgesi::metinÇiz(double x, double y, const QString& metin)
+{
+    if (!başlat()) return;
+    const double k = d_->mmNokta;
+    d_->boya.setFont(qtYazıTipi(yazıTipi()));
+    d_->boya.setPen(QPen(Qt::black));
+    d_->boya.drawText(QPointF(x * k, (y + tabanUzaklığı()) * k), metin);
+}
+
+void YazıcıBelgesi::çizgiÇiz(double x1, double y1, double x2, double y2)
+{
+    if (!başlat()) return;
+    const double k = d_->mmNokta;
+    QPen kalem(Qt::black);
+    kalem.setWidth(0);
+    d_->boya.setPen(kalem);
+    d_->boya.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+}
+
+void YazıcıBelgesi::sayfaEkle()
+{
+    if (!başlat()) return;
+    if (!d_->yazıcı.newPage()) {
+        d_->bozuk = true;
+        d_->boya.end();
+        d_->başladı = false;
+        throw YazdırmaHatası(QStringLiteral("Yazıcıda yeni sayfaya geçilemiyor: ") + d_->yazıcıAdı);
+    }
+}
+
+void YazıcıBelgesi::belgeyiBitir()
+{
+    const bool pdf = !d_->pdfDosyası.isEmpty();
+    if (!d_->başladı) {
+        // Nothing was drawn: no job, no file.
+        if (pdf) QFile::remove(d_->pdfDosyası);
+        return;
+    }
+    d_->başladı = false;
+    if (!d_->boya.end() || d_->yazıcı.printerState() == QPrinter::Error) {
+        if (pdf) throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
+        throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
+    }
+    if (pdf && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
+        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
+                      mesaj::Simge::Bilgi);
+}
+
+void YazıcıBelgesi::belgeyiAt() { at(); }
+
+void YazıcıBelgesi::at()
+{
+    if (d_->başladı) {
+        d_->yazıcı.abort();
+        if (d_->boya.isActive()) d_->boya.end();
+        d_->başladı = false;
+    }
+    if (!d_->pdfDosyası.isEmpty()) QFile::remove(d_->pdfDosyası);
+}
+
+}  // namespace yazdırma

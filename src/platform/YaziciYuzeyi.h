@@ -1,0 +1,111 @@
+#pragma once
+// The surface every print of the program draws on. Positions and sizes are millimetres measured from
+// the top-left edge of the paper. Like a sheet in a typewriter, the surface keeps a current position:
+// printing a text puts the text's top-left corner there and then moves the position, either along the
+// line (by the text's width) or to the start of the next line (X back to 0, Y down by one line of the
+// current font). Texts are neither clipped nor wrapped.
+//
+// Two kinds exist: a real document on one of the system's printers or the PDF printer (see Yazicilar.h,
+// which opens them), and a recorder that keeps every call for the tests (YaziciKaydedici.h). Both measure
+// texts the same way, so a page laid out on the recorder falls on paper where the recorder says.
+#include <QString>
+
+#include <stdexcept>
+
+class QFont;
+
+namespace yazdırma {
+
+// The font a text is printed in.
+struct YazıTipi {
+    QString ad = QStringLiteral("Liberation Sans");
+    double boyut = 10;  // points
+    bool kalın = false;
+    bool altıÇizili = false;
+    bool operator==(const YazıTipi&) const = default;
+};
+
+// A document that cannot be started or written. Raised once per document; later calls on a failed
+// document do nothing, so a caller that goes on after reporting it is not told again and again.
+class YazdırmaHatası : public std::runtime_error {
+public:
+    explicit YazdırmaHatası(const QString& metin);
+    QString metin() const { return metin_; }
+
+private:
+    QString metin_;
+};
+
+// Whether printing a text stays on its line or ends it.
+enum class Satır { Bitir, Sürdür };
+
+class YazıcıYüzeyi {
+public:
+    virtual ~YazıcıYüzeyi();
+    YazıcıYüzeyi(const YazıcıYüzeyi&) = delete;
+    YazıcıYüzeyi& operator=(const YazıcıYüzeyi&) = delete;
+
+    // The paper (mm).
+    double sayfaGenişliği() const { return genişlik_; }
+    double sayfaYüksekliği() const { return yükseklik_; }
+
+    // Font of the texts printed from now on.
+    const YazıTipi& yazıTipi() const { return yazıTipi_; }
+    void setYazıTipi(const YazıTipi& yazıTipi) { yazıTipi_ = yazıTipi; }
+    void setYazıTipiAdı(const QString& ad) { yazıTipi_.ad = ad; }
+    void setYazıTipiBoyutu(double punto) { yazıTipi_.boyut = punto; }
+    void setKalın(bool kalın) { yazıTipi_.kalın = kalın; }
+    void setAltıÇizili(bool altıÇizili) { yazıTipi_.altıÇizili = altıÇizili; }
+
+    // The current position (mm from the paper's left and top edges).
+    double x() const { return x_; }
+    double y() const { return y_; }
+    void setX(double x) { x_ = x; }
+    void setY(double y) { y_ = y; }
+
+    // Width of a text and height of one line in the current font (mm).
+    double metinGenişliği(const QString& metin) const;
+    double metinYüksekliği() const;
+
+    // Prints the text with its top-left corner at the current position, then moves the position.
+    void yaz(const QString& metin, Satır satır = Satır::Bitir);
+    // A straight line with the thinnest black pen. The current position does not move.
+    void çizgi(double x1, double y1, double x2, double y2);
+    // Ends the page; the position goes to the top-left corner and the page number goes up by one.
+    void yeniSayfa();
+    // The page being drawn, from 1.
+    int sayfaNo() const { return sayfa_; }
+
+    // Ends the document: it goes to the printer. Nothing is printed when nothing was drawn.
+    void bitir();
+    // Throws the document away; nothing is printed.
+    void vazgeç();
+    bool kapandı() const { return kapandı_; }
+
+    // The font as Qt draws it.
+    static QFont qtYazıTipi(const YazıTipi& yazıTipi);
+
+protected:
+    YazıcıYüzeyi(double genişlik, double yükseklik);
+
+    // What a kind of surface does with each call; positions in mm, the font the current one.
+    virtual void metinÇiz(double x, double y, const QString& metin) = 0;
+    virtual void çizgiÇiz(double x1, double y1, double x2, double y2) = 0;
+    virtual void sayfaEkle() = 0;
+    virtual void belgeyiBitir() = 0;
+    virtual void belgeyiAt() = 0;
+
+    // Distance from a text's top to its baseline in the current font (mm).
+    double tabanUzaklığı() const;
+
+private:
+    double genişlik_;
+    double yükseklik_;
+    YazıTipi yazıTipi_;
+    double x_ = 0;
+    double y_ = 0;
+    int sayfa_ = 1;
+    bool kapandı_ = false;
+};
+
+}  // namespace yazdırma

@@ -1,0 +1,122 @@
+#include "core/OrtakDegiskenler.h"
+#include "core/YaziciSecmeFormu.h"
+#include "platform/Kabuk.h"
+#include "platform/Yazicilar.h"
+#include "support/Ortam.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace yazdırma;
+
+namespace {
+
+class YazıcıSeçme : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Muhasebe", "Kat 1", {210, 297}, false},
+                                                 {"Depo", "Depo kapısı", {210, 297}, true},
+                                                 {"Fatura", "Kat 2", {240, 280}, false}});
+    }
+    void TearDown() override
+    {
+        sistemYazıcılarınıDeğiştir(std::nullopt);
+        kaydediciyeYönlendir(nullptr);
+        YazdırmaİptalEdildi = false;
+    }
+
+    static QComboBox* liste(QWidget* w) { return w->findChild<QComboBox*>("YazıcıAdlarıKutusu"); }
+    static QLineEdit* yer(QWidget* w) { return w->findChild<QLineEdit*>("BağlantıNoktasıKutusu"); }
+    static QPushButton* düğme(QWidget* w, const char* ad)
+    {
+        return w->findChild<QPushButton*>(QString::fromUtf8(ad));
+    }
+
+    // Shows the choice as a print routine does, and lets `eylem` act on it once it is up.
+    bool seçimYap(const std::function<void(QDialog*)>& eylem)
+    {
+        QTimer::singleShot(0, [eylem] {
+            test::bekle([] { return QApplication::activeModalWidget() != nullptr; });
+            eylem(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
+        });
+        return YazıcıSeçmeFormu::YazıcıSeçimi(&sahip);
+    }
+
+    QWidget sahip;
+};
+
+}  // namespace
+
+TEST_F(YazıcıSeçme, YazıcılarSıraylaGeçerliSeçiliVeBağlantıYeriGörünür)
+{
+    YazıcıSeçmeFormu p;
+    EXPECT_EQ(p.windowTitle(), "Yazıcı Seç");
+    QStringList adlar;
+    for (int i = 0; i < liste(&p)->count(); ++i) {
+        adlar << liste(&p)->itemText(i);
+        EXPECT_EQ(liste(&p)->itemData(i).toInt(), i);
+    }
+    EXPECT_EQ(adlar, (QStringList{"Muhasebe", "Depo", "Fatura", "PDF"}));
+    EXPECT_EQ(liste(&p)->currentText(), "Depo");
+    EXPECT_EQ(yer(&p)->text(), "Depo kapısı");
+    liste(&p)->setCurrentIndex(3);
+    EXPECT_EQ(yer(&p)->text(), kabuk::belgeKlasörü());
+    EXPECT_EQ(düğme(&p, "İptalDüğmesi")->text(), "İptal (Esc)");
+}
+
+TEST_F(YazıcıSeçme, TamamSeçileniGeçerliYazıcıYapar)
+{
+    YazdırmaİptalEdildi = true;  // a print routine clears it before the choice
+    const bool yazdır = seçimYap([this](QDialog* d) {
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->parentWidget(), &sahip);  // over the window that prints
+        QComboBox* l = d->findChild<QComboBox*>("YazıcıAdlarıKutusu");
+        l->setCurrentIndex(l->findText("Fatura"));
+        EXPECT_EQ(d->findChild<QLineEdit*>("BağlantıNoktasıKutusu")->text(), "Kat 2");
+        QTest::mouseClick(d->findChild<QPushButton*>("TamamDüğmesi"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(yazdır);
+    EXPECT_FALSE(YazdırmaİptalEdildi);
+    EXPECT_EQ(geçerliYazıcı().ad, "Fatura");
+
+    // Every later print goes there, and the next choice starts from it.
+    auto kayıtlar = std::make_shared<YazıcıKayıtları>();
+    kaydediciyeYönlendir(kayıtlar);
+    for (int i = 0; i < 2; ++i) {
+        auto belge = belgeAç("Liste");
+        belge->yaz("x");
+        belge->bitir();
+        EXPECT_EQ(kayıtlar->son().yazıcı, "Fatura");
+        EXPECT_DOUBLE_EQ(kayıtlar->son().sayfaGenişliği, 240);
+    }
+    YazıcıSeçmeFormu sonraki;
+    EXPECT_EQ(liste(&sonraki)->currentText(), "Fatura");
+}
+
+TEST_F(YazıcıSeçme, İptalEscVeKapatmaYazdırmaz)
+{
+    geçerliYazıcıyıDeğiştir("Muhasebe");
+    const std::function<void(QDialog*)> yollar[] = {
+        [](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("İptalDüğmesi"), Qt::LeftButton); },
+        [](QDialog* d) { QTest::keyClick(d->findChild<QComboBox*>("YazıcıAdlarıKutusu"), Qt::Key_Escape); },
+        [](QDialog* d) { d->close(); },
+    };
+    for (const auto& yol : yollar) {
+        const bool yazdır = seçimYap([&](QDialog* d) {
+            ASSERT_TRUE(d);
+            QComboBox* l = d->findChild<QComboBox*>("YazıcıAdlarıKutusu");
+            l->setCurrentIndex(l->findText("Fatura"));
+            yol(d);
+        });
+        EXPECT_FALSE(yazdır);
+        EXPECT_TRUE(YazdırmaİptalEdildi);
+        EXPECT_EQ(geçerliYazıcı().ad, "Muhasebe");
+    }
+}

@@ -1,0 +1,281 @@
+#include "platform/Kabuk.h"
+#include "platform/YaziciBelgesi.h"
+#include "platform/YaziciKaydedici.h"
+#include "platform/Yazicilar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace yazdırma;
+
+namespace {
+
+constexpr double MmBaşınaPunto = 72.0 / 25.4;
+
+// A small list page: a centred, bold, underlined title; a header row whose cells follow each other on the
+// line; two rows; a rule; and a second page with a running title and a page number.
+void örnekSayfaÇiz(YazıcıYüzeyi& s)
+{
+    s.setYazıTipiBoyutu(14);
+    s.setKalın(true);
+    s.setAltıÇizili(true);
+    s.setY(15);
+    s.setX((s.sayfaGenişliği() - s.metinGenişliği("Stok Listesi")) / 2);
+    s.yaz("Stok Listesi");
+    s.setYazıTipiBoyutu(9);
+    s.setY(s.y() + 5);
+    s.setX(15);
+    s.yaz("Kodu", Satır::Sürdür);
+    s.setX(40);
+    s.yaz("Adı", Satır::Sürdür);
+    s.setX(120 - s.metinGenişliği("Miktar"));
+    s.yaz("Miktar");
+    s.setYazıTipiBoyutu(8);
+    s.setKalın(false);
+    s.setAltıÇizili(false);
+    s.setY(s.y() + 1);
+    s.setX(15);
+    s.yaz("A-100", Satır::Sürdür);
+    s.setX(40);
+    s.yaz("Çivi ışık", Satır::Sürdür);
+    s.setX(120 - s.metinGenişliği("1.234,50"));
+    s.yaz("1.234,50");
+    s.çizgi(10, 60, 200, 60);
+    s.yeniSayfa();
+    s.setY(5);
+    s.setX(10);
+    s.yaz("Stok Listesi", Satır::Sürdür);
+    s.setX(s.sayfaGenişliği() - (s.metinGenişliği("Sayfa - 2") + 10));
+    s.yaz("Sayfa - 2");
+    s.çizgi(10, 10, s.sayfaGenişliği() - 10, 10);
+    s.setY(15);
+    s.setX(15);
+    s.yaz("B-7");
+    s.bitir();
+}
+
+struct PdfSözcüğü {
+    int sayfa;
+    double x, y, genişlik;  // mm
+    QString metin;
+};
+
+QList<PdfSözcüğü> pdfSözcükleri(const QString& dosya)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), dosya, QStringLiteral("-")});
+    if (!p.waitForFinished(30000)) return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression sayfaİfadesi(QStringLiteral("<page "));
+    static const QRegularExpression sözcükİfadesi(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    QList<PdfSözcüğü> sonuç;
+    int sayfa = 0;
+    for (const QString& satır : html.split(QLatin1Char('\n'))) {
+        if (satır.contains(sayfaİfadesi)) ++sayfa;
+        const auto m = sözcükİfadesi.match(satır);
+        if (!m.hasMatch()) continue;
+        const double x1 = m.captured(1).toDouble() / MmBaşınaPunto;
+        const double x2 = m.captured(3).toDouble() / MmBaşınaPunto;
+        sonuç.append({sayfa, x1, m.captured(2).toDouble() / MmBaşınaPunto, x2 - x1, m.captured(4)});
+    }
+    return sonuç;
+}
+
+class Yazdırma : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{});
+        kaydediciyeYönlendir(nullptr);
+        QDir(kabuk::belgeKlasörü()).removeRecursively();
+    }
+    void TearDown() override
+    {
+        sistemYazıcılarınıDeğiştir(std::nullopt);
+        kaydediciyeYönlendir(nullptr);
+        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    }
+};
+
+}  // namespace
+
+TEST_F(Yazdırma, KaydediciKonumlarıVeSayfaSonunuTutar)
+{
+    YazıcıKaydedici k(210, 297);
+    örnekSayfaÇiz(k);
+    const KaydedilenBelge& b = k.belge();
+    ASSERT_EQ(b.sayfaSayısı(), 2);
+    EXPECT_TRUE(b.bitti());
+    EXPECT_FALSE(b.vazgeçildi());
+
+    const YazıcıÇağrısı* başlık = b.metinBul("Stok Listesi");
+    ASSERT_TRUE(başlık);
+    EXPECT_EQ(başlık->sayfa, 1);
+    EXPECT_NEAR(başlık->x + başlık->genişlik / 2, 105, 1e-9);  // centred
+    EXPECT_DOUBLE_EQ(başlık->y, 15);
+    EXPECT_EQ(başlık->yazıTipi, (YazıTipi{QStringLiteral("Liberation Sans"), 14, true, true}));
+
+    // Ending a line goes down by one line of the font; staying on it moves right by the text's width.
+    const YazıcıÇağrısı* kodu = b.metinBul("Kodu");
+    ASSERT_TRUE(kodu);
+    EXPECT_GT(başlık->genişlik, 20);
+    YazıcıKaydedici ölçü;
+    ölçü.setYazıTipi(başlık->yazıTipi);
+    EXPECT_NEAR(kodu->y, 15 + ölçü.metinYüksekliği() + 5, 1e-9);
+    EXPECT_DOUBLE_EQ(kodu->x, 15);
+    const YazıcıÇağrısı* miktar = b.metinBul("Miktar");
+    EXPECT_NEAR(miktar->x + miktar->genişlik, 120, 1e-9);
+    EXPECT_EQ(miktar->yazıTipi.boyut, 9);
+    const YazıcıÇağrısı* satır = b.metinBul("A-100");
+    EXPECT_GT(satır->y, kodu->y + 3);
+    EXPECT_FALSE(satır->yazıTipi.kalın);
+
+    ASSERT_EQ(b.çizgiler(1).size(), 1);
+    EXPECT_DOUBLE_EQ(b.çizgiler(1)[0].x2, 200);
+    EXPECT_DOUBLE_EQ(b.çizgiler(1)[0].y, 60);
+
+    // Page 2 starts at the top-left corner with its own texts.
+    const QList<YazıcıÇağrısı> ikinci = b.metinler(2);
+    ASSERT_EQ(ikinci.size(), 3);
+    EXPECT_EQ(ikinci[1].metin, "Sayfa - 2");
+    EXPECT_NEAR(ikinci[1].x + ikinci[1].genişlik, 200, 1e-9);
+    EXPECT_EQ(ikinci[2].metin, "B-7");
+    EXPECT_EQ(b.çizgiler(2).size(), 1);
+    EXPECT_EQ(k.sayfaNo(), 2);
+    const auto sayfaSonu = std::find_if(b.çağrılar.begin(), b.çağrılar.end(),
+                                        [](const YazıcıÇağrısı& ç) { return ç.tür == YazıcıÇağrısı::Tür::YeniSayfa; });
+    ASSERT_NE(sayfaSonu, b.çağrılar.end());
+    EXPECT_EQ((sayfaSonu + 1)->tür, YazıcıÇağrısı::Tür::Metin);
+    EXPECT_EQ((sayfaSonu + 1)->sayfa, 2);
+
+    // After the end nothing more is recorded.
+    const auto sayı = b.çağrılar.size();
+    k.yaz("sonra");
+    k.yeniSayfa();
+    k.vazgeç();
+    EXPECT_EQ(b.çağrılar.size(), sayı);
+}
+
+TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
+{
+    QString açılan;
+    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
+        açılan = u.toLocalFile();
+        return true;
+    });
+    ASSERT_TRUE(geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı));
+    auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+    örnekSayfaÇiz(*belge);
+    ASSERT_FALSE(açılan.isEmpty()) << "the PDF was not opened";
+    EXPECT_EQ(QFileInfo(açılan).absolutePath(), QFileInfo(kabuk::belgeKlasörü()).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi.pdf");
+
+    YazıcıKaydedici k(belge->sayfaGenişliği(), belge->sayfaYüksekliği());
+    örnekSayfaÇiz(k);
+    const QList<PdfSözcüğü> sözcükler = pdfSözcükleri(açılan);
+    ASSERT_FALSE(sözcükler.isEmpty()) << "pdftotext found no text";
+    // Every recorded text whose words stand alone is found where the recorder put it.
+    int bulunan = 0;
+    for (const YazıcıÇağrısı& m : k.belge().metinler()) {
+        const QString ilk = m.metin.section(QLatin1Char(' '), 0, 0);
+        const PdfSözcüğü* s = nullptr;
+        for (const PdfSözcüğü& p : sözcükler)
+            if (p.sayfa == m.sayfa && p.metin == ilk && std::abs(p.y - m.y) < 2) s = &p;
+        ASSERT_TRUE(s) << m.metin.toStdString() << " on page " << m.sayfa;
+        EXPECT_NEAR(s->x, m.x, 0.5) << m.metin.toStdString();
+        EXPECT_NEAR(s->y, m.y, 0.5) << m.metin.toStdString();
+        if (ilk == m.metin) {
+            EXPECT_NEAR(s->genişlik, m.genişlik, 0.5) << m.metin.toStdString();
+        }
+        ++bulunan;
+    }
+    EXPECT_EQ(bulunan, 10);
+    int sayfalar = 0;
+    for (const PdfSözcüğü& p : sözcükler) sayfalar = std::max(sayfalar, p.sayfa);
+    EXPECT_EQ(sayfalar, 2);
+
+    // A second document of the same name does not overwrite the first.
+    auto ikinci = belgeAç(QStringLiteral("Stok Listesi"));
+    ikinci->yaz("x");
+    ikinci->bitir();
+    EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (2).pdf");
+    EXPECT_TRUE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
+}
+
+TEST_F(Yazdırma, BoşVeyaAtılanBelgeDosyaBırakmaz)
+{
+    int açılış = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) {
+        ++açılış;
+        return true;
+    });
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    belgeAç(QStringLiteral("Boş"))->bitir();
+    {
+        auto atılan = belgeAç(QStringLiteral("Atılan"));
+        atılan->yaz("bir");
+        atılan->vazgeç();
+    }
+    {
+        auto yarım = belgeAç(QStringLiteral("Yarım"));  // dropped without being ended
+        yarım->yaz("bir");
+    }
+    EXPECT_EQ(açılış, 0);
+    EXPECT_TRUE(QDir(kabuk::belgeKlasörü()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(belgeDosyaAdı(QStringLiteral("Stok/Liste: \"A\"")), "Stok-Liste- -A-");
+    EXPECT_EQ(belgeDosyaAdı(QStringLiteral("  ")), "Kavrenta");
+}
+
+TEST_F(Yazdırma, YazıcılarPdfİleVeGeçerliYazıcı)
+{
+    Yazıcı a{QStringLiteral("Muhasebe"), QStringLiteral("Kat 1"), {210, 297}, false};
+    Yazıcı b{QStringLiteral("Depo"), QStringLiteral("Depo"), {216, 279}, true};
+    Yazıcı sistemPdf{QStringLiteral("PDF"), QStringLiteral("cups-pdf:/"), {210, 297}, false};
+    sistemYazıcılarınıDeğiştir(QList<Yazıcı>{a, b, sistemPdf});
+    QStringList adlar;
+    for (const Yazıcı& y : yazıcılar()) adlar << y.ad;
+    EXPECT_EQ(adlar, (QStringList{"Muhasebe", "Depo", "PDF"}));
+    EXPECT_EQ(yazıcılar().last().bağlantıYeri, kabuk::belgeKlasörü());
+    EXPECT_EQ(geçerliYazıcı().ad, "Depo");  // the system's default
+
+    EXPECT_TRUE(geçerliYazıcıyıDeğiştir("Muhasebe"));
+    EXPECT_FALSE(geçerliYazıcıyıDeğiştir("Yok"));
+    EXPECT_EQ(geçerliYazıcı().ad, "Muhasebe");
+
+    // Documents go to the current printer, on its paper.
+    auto kayıtlar = std::make_shared<YazıcıKayıtları>();
+    kaydediciyeYönlendir(kayıtlar);
+    geçerliYazıcıyıDeğiştir("Depo");
+    auto belge = belgeAç(QStringLiteral("Fatura"));
+    EXPECT_DOUBLE_EQ(belge->sayfaGenişliği(), 216);
+    belge->yaz("x");
+    belge->bitir();
+    ASSERT_EQ(kayıtlar->sayı(), 1);
+    EXPECT_EQ(kayıtlar->son().yazıcı, "Depo");
+    EXPECT_EQ(kayıtlar->son().belgeAdı, "Fatura");
+    EXPECT_TRUE(kayıtlar->son().bitti());
+
+    // No system printer at all: the PDF printer is still there and is the current one.
+    sistemYazıcılarınıDeğiştir(QList<Yazıcı>{});
+    ASSERT_EQ(yazıcılar().size(), 1);
+    EXPECT_EQ(geçerliYazıcı().ad, "PDF");
+}
+
+TEST_F(Yazdırma, AçılamayanYazıcıBirKezBildirilir)
+{
+    sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{QStringLiteral("Sökülmüş Yazıcı"), {}, {210, 297}, true}});
+    auto belge = belgeAç(QStringLiteral("Liste"));
+    EXPECT_THROW(belge->yaz("bir"), YazdırmaHatası);
+    // The caller that goes on after the report is not told again for the same document.
+    EXPECT_NO_THROW(belge->yaz("iki"));
+    EXPECT_NO_THROW(belge->yeniSayfa());
+    EXPECT_NO_THROW(belge->bitir());
+}
