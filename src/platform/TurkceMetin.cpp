@@ -126,22 +126,40 @@ bool sayıMı(const QString& metin)
     return ok;
 }
 
+namespace {
+// Rounds |değer| × ölçek half away from zero as the decimal number that the value stands for: read to
+// 15 significant digits first, so that 1,005 (held as 1.00499999...) gives 101 hundredths. The result
+// is the digits of the whole number, without any limit of an integer type.
+QString yuvarlakRakamlar(double değer, double ölçek)
+{
+    // Quick way: a value that is clearly not half-way rounds to its nearest whole number.
+    const double y = std::fabs(değer) * ölçek;
+    if (y < 1e15) {
+        const double taban = std::floor(y);
+        const double kesir = y - taban;
+        if (std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9)
+            return QString::number(static_cast<qint64>(kesir > 0.5 ? taban + 1 : taban));
+    }
+    const double ölçekli = QString::number(std::fabs(değer) * ölçek, 'g', 15).toDouble();
+    return QString::number(std::round(ölçekli), 'f', 0);
+}
+}  // namespace
+
 QString tutarBiçimi(double değer)
 {
-    // Rounded half away from zero to two decimals, as the display format does.
-    const double yuvarlak = std::round(std::fabs(değer) * 100.0);
-    const bool eksi = değer < 0 && yuvarlak != 0;
-    const qint64 kuruş = static_cast<qint64>(yuvarlak);
-    const QString tam = grupla(QString::number(kuruş / 100));
-    const QString kesir = QStringLiteral("%1").arg(kuruş % 100, 2, 10, QLatin1Char('0'));
-    return (eksi ? QStringLiteral("-") : QString()) + tam + QLatin1Char(',') + kesir;
+    if (!std::isfinite(değer)) return QString::number(değer);
+    const QString kuruş = yuvarlakRakamlar(değer, 100.0).rightJustified(3, QLatin1Char('0'));
+    const bool eksi = değer < 0 && kuruş != QLatin1String("000");
+    return (eksi ? QStringLiteral("-") : QString()) + grupla(kuruş.left(kuruş.size() - 2)) + QLatin1Char(',')
+           + kuruş.right(2);
 }
 
 QString tamSayıBiçimi(double değer)
 {
-    const double yuvarlak = std::round(std::fabs(değer));
-    const bool eksi = değer < 0 && yuvarlak != 0;
-    return (eksi ? QStringLiteral("-") : QString()) + QString::number(static_cast<qint64>(yuvarlak));
+    if (!std::isfinite(değer)) return QString::number(değer);
+    const QString rakamlar = yuvarlakRakamlar(değer, 1.0);
+    const bool eksi = değer < 0 && rakamlar != QLatin1String("0");
+    return (eksi ? QStringLiteral("-") : QString()) + rakamlar;
 }
 
 QString miktarBiçimi(double değer, bool ondalıklı)
