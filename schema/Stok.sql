@@ -65,22 +65,23 @@ CREATE TABLE GirisCikisYapanlarTablosu (
   AdiSoyadi VARCHAR(255)
 );
 
--- Totals per product. Amounts are quantity times price.
+-- Totals per product. Amounts are quantity times price. The program writes the same texts into an
+-- older file at start-up; keep the two in step.
 CREATE VIEW GirisToplamiSorgusu AS
-SELECT GirisIslemleriTablosu.UrunNo, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi,
-       Sum(GirisIslemleriTablosu.Miktari) AS GirisToplami,
-       Sum(GirisIslemleriTablosu.Miktari*GirisIslemleriTablosu.Fiyati) AS GirisTutari
-FROM GirisIslemleriTablosu LEFT JOIN UrunBilgileriTablosu ON GirisIslemleriTablosu.UrunNo = UrunBilgileriTablosu.UrunNo
-GROUP BY GirisIslemleriTablosu.UrunNo, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi;
+SELECT Girisler.UrunNo AS UrunNo, UrunBilgileriTablosu.Kodu AS Kodu, UrunBilgileriTablosu.Adi AS Adi,
+       Girisler.GirisToplami AS GirisToplami, Girisler.GirisTutari AS GirisTutari
+FROM (SELECT UrunNo, Sum(Miktari) AS GirisToplami, Sum(Miktari*Fiyati) AS GirisTutari
+      FROM GirisIslemleriTablosu GROUP BY UrunNo) AS Girisler
+LEFT JOIN UrunBilgileriTablosu ON Girisler.UrunNo = UrunBilgileriTablosu.UrunNo;
 
 CREATE VIEW CikisToplamiSorgusu AS
-SELECT CikisIslemleriTablosu.UrunNo,
-       Sum(CikisIslemleriTablosu.Miktari) AS CikisToplami,
+SELECT CikisIslemleriTablosu.UrunNo AS UrunNo, Sum(CikisIslemleriTablosu.Miktari) AS CikisToplami,
        Sum(CikisIslemleriTablosu.Miktari*CikisIslemleriTablosu.Fiyati) AS CikisTutari
-FROM CikisIslemleriTablosu LEFT JOIN GirisToplamiSorgusu ON CikisIslemleriTablosu.UrunNo = GirisToplamiSorgusu.UrunNo
+FROM CikisIslemleriTablosu
 GROUP BY CikisIslemleriTablosu.UrunNo;
 
--- One product's stock is a lookup in these; the date indexes serve the daily and period lists.
+-- One product's stock is a lookup in these; the date indexes serve the daily and period lists. The
+-- program adds any of them that an older file lacks, under these names.
 CREATE INDEX GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati);
 CREATE INDEX GirisIslemleriTarihiDizini ON GirisIslemleriTablosu (Tarihi);
 CREATE INDEX CikisIslemleriUrunNoDizini ON CikisIslemleriTablosu (UrunNo, Miktari, Fiyati);

@@ -1,10 +1,20 @@
-// Wires the subsystems' windows into the main window's openers and starts the program.
-#include "core/Acicilar.h"
+// Starts the program: the start routine finds and opens the shared database and shows the main window;
+// the program then runs until the main window is closed.
+#include "core/AnaForm.h"
+#include "core/BaslangicModulu.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication uygulama(argc, argv);
-    return 0;
+    // The program ends when the main window is unloaded, not when some last window happens to close.
+    uygulama.setQuitOnLastWindowClosed(false);
+
+    BaşlangıçModülü::Main();
+
+    AnaForm* ana = AnaForm::örnek();
+    if (!ana || !ana->isVisible()) return 0;
+    ana->boşaltılınca([] { QCoreApplication::quit(); });
+    return uygulama.exec();
 }

@@ -15,6 +15,27 @@ void OrtakHataİşleyici(const platform::DbError& hata);
 // Any other exception is reported with the general number.
 void OrtakHataİşleyici(const std::exception& hata);
 
+// Runs one statement of a routine under the common error trapping: an error goes to the reporter and,
+// when the user goes on, this returns so that the routine continues with its next statement.
+template <typename F>
+void HatadaDevam(F&& iş)
+{
+    try {
+        iş();
+    } catch (const std::exception& hata) {
+        OrtakHataİşleyici(hata);
+    }
+}
+// Runs one statement and skips an error without a message.
+template <typename F>
+void HatayıAtla(F&& iş)
+{
+    try {
+        iş();
+    } catch (const std::exception&) {
+    }
+}
+
 // The texts the reporter and the connection windows show for the file and network errors.
 QString AğHatasıMetni();
 QString DosyaErişimHatasıMetni();

@@ -1,10 +1,15 @@
 #include "platform/Kabuk.h"
 
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <pwd.h>
@@ -78,5 +83,73 @@ QString belgeKlasörü()
 }
 
 void belgeKlasörünüDeğiştir(const QString& klasör) { belgeYeri() = klasör; }
+
+namespace {
+struct TekKopya {
+    QPointer<QLocalServer> sunucu;
+    QString ad;
+    std::function<void()> öneGel;
+};
+TekKopya& tekKopya()
+{
+    static TekKopya t;
+    return t;
+}
+
+// A socket name without blanks or letters a file system might mind, the same for every copy of one user.
+QString soketAdı(const QString& anahtar)
+{
+    const QByteArray özet = QCryptographicHash::hash(anahtar.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QStringLiteral("Kavrenta-%1-%2").arg(getuid()).arg(QString::fromLatin1(özet));
+}
+
+bool kapıyıÇal(const QString& ad)
+{
+    QLocalSocket soket;
+    soket.connectToServer(ad);
+    if (!soket.waitForConnected(1000)) return false;
+    soket.write("one\n");
+    soket.waitForBytesWritten(1000);
+    soket.disconnectFromServer();
+    return true;
+}
+}  // namespace
+
+bool tekKopyaOl(const QString& anahtar, std::function<void()> öneGel)
+{
+    TekKopya& t = tekKopya();
+    const QString ad = soketAdı(anahtar);
+    if (kapıyıÇal(ad)) return false;
+    // Nobody answers: a socket left by a copy that did not end cleanly is taken over.
+    QLocalServer::removeServer(ad);
+    auto* sunucu = new QLocalServer();
+    sunucu->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!sunucu->listen(ad)) {
+        delete sunucu;
+        return true;  // cannot listen: run without the guard rather than refuse to start
+    }
+    delete t.sunucu.data();
+    t.sunucu = sunucu;
+    t.ad = ad;
+    t.öneGel = std::move(öneGel);
+    QObject::connect(sunucu, &QLocalServer::newConnection, sunucu, [sunucu] {
+        while (QLocalSocket* gelen = sunucu->nextPendingConnection()) {
+            QObject::connect(gelen, &QLocalSocket::disconnected, gelen, &QObject::deleteLater);
+            if (tekKopya().öneGel) tekKopya().öneGel();
+        }
+    });
+    return true;
+}
+
+void tekKopyayıBırak()
+{
+    TekKopya& t = tekKopya();
+    delete t.sunucu.data();
+    t.sunucu = nullptr;
+    t.ad.clear();
+    t.öneGel = nullptr;
+}
+
+int yazıcıSayısı() { return int(QPrinterInfo::availablePrinterNames().size()) + 1; }
 
 }  // namespace kabuk

@@ -23,6 +23,18 @@ void açıcıyıDeğiştir(std::function<bool(const QUrl&)> açıcı);
 // The user's full name (for "registered owner"), falling back to the login name.
 QString kullanıcınınTamAdı();
 
+// Single instance. The first copy that asks under a key (the program's title) listens on a local socket
+// named from that key and the user's id, and runs `öneGel` whenever a later copy knocks; it gets true.
+// A later copy knocks (asking the first to come to the front) and gets false: it should then end. A second
+// call in the copy that holds the key knocks on itself.
+bool tekKopyaOl(const QString& anahtar, std::function<void()> öneGel);
+// Stops listening (tests; the program keeps the socket until it ends).
+void tekKopyayıBırak();
+
+// The number of printers the program can print on: the system's printers and the program's own PDF
+// printer, which is always there.
+int yazıcıSayısı();
+
 // The folder where written workbooks and PDF files go: Documents/Kavrenta (created on demand).
 QString belgeKlasörü();
 void belgeKlasörünüDeğiştir(const QString& klasör);  // tests; empty restores the real one

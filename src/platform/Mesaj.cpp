@@ -10,7 +10,9 @@ QWidget* sahipPencere()
 {
     QWidget* w = QApplication::activeModalWidget();
     if (!w) w = QApplication::activeWindow();
-    if (w && (w->isMinimized() || !w->isVisible())) return nullptr;
+    if (!w || w->isMinimized() || !w->isVisible()) return nullptr;
+    const QRect r = w->frameGeometry();
+    if (r.left() < 0 || r.top() < 0 || r.right() < 0 || r.bottom() < 0) return nullptr;
     return w;
 }
 

@@ -20,7 +20,8 @@ Yanıt göster(const QString& metin, Simge simge = Simge::Yok, Düğmeler düğm
 Yanıt göster(const QString& metin, Simge simge, Düğmeler düğmeler, Yanıt varsayılan,
              const QString& başlık = VarsayılanBaşlık, bool ortala = true);
 
-// The window over which the next box is centred: the active window, unless it is minimised.
+// The window over which the next box is centred: the active window, unless it is minimised or lies
+// partly at negative screen coordinates (then the box goes where the platform puts it).
 QWidget* sahipPencere();
 
 }  // namespace mesaj

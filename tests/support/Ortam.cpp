@@ -144,6 +144,46 @@ const QList<GörülenMesaj>& MesajYanıtlayıcı::görülenler() const { return 
 
 void MesajYanıtlayıcı::ekle(const QString& yanıt) { d_->yanıtlar.append(yanıt); }
 
+QWidget* pencere(const QString& ad)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == ad && w->isVisible()) return w;
+    return nullptr;
+}
+
+struct Görününce::Durum {
+    QString ad;
+    std::function<void(QWidget*)> iş;
+    bool oldu = false;
+    QTimer zamanlayıcı;
+};
+
+Görününce::Görününce(const QString& ad, std::function<void(QWidget*)> iş) : d_(std::make_shared<Durum>())
+{
+    d_->ad = ad;
+    d_->iş = std::move(iş);
+    std::weak_ptr<Durum> zayıf = d_;
+    d_->zamanlayıcı.setInterval(10);
+    QObject::connect(&d_->zamanlayıcı, &QTimer::timeout, [zayıf] {
+        auto d = zayıf.lock();
+        if (!d || d->oldu) return;
+        QWidget* w = pencere(d->ad);
+        if (!w) return;
+        d->oldu = true;
+        d->zamanlayıcı.stop();
+        QPointer<QWidget> p = w;
+        // Run outside the timer's slot, so that the work may open modal windows of its own.
+        QTimer::singleShot(0, w, [d, p] {
+            if (p) d->iş(p);
+        });
+    });
+    d_->zamanlayıcı.start();
+}
+
+Görününce::~Görününce() { d_->zamanlayıcı.stop(); }
+
+bool Görününce::olduMu() const { return d_->oldu; }
+
 bool bekle(const std::function<bool()>& koşul, int süre)
 {
     QElapsedTimer t;

@@ -11,13 +11,17 @@
 #include <memory>
 #include <stdexcept>
 
+class QWidget;
+
 #include <gtest/gtest.h>
 
 namespace test {
 
-// Thrown by the stand-in for ending the program, so that a test sees the end and goes on.
-struct ProgramBitti : std::runtime_error {
-    ProgramBitti() : std::runtime_error("program ended") {}
+// Thrown by the stand-in for ending the program, so that a test sees the end and goes on. It is not a
+// std::exception on purpose: the program's own handlers catch std::exception and report it, and the end
+// of the program must pass through them as the real end would.
+struct ProgramBitti {
+    const char* what() const noexcept { return "program ended"; }
 };
 
 // Makes a database file from the current layout (schema/Stok.sql) or from the older one that the
@@ -69,5 +73,22 @@ private:
 
 // Runs the event loop until the condition holds or the time runs out (ms); true when it held.
 bool bekle(const std::function<bool()>& koşul, int süre = 5000);
+
+// The visible top-level window with this object name, or null.
+QWidget* pencere(const QString& ad);
+
+// Runs `iş` once, as soon as a visible top-level window with this object name appears (polled from the
+// event loop, so it works while a modal window runs its own loop). Keep the returned object alive as
+// long as the wait should last; `olduMu()` tells whether the work ran.
+class Görününce {
+public:
+    Görününce(const QString& ad, std::function<void(QWidget*)> iş);
+    ~Görününce();
+    bool olduMu() const;
+
+private:
+    struct Durum;
+    std::shared_ptr<Durum> d_;
+};
 
 }  // namespace test

@@ -1,6 +1,7 @@
 // Entry point of every test program: an offscreen application with its settings and documents in
 // temporary folders, a spreadsheet program taken as installed (opening switched off), and a stand-in
 // for ending the program that unwinds instead of leaving.
+#include "core/BaslangicModulu.h"
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 #include "platform/ProgramSonu.h"
@@ -13,11 +14,20 @@
 
 int main(int argc, char** argv)
 {
+    // The icons and pictures live in an object of the support library that nothing else refers to.
+    Q_INIT_RESOURCE(kavrenta);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir ayarDizini;
     qputenv("XDG_CONFIG_HOME", ayarDizini.path().toUtf8());
     QTemporaryDir belgeDizini;
+    // The single-instance socket lies in the temporary folder: keep the tests' apart from a running program.
+    QTemporaryDir geçiciDizin;
+    qputenv("TMPDIR", geçiciDizin.path().toUtf8());
     QApplication uygulama(argc, argv);
+    // The program ends through its own routine, never because a test closed its last window.
+    uygulama.setQuitOnLastWindowClosed(false);
+    // The same style and font as the program.
+    BaşlangıçModülü::OrtakDenetimleriHazırla();
     kabuk::belgeKlasörünüDeğiştir(belgeDizini.path() + QStringLiteral("/Kavrenta"));
     kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
     platform::hesapTablosuDenetiminiDeğiştir([] { return true; });

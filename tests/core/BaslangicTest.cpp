@@ -1,0 +1,153 @@
+#include "CekirdekOrtami.h"
+
+#include "core/BaslangicModulu.h"
+#include "core/VeritabaninaBaglanFormu.h"
+#include "platform/Ayarlar.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace BaşlangıçModülü;
+
+TEST(Başlangıç, BaşlıkSürümdenKurulur)
+{
+    EXPECT_EQ(BaşlıkMetniOluştur(1, 8, 3), "Velnaro - Kavrenta 1.83 (İstemci)");
+    EXPECT_EQ(BaşlıkMetniOluştur(1, 10, 12), "Velnaro - Kavrenta 1.1012 (İstemci)");
+    EXPECT_EQ(BaşlıkMetniOluştur(2, 0, 0), "Velnaro - Kavrenta 2.00 (İstemci)");
+}
+
+TEST(Başlangıç, İşletimSistemiDenetimi)
+{
+    auto sürüm = [](int platform, int ana, const QString& paket = {}) {
+        SürümBilgisi s;
+        s.alındı = true;
+        s.platformKimliği = platform;
+        s.anaSürüm = ana;
+        s.servisPaketi = paket;
+        return s;
+    };
+    EXPECT_FALSE(İşletimSistemiUygun(SürümBilgisi{}));  // the query failed
+    EXPECT_FALSE(İşletimSistemiUygun(sürüm(2, 3)));
+    EXPECT_FALSE(İşletimSistemiUygun(sürüm(2, 4, "Service Pack 1")));
+    EXPECT_FALSE(İşletimSistemiUygun(sürüm(2, 4, "Service Pack 2")));
+    EXPECT_FALSE(İşletimSistemiUygun(sürüm(2, 4, QString("Service Pack 2") + QChar(u'\0') + "çöp")));
+    EXPECT_TRUE(İşletimSistemiUygun(sürüm(2, 4)));
+    EXPECT_TRUE(İşletimSistemiUygun(sürüm(2, 4, "Service Pack 3")));
+    EXPECT_TRUE(İşletimSistemiUygun(sürüm(2, 4, "service pack 2")));  // letter case counts
+    EXPECT_TRUE(İşletimSistemiUygun(sürüm(2, 5, "Service Pack 1")));
+    EXPECT_TRUE(İşletimSistemiUygun(sürüm(1, 3)));  // not of the NT family
+    EXPECT_TRUE(İşletimSistemiUygun(İşletimSistemiSürümü()));
+
+    WindowsNT = false;
+    İşletimSisteminiDenetle();
+    EXPECT_TRUE(WindowsNT);
+
+    test::MesajYanıtlayıcı yanıt;
+    EXPECT_THROW(İşletimSisteminiDenetle(sürüm(2, 4, "Service Pack 2")), test::ProgramBitti);
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), "Programın çalışabilmesi için bilgisayarınızda NT 4.0 ile \"Servis Pack 3\" veya "
+                                "daha yüksek bir sürümün yüklü olması gerekiyor.");
+    EXPECT_EQ(yanıt.görülenler()[0].simge, mesaj::Simge::Kritik);
+}
+
+TEST(Başlangıç, AlçakEkranReddedilir)
+{
+    test::MesajYanıtlayıcı yanıt;
+    EXPECT_NO_THROW(KarşılamaFormu::EkranıDenetle(600));
+    EXPECT_EQ(yanıt.sayı(), 0);
+    // 1024 x 576: wide enough, but too low.
+    EXPECT_THROW(KarşılamaFormu::EkranıDenetle(576), test::ProgramBitti);
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(),
+              "Bu programın çalışması için ekran çözünürlüğünüzün en az \n800 x 600 piksel olması gerekiyor!");
+    EXPECT_EQ(yanıt.görülenler()[0].simge, mesaj::Simge::Ünlem);
+}
+
+TEST_F(ÇekirdekTesti, İkinciKopyaÖndekiniÖneGetirirVeBiter)
+{
+    int çalındı = 0;
+    ASSERT_TRUE(kabuk::tekKopyaOl("Velnaro - Kavrenta 9.99 (İstemci)", [&] { ++çalındı; }));
+    EXPECT_FALSE(kabuk::tekKopyaOl("Velnaro - Kavrenta 9.99 (İstemci)", {}));
+    EXPECT_TRUE(test::bekle([&] { return çalındı == 1; }));
+    kabuk::tekKopyayıBırak();
+
+    // A running copy with this program's title: a new start ends before any window of its own.
+    ASSERT_TRUE(kabuk::tekKopyaOl(ProgramınBaşlığı(), [&] { ++çalındı; }));
+    test::MesajYanıtlayıcı yanıt;
+    EXPECT_THROW(Main(), test::ProgramBitti);
+    EXPECT_TRUE(test::bekle([&] { return çalındı == 2; }));
+    EXPECT_EQ(AnaForm::örnek(), nullptr);
+    EXPECT_EQ(KarşılamaFormu::örnek(), nullptr);
+    EXPECT_EQ(yanıt.sayı(), 0);
+}
+
+TEST_F(ÇekirdekTesti, İlkBaşlangıçVeritabanınıBulurAçarVeGünceller)
+{
+    test::SunucuKlasörü sunucu(test::SunucuKlasörü::Düzen::Eski, false);
+    klasörSeçimleri({sunucu.yol()});
+    QStringList sıra;
+    bool uyarıdaGüncelMiydi = true;
+    açıcılar::kaydet("TercihleriOku", [&](QWidget* sahip) {
+        sıra << "TercihleriOku";
+        EXPECT_EQ(sahip, nullptr);
+        EXPECT_EQ(AnaForm::örnek(), nullptr);
+        UyarıVar = 1;
+    });
+    açıcılar::kaydet("StokListesiUyarısı", [&](QWidget* sahip) {
+        sıra << "StokListesiUyarısı";
+        EXPECT_EQ(sahip, AnaForm::örnek());
+        EXPECT_EQ(StokListesiTürü, 1);
+        uyarıdaGüncelMiydi = AlanVarMı("UrunBilgileriTablosu", "UreticiKodu");
+    });
+
+    test::MesajYanıtlayıcı yanıt({"Evet"});
+    Main();
+
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), VeritabanınaBağlanFormu::SunucuSorusu);
+    EXPECT_EQ(sıra, QStringList({"TercihleriOku", "StokListesiUyarısı"}));
+    EXPECT_FALSE(uyarıdaGüncelMiydi) << "the warning list comes before the upgrade";
+
+    AnaForm* ana = AnaForm::örnek();
+    ASSERT_NE(ana, nullptr);
+    EXPECT_TRUE(ana->isVisible());
+    EXPECT_EQ(ana->windowTitle(), ProgramınBaşlığı());
+    EXPECT_EQ(ana->DurumPaneli(2)->text(), "   Veritabanı bağlantısı tamam!");
+    EXPECT_EQ(KarşılamaFormu::örnek(), nullptr);
+    EXPECT_EQ(AyarlarUygulamaAdı, "Velnaro\\Kavrenta");
+    EXPECT_TRUE(ProgramKlasörü.endsWith('/'));
+    EXPECT_TRUE(YazıcıVar);
+    EXPECT_EQ(SunucuYolu, sunucu.yol());
+    ASSERT_TRUE(AçıkVeritabanı);
+    EXPECT_TRUE(AlanVarMı("UrunBilgileriTablosu", "UreticiKodu"));
+    EXPECT_TRUE(TabloVarMı("GirisCikisYapanlarTablosu"));
+    EXPECT_EQ(ayarlar::oku("Sunucular", "Sunucu-1"), sunucu.yol());
+    EXPECT_EQ(ayarlar::oku("Ayarlar", "Veritabani"), "0");
+
+    // A second start while this copy runs brings its main window to the front.
+    ana->showMinimized();
+    EXPECT_FALSE(kabuk::tekKopyaOl(BaşlıkMetni, {}));
+    EXPECT_TRUE(test::bekle([&] { return !ana->isMinimized(); }));
+}
+
+TEST_F(ÇekirdekTesti, BağlanmadanVazgeçilinceHiçbirPencereKalmazVeGüncellemeOlmaz)
+{
+    test::SunucuKlasörü sunucu(test::SunucuKlasörü::Düzen::Eski, false);
+    // A remembered server that cannot be reached: the failure forgets it, then the user gives up.
+    ayarlar::yaz("Sunucular", "Sunucu-1", sunucu.yol() + "/yok");
+    test::Görününce vazgeç("VeritabanınaBağlanFormu", [](QWidget* w) {
+        test::bekle([w] { return w->findChild<QPushButton*>("YenidenDeneDüğmesi")->isEnabled(); });
+        w->findChild<QPushButton*>("VazgeçDüğmesi")->click();
+    });
+    test::MesajYanıtlayıcı yanıt({"Evet"});
+    Main();
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), VeritabanınaBağlanFormu::ÇıkışSorusu);
+    ASSERT_NE(AnaForm::örnek(), nullptr);
+    EXPECT_FALSE(AnaForm::örnek()->isVisible());
+    EXPECT_FALSE(AçıkVeritabanı);
+    EXPECT_TRUE(ayarlar::anahtarlar("Sunucular").isEmpty());
+
+    auto db = platform::Database::open(sunucu.veritabanıYolu());
+    EXPECT_EQ(db->scalar("SELECT count(*) FROM pragma_table_info('UrunBilgileriTablosu') WHERE name = 'Markasi'").toInt(), 0);
+}
