@@ -53,6 +53,7 @@ SıralıListeKutusu::SıralıListeKutusu(QWidget* üst) : QListWidget(üst)
 {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setCurrentIndex(QModelIndex());  // see doldur()
 }
 
 int SıralıListeKutusu::yeriniBul(const QString& metin) const
@@ -81,7 +82,9 @@ void SıralıListeKutusu::doldur(QList<ListeGirdisi> girdiler)
         öğe->setData(NumaraRolü, g.numara);
         addItem(öğe);
     }
-    setCurrentRow(-1);
+    // Not setCurrentRow(-1): only the view's own setCurrentIndex keeps Qt from making the first entry
+    // current when the list gets the focus, which would choose an entry the user never picked.
+    setCurrentIndex(QModelIndex());
     setUpdatesEnabled(true);
 }
 
@@ -89,6 +92,7 @@ void SıralıListeKutusu::temizle()
 {
     const QSignalBlocker sessiz(this);
     clear();
+    setCurrentIndex(QModelIndex());
 }
 
 void SıralıListeKutusu::satırıSil(int satır)
