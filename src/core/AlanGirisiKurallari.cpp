@@ -186,14 +186,31 @@ private:
         const QString süzülmüş = süz(gelen);
         if (süzülmüş == gelen) return;
         düzeltiliyor_ = true;
-        satır_->setSelection(baş, int(gelen.size()));
+        // The edit is taken back and made again with the filtered text, so that it stays one step of
+        // the undo history. A password box, whose undo only clears it, has its new text replaced in place.
+        const QString eski = önceki_;
+        bool geriAlındı = false;
+        if (satır_->echoMode() == QLineEdit::Normal && satır_->isUndoAvailable()) {
+            satır_->undo();
+            geriAlındı = satır_->text() == eski;
+            if (!geriAlındı) satır_->redo();
+        }
+        // The part to replace: the old text's in the first case, what came in otherwise.
+        const int uzunluk = geriAlındı ? int(eski.size()) - baş - son : int(gelen.size());
+        if (uzunluk > 0) satır_->setSelection(baş, uzunluk);
+        else satır_->setCursorPosition(baş);
         satır_->insert(süzülmüş);
         düzeltiliyor_ = false;
+        değişti();  // the change steps, once, for the text as it now stands
     }
 
     // Every change of the line edit, also the window's own.
     void değişti()
     {
+        if (düzeltiliyor_) {
+            önceki_ = satır_->text();
+            return;
+        }
         if (sayıKontrolü_) return;
         if (kurallar_ & Kural::SayıOlmayanıSil) {
             sayıKontrolü_ = true;

@@ -90,21 +90,23 @@ const QList<QPixmap>& ListeSütunuSimgeleri()
             resim.fill(Qt::transparent);
             QPainter p(&resim);
             p.setRenderHint(QPainter::Antialiasing, false);
+            // The white edges first, so that the corners they share with the grey ones are grey.
             if (yukarı) {
                 const QPoint tepe(7, 4), sol(3, 11), sağ(11, 11);
+                p.setPen(açık);
+                p.drawLine(tepe, sağ);
+                p.drawLine(sol, sağ);
                 p.setPen(koyu);
                 p.drawLine(tepe, sol);
-                p.setPen(açık);
-                p.drawLine(tepe + QPoint(1, 0), sağ);
-                p.drawLine(sol + QPoint(1, 0), sağ);
             } else {
                 const QPoint sol(3, 4), sağ(11, 4), dip(7, 11);
-                p.setPen(koyu);
-                p.drawLine(sol, sağ - QPoint(1, 0));
-                p.drawLine(sol, dip);
                 p.setPen(açık);
-                p.drawLine(sağ, dip + QPoint(1, 0));
+                p.drawLine(sağ, dip);
+                p.setPen(koyu);
+                p.drawLine(sol, sağ);
+                p.drawLine(sol, dip);
             }
+            p.end();
             return resim;
         };
         return QList<QPixmap>{çiz(true), çiz(false)};
@@ -389,9 +391,16 @@ void ListeGörünümü::sütunlarıKur(const QList<ListeSütunu>& sütunlar)
     sütunlar_ = sütunlar;
     başlık_->oklu = -1;
     model_->sütunlarıKur(sütunlar);
-    for (int i = 0; i < sütunlar.size(); ++i) {
-        başlık_->resizeSection(i, pikselden(std::max(0, sütunlar[i].genişlikTwips)));
-    }
+    twips_ = QList<int>(sütunlar.size(), 0);
+    piksel_ = QList<int>(sütunlar.size(), 0);
+    for (int i = 0; i < sütunlar.size(); ++i) genişliğiKur(i, std::max(0, sütunlar[i].genişlikTwips));
+}
+
+void ListeGörünümü::genişliğiKur(int sütun, int twips)
+{
+    twips_[sütun] = twips;
+    piksel_[sütun] = pikselden(twips);
+    başlık_->resizeSection(sütun, piksel_[sütun]);
 }
 
 int ListeGörünümü::sütunSayısı() const { return model_->sütunSayısı(); }
@@ -403,13 +412,14 @@ SütunTürü ListeGörünümü::sütunTürü(int i) const { return sütunlar_.va
 int ListeGörünümü::sütunGenişliğiTwips(int i) const
 {
     if (i < 0 || i >= sütunSayısı() || başlık_->isSectionHidden(i)) return 0;
-    return başlık_->sectionSize(i) * 15;
+    const int piksel = başlık_->sectionSize(i);
+    return piksel == piksel_[i] ? twips_[i] : piksel * 15;
 }
 
 void ListeGörünümü::sütunGenişliğiniAyarla(int i, int twips)
 {
     if (i < 0 || i >= sütunSayısı() || twips < 0) return;
-    başlık_->resizeSection(i, pikselden(twips));
+    genişliğiKur(i, twips);
 }
 
 int ListeGörünümü::sütunKonumu(int i) const { return başlık_->visualIndex(i); }
@@ -437,7 +447,7 @@ void ListeGörünümü::düzeniOku(const QString& bölüm)
         QString genişlik = ayarlar::oku(bölüm, QStringLiteral("Genislik-") + no).trimmed();
         genişlik.replace(QLatin1Char(','), QLatin1Char('.'));
         const double twips = genişlik.toDouble(&tamam);
-        if (tamam && twips >= 0 && twips < 1e7) başlık_->resizeSection(i, pikselden(int(std::lround(twips))));
+        if (tamam && twips >= 0 && twips < 1e7) genişliğiKur(i, int(std::lround(twips)));
     }
 }
 
@@ -452,10 +462,10 @@ void ListeGörünümü::düzeniYaz(const QString& bölüm) const
 
 void ListeGörünümü::çizgileriAyarla() { setShowGrid(ÇizgiliListeler != 0); }
 
-void ListeGörünümü::changeEvent(QEvent* olay)
+bool ListeGörünümü::event(QEvent* olay)
 {
-    QTableView::changeEvent(olay);
-    if (olay->type() == QEvent::ActivationChange && isActiveWindow()) çizgileriAyarla();
+    if (olay->type() == QEvent::WindowActivate) çizgileriAyarla();
+    return QTableView::event(olay);
 }
 
 void ListeGörünümü::showEvent(QShowEvent* olay)

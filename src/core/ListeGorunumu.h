@@ -123,13 +123,18 @@ public:
     int okluSütun() const;
 
 protected:
-    void changeEvent(QEvent* olay) override;
+    bool event(QEvent* olay) override;
     void showEvent(QShowEvent* olay) override;
 
 private:
     void okuGöster(int sütun);
+    void genişliğiKur(int sütun, int twips);
 
     ListeModeli* model_;
     ListeBaşlığı* başlık_;
     QList<ListeSütunu> sütunlar_;
+    // The width last given to each column in twips, and in pixels: while the pixels stand, the twips
+    // are told back as given (1100 twips are 73 pixels, which would be 1095).
+    QList<int> twips_;
+    QList<int> piksel_;
 };

@@ -146,7 +146,14 @@ int SıralıAçılırKutu::ekle(const QString& metin, qint64 numara)
 {
     const int yer = yeriniBul(metin);
     const QSignalBlocker sessiz(this);
+    const bool boştu = count() == 0;
+    const QString yazılan = currentText();
     insertItem(yer, metin, numara);
+    // A combo box picks its first entry by itself; the selection stays as the window left it.
+    if (boştu) {
+        setCurrentIndex(-1);
+        if (isEditable()) setEditText(yazılan);
+    }
     return yer;
 }
 
