@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -80,6 +81,15 @@ inline void göster(QWidget* w)
     QApplication::setActiveWindow(w);
     w->activateWindow();
     (void)QTest::qWaitForWindowActive(w, 2000);
+}
+
+// The look the program gives itself at start-up, for pictures of a window.
+inline void programGörünümü()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont yazı(QStringLiteral("Liberation Sans"), 8);
+    yazı.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(yazı);
 }
 
 // A server folder with two seller firms, two buyer firms and three products with stock.

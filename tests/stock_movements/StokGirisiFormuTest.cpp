@@ -363,6 +363,7 @@ TEST(StokGirişiFormu, SütunDüzeniKapanıştaSaklanırAçılıştaGeriGelir)
 // goes where KAVRENTA_EKRAN_GORUNTUSU says.
 TEST(StokGirişiFormu, DISABLED_EkranGörüntüsü)
 {
+    programGörünümü();
     GirişPenceresi w;
     yaz(w.kişi, "AYŞE YILMAZ");
     w.satırEkle("ACAR GIDA", "ŞEKER", "1234,5", "12,5");
