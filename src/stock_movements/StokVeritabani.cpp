@@ -220,7 +220,8 @@ std::optional<KayıtRet> çıkışlarıKaydet(Database& db, const QList<Çıkı�
         if (ilkSatır.value(s.ürünNo) != i) continue;
         const double mevcut = okuyucu.oku(s.ürünNo).kalan();
         if (kuruş(istenen.value(s.ürünNo)) > kuruş(mevcut))
-            return KayıtRet{metin::stokYetmiyor(s.adı, mevcut, istenen.value(s.ürünNo)), i};
+            return KayıtRet{metin::stokYetmiyor(s.adı, mevcut, istenen.value(s.ürünNo)), i,
+                            KayıtRet::Neden::StokYetmiyor};
     }
 
     Statement ekle = db.prepare(QStringLiteral(

@@ -54,8 +54,10 @@ int kişiEkle(platform::Database& db, const QString& adıSoyadı);
 
 // Why a commit wrote nothing, and the line (from 0) it concerns.
 struct KayıtRet {
+    enum class Neden { Silinmiş, StokYetmiyor };
     QString metin;
     int satır = -1;
+    Neden neden = Neden::Silinmiş;
 };
 
 // Writes all lines in one transaction, or none. A product or firm that is gone refuses the commit;
