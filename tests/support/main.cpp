@@ -1,5 +1,7 @@
 // Entry point of every test program: an offscreen application with its settings and documents in
-// temporary folders, and a stand-in for ending the program that unwinds instead of leaving.
+// temporary folders, a spreadsheet program taken as installed (opening switched off), and a stand-in
+// for ending the program that unwinds instead of leaving.
+#include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 #include "platform/ProgramSonu.h"
 #include "support/Ortam.h"
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
     QApplication uygulama(argc, argv);
     kabuk::belgeKlasörünüDeğiştir(belgeDizini.path() + QStringLiteral("/Kavrenta"));
     kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
     program::bitirmeYordamınıDeğiştir([] { throw test::ProgramBitti(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,449 @@
+#include "platform/CalismaKitabi.h"
+
+#include "platform/Kabuk.h"
+#include "platform/Mesaj.h"
+#include "platform/TurkceMetin.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QTextStream>
+#include <QUrl>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+constexpr int EnÇokSatır = 1048576;
+constexpr int EnÇokSütun = 16384;
+constexpr int SayfaAdıUzunluğu = 31;
+const QString XlsxTürü = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
+
+std::function<bool()>& denetimYeri()
+{
+    static std::function<bool()> d;
+    return d;
+}
+
+// Raises the library's error; the text of what failed is made only then.
+template <typename Metin>
+void denetle(lxw_error hata, Metin ne)
+{
+    if (hata != LXW_NO_ERROR)
+        throw ÇalışmaKitabıHatası(ne() + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(hata)));
+}
+
+auto hücreHatası(int satır, int sütun)
+{
+    return [=] { return QStringLiteral("Hücreye yazılamadı (satır %1, sütun %2)").arg(satır).arg(sütun); };
+}
+
+QString geçerliSayfaAdı(const QString& ad)
+{
+    QString s = ad;
+    for (QChar& c : s)
+        if (QStringLiteral("[]:*?/\\").contains(c) || c.unicode() < 0x20) c = QLatin1Char('-');
+    s = s.left(SayfaAdıUzunluğu);
+    while (s.startsWith(QLatin1Char('\''))) s.remove(0, 1);
+    while (s.endsWith(QLatin1Char('\''))) s.chop(1);
+    if (s.trimmed().isEmpty()) s = QStringLiteral("Sayfa1");
+    return s;
+}
+
+// Width in pixels of a character of the spreadsheet's default font (11 pt, 96 dpi), close enough to
+// fit a column the way the spreadsheet program itself would.
+int karakterGenişliği(QChar c)
+{
+    static const QString üçPiksel = QStringLiteral(" .,:;'!|iljıIİ");
+    static const QString dörtPiksel = QStringLiteral("frt-()/J");
+    if (c.unicode() >= u'0' && c.unicode() <= u'9') return 7;
+    if (üçPiksel.contains(c)) return 3;
+    if (dörtPiksel.contains(c)) return 4;
+    if (c == u'm' || c == u'%') return 11;
+    if (c == u'w') return 10;
+    if (c == u'M' || c == u'W') return 12;
+    return c.isUpper() ? 8 : 7;
+}
+
+int metinPikseli(const QString& metin, bool kalın)
+{
+    int toplam = 0;
+    for (QChar c : metin) toplam += karakterGenişliği(c);
+    return kalın ? int(std::ceil(toplam * 1.07)) : toplam;
+}
+
+// Column width (characters of the maximum digit width, 7 px) that shows a value of the given pixels
+// with the padding the spreadsheet program adds.
+double pikseldenGenişlik(int piksel)
+{
+    const int dolgu = 7;
+    return std::max(0.0, double(piksel + dolgu - 5) / 7.0);
+}
+
+// The text a number shows in its format, for fitting the column.
+QString görünenSayı(double değer, const QString& sayıBiçimi)
+{
+    if (sayıBiçimi.isEmpty()) return QLocale::c().toString(değer, 'g', 10);
+    const qsizetype nokta = sayıBiçimi.indexOf(QLatin1Char('.'));
+    int ondalık = 0;
+    if (nokta >= 0)
+        for (qsizetype i = nokta + 1; i < sayıBiçimi.size() && (sayıBiçimi[i] == u'0' || sayıBiçimi[i] == u'#'); ++i)
+            ++ondalık;
+    QLocale yerel(QLocale::English);
+    if (!sayıBiçimi.contains(QLatin1Char(','))) yerel.setNumberOptions(QLocale::OmitGroupSeparator);
+    return yerel.toString(değer, 'f', ondalık);
+}
+
+uint8_t hizaKodu(YatayHiza h)
+{
+    switch (h) {
+    case YatayHiza::Sol: return LXW_ALIGN_LEFT;
+    case YatayHiza::Orta: return LXW_ALIGN_CENTER;
+    case YatayHiza::Sağ: return LXW_ALIGN_RIGHT;
+    case YatayHiza::Genel: break;
+    }
+    return LXW_ALIGN_NONE;
+}
+
+}  // namespace
+
+ÇalışmaKitabıHatası::ÇalışmaKitabıHatası(const QString& metin) : std::runtime_error(metin.toStdString()) {}
+
+double twipsGenişliği(int twips) { return double(float(twips) / 100.0f); }
+
+ÇalışmaKitabı::ÇalışmaKitabı(const QString& sayfaAdı) : sayfaAdı_(geçerliSayfaAdı(sayfaAdı))
+{
+    // The workbook is built in a hidden file beside the final one and takes its name only when it is
+    // complete, so that no half-written workbook ever stands under a name the user sees.
+    QTemporaryFile geçici(kabuk::belgeKlasörü() + QStringLiteral("/.kavrenta-XXXXXX.xlsx"));
+    geçici.setAutoRemove(false);
+    if (!geçici.open())
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + kabuk::belgeKlasörü());
+    geçiciYol_ = geçici.fileName();
+    geçici.close();
+
+    lxw_workbook_options seçenekler{};
+    seçenekler.constant_memory = LXW_TRUE;
+    const QByteArray yol = QFile::encodeName(geçiciYol_);
+    kitap_ = workbook_new_opt(yol.constData(), &seçenekler);
+    if (!kitap_) {
+        QFile::remove(geçiciYol_);
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+    }
+    sayfa_ = workbook_add_worksheet(kitap_, sayfaAdı_.toUtf8().constData());
+    if (!sayfa_) {
+        lxw_workbook_free(kitap_);
+        kitap_ = nullptr;
+        QFile::remove(geçiciYol_);
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma sayfası oluşturulamadı: ") + sayfaAdı_);
+    }
+}
+
+ÇalışmaKitabı::~ÇalışmaKitabı()
+{
+    if (kitap_) lxw_workbook_free(kitap_);
+    if (!geçiciYol_.isEmpty()) QFile::remove(geçiciYol_);
+}
+
+void ÇalışmaKitabı::satıraGeç(int satır, int sütun)
+{
+    if (!kitap_) throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı kaydedildikten sonra değiştirilemez."));
+    if (satır < 1 || satır > EnÇokSatır || sütun < 1 || sütun > EnÇokSütun)
+        throw ÇalışmaKitabıHatası(
+            QStringLiteral("Hücre, çalışma sayfasının dışında: satır %1, sütun %2.").arg(satır).arg(sütun));
+    if (satır < sonSatır_)
+        throw ÇalışmaKitabıHatası(QStringLiteral("Satır %1, daha sonraki bir satırdan sonra yazılamaz.").arg(satır));
+    sonSatır_ = satır;
+}
+
+lxw_format* ÇalışmaKitabı::biçimi(const HücreBiçimi& biçim)
+{
+    if (biçim == HücreBiçimi{}) return nullptr;
+    for (const BiçimKaydı& k : biçimler_)
+        if (k.biçim == biçim) return k.format;
+    lxw_format* f = workbook_add_format(kitap_);
+    if (!f) throw ÇalışmaKitabıHatası(QStringLiteral("Hücre biçimi oluşturulamadı."));
+    if (biçim.kalın) format_set_bold(f);
+    if (biçim.yatay != YatayHiza::Genel) format_set_align(f, hizaKodu(biçim.yatay));
+    if (biçim.dikeyOrta) format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+    if (biçim.kaydır) format_set_text_wrap(f);
+    if (!biçim.sayıBiçimi.isEmpty()) format_set_num_format(f, biçim.sayıBiçimi.toUtf8().constData());
+    biçimler_.append({biçim, f});
+    return f;
+}
+
+bool ÇalışmaKitabı::sığdırılacakMı(int sütun) const
+{
+    return sütun <= sığdırılacak_.size() && sığdırılacak_[sütun - 1];
+}
+
+void ÇalışmaKitabı::genişliğiÖlç(int sütun, const QString& görünen, bool kalın)
+{
+    if (sütun > enGenişPiksel_.size()) enGenişPiksel_.resize(sütun, 0.0);
+    const int piksel = metinPikseli(görünen, kalın);
+    if (piksel > enGenişPiksel_[sütun - 1]) enGenişPiksel_[sütun - 1] = piksel;
+}
+
+void ÇalışmaKitabı::metin(int satır, int sütun, const QString& değer, const HücreBiçimi& biçim)
+{
+    satıraGeç(satır, sütun);
+    denetle(worksheet_write_string(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer.toUtf8().constData(),
+                                   biçimi(biçim)),
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer, biçim.kalın);
+}
+
+void ÇalışmaKitabı::sayı(int satır, int sütun, double değer, const HücreBiçimi& biçim)
+{
+    satıraGeç(satır, sütun);
+    denetle(worksheet_write_number(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer, biçimi(biçim)),
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, görünenSayı(değer, biçim.sayıBiçimi), biçim.kalın);
+}
+
+void ÇalışmaKitabı::birleştir(int satır, int ilkSütun, int sonSütun, const QString& değer, const HücreBiçimi& biçim)
+{
+    satıraGeç(satır, std::max(ilkSütun, sonSütun));
+    satıraGeç(satır, ilkSütun);
+    if (sonSütun <= ilkSütun) {
+        metin(satır, ilkSütun, değer, biçim);
+        return;
+    }
+    denetle(worksheet_merge_range(sayfa_, lxw_row_t(satır - 1), lxw_col_t(ilkSütun - 1), lxw_row_t(satır - 1),
+                                  lxw_col_t(sonSütun - 1), değer.toUtf8().constData(), biçimi(biçim)),
+            [&] { return QStringLiteral("Hücreler birleştirilemedi (satır %1)").arg(satır); });
+}
+
+void ÇalışmaKitabı::satırYüksekliği(int satır, double punto)
+{
+    satıraGeç(satır, 1);
+    denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, nullptr),
+            [&] { return QStringLiteral("Satır yüksekliği verilemedi (satır %1)").arg(satır); });
+}
+
+void ÇalışmaKitabı::satırBiçimi(int satır, double punto, const HücreBiçimi& biçim)
+{
+    satıraGeç(satır, 1);
+    denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, biçimi(biçim)),
+            [&] { return QStringLiteral("Satır biçimlendirilemedi (satır %1)").arg(satır); });
+}
+
+void ÇalışmaKitabı::sütunGenişliği(int sütun, double genişlik)
+{
+    if (!kitap_) throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı kaydedildikten sonra değiştirilemez."));
+    if (sütun < 1 || sütun > EnÇokSütun) throw ÇalışmaKitabıHatası(QStringLiteral("Geçersiz sütun: %1").arg(sütun));
+    lxw_row_col_options seçenek{};
+    if (genişlik <= 0) {
+        seçenek.hidden = LXW_TRUE;
+        genişlik = 0;
+    }
+    denetle(worksheet_set_column_opt(sayfa_, lxw_col_t(sütun - 1), lxw_col_t(sütun - 1), genişlik, nullptr, &seçenek),
+            [&] { return QStringLiteral("Sütun genişliği verilemedi (sütun %1)").arg(sütun); });
+    if (sütun <= sığdırılacak_.size()) sığdırılacak_[sütun - 1] = false;
+}
+
+void ÇalışmaKitabı::sütunuSığdır(int sütun)
+{
+    if (sütun < 1 || sütun > EnÇokSütun) throw ÇalışmaKitabıHatası(QStringLiteral("Geçersiz sütun: %1").arg(sütun));
+    if (sütun > sığdırılacak_.size()) sığdırılacak_.resize(sütun, false);
+    sığdırılacak_[sütun - 1] = true;
+}
+
+void ÇalışmaKitabı::kenarBoşlukları(double solİnç, double sağİnç, double üstİnç, double altİnç)
+{
+    if (sayfa_) worksheet_set_margins(sayfa_, solİnç, sağİnç, üstİnç, altİnç);
+}
+
+void ÇalışmaKitabı::yatayYazdır(bool yatay)
+{
+    if (!sayfa_) return;
+    if (yatay)
+        worksheet_set_landscape(sayfa_);
+    else
+        worksheet_set_portrait(sayfa_);
+}
+
+void ÇalışmaKitabı::yataydaOrtala()
+{
+    if (sayfa_) worksheet_center_horizontally(sayfa_);
+}
+
+void ÇalışmaKitabı::sayfaGenişliğineSığdır()
+{
+    if (sayfa_) worksheet_fit_to_pages(sayfa_, 1, 0);
+}
+
+void ÇalışmaKitabı::kılavuzÇizgileriniYazdır()
+{
+    if (sayfa_) worksheet_gridlines(sayfa_, LXW_SHOW_ALL_GRIDLINES);
+}
+
+void ÇalışmaKitabı::kapat()
+{
+    if (!kitap_) throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı zaten kaydedildi."));
+    for (int i = 0; i < sığdırılacak_.size(); ++i) {
+        if (!sığdırılacak_[i]) continue;
+        const double piksel = i < enGenişPiksel_.size() ? enGenişPiksel_[i] : 0;
+        if (piksel > 0)
+            worksheet_set_column(sayfa_, lxw_col_t(i), lxw_col_t(i), pikseldenGenişlik(int(piksel)), nullptr);
+    }
+    lxw_workbook* kitap = kitap_;
+    kitap_ = nullptr;
+    sayfa_ = nullptr;
+    const lxw_error hata = workbook_close(kitap);  // writes the file and frees the workbook
+    if (hata != LXW_NO_ERROR) {
+        QFile::remove(geçiciYol_);
+        geçiciYol_.clear();
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı yazılamadı: ")
+                                  + QString::fromUtf8(lxw_strerror(hata)));
+    }
+}
+
+QString ÇalışmaKitabı::kaydet()
+{
+    kapat();
+    QString ad = sayfaAdı_;
+    while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
+    const QString kök = QFileInfo(geçiciYol_).absolutePath() + QLatin1Char('/') + ad + QLatin1Char(' ')
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    for (int sıra = 1; sıra < 1000; ++sıra) {
+        const QString aday =
+            kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
+        if (QFileInfo::exists(aday)) continue;
+        // rename() never replaces an existing file; if another program took the name meanwhile, the
+        // next one is tried.
+        if (QFile::rename(geçiciYol_, aday)) {
+            geçiciYol_.clear();
+            return aday;
+        }
+        if (!QFileInfo::exists(aday)) break;
+    }
+    throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabına bir ad verilemedi: ") + kök + QStringLiteral(".xlsx"));
+}
+
+bool hesapTablosuProgramıVarMı()
+{
+    if (denetimYeri()) return denetimYeri()();
+
+    QProcess sorgu;
+    sorgu.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), XlsxTürü});
+    if (sorgu.waitForStarted(3000)) {
+        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit && sorgu.exitCode() == 0)
+            return !QString::fromUtf8(sorgu.readAllStandardOutput()).trimmed().isEmpty();
+        if (sorgu.state() != QProcess::NotRunning) {
+            sorgu.kill();
+            sorgu.waitForFinished(1000);
+        }
+    }
+
+    // Without an answer from xdg-mime: a program that the desktop files or the user's choices register for the type.
+    QStringList listeler;
+    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+        listeler << k + QStringLiteral("/mimeinfo.cache") << k + QStringLiteral("/mimeapps.list");
+    }
+    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        listeler << k + QStringLiteral("/mimeapps.list");
+    for (const QString& yol : listeler) {
+        QFile dosya(yol);
+        if (!dosya.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+        QTextStream akış(&dosya);
+        bool kaldırılanlar = false;
+        while (!akış.atEnd()) {
+            const QString satır = akış.readLine().trimmed();
+            if (satır.startsWith(QLatin1Char('['))) {
+                kaldırılanlar = satır == QStringLiteral("[Removed Associations]");
+                continue;
+            }
+            if (kaldırılanlar || !satır.startsWith(XlsxTürü + QLatin1Char('='))) continue;
+            if (!satır.mid(XlsxTürü.size() + 1).remove(QLatin1Char(';')).trimmed().isEmpty()) return true;
+        }
+    }
+    return false;
+}
+
+void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }
+
+void çalışmaKitabınıAç(const QString& yol)
+{
+    if (kabuk::aç(QUrl::fromLocalFile(yol))) return;
+    mesaj::göster(
+        QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + QDir::toNativeSeparators(yol),
+        mesaj::Simge::Bilgi);
+}
+
+QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme)
+{
+    ÇalışmaKitabı kitap(liste.sayfaAdı);
+
+    HücreBiçimi başlıkBiçimi;
+    başlıkBiçimi.kalın = true;
+    başlıkBiçimi.yatay = YatayHiza::Orta;
+    başlıkBiçimi.dikeyOrta = true;
+    kitap.satırBiçimi(1, liste.başlıkYüksekliği, başlıkBiçimi);
+    kitap.birleştir(1, 1, std::max(1, liste.başlıkSütunSayısı), liste.başlık, başlıkBiçimi);
+
+    HücreBiçimi sütunBaşlığı = başlıkBiçimi;
+    sütunBaşlığı.kaydır = true;
+    kitap.satırYüksekliği(2, liste.sütunBaşlığıYüksekliği);
+    QList<HücreBiçimi> metinBiçimleri, sayıBiçimleri;
+    for (int i = 0; i < liste.sütunlar.size(); ++i) {
+        const ListeSütunu& s = liste.sütunlar[i];
+        kitap.metin(2, i + 1, s.başlık, sütunBaşlığı);
+        kitap.sütunGenişliği(i + 1, twipsGenişliği(s.genişlikTwips));
+        HücreBiçimi b;
+        b.yatay = s.hiza;
+        metinBiçimleri.append(b);
+        b.sayıBiçimi = s.sayıBiçimi;
+        sayıBiçimleri.append(b);
+    }
+
+    if (liste.sayfaDüzeni) {
+        kitap.kenarBoşlukları(ListeKenarBoşluğuİnç, ListeKenarBoşluğuİnç, ListeKenarBoşluğuİnç, ListeKenarBoşluğuİnç);
+        kitap.yataydaOrtala();
+        kitap.kılavuzÇizgileriniYazdır();
+    }
+    if (liste.sayfaGenişliğineSığdır) kitap.sayfaGenişliğineSığdır();
+
+    const HücreBiçimi düz;
+    const int satırSayısı = liste.kaçSatır();
+    QStringList okunan;
+    for (int r = 0; r < satırSayısı; ++r) {
+        if (ilerleme) ilerleme(r + 1);
+        if (liste.satır) okunan = liste.satır(r);
+        const QStringList& hücreler = liste.satır ? okunan : liste.satırlar[r];
+        const int satır = r + 3;
+        for (int c = 0; c < hücreler.size(); ++c) {
+            const QString& değer = hücreler[c];
+            const bool tanımlı = c < liste.sütunlar.size();
+            const ListeSütunu::Tür tür = tanımlı ? liste.sütunlar[c].tür : ListeSütunu::Tür::Metin;
+            if (tür == ListeSütunu::Tür::Metin) {
+                kitap.metin(satır, c + 1, değer, tanımlı ? metinBiçimleri[c] : düz);
+                continue;
+            }
+            if (değer.trimmed().isEmpty()) {
+                if (tür == ListeSütunu::Tür::SayıBoşsaSıfır) kitap.sayı(satır, c + 1, 0, sayıBiçimleri[c]);
+                continue;
+            }
+            bool tamam = false;
+            const double sayı = turkce::sayıOku(değer, &tamam);
+            if (!tamam)
+                throw ÇalışmaKitabıHatası(QStringLiteral("\"%1\" bir sayı değil (satır %2, sütun \"%3\").")
+                                              .arg(değer)
+                                              .arg(r + 1)
+                                              .arg(liste.sütunlar[c].başlık));
+            kitap.sayı(satır, c + 1, sayı, sayıBiçimleri[c]);
+        }
+    }
+    return kitap.kaydet();
+}
+
+}  // namespace platform

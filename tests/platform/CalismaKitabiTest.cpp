@@ -1,0 +1,303 @@
+#include "platform/CalismaKitabi.h"
+#include "platform/Kabuk.h"
+#include "support/Ortam.h"
+#include "support/XlsxOkuyucu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// Each test writes into a documents folder of its own, so that it can count the files left there.
+class ÇalışmaKitabıTesti : public ::testing::Test {
+protected:
+    void SetUp() override { kabuk::belgeKlasörünüDeğiştir(dizin_.path() + QStringLiteral("/Kavrenta")); }
+    void TearDown() override
+    {
+        kabuk::belgeKlasörünüDeğiştir(eskiKlasör_);
+        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    }
+    QStringList dosyalar() const
+    {
+        return QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QString eskiKlasör_ = kabuk::belgeKlasörü();
+    QTemporaryDir dizin_;
+};
+
+ListeTablosu örnekListe()
+{
+    ListeTablosu t;
+    t.sayfaAdı = QStringLiteral("Girişi Yapılacak Ürünler");
+    t.başlık = QStringLiteral("Giriş Yapılacak Ürünler Listesi");
+    using Tür = ListeSütunu::Tür;
+    t.sütunlar = {{QStringLiteral("Firması"), 1600, Tür::Metin, YatayHiza::Genel, {}},
+                  {QStringLiteral("Miktarı"), 1455, Tür::Sayı, YatayHiza::Genel, {}},
+                  {QStringLiteral("KDV"), 800, Tür::SayıBoşsaSıfır, YatayHiza::Genel, {}},
+                  {QStringLiteral("Fiyatı"), 1000, Tür::Sayı, YatayHiza::Sağ, QStringLiteral("#,##0.00")},
+                  {QStringLiteral("Girişi Yapan"), 0, Tür::Metin, YatayHiza::Genel, {}}};
+    t.satırlar = {{QStringLiteral("Şirin Ticaret"), QStringLiteral("1.250,00"), QString(), QStringLiteral("3,5")},
+                  {QStringLiteral("0012"), QString(), QStringLiteral("18"), QStringLiteral("1.234.567,891")}};
+    return t;
+}
+
+}  // namespace
+
+TEST_F(ÇalışmaKitabıTesti, ListeOrtakDüzendeYazılırVeGeriOkunur)
+{
+    QList<int> ilerleme;
+    const QString yol = listeyiYaz(örnekListe(), [&](int r) { ilerleme.append(r); });
+    EXPECT_EQ(ilerleme, (QList<int>{1, 2}));
+    EXPECT_EQ(QFileInfo(yol).absolutePath(), QFileInfo(kabuk::belgeKlasörü()).absoluteFilePath());
+    EXPECT_TRUE(QFileInfo(yol).fileName().startsWith(QStringLiteral("Girişi Yapılacak Ürünler 20")));
+    EXPECT_TRUE(yol.endsWith(QStringLiteral(".xlsx")));
+    EXPECT_EQ(dosyalar(), QStringList{QFileInfo(yol).fileName()});  // no working file left behind
+
+    const test::XlsxSayfa s = test::xlsxOku(yol);
+    ASSERT_TRUE(s.okundu);
+    EXPECT_EQ(s.sayfaAdı, "Girişi Yapılacak Ürünler");
+
+    // Title: A1, merged over A1:H1, the whole row bold and centred both ways, 30 points high.
+    EXPECT_EQ(s.metin("A1"), "Giriş Yapılacak Ürünler Listesi");
+    EXPECT_EQ(s.birleşikler, QStringList{"A1:H1"});
+    EXPECT_TRUE(s.hücre("A1").kalın);
+    EXPECT_EQ(s.hücre("A1").yatay, "center");
+    EXPECT_EQ(s.hücre("A1").dikey, "center");
+    EXPECT_TRUE(s.satırBiçimleri.value(1).kalın);
+    EXPECT_EQ(s.satırBiçimleri.value(1).yatay, "center");
+    EXPECT_DOUBLE_EQ(s.satırYükseklikleri.value(1), 30);
+    EXPECT_DOUBLE_EQ(s.satırYükseklikleri.value(2), 20);
+
+    // Headers in row 2: bold, centred both ways, wrapped.
+    const QStringList başlıklar{"Firması", "Miktarı", "KDV", "Fiyatı", "Girişi Yapan"};
+    for (int i = 0; i < başlıklar.size(); ++i) {
+        const QString ref = QChar(u'A' + i) + QStringLiteral("2");
+        const test::XlsxHücre h = s.hücre(ref);
+        EXPECT_EQ(h.değer, başlıklar[i]) << ref.toStdString();
+        EXPECT_FALSE(h.sayı);
+        EXPECT_TRUE(h.kalın && h.kaydır) << ref.toStdString();
+        EXPECT_EQ(h.yatay, "center");
+        EXPECT_EQ(h.dikey, "center");
+    }
+
+    // Widths: twips / 100; a width of 0 hides the column.
+    EXPECT_DOUBLE_EQ(s.sütunlar.value(1).genişlik, test::yazılanGenişlik(16));
+    EXPECT_DOUBLE_EQ(s.sütunlar.value(2).genişlik, test::yazılanGenişlik(14.55));
+    EXPECT_DOUBLE_EQ(s.sütunlar.value(3).genişlik, test::yazılanGenişlik(8));
+    EXPECT_FALSE(s.sütunlar.value(1).gizli);
+    EXPECT_TRUE(s.sütunlar.value(5).gizli);
+    EXPECT_DOUBLE_EQ(s.sütunlar.value(5).genişlik, 0);
+
+    // Data from row 3: texts stay texts (a code with leading zeros too), numbers are read the Turkish way.
+    EXPECT_EQ(s.metin("A3"), "Şirin Ticaret");
+    EXPECT_FALSE(s.hücre("A3").kalın);
+    EXPECT_EQ(s.metin("A4"), "0012");
+    EXPECT_FALSE(s.hücre("A4").sayı);
+    EXPECT_TRUE(s.hücre("B3").sayı);
+    EXPECT_DOUBLE_EQ(s.metin("B3").toDouble(), 1250);
+    EXPECT_FALSE(s.var("B4"));  // an empty number text leaves the cell empty
+    EXPECT_TRUE(s.hücre("C3").sayı);
+    EXPECT_DOUBLE_EQ(s.metin("C3").toDouble(), 0);  // ... or gives 0 where the column says so
+    EXPECT_DOUBLE_EQ(s.metin("C4").toDouble(), 18);
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.891);
+    EXPECT_EQ(s.hücre("D3").sayıBiçimi, "#,##0.00");
+    EXPECT_EQ(s.hücre("D3").yatay, "right");
+    EXPECT_EQ(s.hücre("B3").sayıBiçimi, "");
+    EXPECT_FALSE(s.var("E3"));  // a shorter row leaves the rest empty
+    EXPECT_EQ(s.sonSatır, 4);
+
+    // Without a printer nothing of the page setup is set.
+    EXPECT_NE(s.solKenar, ListeKenarBoşluğuİnç);
+    EXPECT_FALSE(s.yataydaOrtalı);
+    EXPECT_FALSE(s.kılavuzÇizgileriYazdırılır);
+    EXPECT_FALSE(s.sayfaGenişliğineSığar);
+}
+
+TEST_F(ÇalışmaKitabıTesti, SayfaDüzeniVeSayfaGenişliğineSığdırma)
+{
+    ListeTablosu t = örnekListe();
+    t.sayfaDüzeni = true;
+    t.sayfaGenişliğineSığdır = true;
+    t.başlıkSütunSayısı = 7;
+    t.sütunBaşlığıYüksekliği = 30;
+    const test::XlsxSayfa s = test::xlsxOku(listeyiYaz(t));
+    EXPECT_DOUBLE_EQ(s.solKenar, ListeKenarBoşluğuİnç);
+    EXPECT_DOUBLE_EQ(s.sağKenar, ListeKenarBoşluğuİnç);
+    EXPECT_DOUBLE_EQ(s.üstKenar, ListeKenarBoşluğuİnç);
+    EXPECT_DOUBLE_EQ(s.altKenar, ListeKenarBoşluğuİnç);
+    EXPECT_TRUE(s.yataydaOrtalı);
+    EXPECT_TRUE(s.kılavuzÇizgileriYazdırılır);
+    EXPECT_TRUE(s.sayfaGenişliğineSığar);
+    EXPECT_EQ(s.birleşikler, QStringList{"A1:G1"});
+    EXPECT_DOUBLE_EQ(s.satırYükseklikleri.value(2), 30);
+}
+
+TEST_F(ÇalışmaKitabıTesti, SayıOlmayanDeğerDosyaBırakmaz)
+{
+    ListeTablosu t = örnekListe();
+    t.satırlar.append({QStringLiteral("X"), QStringLiteral("on iki")});
+    try {
+        listeyiYaz(t);
+        FAIL() << "no error";
+    } catch (const ÇalışmaKitabıHatası& h) {
+        EXPECT_TRUE(h.metin().contains(QStringLiteral("on iki"))) << h.what();
+        EXPECT_TRUE(h.metin().contains(QStringLiteral("Miktarı"))) << h.what();
+    }
+    EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
+}
+
+TEST_F(ÇalışmaKitabıTesti, SatırlarTekTekOkunabilir)
+{
+    ListeTablosu t = örnekListe();
+    const QList<QStringList> satırlar = t.satırlar;
+    t.satırlar.clear();
+    QList<int> okunan;
+    t.satırSayısı = int(satırlar.size());
+    t.satır = [&](int i) {
+        okunan << i;
+        return satırlar[i];
+    };
+    const test::XlsxSayfa s = test::xlsxOku(listeyiYaz(t));
+    EXPECT_EQ(okunan, (QList<int>{0, 1}));
+    EXPECT_EQ(s.metin("A3"), "Şirin Ticaret");
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.891);
+    EXPECT_EQ(s.sonSatır, 4);
+}
+
+TEST_F(ÇalışmaKitabıTesti, AynıAdlaYazılanKitaplarÜstüneYazmaz)
+{
+    QStringList yollar;
+    for (int i = 0; i < 3; ++i) yollar << listeyiYaz(örnekListe());
+    yollar.removeDuplicates();
+    EXPECT_EQ(yollar.size(), 3);
+    EXPECT_EQ(dosyalar().size(), 3);
+    for (const QString& y : yollar) EXPECT_EQ(test::xlsxOku(y).metin("A3"), "Şirin Ticaret");
+}
+
+TEST_F(ÇalışmaKitabıTesti, OluşturucuKurallarıVeSığdırılanGenişlik)
+{
+    ÇalışmaKitabı k(QStringLiteral("Satıcı/Alıcı: [Firma] Stok Hareketleri ve Dahası"));
+    EXPECT_EQ(k.sayfaAdı(), QStringLiteral("Satıcı-Alıcı- -Firma- Stok Hare"));  // 31 characters, no / : [ ]
+    k.sütunuSığdır(1);
+    k.sütunuSığdır(2);
+    k.sütunuSığdır(3);
+    HücreBiçimi tutar;
+    tutar.sayıBiçimi = QStringLiteral("#,##0.00");
+    k.metin(1, 1, QStringLiteral("Kısa"));
+    k.metin(2, 1, QStringLiteral("Oldukça uzun bir ürün adı, kırk karakter"));
+    k.sayı(2, 2, 1234567.5, tutar);
+    k.metin(3, 3, QStringLiteral("Az"));
+    k.sayı(3, 4, 7);
+    k.yatayYazdır();
+    EXPECT_THROW(k.metin(2, 1, QStringLiteral("geri")), ÇalışmaKitabıHatası);  // rows go in order
+    EXPECT_THROW(k.metin(4, 0, QStringLiteral("dışarıda")), ÇalışmaKitabıHatası);
+    const QString yol = k.kaydet();
+    EXPECT_THROW(k.metin(5, 1, QStringLiteral("sonra")), ÇalışmaKitabıHatası);
+
+    const test::XlsxSayfa s = test::xlsxOku(yol);
+    EXPECT_EQ(s.sayfaAdı, k.sayfaAdı());
+    EXPECT_EQ(s.yön, "landscape");
+    EXPECT_FALSE(s.var("A4"));
+    // Fitted widths follow the widest value: about one character of the default font each, plus padding.
+    const double uzun = s.sütunlar.value(1).genişlik, tutarı = s.sütunlar.value(2).genişlik,
+                 kısa = s.sütunlar.value(3).genişlik;
+    EXPECT_GT(uzun, 30);
+    EXPECT_LT(uzun, 45);
+    EXPECT_GT(tutarı, 11);  // "1,234,567.50"
+    EXPECT_LT(tutarı, 16);
+    EXPECT_GT(kısa, 2);
+    EXPECT_LT(kısa, 5);
+    EXPECT_FALSE(s.sütunlar.contains(4));  // not fitted: the default width
+}
+
+TEST_F(ÇalışmaKitabıTesti, AçılamayanKitabınYoluBildirilir)
+{
+    QUrl açılan;
+    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
+        açılan = u;
+        return false;
+    });
+    const QString yol = listeyiYaz(örnekListe());
+    test::MesajYanıtlayıcı yanıtlayıcı({QStringLiteral("Tamam")});
+    çalışmaKitabınıAç(yol);
+    EXPECT_EQ(açılan, QUrl::fromLocalFile(yol));
+    ASSERT_EQ(yanıtlayıcı.sayı(), 1);
+    EXPECT_TRUE(yanıtlayıcı.sonMetin().contains(yol));
+    EXPECT_EQ(yanıtlayıcı.görülenler().first().simge, mesaj::Simge::Bilgi);
+}
+
+TEST_F(ÇalışmaKitabıTesti, KaydedilmeyenKitapİzBırakmaz)
+{
+    {
+        ÇalışmaKitabı k(QStringLiteral("Boş"));
+        k.metin(1, 1, QStringLiteral("yarım"));
+        EXPECT_EQ(dosyalar().size(), 1);  // the hidden working file
+    }
+    EXPECT_TRUE(dosyalar().isEmpty());
+}
+
+// The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
+// whether a program handles .xlsx files.
+TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
+{
+    const QStringList değişkenler{"XDG_DATA_HOME",
+                                  "XDG_DATA_DIRS",
+                                  "XDG_CONFIG_HOME",
+                                  "XDG_CONFIG_DIRS",
+                                  "XDG_CURRENT_DESKTOP",
+                                  "DESKTOP_SESSION",
+                                  "KDE_FULL_SESSION",
+                                  "GNOME_DESKTOP_SESSION_ID",
+                                  "PATH"};
+    QMap<QString, QByteArray> eski;
+    for (const QString& d : değişkenler)
+        if (qEnvironmentVariableIsSet(d.toLatin1())) eski[d] = qgetenv(d.toLatin1());
+    QTemporaryDir dizin;
+    const QString veri = dizin.path() + "/veri", ayar = dizin.path() + "/ayar", boş = dizin.path() + "/bos";
+    QDir().mkpath(veri + "/applications");
+    QDir().mkpath(ayar);
+    QDir().mkpath(boş);
+    for (const QString& d : değişkenler.mid(4, 4)) qunsetenv(d.toLatin1());
+    qputenv("XDG_DATA_HOME", veri.toUtf8());
+    qputenv("XDG_DATA_DIRS", boş.toUtf8());
+    qputenv("XDG_CONFIG_HOME", ayar.toUtf8());
+    qputenv("XDG_CONFIG_DIRS", boş.toUtf8());
+    hesapTablosuDenetiminiDeğiştir({});
+
+    const QString tür = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+    const QByteArray yol = eski.value("PATH", "/usr/bin:/bin");
+    QList<bool> sonuçlar;
+    for (const QByteArray& path : {yol, boş.toUtf8()}) {  // with xdg-mime, and where it cannot be found
+        qputenv("PATH", path);
+        QFile::remove(veri + "/applications/mimeinfo.cache");
+        sonuçlar << hesapTablosuProgramıVarMı();
+        QFile masaüstü(veri + "/applications/hesap.desktop");
+        ASSERT_TRUE(masaüstü.open(QIODevice::WriteOnly));
+        masaüstü.write(
+            ("[Desktop Entry]\nType=Application\nName=Hesap\nExec=true %f\nMimeType=" + tür + ";\n").toUtf8());
+        masaüstü.close();
+        QFile önbellek(veri + "/applications/mimeinfo.cache");
+        ASSERT_TRUE(önbellek.open(QIODevice::WriteOnly));
+        önbellek.write(("[MIME Cache]\n" + tür + "=hesap.desktop;\n").toUtf8());
+        önbellek.close();
+        sonuçlar << hesapTablosuProgramıVarMı();
+    }
+
+    hesapTablosuDenetiminiDeğiştir([] { return true; });
+    for (const QString& d : değişkenler) {
+        if (eski.contains(d))
+            qputenv(d.toLatin1(), eski[d]);
+        else
+            qunsetenv(d.toLatin1());
+    }
+    EXPECT_EQ(sonuçlar, (QList<bool>{false, true, false, true}));
+}
