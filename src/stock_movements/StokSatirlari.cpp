@@ -2,6 +2,7 @@
 
 #include "platform/TurkceMetin.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace stok {
@@ -23,7 +24,16 @@ qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
 
 QString kısaSayı(double değer)
 {
-    QString m = QString::number(değer, 'g', 15);
+    // Up to 15 significant digits, never in exponent form (a spreadsheet or a reader of the list must be
+    // able to read it back as a number): 0,000008 rather than 8e-06.
+    const double mutlak = std::fabs(değer);
+    const int tamBasamak = mutlak < 1 ? 1 : int(std::floor(std::log10(mutlak))) + 1;
+    QString m = QString::number(değer, 'f', std::clamp(15 - tamBasamak, 0, 15));
+    if (m.contains(QLatin1Char('.'))) {
+        while (m.endsWith(QLatin1Char('0'))) m.chop(1);
+        if (m.endsWith(QLatin1Char('.'))) m.chop(1);
+    }
+    if (m == QLatin1String("-0")) m = QStringLiteral("0");
     m.replace(QLatin1Char('.'), QLatin1Char(','));
     return m;
 }

@@ -228,6 +228,14 @@ TEST(ÇalışmaListesi, SütunMetinleriDeğerlerdenTürkçeYazılır)
     EXPECT_EQ(m[12], "0");
     ç.kdvOranı = 8.5;
     EXPECT_EQ(sütunMetinleri(ç)[7], "8,5");
+    // Small VAT amounts stay readable as numbers, never in exponent form.
+    ç.kdvOranı = 8;
+    ç.miktar = 0.01;
+    ç.fiyat = 0.01;
+    EXPECT_EQ(sütunMetinleri(ç)[10], "0,000008");
+    EXPECT_EQ(kısaSayı(0.1 + 0.2), "0,3");
+    EXPECT_EQ(kısaSayı(1234567.25), "1234567,25");
+    EXPECT_EQ(kısaSayı(0), "0");
 }
 
 TEST(ÇalışmaListesi, ToplamlarTutarıGösterildiğiGibiKdvyiYuvarlamadanToplar)
