@@ -1,12 +1,14 @@
 #include "stock_movements/StokCikisiFormu.h"
 
 #include "core/AlanGirisiKurallari.h"
+#include "core/ExcelAktarimi.h"
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/SiraliListe.h"
 #include "platform/Ayarlar.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
+#include "stock_movements/StokExcelAktarimi.h"
 #include "stock_movements/StokPencereOrtak.h"
 
 #include <QCheckBox>
@@ -251,6 +253,7 @@ void StokÇıkışıFormu::pencereyiKur()
     connect(ListeyiStoktanÇıkDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiStoktanÇıkDüğmesi_Click(); });
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
+    connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
     connect(StoktanÇıkılacakÜrünListesi_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
@@ -471,6 +474,13 @@ void StokÇıkışıFormu::ListeyiTemizleDüğmesi_Click()
     listeDurumu();
     toplamlarıBoşalt();
 }
+
+void StokÇıkışıFormu::ListeyiExceleAktarDüğmesi_Click()
+{
+    ExcelAktarmayıBaşlat(this, ÇıkışListesiGörevi, StoktanÇıkılacakÜrünListesi_->satırSayısı(), [this](QProgressBar& çubuk) { MSExceleAktar(çubuk); });
+}
+
+void StokÇıkışıFormu::MSExceleAktar(QProgressBar& çubuk) { ListeyiExceleAktar(çubuk, çıkışListesiTablosu(*StoktanÇıkılacakÜrünListesi_)); }
 
 void StokÇıkışıFormu::listeDurumu()
 {

@@ -14,6 +14,7 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class ListeGörünümü;
 class SıralıListeKutusu;
@@ -30,6 +31,9 @@ public:
     void ListeyiStoktanÇıkDüğmesi_Click();
     void ÜrünüListedenÇıkarDüğmesi_Click();
     void ListeyiTemizleDüğmesi_Click();
+    void ListeyiExceleAktarDüğmesi_Click();
+    // Writes the working list into a new workbook and opens it; runs behind the progress window.
+    void MSExceleAktar(QProgressBar& çubuk);
 
     // The lines in the list's current order.
     QList<stok::ÇıkışSatırı> satırlar() const;

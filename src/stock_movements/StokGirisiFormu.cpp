@@ -1,11 +1,13 @@
 #include "stock_movements/StokGirisiFormu.h"
 
 #include "core/AlanGirisiKurallari.h"
+#include "core/ExcelAktarimi.h"
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/SiraliListe.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
+#include "stock_movements/StokExcelAktarimi.h"
 #include "stock_movements/StokPencereOrtak.h"
 
 #include <QComboBox>
@@ -198,6 +200,7 @@ void StokGirişiFormu::pencereyiKur()
     connect(ListeyiStoğaEkleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiStoğaEkleDüğmesi_Click(); });
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
+    connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
     connect(StoğaGirilecekÜrünListesi_, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
@@ -370,6 +373,13 @@ void StokGirişiFormu::ListeyiTemizleDüğmesi_Click()
     satırlar_.clear();
     listeDurumu();
 }
+
+void StokGirişiFormu::ListeyiExceleAktarDüğmesi_Click()
+{
+    ExcelAktarmayıBaşlat(this, GirişListesiGörevi, StoğaGirilecekÜrünListesi_->satırSayısı(), [this](QProgressBar& çubuk) { MSExceleAktar(çubuk); });
+}
+
+void StokGirişiFormu::MSExceleAktar(QProgressBar& çubuk) { ListeyiExceleAktar(çubuk, girişListesiTablosu(*StoğaGirilecekÜrünListesi_)); }
 
 void StokGirişiFormu::listeDurumu()
 {

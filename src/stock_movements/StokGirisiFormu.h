@@ -13,6 +13,7 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class ListeGörünümü;
 class SıralıListeKutusu;
@@ -28,6 +29,9 @@ public:
     void ListeyiStoğaEkleDüğmesi_Click();
     void ÜrünüListedenÇıkarDüğmesi_Click();
     void ListeyiTemizleDüğmesi_Click();
+    void ListeyiExceleAktarDüğmesi_Click();
+    // Writes the working list into a new workbook and opens it; runs behind the progress window.
+    void MSExceleAktar(QProgressBar& çubuk);
 
     // The lines in the list's current order.
     QList<stok::GirişSatırı> satırlar() const;
