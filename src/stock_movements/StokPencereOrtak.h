@@ -1,5 +1,5 @@
 #pragma once
-// Pieces the stock-entry and stock-exit windows build alike: caption labels, display boxes, the date
+// What the stock-entry and stock-exit windows build alike: caption labels, display boxes, the date
 // box on its panel, and the reporting of a database error.
 #include <QString>
 #include <exception>
