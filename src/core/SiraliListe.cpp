@@ -53,6 +53,7 @@ SıralıListeKutusu::SıralıListeKutusu(QWidget* üst) : QListWidget(üst)
 {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    hiçbiriSeçiliDeğil();
 }
 
 int SıralıListeKutusu::yeriniBul(const QString& metin) const

@@ -1,0 +1,66 @@
+#include "stock_movements/StokPencereOrtak.h"
+
+#include "core/OrtakYordamlar.h"
+
+#include <QDate>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace stok {
+
+QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak)
+{
+    auto* e = new QLabel(metin, pencere);
+    e->setObjectName(QStringLiteral("Etiket(%1)").arg(sıra));
+    if (ortak) e->setBuddy(ortak);
+    return e;
+}
+
+QLineEdit* göstergeKutusu(QWidget* pencere, const QString& ad, bool sağaYaslı)
+{
+    auto* k = new QLineEdit(pencere);
+    k->setObjectName(ad);
+    k->setReadOnly(true);
+    k->setFocusPolicy(Qt::NoFocus);
+    if (sağaYaslı) k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette p = k->palette();
+    p.setColor(QPalette::Base, pencere->palette().color(QPalette::Window));
+    k->setPalette(p);
+    return k;
+}
+
+QLineEdit* tutarKutusu(QWidget* pencere, const QString& ad)
+{
+    auto* k = new QLineEdit(pencere);
+    k->setObjectName(ad);
+    k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return k;
+}
+
+QWidget* altlıkYap(QWidget* pencere, const QString& ad)
+{
+    auto* a = new QWidget(pencere);
+    a->setObjectName(ad);
+    a->setAutoFillBackground(true);
+    a->setBackgroundRole(QPalette::Window);
+    auto* düzen = new QHBoxLayout(a);
+    düzen->setContentsMargins(0, 0, 0, 0);
+    return a;
+}
+
+QDateEdit* tarihKutusu(QWidget* altlık)
+{
+    auto* t = new QDateEdit(QDate::currentDate(), altlık);
+    t->setObjectName(QStringLiteral("TarihiKutusu"));
+    t->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    t->setCalendarPopup(true);
+    t->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+    if (altlık->layout()) altlık->layout()->addWidget(t);
+    return t;
+}
+
+void hatayıBildir(const std::exception& hata) { OrtakHataİşleyici(hata); }
+
+}  // namespace stok

@@ -1,0 +1,30 @@
+#pragma once
+// What the stock-entry and stock-exit windows build alike: caption labels, display boxes, the date
+// box on its panel, and the reporting of a database error.
+#include <QString>
+#include <exception>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace stok {
+
+// A caption label of the window's label array ("Etiket(7)"); with a buddy, its access key moves there.
+QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak = nullptr);
+
+// A read-only box that the focus skips (code, unit, VAT, stock, prices, totals).
+QLineEdit* göstergeKutusu(QWidget* pencere, const QString& ad, bool sağaYaslı = true);
+
+// An entry box for a quantity or a price, right-aligned.
+QLineEdit* tutarKutusu(QWidget* pencere, const QString& ad);
+
+// The date box, today's date, shown "dd.MM.yyyy" with a calendar to pick from, on its panel.
+QDateEdit* tarihKutusu(QWidget* altlık);
+QWidget* altlıkYap(QWidget* pencere, const QString& ad);
+
+// Reports the error of a database operation once through the common reporter.
+void hatayıBildir(const std::exception& hata);
+
+}  // namespace stok

@@ -1,0 +1,241 @@
+#include "stock_movements/StokVeritabani.h"
+
+#include "core/OrtakDegiskenler.h"
+#include "platform/TurkceMetin.h"
+
+#include <QHash>
+#include <QSet>
+#include <cmath>
+
+namespace stok {
+
+using platform::Database;
+using platform::Statement;
+
+namespace {
+
+QList<AdNo> adlarVeNumaralar(Database& db, const QString& sql)
+{
+    QList<AdNo> sonuç;
+    Statement s = db.prepare(sql);
+    while (s.next()) sonuç.append({s.text(1), int(s.integer(0))});
+    return sonuç;
+}
+
+std::optional<double> sayıYaDaBoş(const Statement& s, int sütun)
+{
+    if (s.isNull(sütun)) return std::nullopt;
+    return s.real(sütun);
+}
+
+bool kayıtVar(Statement& s, int no)
+{
+    s.reset();
+    s.bind(1, no);
+    return s.next();
+}
+
+// Reads the stock of a product with two prepared statements, reused across products.
+class StokOkuyucu {
+public:
+    explicit StokOkuyucu(Database& db)
+        : giriş_(db.prepare(QStringLiteral("SELECT Sum(Miktari) FROM GirisIslemleriTablosu WHERE UrunNo = ?1"))),
+          çıkış_(db.prepare(QStringLiteral("SELECT Sum(Miktari) FROM CikisIslemleriTablosu WHERE UrunNo = ?1")))
+    {
+    }
+    StokDurumu oku(int ürünNo)
+    {
+        StokDurumu d;
+        d.giriş = toplam(giriş_, ürünNo);
+        d.çıkış = toplam(çıkış_, ürünNo);
+        return d;
+    }
+
+private:
+    static double toplam(Statement& s, int ürünNo)
+    {
+        s.reset();
+        s.bind(1, ürünNo);
+        const double t = s.next() ? s.real(0) : 0.0;
+        s.reset();
+        return t;
+    }
+    Statement giriş_;
+    Statement çıkış_;
+};
+
+qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
+
+}  // namespace
+
+QList<AdNo> ürünler(Database& db)
+{
+    return adlarVeNumaralar(db, QStringLiteral("SELECT UrunNo, Adi FROM UrunBilgileriTablosu"));
+}
+
+QList<AdNo> satıcıFirmalar(Database& db)
+{
+    return adlarVeNumaralar(db, QStringLiteral("SELECT Nosu, Adi FROM SaticiFirmalarTablosu"));
+}
+
+QList<AdNo> alıcıFirmalar(Database& db)
+{
+    Statement s = db.prepare(QStringLiteral("SELECT Nosu, Adi FROM AliciFirmalarTablosu WHERE Nosu > ?1"));
+    s.bind(1, FişliSatışFirması);
+    QList<AdNo> sonuç;
+    while (s.next()) sonuç.append({s.text(1), int(s.integer(0))});
+    return sonuç;
+}
+
+QList<AdNo> kişiler(Database& db)
+{
+    return adlarVeNumaralar(db, QStringLiteral("SELECT Nosu, AdiSoyadi FROM GirisCikisYapanlarTablosu"));
+}
+
+std::optional<ÜrünBilgisi> ürünBilgisi(Database& db, int ürünNo)
+{
+    Statement s = db.prepare(QStringLiteral(
+        "SELECT Kodu, Adi, MiktarBirimi, KDVOrani, Fiyati FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
+    s.bind(1, ürünNo);
+    if (!s.next()) return std::nullopt;
+    ÜrünBilgisi b;
+    b.kodu = s.text(0);
+    b.adı = s.text(1);
+    b.birimi = s.text(2);
+    b.kdvOranı = sayıYaDaBoş(s, 3);
+    b.fiyatı = sayıYaDaBoş(s, 4);
+    return b;
+}
+
+StokDurumu ürünStoğu(Database& db, int ürünNo) { return StokOkuyucu(db).oku(ürünNo); }
+
+AlışFiyatları alışFiyatları(Database& db, int ürünNo)
+{
+    Statement s = db.prepare(QStringLiteral(
+        "SELECT Min(Fiyati), Avg(Fiyati), Max(Fiyati) FROM GirisIslemleriTablosu WHERE UrunNo = ?1"));
+    s.bind(1, ürünNo);
+    AlışFiyatları f;
+    if (s.next()) {
+        f.enDüşük = sayıYaDaBoş(s, 0);
+        f.ortalama = sayıYaDaBoş(s, 1);
+        f.enYüksek = sayıYaDaBoş(s, 2);
+    }
+    return f;
+}
+
+int kişiEkle(Database& db, const QString& adıSoyadı)
+{
+    Statement s = db.prepare(QStringLiteral("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES (?1)"));
+    s.bind(1, adıSoyadı);
+    s.exec();
+    return int(db.lastInsertId());
+}
+
+namespace metin {
+
+QString ürünSilinmiş(const QString& ürünAdı, bool giriş)
+{
+    return QStringLiteral("“%1” ürünü başka bir bilgisayarda silinmiş!\n\n%2 Lütfen, bu ürünü listeden çıkarınız.")
+        .arg(ürünAdı, giriş ? QStringLiteral("Liste stoğa eklenmedi.") : QStringLiteral("Liste stoktan çıkılmadı."));
+}
+
+QString firmaSilinmiş(const QString& firmaAdı, bool giriş)
+{
+    return QStringLiteral(
+               "“%1” firması başka bir bilgisayarda silinmiş!\n\n%2 Lütfen, bu firmanın satırlarını listeden çıkarınız.")
+        .arg(firmaAdı, giriş ? QStringLiteral("Liste stoğa eklenmedi.") : QStringLiteral("Liste stoktan çıkılmadı."));
+}
+
+QString stokYetmiyor(const QString& ürünAdı, double mevcut, double istenen)
+{
+    return stok::metin::MiktarStoktanFazla
+           + QStringLiteral("\n\nÜrün: %1\nStok mevcudu: %2\nListedeki miktar: %3\n\nListe stoktan çıkılmadı.")
+                 .arg(ürünAdı, turkce::tutarBiçimi(mevcut), turkce::tutarBiçimi(istenen));
+}
+
+}  // namespace metin
+
+std::optional<KayıtRet> girişleriKaydet(Database& db, const QList<GirişSatırı>& liste)
+{
+    if (liste.isEmpty()) return std::nullopt;
+    platform::Transaction işlem(db);
+    Statement ürünVar = db.prepare(QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
+    Statement firmaVar = db.prepare(QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1"));
+    QSet<int> bakılanÜrünler, bakılanFirmalar;
+    for (int i = 0; i < liste.size(); ++i) {
+        const GirişSatırı& s = liste[i];
+        if (!bakılanÜrünler.contains(s.ürünNo)) {
+            if (!kayıtVar(ürünVar, s.ürünNo)) return KayıtRet{metin::ürünSilinmiş(s.adı, true), i};
+            bakılanÜrünler.insert(s.ürünNo);
+        }
+        if (!bakılanFirmalar.contains(s.firmaNo)) {
+            if (!kayıtVar(firmaVar, s.firmaNo)) return KayıtRet{metin::firmaSilinmiş(s.firmaAdı, true), i};
+            bakılanFirmalar.insert(s.firmaNo);
+        }
+    }
+    ürünVar.reset();
+    firmaVar.reset();
+
+    Statement ekle = db.prepare(QStringLiteral(
+        "INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
+        "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
+    for (const GirişSatırı& s : liste) {
+        ekle.reset();
+        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), s.miktar, s.fiyat, s.girişiYapan});
+        ekle.exec();
+    }
+    ekle.reset();
+    işlem.commit();
+    return std::nullopt;
+}
+
+std::optional<KayıtRet> çıkışlarıKaydet(Database& db, const QList<ÇıkışSatırı>& liste)
+{
+    if (liste.isEmpty()) return std::nullopt;
+    // The write lock is taken first, so that the stock read below stays true until the commit.
+    platform::Transaction işlem(db);
+    Statement ürünVar = db.prepare(QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
+    Statement firmaVar = db.prepare(QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1"));
+    QSet<int> bakılanFirmalar;
+    QHash<int, double> istenen;  // per product, all its lines together
+    QHash<int, int> ilkSatır;
+    for (int i = 0; i < liste.size(); ++i) {
+        const ÇıkışSatırı& s = liste[i];
+        if (!ilkSatır.contains(s.ürünNo)) {
+            if (!kayıtVar(ürünVar, s.ürünNo)) return KayıtRet{metin::ürünSilinmiş(s.adı, false), i};
+            ilkSatır.insert(s.ürünNo, i);
+        }
+        if (!bakılanFirmalar.contains(s.firmaNo)) {
+            if (!kayıtVar(firmaVar, s.firmaNo)) return KayıtRet{metin::firmaSilinmiş(s.firmaAdı, false), i};
+            bakılanFirmalar.insert(s.firmaNo);
+        }
+        istenen[s.ürünNo] += s.miktar;
+    }
+    ürünVar.reset();
+    firmaVar.reset();
+
+    StokOkuyucu okuyucu(db);
+    for (int i = 0; i < liste.size(); ++i) {
+        const ÇıkışSatırı& s = liste[i];
+        if (ilkSatır.value(s.ürünNo) != i) continue;
+        const double mevcut = okuyucu.oku(s.ürünNo).kalan();
+        if (kuruş(istenen.value(s.ürünNo)) > kuruş(mevcut))
+            return KayıtRet{metin::stokYetmiyor(s.adı, mevcut, istenen.value(s.ürünNo)), i,
+                            KayıtRet::Neden::StokYetmiyor};
+    }
+
+    Statement ekle = db.prepare(QStringLiteral(
+        "INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
+        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
+    for (const ÇıkışSatırı& s : liste) {
+        ekle.reset();
+        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), s.miktar, s.fiyat, s.nedeni,
+                      s.çıkışıYapan});
+        ekle.exec();
+    }
+    ekle.reset();
+    işlem.commit();
+    return std::nullopt;
+}
+
+}  // namespace stok
