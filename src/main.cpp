@@ -2,6 +2,7 @@
 // the program then runs until the main window is closed.
 #include "core/AnaForm.h"
 #include "core/BaslangicModulu.h"
+#include "core/CekirdekPencereler.h"
 
 #include <QApplication>
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
     QApplication uygulama(argc, argv);
     // The program ends when the main window is unloaded, not when some last window happens to close.
     uygulama.setQuitOnLastWindowClosed(false);
+
+    // The windows that the menus, the toolbar and the start-up open.
+    ÇekirdekPencereleriniKaydet();
 
     BaşlangıçModülü::Main();
 

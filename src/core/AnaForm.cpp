@@ -380,6 +380,10 @@ void AnaForm::AnaFormuBoşalt()
 
 void AnaForm::closeEvent(QCloseEvent* olay)
 {
+    if (kapanıyor_) {  // a window closed below asked for the main window's unload again
+        olay->accept();
+        return;
+    }
     const bool kullanıcı = boşaltmaModu_ == BoşaltmaModu::Kullanıcı && !qApp->isSavingSession();
     if (kullanıcı) {
         const bool küçük = isMinimized();
@@ -393,6 +397,7 @@ void AnaForm::closeEvent(QCloseEvent* olay)
             return;
         }
     }
+    kapanıyor_ = true;
     yerleşimiKaydet();
     // Every other window goes with the main window.
     HatayıAtla([this] {
@@ -400,6 +405,7 @@ void AnaForm::closeEvent(QCloseEvent* olay)
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != this && w->isVisible() && !w->inherits("QMenu")) w->close();
     });
+    kapanıyor_ = false;
     olay->accept();
     QMainWindow::closeEvent(olay);
     if (boşaltılınca_) boşaltılınca_();

@@ -69,6 +69,7 @@ private:
 
     enum class BoşaltmaModu { Kullanıcı, Program };
     BoşaltmaModu boşaltmaModu_ = BoşaltmaModu::Kullanıcı;
+    bool kapanıyor_ = false;
     QToolBar* DüğmeÇubuğu = nullptr;
     QList<QLabel*> paneller_;
     QMenu* ListelerMenüsü = nullptr;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QProxyStyle>
 #include <QSysInfo>
 
 #ifndef KAVRENTA_SURUM_ANA
@@ -79,9 +80,23 @@ bool dizinVarMı(const QString& ad)
 
 }  // namespace
 
+namespace {
+// Password boxes show "*" for each character.
+class ProgramBiçemi : public QProxyStyle {
+public:
+    ProgramBiçemi() : QProxyStyle(QStringLiteral("Fusion")) {}
+    int styleHint(StyleHint ipucu, const QStyleOption* seçenek, const QWidget* denetim,
+                  QStyleHintReturn* dönüş) const override
+    {
+        if (ipucu == SH_LineEdit_PasswordCharacter) return '*';
+        return QProxyStyle::styleHint(ipucu, seçenek, denetim, dönüş);
+    }
+};
+}  // namespace
+
 void OrtakDenetimleriHazırla()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ProgramBiçemi());
     QFont yazı(QStringLiteral("Liberation Sans"), 8);
     yazı.setStyleHint(QFont::SansSerif);
     QApplication::setFont(yazı);

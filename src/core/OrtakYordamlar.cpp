@@ -73,3 +73,18 @@ void TümünüSeç(QWidget* denetim)
 }
 
 bool DosyaVarMı(const QString& yol) { return kabuk::dosyaVarMı(yol); }
+
+QString ŞifreDönüştür(const QString& metin, const QString& tablo, const QString& anahtar)
+{
+    QString sonuç;
+    const qsizetype n = tablo.size();
+    if (n == 0 || anahtar.isEmpty()) return sonuç;
+    qsizetype p = 0;
+    for (const QChar c : metin) {
+        const qsizetype x = tablo.indexOf(c);
+        const qsizetype y = tablo.indexOf(anahtar.at(p));
+        if (x >= 0 && y >= 0) sonuç += tablo.at(((y - x) % n + n) % n);
+        p = (p + 1) % anahtar.size();
+    }
+    return sonuç;
+}

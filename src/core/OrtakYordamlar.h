@@ -45,3 +45,11 @@ void TümünüSeç(QWidget* denetim);
 
 // True when a file or a folder exists at the path.
 bool DosyaVarMı(const QString& yol);
+
+// The scrambling of the login password: each character is replaced over the table with a repeating key
+// (the table's character at the key character's index less the character's own, modulo the table's
+// length). Scrambling and unscrambling are the same call. A character that is not in the table gives
+// nothing, and the key moves on all the same.
+QString ŞifreDönüştür(const QString& metin, const QString& tablo, const QString& anahtar);
+inline const QString ŞifreTablosu = QStringLiteral("8274015963");
+inline const QString ŞifreAnahtarı = QStringLiteral("6093");

@@ -3,6 +3,7 @@
 #include "core/Acicilar.h"
 #include "core/AnaForm.h"
 #include "core/BaslangicModulu.h"
+#include "core/GirisSifresiFormlari.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "core/Sunucular.h"
@@ -85,9 +86,14 @@ void VeritabanınaBağlanFormu::showEvent(QShowEvent* olay)
 
 void VeritabanınaBağlanFormu::closeEvent(QCloseEvent* olay)
 {
-    // No close box: the window is left through its buttons.
-    if (olay->spontaneous()) olay->ignore();
-    else QDialog::closeEvent(olay);
+    // No close box: the window is left through its buttons. Closed by the program (the main window's
+    // unload), it simply goes.
+    if (olay->spontaneous()) {
+        olay->ignore();
+        return;
+    }
+    done(Rejected);
+    olay->accept();
 }
 
 void VeritabanınaBağlanFormu::reject() { VazgeçDüğmesi_Click(); }
@@ -154,7 +160,12 @@ void VeritabanınaBağlanFormu::VeritabanınaBağlan()
         accept();
 
         GirişŞifresiSor = ayarlar::mantıksalOku(QStringLiteral("Ayarlar"), QStringLiteral("Giris Sifresi Sor"), false);
-        if (GirişŞifresiSor) return;
+        if (GirişŞifresiSor) {
+            // The prompt shows the running-low list itself after a right password.
+            GirişŞifresiSorFormu istem(AnaForm::örnek());
+            istem.exec();
+            return;
+        }
         if (UyarıVar == 0) return;
         // The start-up low-stock warning: the running-low list, shown only when it has rows.
         StokListesiTürü = 1;
