@@ -3,6 +3,9 @@
 #include "core/AnaForm.h"
 #include "core/BaslangicModulu.h"
 #include "core/CekirdekPencereler.h"
+#include "definitions/FirmaKayit.h"
+#include "definitions/TanimlamaKayit.h"
+#include "stock_movements/StokKayit.h"
 
 #include <QApplication>
 
@@ -14,6 +17,9 @@ int main(int argc, char** argv)
 
     // The windows that the menus, the toolbar and the start-up open.
     ÇekirdekPencereleriniKaydet();
+    TanımlamaPencereleriniKaydet();
+    FirmaPencereleriniKaydet();
+    StokPencereleriniKaydet();
 
     BaşlangıçModülü::Main();
 

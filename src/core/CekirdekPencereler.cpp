@@ -3,6 +3,7 @@
 #include "core/Acicilar.h"
 #include "core/GirisSifresiFormlari.h"
 #include "core/SunucuDegistirFormu.h"
+#include "core/TercihlerFormu.h"
 
 void ÇekirdekPencereleriniKaydet()
 {
@@ -14,4 +15,6 @@ void ÇekirdekPencereleriniKaydet()
         SunucuDeğiştirFormu pencere(sahip);
         pencere.exec();
     });
+    // Preferences (also read at start-up), about and error report.
+    TercihPencereleriniKaydet();
 }
