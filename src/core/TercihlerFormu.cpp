@@ -177,11 +177,12 @@ void TercihlerFormu::Form_Load()
     tercihleriOku();
     TümListelerÇizgiliOlsunOnayı->setChecked(ÇizgiliListeler != 0);
     MiktarlarOndalıklıOlsunOnayı->setChecked(OndalıklıMiktar != 0);
+    // The check box starts clear, so a stored warning applies the rule here. A stored "off" leaves it
+    // alone: the label stays disabled, and the threshold box, disabled too, keeps its first 5, which
+    // confirming stores.
     MevcutAzalıncaUyarılsınOnayı->setChecked(UyarıVar != 0);
-    // The check box starts clear, so a stored warning has applied the rule; a stored "off" applies it
-    // here, so that the box shows what confirming would store.
-    bağımlılıkKuralı();
     if (UyarıVar != 0) UyarılacakSayıKutusu->setValue(UyarılacakSayı);
+    else UyarılacakSayıKutusu->setEnabled(false);
     FaturaBoşKağıdaGöreYazdırılsınOnayı->setChecked(FaturaBoşKağıdaGöre != 0);
 }
 

@@ -101,13 +101,17 @@ TEST_F(Tercihler, KayıtlıEşikVeKapalıUyarıGösterilir)
     EXPECT_EQ(eşik()->Value(), 12);
     EXPECT_FALSE(tamam()->isEnabled());
 
+    // A stored "off" leaves the threshold box disabled at its first 5, which confirming stores.
     kaydet({"1", "1", "0", "0", "0"});
     aç();
     EXPECT_FALSE(uyarı()->isChecked());
     EXPECT_FALSE(eşik()->isEnabled());
     EXPECT_FALSE(etiket()->isEnabled());
-    EXPECT_EQ(eşik()->Text(), "0");
+    EXPECT_EQ(eşik()->Text(), "5");
     EXPECT_FALSE(tamam()->isEnabled());
+    tıkla(çizgili());
+    tıkla(tamam());
+    EXPECT_EQ(kayıtlılar(), (QStringList{"0", "1", "0", "5", "0"}));
 }
 
 TEST_F(Tercihler, UyarıOnayıEşiğiYönetir)
