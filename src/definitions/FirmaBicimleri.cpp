@@ -33,13 +33,15 @@ QString telefonBiçiminiKaldır(const QString& metin)
 
 QString telefonBiçimi(const QString& metin)
 {
-    QString d = değer(metin);
+    const QString d = değer(metin);
     if (d.isEmpty()) return QString();
-    // Eleven places: a number of ten digits or fewer is filled with zeros from the left; a longer one
-    // keeps its first ten digits behind the leading 0.
-    d = d.size() <= 10 ? d.rightJustified(11, QLatin1Char('0')) : QLatin1Char('0') + d.left(10);
-    return d.left(4) + QLatin1Char(' ') + d.mid(4, 3) + QLatin1Char(' ') + d.mid(7, 2) + QLatin1Char(' ')
-           + d.mid(9, 2);
+    // The 0 in front, then ten places filled from the right by the first ten digits; a place without a
+    // digit shows nothing, the blanks between the groups stay.
+    const QString y = d.left(10).rightJustified(10, QChar());
+    QString sonuç = QLatin1Char('0') + y.left(3) + QLatin1Char(' ') + y.mid(3, 3) + QLatin1Char(' ') + y.mid(6, 2)
+                    + QLatin1Char(' ') + y.mid(8, 2);
+    sonuç.remove(QChar());
+    return sonuç;
 }
 
 QString vergiNumarasıBiçiminiKaldır(const QString& metin)

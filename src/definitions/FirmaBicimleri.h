@@ -15,9 +15,10 @@ QString öndekiRakamlar(const QString& metin);
 // Telephone and fax. On entering the box: the value as plain digits ("0532 123 45 67" gives
 // "5321234567"); a text whose value is 0 stays as it is.
 QString telefonBiçiminiKaldır(const QString& metin);
-// On leaving: "0### ### ## ##" from the value ("5321234567" gives "0532 123 45 67"); a value of
-// eleven digits or more keeps its first ten digits behind the 0 ("12345678901" gives
-// "0123 456 78 90"); a value of 0 gives an empty text.
+// On leaving: "0### ### ## ##" from the value ("5321234567" gives "0532 123 45 67"); a place
+// without a digit shows nothing ("2125550" gives "0 212 55 50"); a value of eleven digits or more
+// keeps its first ten digits behind the 0 ("12345678901" gives "0123 456 78 90"); a value of 0
+// gives an empty text.
 QString telefonBiçimi(const QString& metin);
 
 // Tax number. On entering the box: the digits as typed, leading zeros included ("012 345 6789"

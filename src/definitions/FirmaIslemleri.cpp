@@ -63,11 +63,6 @@ QString kesmeİşaretiniDeğiştir(const QString& s)
     sonuç.replace(QLatin1Char('\''), QChar(0x2019));
     return sonuç.trimmed();
 }
-
-bool hareketiVarİçinde(Database& db, FirmaTürü tür, qint64 nosu)
-{
-    return db.scalar(cümleler(tür).hareket, {nosu}).isValid();
-}
 }  // namespace
 
 std::optional<FirmaTürü> türüBul(const QString& tabloAdı)
@@ -138,7 +133,7 @@ KayıtSonucu firmaKaydet(Database& db, FirmaTürü tür, const FirmaBilgisi& bil
         return sonuç;
     }
     if (değiştirilenNo) {
-        if (tür == FirmaTürü::Alıcı) sonuç.çıkışVar = hareketiVarİçinde(db, tür, *değiştirilenNo);
+        if (tür == FirmaTürü::Alıcı) sonuç.çıkışVar = hareketiVar(db, tür, *değiştirilenNo);
         db.exec(c.değiştir, {metin(f.adı), metin(f.telefonu), metin(f.faksı), metin(f.vergiDairesi),
                              metin(f.vergiNumarası), metin(f.adresi), *değiştirilenNo});
         if (db.changes() == 0) {
@@ -158,12 +153,15 @@ KayıtSonucu firmaKaydet(Database& db, FirmaTürü tür, const FirmaBilgisi& bil
     return sonuç;
 }
 
-bool hareketiVar(Database& db, FirmaTürü tür, qint64 nosu) { return hareketiVarİçinde(db, tür, nosu); }
+bool hareketiVar(Database& db, FirmaTürü tür, qint64 nosu)
+{
+    return db.scalar(cümleler(tür).hareket, {nosu}).isValid();
+}
 
 SilmeSonucu firmaSil(Database& db, FirmaTürü tür, qint64 nosu)
 {
     Transaction işlem(db);
-    if (hareketiVarİçinde(db, tür, nosu)) return SilmeSonucu::HareketVar;
+    if (hareketiVar(db, tür, nosu)) return SilmeSonucu::HareketVar;
     db.exec(cümleler(tür).sil, {nosu});
     if (db.changes() == 0) return SilmeSonucu::FirmaYok;
     işlem.commit();

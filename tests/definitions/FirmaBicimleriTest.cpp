@@ -11,7 +11,11 @@ TEST(FirmaBiçimleri, TelefonVeFaks)
     // Eleven digits without the 0: the first ten digits behind a 0.
     EXPECT_EQ(telefonBiçimi("12345678901"), "0123 456 78 90");
     EXPECT_EQ(telefonBiçimi("2125551234"), "0212 555 12 34");
-    EXPECT_EQ(telefonBiçimi("1234"), "0000 000 12 34");
+    // A shorter number gets no made-up zeros: only the 0 in front, the blanks of the pattern kept.
+    EXPECT_EQ(telefonBiçimi("1234"), "0  12 34");
+    EXPECT_EQ(telefonBiçimi("2125550"), "0 212 55 50");
+    EXPECT_EQ(telefonBiçimi("0 212 55 50"), "0 212 55 50");
+    EXPECT_EQ(telefonBiçiminiKaldır("0  12 34"), "1234");
     EXPECT_EQ(telefonBiçimi("0"), "");
     EXPECT_EQ(telefonBiçimi("00000"), "");
     EXPECT_EQ(telefonBiçimi(""), "");
