@@ -2,6 +2,7 @@
 
 #include "core/Acicilar.h"
 #include "core/OrtakDegiskenler.h"
+#include "core/OrtakYordamlar.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,11 +71,8 @@ void TanımlamaSeçFormu::TamamDüğmesi_Click()
         açıcı = QStringLiteral("AlıcıFirmaTanımlaMenüsü");
     }
     accept();
-    try {
-        açıcılar::aç(açıcı, sahip);
-    } catch (...) {
-        // An error while opening the window ends the choice without a message.
-    }
+    // An error while opening the window ends the choice without a message.
+    HatayıAtla([&] { açıcılar::aç(açıcı, sahip); });
 }
 
 void TanımlamaSeçFormu::İptalDüğmesi_Click() { reject(); }

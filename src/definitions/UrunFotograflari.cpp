@@ -30,7 +30,9 @@ bool aynıFotoğrafAdı(const QString& a, const QString& b) { return fotoğrafAn
 
 QString fotoğrafDosyasınıBul(const QString& klasör, const QString& ad)
 {
-    if (ad.isEmpty()) return {};
+    // A photo name is the name of a file in the folder: one with a folder in it (from a hand-edited row, say)
+    // names no photo, so that nothing outside the folder is ever read or deleted as a photo.
+    if (ad.isEmpty() || ad.contains(QLatin1Char('/')) || ad.contains(QDir::separator())) return {};
     const QDir dizin(klasör);
     const QString tam = dizin.filePath(ad);
     if (QFileInfo(tam).isFile()) return tam;

@@ -33,7 +33,8 @@ QString fotoğrafAnahtarı(const QString& ad);
 bool aynıFotoğrafAdı(const QString& a, const QString& b);
 
 // The path of an existing photo file: the exact spelling first, then any file of the folder whose name
-// differs only in letter case (older data from a file system that ignores case). Empty when none exists.
+// differs only in letter case (older data from a file system that ignores case). Empty when none exists, and
+// for a name that holds a folder.
 QString fotoğrafDosyasınıBul(const QString& klasör, const QString& ad);
 
 // Keys (fotoğrafAnahtarı) of the names of the files in a folder.

@@ -485,7 +485,11 @@ void ÜrünTanımlamaFormu::kaydet()
     const QString marka = istek.bilgiler.markası.trimmed();
 
     // The list shows the saved product under its name, at its sorted place.
-    if (DeğişiklikModu) ÜrünListesi->satırıSil(ÜrünListesi->numarayıBul(sonuç.urunNo));
+    if (DeğişiklikModu) {
+        // Quietly: the neighbour that becomes current meanwhile is not shown.
+        const QSignalBlocker engel(ÜrünListesi);
+        ÜrünListesi->satırıSil(ÜrünListesi->numarayıBul(sonuç.urunNo));
+    }
     const int satır = ÜrünListesi->ekle(sonuç.adı, sonuç.urunNo);
     SeçiliÜrünNo = sonuç.urunNo;
     tarayaDön();

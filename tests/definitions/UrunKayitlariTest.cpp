@@ -222,6 +222,13 @@ TEST_F(ÜrünKayıtları, BaşkasınınAdlandırdığıDosyaSilinmez)
     // The last user takes the file with it, found whatever its letter case.
     EXPECT_EQ(ürünüSil(db, sunucu.yol(), a).durum, SilmeDurumu::Silindi);
     EXPECT_FALSE(QFile::exists(dosya("ortak.jpg")));
+
+    // A name that reaches out of the folder names no photo: the database stays where it is.
+    const qint64 c = ekle(yeni("C", "C"));
+    db.exec("UPDATE UrunBilgileriTablosu SET Fotografi='../Stok.vtb' WHERE UrunNo=?", {c});
+    EXPECT_EQ(fotoğrafıOku(sunucu.yol(), "../Stok.vtb").durum, FotoğrafDurumu::DosyaYok);
+    EXPECT_EQ(ürünüSil(db, sunucu.yol(), c).durum, SilmeDurumu::Silindi);
+    EXPECT_TRUE(QFile::exists(sunucu.yol() + "/Stok.vtb"));
 }
 
 TEST_F(ÜrünKayıtları, SatırYazılamazsaYeniDosyaKaldırılırEskisiKalır)

@@ -458,6 +458,11 @@ TEST_F(ÜrünPenceresi, SilinmişFotoğrafBirKezBildirilirReferansıTemizlenir)
     test::MesajYanıtlayıcı mesajlar;
     seç("AAA");
     EXPECT_EQ(fotoğrafKutusu()->resim().size(), ürün::FotoğrafKutusuİçBoyutu);  // fitted into the box
+    // Saving a change of its neighbour neither shows it nor touches its reference.
+    tıkla("DeğiştirDüğmesi");
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    EXPECT_EQ(sütun(b, "Fotografi").toString(), "yok.jpg");
     seç("BBB");
     ASSERT_EQ(mesajlar.sayı(), 1);
     EXPECT_EQ(mesajlar.sonMetin(), "Bu ürünün FOTOĞRAF dosyası silinmiş!\nLütfen, yeniden yükleyiniz.");
