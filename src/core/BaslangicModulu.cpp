@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QProxyStyle>
 #include <QSysInfo>
+#include <functional>
 
 #ifndef KAVRENTA_SURUM_ANA
 #define KAVRENTA_SURUM_ANA 1
@@ -76,6 +77,35 @@ bool dizinVarMı(const QString& ad)
                .scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?"), {ad})
                .toInt()
            > 0;
+}
+
+// The columns that an older file lacks, in the order they are added.
+struct Sütun {
+    const char* tablo;
+    const char* ad;
+    const char* tür;
+};
+constexpr Sütun EklenenSütunlar[] = {
+    {"UrunBilgileriTablosu", "UreticiKodu", "VARCHAR(128)"},
+    {"UrunBilgileriTablosu", "Markasi", "VARCHAR(255)"},
+    {"UrunBilgileriTablosu", "Fotografi", "VARCHAR(255)"},
+    {"GirisIslemleriTablosu", "GirisiYapan", "SMALLINT"},
+    {"CikisIslemleriTablosu", "CikisiYapan", "SMALLINT"},
+};
+
+// One step of the upgrade: `eksik` tells whether the file still lacks what `ekle` adds. An up-to-date
+// file is only read, never locked or written. Otherwise the test is made again inside a write
+// transaction, so that two workstations starting together on an older file do not both add the same
+// thing (the later one would be refused a duplicate). A failing step goes to the error reporter and,
+// when the user goes on, the next step follows.
+void güncellemeAdımı(const std::function<bool()>& eksik, const std::function<void()>& ekle)
+{
+    HatadaDevam([&] {
+        if (!eksik()) return;
+        platform::Transaction işlem(açıkVeritabanı());
+        if (eksik()) ekle();
+        işlem.commit();
+    });
 }
 
 }  // namespace
@@ -177,54 +207,40 @@ bool TabloVarMı(const QString& tablo)
 
 void VeritabanınıGüncelle()
 {
-    // 1. The total views: an older file has 3 and 2 fields. Both texts are written, in one transaction so
-    //    that a failure leaves the old views in place.
-    HatadaDevam([] {
-        if (!AçıkVeritabanı) return;
-        if (alanSayısı(QStringLiteral("GirisToplamiSorgusu")) == 3
-            || alanSayısı(QStringLiteral("CikisToplamiSorgusu")) == 2) {
-            platform::Database& db = *AçıkVeritabanı;
-            platform::Transaction işlem(db);
-            db.execScript(QStringLiteral("DROP VIEW CikisToplamiSorgusu; DROP VIEW GirisToplamiSorgusu;"));
-            db.execScript(sorgular::GirisToplamiSorgusu);
-            db.execScript(sorgular::CikisToplamiSorgusu);
-            işlem.commit();
-        }
-    });
-    // 2-4. The product columns.
-    HatadaDevam([] {
-        if (!AlanVarMı(QStringLiteral("UrunBilgileriTablosu"), QStringLiteral("UreticiKodu")))
-            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE UrunBilgileriTablosu ADD COLUMN UreticiKodu VARCHAR(128)"));
-    });
-    HatadaDevam([] {
-        if (!AlanVarMı(QStringLiteral("UrunBilgileriTablosu"), QStringLiteral("Markasi")))
-            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE UrunBilgileriTablosu ADD COLUMN Markasi VARCHAR(255)"));
-    });
-    HatadaDevam([] {
-        if (!AlanVarMı(QStringLiteral("UrunBilgileriTablosu"), QStringLiteral("Fotografi")))
-            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE UrunBilgileriTablosu ADD COLUMN Fotografi VARCHAR(255)"));
-    });
-    // 5-6. The person who made a movement.
-    HatadaDevam([] {
-        if (!AlanVarMı(QStringLiteral("GirisIslemleriTablosu"), QStringLiteral("GirisiYapan")))
-            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE GirisIslemleriTablosu ADD COLUMN GirisiYapan SMALLINT"));
-    });
-    HatadaDevam([] {
-        if (!AlanVarMı(QStringLiteral("CikisIslemleriTablosu"), QStringLiteral("CikisiYapan")))
-            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE CikisIslemleriTablosu ADD COLUMN CikisiYapan SMALLINT"));
-    });
-    // 7. The people table.
-    HatadaDevam([] {
-        if (!TabloVarMı(QStringLiteral("GirisCikisYapanlarTablosu")))
-            açıkVeritabanı().execScript(QStringLiteral(
-                "CREATE TABLE GirisCikisYapanlarTablosu (Nosu INTEGER PRIMARY KEY AUTOINCREMENT, AdiSoyadi VARCHAR(255))"));
-    });
-    // 8. The indexes, each only when missing, so that nothing is written to an up-to-date file.
-    for (const Dizin& d : Dizinler) {
-        HatadaDevam([&d] {
-            if (TabloVarMı(QString::fromUtf8(d.tablo)) && !dizinVarMı(QString::fromUtf8(d.ad)))
-                açıkVeritabanı().execScript(QString::fromUtf8(d.tanım));
+    // 1. The total views: an older file has 3 and 2 fields. Both texts are written.
+    güncellemeAdımı(
+        [] {
+            return AçıkVeritabanı
+                   && (alanSayısı(QStringLiteral("GirisToplamiSorgusu")) == 3
+                       || alanSayısı(QStringLiteral("CikisToplamiSorgusu")) == 2);
+        },
+        [] {
+            açıkVeritabanı().execScript(QStringLiteral("DROP VIEW CikisToplamiSorgusu; DROP VIEW GirisToplamiSorgusu;"));
+            açıkVeritabanı().execScript(sorgular::GirisToplamiSorgusu);
+            açıkVeritabanı().execScript(sorgular::CikisToplamiSorgusu);
         });
+    // 2-6. The product columns and the person who made a movement.
+    for (const Sütun& s : EklenenSütunlar) {
+        const QString tablo = QString::fromUtf8(s.tablo);
+        const QString ad = QString::fromUtf8(s.ad);
+        güncellemeAdımı([&] { return !AlanVarMı(tablo, ad); },
+                        [&] {
+                            açıkVeritabanı().execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                                            .arg(tablo, ad, QString::fromUtf8(s.tür)));
+                        });
+    }
+    // 7. The people table.
+    güncellemeAdımı([] { return !TabloVarMı(QStringLiteral("GirisCikisYapanlarTablosu")); },
+                    [] {
+                        açıkVeritabanı().execScript(QStringLiteral(
+                            "CREATE TABLE GirisCikisYapanlarTablosu (Nosu INTEGER PRIMARY KEY AUTOINCREMENT, "
+                            "AdiSoyadi VARCHAR(255))"));
+                    });
+    // 8. The indexes.
+    for (const Dizin& d : Dizinler) {
+        güncellemeAdımı(
+            [&d] { return TabloVarMı(QString::fromUtf8(d.tablo)) && !dizinVarMı(QString::fromUtf8(d.ad)); },
+            [&d] { açıkVeritabanı().execScript(QString::fromUtf8(d.tanım)); });
     }
 }
 

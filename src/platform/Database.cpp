@@ -76,6 +76,10 @@ std::shared_ptr<Database> Database::open(const QString& path, const QString& con
         throw DbError(hata::DosyaBulunamadı, QStringLiteral("Dosya bulunamadı: %1").arg(path));
     if (!bilgi.isFile() || !bilgi.isReadable())
         throw DbError(hata::DosyaAçılamıyor, QStringLiteral("Dosya açılamıyor: %1").arg(path));
+    // Every write needs the file and, for its journal, the folder: without them the file is refused here
+    // rather than failing at the user's first save.
+    if (!bilgi.isWritable() || !QFileInfo(bilgi.absolutePath()).isWritable())
+        throw DbError(hata::DosyaAçılamıyor, QStringLiteral("Dosyaya yazılamıyor: %1").arg(path));
 
     sqlite3* db = nullptr;
     const QByteArray ad = path.toUtf8();

@@ -18,7 +18,7 @@ namespace hata {
 inline constexpr int DosyaBulunamadı = 3024;   // the file is missing
 inline constexpr int AğBağlantısıYok = 3043;   // network lost
 inline constexpr int YolGeçersiz = 3044;       // path invalid
-inline constexpr int DosyaAçılamıyor = 3051;   // cannot be opened, read-only, locked or not a database
+inline constexpr int DosyaAçılamıyor = 3051;   // cannot be opened, or cannot be written (read-only file or folder)
 inline constexpr int DosyaAdıGeçersiz = 3055;  // bad file name
 inline constexpr int Genel = 3000;             // anything else; the text carries SQLite's message
 }  // namespace hata

@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 using namespace BaşlangıçModülü;
 
 namespace {
@@ -148,6 +152,33 @@ TEST_F(GüncellemeTesti, HarfBüyüklüğüFarklıAlanHataBildiricisineGider)
     // Answering No ends the program.
     test::MesajYanıtlayıcı yanıt({"Hayır"});
     EXPECT_THROW(VeritabanınıGüncelle(), test::ProgramBitti);
+}
+
+TEST_F(GüncellemeTesti, AynıAndaBaşlayanİkinciİstasyonAynıAlanıEklemez)
+{
+    test::SunucuKlasörü eski(test::SunucuKlasörü::Düzen::Eski);
+    eski.db().execScript("DROP VIEW CikisToplamiSorgusu; DROP VIEW GirisToplamiSorgusu;");
+    eski.db().execScript(sorgular::GirisToplamiSorgusu);
+    eski.db().execScript(sorgular::CikisToplamiSorgusu);
+    ASSERT_FALSE(AlanVarMı("UrunBilgileriTablosu", "UreticiKodu"));
+
+    // Another workstation is adding the first product column and has not finished when this one looks.
+    std::promise<void> eklendi;
+    std::thread öteki([&, yol = eski.veritabanıYolu()] {
+        auto db = platform::Database::open(yol);
+        platform::Transaction işlem(*db);
+        db->execScript("ALTER TABLE UrunBilgileriTablosu ADD COLUMN UreticiKodu VARCHAR(128)");
+        eklendi.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        işlem.commit();
+    });
+    eklendi.get_future().wait();
+    test::MesajYanıtlayıcı yanıt({"Evet"});
+    VeritabanınıGüncelle();
+    öteki.join();
+    EXPECT_EQ(yanıt.sayı(), 0) << yanıt.sonMetin().toStdString();
+    for (const char* alan : {"UreticiKodu", "Markasi", "Fotografi"})
+        EXPECT_TRUE(AlanVarMı("UrunBilgileriTablosu", alan)) << alan;
 }
 
 TEST_F(GüncellemeTesti, AlanVeTabloSınamaları)
