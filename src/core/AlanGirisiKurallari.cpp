@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMetaMethod>
@@ -84,6 +85,13 @@ public:
             önceki_ = t->toPlainText();
             connect(t, &QTextEdit::textChanged, this, [this] { çokSatırDeğişti(); });
         }
+        // Back in its window after a message box or another program: if the window's focus is now
+        // elsewhere (moved there meanwhile), the box is left after all.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* yeni) {
+            if (!pencereDışı_ || !yeni || yeni->window() != kutu_->window()) return;
+            pencereDışı_ = false;
+            if (yeni != kutu_ && !kutu_->isAncestorOf(yeni)) ayrıldı();
+        });
     }
 
     void ekle(Kurallar k, QLabel* etiket)
@@ -120,9 +128,15 @@ protected:
     }
 
 private:
+    // Only a move of the focus between the window's controls enters or leaves a box: not a popup, and
+    // not the window losing and regaining its activation (a message box, another program).
     void odakGeldi(QFocusEvent* olay)
     {
         if (olay->reason() == Qt::PopupFocusReason) return;
+        if (pencereDışı_ && olay->reason() == Qt::ActiveWindowFocusReason) {
+            pencereDışı_ = false;
+            return;
+        }
         if (kurallar_ & Kural::TümünüSeç) ::TümünüSeç(kutu_);
         if ((kurallar_ & Kural::EtiketVurgusu) && etiket_) etiketRengi(VurguRengi);
     }
@@ -130,6 +144,15 @@ private:
     void odakGitti(QFocusEvent* olay)
     {
         if (olay->reason() == Qt::PopupFocusReason) return;
+        if (olay->reason() == Qt::ActiveWindowFocusReason && kutu_->window()->isVisible()) {
+            pencereDışı_ = true;
+            return;
+        }
+        ayrıldı();
+    }
+
+    void ayrıldı()
+    {
         if ((kurallar_ & Kural::EtiketVurgusu) && etiket_)
             etiketRengi(kutu_->window()->palette().color(QPalette::Active, QPalette::WindowText));
         if (kurallar_ & Kural::TutarBiçimi) metniYaz(tutarBiçiminde(metin()));
@@ -293,6 +316,7 @@ private:
     bool yeniden_ = false;
     bool düzeltiliyor_ = false;
     bool sayıKontrolü_ = false;
+    bool pencereDışı_ = false;  // the window lost its activation while the box had the focus
 };
 
 // The box whose events count: the combo box for its own line edit.

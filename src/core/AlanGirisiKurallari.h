@@ -23,7 +23,8 @@
 //   change:     SayıOlmayanıSil, then the prefix search of listedeBul;
 //   focus out:  the caption back to the window's text colour, then TutarBiçimi, KesmeİşaretiniDeğiştir
 //               or KırpmaBiçimi.
-// A focus change caused by a popup (a combo box's drop-down list, a menu) is no focus change here.
+// A focus change caused by a popup (a combo box's drop-down list, a menu), or by the window losing and
+// regaining its activation (a message box, another program), is no focus change here.
 //
 // Text that arrives otherwise than by a key (pasted, dropped, from an input method) goes through the same
 // key filters: a number box never holds a letter, an upper-casing box never a lower-case letter that the

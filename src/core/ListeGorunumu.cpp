@@ -336,13 +336,14 @@ public:
     explicit ListeBaşlığı(QWidget* üst) : QHeaderView(Qt::Horizontal, üst) {}
 
     int oklu = -1;
+    int okYönü = 0;  // SıralamaYönü at the click: another list window changes the global afterwards
 
 protected:
     void paintSection(QPainter* ressam, const QRect& alan, int sütun) const override
     {
         QHeaderView::paintSection(ressam, alan, sütun);
         if (sütun != oklu || !model() || alan.width() <= 0) return;
-        const QPixmap& ok = ListeSütunuSimgeleri().value(SıralamaYönü == 0 ? 0 : 1);
+        const QPixmap& ok = ListeSütunuSimgeleri().value(okYönü == 0 ? 0 : 1);
         const int kenar = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
         const QString başlık = model()->headerData(sütun, Qt::Horizontal).toString();
         const int yazı = fontMetrics().horizontalAdvance(başlık);
@@ -576,6 +577,7 @@ int ListeGörünümü::okluSütun() const { return başlık_->oklu; }
 void ListeGörünümü::okuGöster(int sütun)
 {
     başlık_->oklu = sütun;
+    başlık_->okYönü = SıralamaYönü;
     model_->oklarGösterildi();
     başlık_->viewport()->update();
     const int seçili = seçiliSatır();

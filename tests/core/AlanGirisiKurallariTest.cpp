@@ -236,7 +236,7 @@ TEST(AlanGirişiKuralları, EnterOdağıSonrakiAlanaTaşır)
 TEST(AlanGirişiKuralları, EtiketOdaktaVurguRenginde)
 {
     Pencere p;
-    AGK::uygula(p.miktar, K::TümünüSeç | K::EtiketVurgusu, p.etiket[1]);
+    AGK::uygula(p.miktar, K::TümünüSeç | K::EtiketVurgusu | K::TutarBiçimi, p.etiket[1]);
     AGK::uygula(p.tarih, K::EtiketVurgusu, p.etiket[5]);
     AGK::uygula(p.ürünler, K::EtiketVurgusu, p.etiket[6]);
     AGK::uygula(p.kişi, K::EtiketVurgusu, p.etiket[2]);
@@ -254,6 +254,30 @@ TEST(AlanGirişiKuralları, EtiketOdaktaVurguRenginde)
     // The reason box takes only the Enter step: its caption keeps its colour.
     p.neden->setFocus();
     EXPECT_EQ(renk(p.etiket[7]), normal);
+
+    // Another window taking the activation (a message box, another program) is no leaving: the caption
+    // stays, the text stays as typed, and nothing is selected on the way back.
+    QDialog başka;
+    auto etkinleştir = [](QWidget* w) {
+        w->show();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w);
+    };
+    p.miktar->setFocus();
+    yaz(p.miktar, QStringLiteral("12"));
+    ASSERT_TRUE(etkinleştir(&başka));
+    EXPECT_EQ(renk(p.etiket[1]), AGK::VurguRengi);
+    EXPECT_EQ(p.miktar->text(), QStringLiteral("12"));
+    ASSERT_TRUE(etkinleştir(&p.pencere));
+    EXPECT_TRUE(p.miktar->hasFocus());
+    EXPECT_FALSE(p.miktar->hasSelectedText());
+    EXPECT_EQ(renk(p.etiket[1]), AGK::VurguRengi);
+    // The window moved the focus on meanwhile: the box is left when the window comes back.
+    ASSERT_TRUE(etkinleştir(&başka));
+    p.ad->setFocus();
+    ASSERT_TRUE(etkinleştir(&p.pencere));
+    EXPECT_EQ(renk(p.etiket[1]), normal);
+    EXPECT_EQ(p.miktar->text(), QStringLiteral("12,00"));
 
     // Back to the window's text colour as it stands when the focus leaves.
     QPalette mavi = p.pencere.palette();

@@ -235,6 +235,12 @@ TEST(ListeGörünümü, BaşlıktaOkVeHizalama)
     EXPECT_LE(ilk.last() - ilk.first(), 16);
     EXPECT_LT(üçüncü.last(), b->sectionSize(2) - b->fontMetrics().horizontalAdvance("Miktarı"));
     EXPECT_LE(üçüncü.last() - üçüncü.first(), 16);
+    // The arrow keeps the direction of its own sort when another list window changes the state meanwhile.
+    const int yön = SıralamaYönü;
+    sıralamaDurumu(0, 1 - yön);
+    const QImage başkaDurumda = b->grab().toImage();
+    sıralamaDurumu(2, yön);
+    EXPECT_EQ(b->grab().toImage(), başkaDurumda);
 }
 
 TEST(ListeGörünümü, DüzenAyarlardanGeriOkunur)
