@@ -201,8 +201,7 @@ void StokGirişiFormu::pencereyiKur()
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
     connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
-    connect(StoğaGirilecekÜrünListesi_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
+    çiftTıklamada(StoğaGirilecekÜrünListesi_, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -237,15 +236,14 @@ void StokGirişiFormu::listeleriDoldur()
 void StokGirişiFormu::ÜrünListesi_Click()
 {
     const qint64 no = ÜrünListesi_->seçiliNumara();
+    // Emptied first, so that a read that fails shows no figures of the product chosen before.
     seçiliÜrün_.reset();
-    if (no < 0) {
-        ÜrünKoduKutusu_->clear();
-        MiktarBirimiKutusu_->clear();
-        KDVOranıKutusu_->clear();
-        FiyatıKutusu_->clear();
-        KalanKutusu_->setText(QStringLiteral("0"));
-        return;
-    }
+    ÜrünKoduKutusu_->clear();
+    MiktarBirimiKutusu_->clear();
+    KDVOranıKutusu_->clear();
+    FiyatıKutusu_->clear();
+    KalanKutusu_->setText(QStringLiteral("0"));
+    if (no < 0) return;
     try {
         seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
         const ÜrünBilgisi b = seçiliÜrün_.value_or(ÜrünBilgisi{});

@@ -90,6 +90,15 @@ TEST(StokGirişiFormu, ÜrünSeçimiRakamlarıGösterir)
     yaz(kutu(w.p.get(), "ÜrünBulKutusu"), "şe");
     EXPECT_EQ(w.ürünler->currentItem()->text(), "ŞEKER");
     EXPECT_EQ(w.kalan->text(), "0,00");
+
+    // A stock that cannot be read is reported and shows nothing of the product chosen before.
+    seç(w.ürünler, "ÇAY");
+    w.db().execScript("ALTER TABLE CikisIslemleriTablosu RENAME TO CikisIslemleriYedek");
+    test::MesajYanıtlayıcı yanıtlayıcı({"Evet"});
+    seç(w.ürünler, "UN");
+    EXPECT_EQ(yanıtlayıcı.sayı(), 1);
+    EXPECT_EQ(w.fiyat->text(), "9,00");
+    EXPECT_EQ(w.kalan->text(), "0");
 }
 
 TEST(StokGirişiFormu, EklemeDenetimleriSırayla)
@@ -286,8 +295,14 @@ TEST(StokGirişiFormu, SatırÇıkarmaVeTemizleme)
     w.liste->satırıSeç(1);
     çıkar->click();
     EXPECT_EQ(w.liste->seçiliSatır(), 0);
-    // A double-click takes the selected line out.
-    emit w.liste->doubleClicked(w.liste->model()->index(0, 7));
+    // A double-click takes the selected line out, wherever in the list it falls: below the last line too.
+    w.satırEkle("ACAR GIDA", "ŞEKER", "1");
+    w.liste->satırıSeç(0);
+    QTest::mouseDClick(w.liste->viewport(), Qt::LeftButton, {},
+                       QPoint(10, w.liste->viewport()->height() - 5));
+    EXPECT_EQ(pencere::sütunDeğerleri(w.liste, 7), QStringList({"ŞEKER"}));
+    QTest::mouseDClick(w.liste->viewport(), Qt::LeftButton, {},
+                       w.liste->visualRect(w.liste->model()->index(0, 7)).center());
     EXPECT_EQ(w.liste->satırSayısı(), 0);
     EXPECT_FALSE(w.listeDüğmeleriAçık());
 
