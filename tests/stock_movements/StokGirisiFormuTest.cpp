@@ -161,6 +161,17 @@ TEST(StokGirişiFormu, EklemeDenetimleriSırayla)
     EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ürünü ya da firmayı değiştiriniz.");
     EXPECT_EQ(w.liste->satırSayısı(), 2);
     EXPECT_EQ(yanıtlayıcı.sayı(), 7);
+
+    // From the price box Enter goes to the add button, and there it adds the line.
+    seç(w.firmalar, "ACAR GIDA");
+    seç(w.ürünler, "UN");
+    yaz(w.miktar, "6");
+    yaz(w.fiyat, "4");
+    QTest::keyClick(w.fiyat, Qt::Key_Return);
+    EXPECT_EQ(w.p->focusWidget(), ekle);
+    QTest::keyClick(ekle, Qt::Key_Return);
+    EXPECT_EQ(w.liste->satırSayısı(), 3);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 7);
 }
 
 TEST(StokGirişiFormu, YeniKişiBirKezEklenirVeYenidenKullanılır)
