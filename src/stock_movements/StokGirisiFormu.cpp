@@ -43,14 +43,6 @@ const QList<ListeSütunu>& girişSütunları()
     return sütunlar;
 }
 
-QPushButton* düğme(QWidget* üst, const QString& ad, const QString& metin)
-{
-    auto* d = new QPushButton(metin, üst);
-    d->setObjectName(ad);
-    d->setAutoDefault(false);
-    return d;
-}
-
 }  // namespace
 
 StokGirişiFormu::StokGirişiFormu(QWidget* sahip) : QDialog(sahip)
@@ -97,7 +89,7 @@ void StokGirişiFormu::pencereyiKur()
     TarihiKutusu_ = tarihKutusu(Altlık_);
     MiktarıKutusu_ = tutarKutusu(Çerçeve0_, QStringLiteral("MiktarıKutusu"));
     FiyatıKutusu_ = tutarKutusu(Çerçeve0_, QStringLiteral("FiyatıKutusu"));
-    ListeyeEkleDüğmesi_ = düğme(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
+    ListeyeEkleDüğmesi_ = düğmeYap(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
 
     Etiket_ = {
         etiketYap(Çerçeve0_, 0, QStringLiteral("Firm&alar (Satıcılar)"), FirmaListesi_),
@@ -145,12 +137,12 @@ void StokGirişiFormu::pencereyiKur()
     StoğaGirilecekÜrünListesi_ = new ListeGörünümü(Çerçeve1_);
     StoğaGirilecekÜrünListesi_->setObjectName(QStringLiteral("StoğaGirilecekÜrünListesi"));
     ListeyiStoğaEkleDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiStoğaEkleDüğmesi"), QStringLiteral("Listeyi Stoğa E&kle"));
-    ÜrünüListedenÇıkarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiStoğaEkleDüğmesi"), QStringLiteral("Listeyi Stoğa E&kle"));
+    ÜrünüListedenÇıkarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
                                        QStringLiteral("&Seçili Ürünü Listeden Çıkar"));
     ListeyiTemizleDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
-    ListeyiExceleAktarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
+    ListeyiExceleAktarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
                                        QStringLiteral("Listeyi Microsoft E&xcel'e Aktar"));
     auto* listeDüğmeleri = new QHBoxLayout;
     for (QPushButton* d :
@@ -160,7 +152,7 @@ void StokGirişiFormu::pencereyiKur()
     altDüzen->addWidget(StoğaGirilecekÜrünListesi_, 1);
     altDüzen->addLayout(listeDüğmeleri);
 
-    KapatDüğmesi_ = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
+    KapatDüğmesi_ = düğmeYap(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     auto* kapatSırası = new QHBoxLayout;
     kapatSırası->addStretch(1);
     kapatSırası->addWidget(KapatDüğmesi_);
@@ -201,8 +193,7 @@ void StokGirişiFormu::pencereyiKur()
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
     connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
-    connect(StoğaGirilecekÜrünListesi_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
+    çiftTıklamada(StoğaGirilecekÜrünListesi_, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -237,15 +228,14 @@ void StokGirişiFormu::listeleriDoldur()
 void StokGirişiFormu::ÜrünListesi_Click()
 {
     const qint64 no = ÜrünListesi_->seçiliNumara();
+    // Emptied first, so that a read that fails shows no figures of the product chosen before.
     seçiliÜrün_.reset();
-    if (no < 0) {
-        ÜrünKoduKutusu_->clear();
-        MiktarBirimiKutusu_->clear();
-        KDVOranıKutusu_->clear();
-        FiyatıKutusu_->clear();
-        KalanKutusu_->setText(QStringLiteral("0"));
-        return;
-    }
+    ÜrünKoduKutusu_->clear();
+    MiktarBirimiKutusu_->clear();
+    KDVOranıKutusu_->clear();
+    FiyatıKutusu_->clear();
+    KalanKutusu_->setText(QStringLiteral("0"));
+    if (no < 0) return;
     try {
         seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
         const ÜrünBilgisi b = seçiliÜrün_.value_or(ÜrünBilgisi{});

@@ -2,13 +2,53 @@
 
 #include "core/OrtakYordamlar.h"
 
+#include <QAbstractItemView>
 #include <QDate>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 
 namespace stok {
+
+namespace {
+
+class ÇiftTıklamaSüzgeci : public QObject {
+public:
+    ÇiftTıklamaSüzgeci(QObject* üst, std::function<void()> iş) : QObject(üst), iş_(std::move(iş)) {}
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::MouseButtonDblClick
+            || static_cast<QMouseEvent*>(olay)->button() != Qt::LeftButton)
+            return QObject::eventFilter(nesne, olay);
+        iş_();
+        return true;
+    }
+
+private:
+    std::function<void()> iş_;
+};
+
+class Düğme : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* olay) override
+    {
+        if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && !olay->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(olay);
+    }
+};
+
+}  // namespace
 
 QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak)
 {
@@ -16,6 +56,14 @@ QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* or
     e->setObjectName(QStringLiteral("Etiket(%1)").arg(sıra));
     if (ortak) e->setBuddy(ortak);
     return e;
+}
+
+QPushButton* düğmeYap(QWidget* pencere, const QString& ad, const QString& metin)
+{
+    auto* d = new Düğme(metin, pencere);
+    d->setObjectName(ad);
+    d->setAutoDefault(false);  // no button becomes the window's default
+    return d;
 }
 
 QLineEdit* göstergeKutusu(QWidget* pencere, const QString& ad, bool sağaYaslı)
@@ -59,6 +107,11 @@ QDateEdit* tarihKutusu(QWidget* altlık)
     t->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     if (altlık->layout()) altlık->layout()->addWidget(t);
     return t;
+}
+
+void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş)
+{
+    liste->viewport()->installEventFilter(new ÇiftTıklamaSüzgeci(liste, std::move(iş)));
 }
 
 void hatayıBildir(const std::exception& hata) { OrtakHataİşleyici(hata); }

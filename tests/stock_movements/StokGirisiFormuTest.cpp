@@ -98,6 +98,15 @@ TEST(StokGirişiFormu, ÜrünSeçimiRakamlarıGösterir)
     yaz(kutu(w.p.get(), "ÜrünBulKutusu"), "şe");
     EXPECT_EQ(w.ürünler->currentItem()->text(), "ŞEKER");
     EXPECT_EQ(w.kalan->text(), "0,00");
+
+    // A stock that cannot be read is reported and shows nothing of the product chosen before.
+    seç(w.ürünler, "ÇAY");
+    w.db().execScript("ALTER TABLE CikisIslemleriTablosu RENAME TO CikisIslemleriYedek");
+    test::MesajYanıtlayıcı yanıtlayıcı({"Evet"});
+    seç(w.ürünler, "UN");
+    EXPECT_EQ(yanıtlayıcı.sayı(), 1);
+    EXPECT_EQ(w.fiyat->text(), "9,00");
+    EXPECT_EQ(w.kalan->text(), "0");
 }
 
 TEST(StokGirişiFormu, EklemeDenetimleriSırayla)
@@ -159,6 +168,17 @@ TEST(StokGirişiFormu, EklemeDenetimleriSırayla)
     w.satırEkle("BEYAZ TİCARET", "ŞEKER", "2");
     EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ürünü ya da firmayı değiştiriniz.");
     EXPECT_EQ(w.liste->satırSayısı(), 2);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 7);
+
+    // From the price box Enter goes to the add button, and there it adds the line.
+    seç(w.firmalar, "ACAR GIDA");
+    seç(w.ürünler, "UN");
+    yaz(w.miktar, "6");
+    yaz(w.fiyat, "4");
+    QTest::keyClick(w.fiyat, Qt::Key_Return);
+    EXPECT_EQ(w.p->focusWidget(), ekle);
+    QTest::keyClick(ekle, Qt::Key_Return);
+    EXPECT_EQ(w.liste->satırSayısı(), 3);
     EXPECT_EQ(yanıtlayıcı.sayı(), 7);
 }
 
@@ -294,8 +314,14 @@ TEST(StokGirişiFormu, SatırÇıkarmaVeTemizleme)
     w.liste->satırıSeç(1);
     çıkar->click();
     EXPECT_EQ(w.liste->seçiliSatır(), 0);
-    // A double-click takes the selected line out.
-    emit w.liste->doubleClicked(w.liste->model()->index(0, 7));
+    // A double-click takes the selected line out, wherever in the list it falls: below the last line too.
+    w.satırEkle("ACAR GIDA", "ŞEKER", "1");
+    w.liste->satırıSeç(0);
+    QTest::mouseDClick(w.liste->viewport(), Qt::LeftButton, {},
+                       QPoint(10, w.liste->viewport()->height() - 5));
+    EXPECT_EQ(pencere::sütunDeğerleri(w.liste, 7), QStringList({"ŞEKER"}));
+    QTest::mouseDClick(w.liste->viewport(), Qt::LeftButton, {},
+                       w.liste->visualRect(w.liste->model()->index(0, 7)).center());
     EXPECT_EQ(w.liste->satırSayısı(), 0);
     EXPECT_FALSE(w.listeDüğmeleriAçık());
 
