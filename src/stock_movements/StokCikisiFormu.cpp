@@ -289,28 +289,33 @@ void StokÇıkışıFormu::listeleriDoldur()
 
 void StokÇıkışıFormu::ÜrünListesi_Click()
 {
-    const qint64 no = ÜrünListesi_->seçiliNumara();
-    if (no < 0) {
-        for (QString& m : fiyatMetinleri_) m = QStringLiteral("0");
-        FiyatlarGizlensinSeçeneği_Click();
-        KalanKutusu_->setText(QStringLiteral("0"));
-        return;
+    // Nothing of the product chosen before stays: a figure that cannot be read counts as none, so that
+    // no line takes another product's stock, name or prices.
+    seçiliÜrün_.reset();
+    alış_ = {};
+    kalan_ = 0;
+    QString kalanMetni = QStringLiteral("0");
+    if (const qint64 no = ÜrünListesi_->seçiliNumara(); no >= 0) {
+        try {
+            seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
+            alış_ = alışFiyatları(*AçıkVeritabanı, int(no));
+            const StokDurumu d = ürünStoğu(*AçıkVeritabanı, int(no));
+            GirişMiktarıToplamı = d.giriş;
+            ÇıkışMiktarıToplamı = d.çıkış;
+            kalan_ = d.kalan();
+            kalanMetni = turkce::tutarBiçimi(kalan_);
+        } catch (const std::exception& e) {
+            seçiliÜrün_.reset();
+            alış_ = {};
+            kalan_ = 0;
+            hatayıBildir(e);
+        }
     }
-    try {
-        seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
-        alış_ = alışFiyatları(*AçıkVeritabanı, int(no));
-        fiyatMetinleri_[0] = fiyatMetni(alış_.enDüşük);
-        fiyatMetinleri_[1] = fiyatMetni(alış_.ortalama);
-        fiyatMetinleri_[2] = fiyatMetni(alış_.enYüksek);
-        FiyatlarGizlensinSeçeneği_Click();
-        const StokDurumu d = ürünStoğu(*AçıkVeritabanı, int(no));
-        GirişMiktarıToplamı = d.giriş;
-        ÇıkışMiktarıToplamı = d.çıkış;
-        kalan_ = d.kalan();
-        KalanKutusu_->setText(turkce::tutarBiçimi(kalan_));
-    } catch (const std::exception& e) {
-        hatayıBildir(e);
-    }
+    fiyatMetinleri_[0] = fiyatMetni(alış_.enDüşük);
+    fiyatMetinleri_[1] = fiyatMetni(alış_.ortalama);
+    fiyatMetinleri_[2] = fiyatMetni(alış_.enYüksek);
+    FiyatlarGizlensinSeçeneği_Click();
+    KalanKutusu_->setText(kalanMetni);
 }
 
 void StokÇıkışıFormu::FiyatlarGizlensinSeçeneği_Click()

@@ -108,6 +108,23 @@ TEST(StokÇıkışıFormu, ÜrünSeçimiAlışFiyatlarınıVeStoğuGösterir)
     w.ürünler->setCurrentRow(-1);
     EXPECT_EQ(w.enYüksek->text(), "0");
     EXPECT_EQ(w.kalan->text(), "0");
+
+    // A choice whose figures cannot be read keeps nothing of the product before: no stock, no line.
+    seç(w.ürünler, "ŞEKER");
+    EXPECT_EQ(w.kalan->text(), "15,00");
+    w.db().execScript("ALTER TABLE GirisIslemleriTablosu RENAME TO OkunamayanGirisler;");
+    test::MesajYanıtlayıcı yanıtlayıcı({"Evet", "Tamam"});
+    seç(w.ürünler, "ÇAY");
+    ASSERT_EQ(yanıtlayıcı.sayı(), 1);
+    EXPECT_EQ(yanıtlayıcı.görülenler()[0].simge, mesaj::Simge::Kritik);
+    EXPECT_EQ(w.enDüşük->text(), "0");
+    EXPECT_EQ(w.kalan->text(), "0");
+    w.neden->setCurrentIndex(3);
+    seç(w.firmalar, "ÇINAR MARKET");
+    yaz(w.miktar, "1");
+    w.ekle();
+    EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ürünün stokta MEVCUDU kalmamış!\n\nLütfen, başka bir ürün seçiniz.");
+    EXPECT_EQ(w.liste->satırSayısı(), 0);
 }
 
 TEST(StokÇıkışıFormu, EklemeDenetimleriSırayla)
