@@ -254,8 +254,7 @@ void StokÇıkışıFormu::pencereyiKur()
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
     connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
-    connect(StoktanÇıkılacakÜrünListesi_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
+    çiftTıklamada(StoktanÇıkılacakÜrünListesi_, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
 }
 

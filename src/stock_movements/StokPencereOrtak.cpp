@@ -2,13 +2,37 @@
 
 #include "core/OrtakYordamlar.h"
 
+#include <QAbstractItemView>
 #include <QDate>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace stok {
+
+namespace {
+
+class ÇiftTıklamaSüzgeci : public QObject {
+public:
+    ÇiftTıklamaSüzgeci(QObject* üst, std::function<void()> iş) : QObject(üst), iş_(std::move(iş)) {}
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        if (olay->type() != QEvent::MouseButtonDblClick
+            || static_cast<QMouseEvent*>(olay)->button() != Qt::LeftButton)
+            return QObject::eventFilter(nesne, olay);
+        iş_();
+        return true;
+    }
+
+private:
+    std::function<void()> iş_;
+};
+
+}  // namespace
 
 QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak)
 {
@@ -59,6 +83,11 @@ QDateEdit* tarihKutusu(QWidget* altlık)
     t->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     if (altlık->layout()) altlık->layout()->addWidget(t);
     return t;
+}
+
+void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş)
+{
+    liste->viewport()->installEventFilter(new ÇiftTıklamaSüzgeci(liste, std::move(iş)));
 }
 
 void hatayıBildir(const std::exception& hata) { OrtakHataİşleyici(hata); }

@@ -1,9 +1,11 @@
 #pragma once
 // What the stock-entry and stock-exit windows build alike: caption labels, display boxes, the date
-// box on its panel, and the reporting of a database error.
+// box on its panel, the double-click of a working list, and the reporting of a database error.
 #include <QString>
 #include <exception>
+#include <functional>
 
+class QAbstractItemView;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -23,6 +25,9 @@ QLineEdit* tutarKutusu(QWidget* pencere, const QString& ad);
 // The date box, today's date, shown "dd.MM.yyyy" with a calendar to pick from, on its panel.
 QDateEdit* tarihKutusu(QWidget* altlık);
 QWidget* altlıkYap(QWidget* pencere, const QString& ad);
+
+// Runs the action on a double-click anywhere in the list's rows area: on a row, or below the last one.
+void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş);
 
 // Reports the error of a database operation once through the common reporter.
 void hatayıBildir(const std::exception& hata);
