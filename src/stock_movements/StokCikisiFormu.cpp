@@ -51,14 +51,6 @@ const QList<ListeSütunu>& çıkışSütunları()
     return sütunlar;
 }
 
-QPushButton* düğme(QWidget* üst, const QString& ad, const QString& metin)
-{
-    auto* d = new QPushButton(metin, üst);
-    d->setObjectName(ad);
-    d->setAutoDefault(false);
-    return d;
-}
-
 QString fiyatMetni(const std::optional<double>& değer)
 {
     return değer ? turkce::tutarBiçimi(*değer) : QStringLiteral("0");
@@ -126,7 +118,7 @@ void StokÇıkışıFormu::pencereyiKur()
     NedeniKutusu_->setObjectName(QStringLiteral("NedeniKutusu"));
     NedeniKutusu_->addItems(ÇıkışNedenleri);
     Altlık1_->layout()->addWidget(NedeniKutusu_);
-    ListeyeEkleDüğmesi_ = düğme(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
+    ListeyeEkleDüğmesi_ = düğmeYap(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
 
     // --- The working list and its totals -------------------------------------------------------------
     Çerçeve1_ = new QGroupBox(QStringLiteral("Çıkışı Yapılacak Ürün Listesi "), this);
@@ -137,13 +129,13 @@ void StokÇıkışıFormu::pencereyiKur()
     KDVToplamıKutusu_ = göstergeKutusu(Çerçeve1_, QStringLiteral("KDVToplamıKutusu"));
     GenelToplamKutusu_ = göstergeKutusu(Çerçeve1_, QStringLiteral("GenelToplamKutusu"));
     ListeyiStoktanÇıkDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiStoktanÇıkDüğmesi"), QStringLiteral("Listeyi Stoktan Çı&k"));
-    ÜrünüListedenÇıkarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
-                                       QStringLiteral("&Seçili Ürünü Listeden Çıkar"));
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiStoktanÇıkDüğmesi"), QStringLiteral("Listeyi Stoktan Çı&k"));
+    ÜrünüListedenÇıkarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
+                                          QStringLiteral("&Seçili Ürünü Listeden Çıkar"));
     ListeyiTemizleDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
-    ListeyiExceleAktarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
-                                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar"));
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
+    ListeyiExceleAktarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
+                                          QStringLiteral("Listeyi Microsoft E&xcel'e Aktar"));
 
     Etiket_ = {
         etiketYap(Çerçeve0_, 0, QStringLiteral("Firm&alar (Müşteriler)"), FirmaListesi_),
@@ -210,7 +202,7 @@ void StokÇıkışıFormu::pencereyiKur()
     altDüzen->addLayout(toplamlar);
     altDüzen->addLayout(listeDüğmeleri);
 
-    KapatDüğmesi_ = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
+    KapatDüğmesi_ = düğmeYap(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     auto* kapatSırası = new QHBoxLayout;
     kapatSırası->addStretch(1);
     kapatSırası->addWidget(KapatDüğmesi_);

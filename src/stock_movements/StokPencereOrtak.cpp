@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace stok {
 
@@ -32,6 +33,21 @@ private:
     std::function<void()> iş_;
 };
 
+class Düğme : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* olay) override
+    {
+        if ((olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter) && !olay->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(olay);
+    }
+};
+
 }  // namespace
 
 QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak)
@@ -40,6 +56,14 @@ QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* or
     e->setObjectName(QStringLiteral("Etiket(%1)").arg(sıra));
     if (ortak) e->setBuddy(ortak);
     return e;
+}
+
+QPushButton* düğmeYap(QWidget* pencere, const QString& ad, const QString& metin)
+{
+    auto* d = new Düğme(metin, pencere);
+    d->setObjectName(ad);
+    d->setAutoDefault(false);  // no button becomes the window's default
+    return d;
 }
 
 QLineEdit* göstergeKutusu(QWidget* pencere, const QString& ad, bool sağaYaslı)

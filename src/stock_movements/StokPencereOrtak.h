@@ -1,5 +1,5 @@
 #pragma once
-// What the stock-entry and stock-exit windows build alike: caption labels, display boxes, the date
+// What the stock-entry and stock-exit windows build alike: caption labels, buttons, display boxes, the date
 // box on its panel, the double-click of a working list, and the reporting of a database error.
 #include <QString>
 #include <exception>
@@ -9,12 +9,17 @@ class QAbstractItemView;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace stok {
 
 // A caption label of the window's label array ("Etiket(7)"); with a buddy, its access key moves there.
 QLabel* etiketYap(QWidget* pencere, int sıra, const QString& metin, QWidget* ortak = nullptr);
+
+// A button of a stock window. Enter on it presses it, as Space does; an Enter typed in a box presses no
+// button (the boxes move on to the next control with it).
+QPushButton* düğmeYap(QWidget* pencere, const QString& ad, const QString& metin);
 
 // A read-only box that the focus skips (code, unit, VAT, stock, prices, totals).
 QLineEdit* göstergeKutusu(QWidget* pencere, const QString& ad, bool sağaYaslı = true);

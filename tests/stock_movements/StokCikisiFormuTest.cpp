@@ -182,6 +182,18 @@ TEST(StokÇıkışıFormu, EklemeDenetimleriSırayla)
     w.ekle();
     EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ÜRÜNÜ değiştiriniz.");
     EXPECT_EQ(w.liste->satırSayısı(), 1);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 8);
+
+    // From the price box Enter goes past the locked reason to the add button, and there it adds the line.
+    QPushButton* ekle = düğme(w.p.get(), "ListeyeEkleDüğmesi");
+    seç(w.ürünler, "ÇAY");
+    yaz(w.miktar, "2");
+    yaz(w.fiyat, "");
+    QTest::keyClick(w.fiyat, Qt::Key_Return);
+    EXPECT_TRUE(test::bekle([&] { return w.p->focusWidget() == ekle; }, 2000));
+    QTest::keyClick(ekle, Qt::Key_Return);
+    EXPECT_EQ(w.liste->satırSayısı(), 2);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 8);
 }
 
 TEST(StokÇıkışıFormu, SatışFiyatıİsterVeEnDüşükAlıştanAşağısınıSorar)
