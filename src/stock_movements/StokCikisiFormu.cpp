@@ -51,14 +51,6 @@ const QList<ListeSütunu>& çıkışSütunları()
     return sütunlar;
 }
 
-QPushButton* düğme(QWidget* üst, const QString& ad, const QString& metin)
-{
-    auto* d = new QPushButton(metin, üst);
-    d->setObjectName(ad);
-    d->setAutoDefault(false);
-    return d;
-}
-
 QString fiyatMetni(const std::optional<double>& değer)
 {
     return değer ? turkce::tutarBiçimi(*değer) : QStringLiteral("0");
@@ -126,7 +118,7 @@ void StokÇıkışıFormu::pencereyiKur()
     NedeniKutusu_->setObjectName(QStringLiteral("NedeniKutusu"));
     NedeniKutusu_->addItems(ÇıkışNedenleri);
     Altlık1_->layout()->addWidget(NedeniKutusu_);
-    ListeyeEkleDüğmesi_ = düğme(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
+    ListeyeEkleDüğmesi_ = düğmeYap(Çerçeve0_, QStringLiteral("ListeyeEkleDüğmesi"), QStringLiteral("Listeye &Ekle"));
 
     // --- The working list and its totals -------------------------------------------------------------
     Çerçeve1_ = new QGroupBox(QStringLiteral("Çıkışı Yapılacak Ürün Listesi "), this);
@@ -137,13 +129,13 @@ void StokÇıkışıFormu::pencereyiKur()
     KDVToplamıKutusu_ = göstergeKutusu(Çerçeve1_, QStringLiteral("KDVToplamıKutusu"));
     GenelToplamKutusu_ = göstergeKutusu(Çerçeve1_, QStringLiteral("GenelToplamKutusu"));
     ListeyiStoktanÇıkDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiStoktanÇıkDüğmesi"), QStringLiteral("Listeyi Stoktan Çı&k"));
-    ÜrünüListedenÇıkarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
-                                       QStringLiteral("&Seçili Ürünü Listeden Çıkar"));
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiStoktanÇıkDüğmesi"), QStringLiteral("Listeyi Stoktan Çı&k"));
+    ÜrünüListedenÇıkarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ÜrünüListedenÇıkarDüğmesi"),
+                                          QStringLiteral("&Seçili Ürünü Listeden Çıkar"));
     ListeyiTemizleDüğmesi_ =
-        düğme(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
-    ListeyiExceleAktarDüğmesi_ = düğme(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
-                                       QStringLiteral("Listeyi Microsoft E&xcel'e Aktar"));
+        düğmeYap(Çerçeve1_, QStringLiteral("ListeyiTemizleDüğmesi"), QStringLiteral("Listeyi Temi&zle"));
+    ListeyiExceleAktarDüğmesi_ = düğmeYap(Çerçeve1_, QStringLiteral("ListeyiExceleAktarDüğmesi"),
+                                          QStringLiteral("Listeyi Microsoft E&xcel'e Aktar"));
 
     Etiket_ = {
         etiketYap(Çerçeve0_, 0, QStringLiteral("Firm&alar (Müşteriler)"), FirmaListesi_),
@@ -210,7 +202,7 @@ void StokÇıkışıFormu::pencereyiKur()
     altDüzen->addLayout(toplamlar);
     altDüzen->addLayout(listeDüğmeleri);
 
-    KapatDüğmesi_ = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
+    KapatDüğmesi_ = düğmeYap(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
     auto* kapatSırası = new QHBoxLayout;
     kapatSırası->addStretch(1);
     kapatSırası->addWidget(KapatDüğmesi_);
@@ -254,8 +246,7 @@ void StokÇıkışıFormu::pencereyiKur()
     connect(ÜrünüListedenÇıkarDüğmesi_, &QPushButton::clicked, this, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(ListeyiTemizleDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiTemizleDüğmesi_Click(); });
     connect(ListeyiExceleAktarDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiExceleAktarDüğmesi_Click(); });
-    connect(StoktanÇıkılacakÜrünListesi_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { ÜrünüListedenÇıkarDüğmesi_Click(); });
+    çiftTıklamada(StoktanÇıkılacakÜrünListesi_, [this] { ÜrünüListedenÇıkarDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -289,28 +280,33 @@ void StokÇıkışıFormu::listeleriDoldur()
 
 void StokÇıkışıFormu::ÜrünListesi_Click()
 {
-    const qint64 no = ÜrünListesi_->seçiliNumara();
-    if (no < 0) {
-        for (QString& m : fiyatMetinleri_) m = QStringLiteral("0");
-        FiyatlarGizlensinSeçeneği_Click();
-        KalanKutusu_->setText(QStringLiteral("0"));
-        return;
+    // Nothing of the product chosen before stays: a figure that cannot be read counts as none, so that
+    // no line takes another product's stock, name or prices.
+    seçiliÜrün_.reset();
+    alış_ = {};
+    kalan_ = 0;
+    QString kalanMetni = QStringLiteral("0");
+    if (const qint64 no = ÜrünListesi_->seçiliNumara(); no >= 0) {
+        try {
+            seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
+            alış_ = alışFiyatları(*AçıkVeritabanı, int(no));
+            const StokDurumu d = ürünStoğu(*AçıkVeritabanı, int(no));
+            GirişMiktarıToplamı = d.giriş;
+            ÇıkışMiktarıToplamı = d.çıkış;
+            kalan_ = d.kalan();
+            kalanMetni = turkce::tutarBiçimi(kalan_);
+        } catch (const std::exception& e) {
+            seçiliÜrün_.reset();
+            alış_ = {};
+            kalan_ = 0;
+            hatayıBildir(e);
+        }
     }
-    try {
-        seçiliÜrün_ = ürünBilgisi(*AçıkVeritabanı, int(no));
-        alış_ = alışFiyatları(*AçıkVeritabanı, int(no));
-        fiyatMetinleri_[0] = fiyatMetni(alış_.enDüşük);
-        fiyatMetinleri_[1] = fiyatMetni(alış_.ortalama);
-        fiyatMetinleri_[2] = fiyatMetni(alış_.enYüksek);
-        FiyatlarGizlensinSeçeneği_Click();
-        const StokDurumu d = ürünStoğu(*AçıkVeritabanı, int(no));
-        GirişMiktarıToplamı = d.giriş;
-        ÇıkışMiktarıToplamı = d.çıkış;
-        kalan_ = d.kalan();
-        KalanKutusu_->setText(turkce::tutarBiçimi(kalan_));
-    } catch (const std::exception& e) {
-        hatayıBildir(e);
-    }
+    fiyatMetinleri_[0] = fiyatMetni(alış_.enDüşük);
+    fiyatMetinleri_[1] = fiyatMetni(alış_.ortalama);
+    fiyatMetinleri_[2] = fiyatMetni(alış_.enYüksek);
+    FiyatlarGizlensinSeçeneği_Click();
+    KalanKutusu_->setText(kalanMetni);
 }
 
 void StokÇıkışıFormu::FiyatlarGizlensinSeçeneği_Click()

@@ -108,6 +108,23 @@ TEST(StokÇıkışıFormu, ÜrünSeçimiAlışFiyatlarınıVeStoğuGösterir)
     w.ürünler->setCurrentRow(-1);
     EXPECT_EQ(w.enYüksek->text(), "0");
     EXPECT_EQ(w.kalan->text(), "0");
+
+    // A choice whose figures cannot be read keeps nothing of the product before: no stock, no line.
+    seç(w.ürünler, "ŞEKER");
+    EXPECT_EQ(w.kalan->text(), "15,00");
+    w.db().execScript("ALTER TABLE GirisIslemleriTablosu RENAME TO OkunamayanGirisler;");
+    test::MesajYanıtlayıcı yanıtlayıcı({"Evet", "Tamam"});
+    seç(w.ürünler, "ÇAY");
+    ASSERT_EQ(yanıtlayıcı.sayı(), 1);
+    EXPECT_EQ(yanıtlayıcı.görülenler()[0].simge, mesaj::Simge::Kritik);
+    EXPECT_EQ(w.enDüşük->text(), "0");
+    EXPECT_EQ(w.kalan->text(), "0");
+    w.neden->setCurrentIndex(3);
+    seç(w.firmalar, "ÇINAR MARKET");
+    yaz(w.miktar, "1");
+    w.ekle();
+    EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ürünün stokta MEVCUDU kalmamış!\n\nLütfen, başka bir ürün seçiniz.");
+    EXPECT_EQ(w.liste->satırSayısı(), 0);
 }
 
 TEST(StokÇıkışıFormu, EklemeDenetimleriSırayla)
@@ -165,6 +182,18 @@ TEST(StokÇıkışıFormu, EklemeDenetimleriSırayla)
     w.ekle();
     EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ÜRÜNÜ değiştiriniz.");
     EXPECT_EQ(w.liste->satırSayısı(), 1);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 8);
+
+    // From the price box Enter goes past the locked reason to the add button, and there it adds the line.
+    QPushButton* ekle = düğme(w.p.get(), "ListeyeEkleDüğmesi");
+    seç(w.ürünler, "ÇAY");
+    yaz(w.miktar, "2");
+    yaz(w.fiyat, "");
+    QTest::keyClick(w.fiyat, Qt::Key_Return);
+    EXPECT_TRUE(test::bekle([&] { return w.p->focusWidget() == ekle; }, 2000));
+    QTest::keyClick(ekle, Qt::Key_Return);
+    EXPECT_EQ(w.liste->satırSayısı(), 2);
+    EXPECT_EQ(yanıtlayıcı.sayı(), 8);
 }
 
 TEST(StokÇıkışıFormu, SatışFiyatıİsterVeEnDüşükAlıştanAşağısınıSorar)
@@ -224,6 +253,7 @@ TEST(StokÇıkışıFormu, FişliSatışAyrılmışAlıcıylaKaydedilir)
 TEST(StokÇıkışıFormu, NedenVeFirmaListeBoyuncaKilitli)
 {
     ÇıkışPenceresi w;
+    test::MesajYanıtlayıcı yanıtlayıcı;
     w.neden->setCurrentIndex(2);
     w.satırEkle("DENİZ BAKKAL", "ŞEKER", "1", "");
     EXPECT_TRUE(w.kilitli());
@@ -241,7 +271,8 @@ TEST(StokÇıkışıFormu, NedenVeFirmaListeBoyuncaKilitli)
     w.liste->satırıSeç(0);
     düğme(w.p.get(), "ÜrünüListedenÇıkarDüğmesi")->click();
     EXPECT_TRUE(w.kilitli());
-    emit w.liste->doubleClicked(w.liste->model()->index(0, 6));
+    // A double-click below the last line removes the selected one, as one on a line does.
+    QTest::mouseDClick(w.liste->viewport(), Qt::LeftButton, {}, QPoint(20, w.liste->viewport()->height() - 5));
     EXPECT_FALSE(w.kilitli());
     EXPECT_FALSE(w.listeDüğmeleriAçık());
     EXPECT_EQ(w.toplamlar(), QStringList({"0,00", "0,00", "0,00"}));
@@ -252,6 +283,7 @@ TEST(StokÇıkışıFormu, NedenVeFirmaListeBoyuncaKilitli)
     EXPECT_FALSE(w.kilitli());
     EXPECT_EQ(w.toplamlar(), QStringList({"", "", ""}));
     EXPECT_EQ(w.neden->currentIndex(), 2);  // the reason and the firm stay as they were
+    EXPECT_EQ(yanıtlayıcı.sayı(), 0);
 }
 
 TEST(StokÇıkışıFormu, ÜçToplamKdvSatırSatırYuvarlanmadan)
