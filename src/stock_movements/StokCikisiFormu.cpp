@@ -211,7 +211,7 @@ void StokÇıkışıFormu::pencereyiKur()
     düzen->addWidget(Çerçeve0_, 5);
     düzen->addWidget(Çerçeve1_, 6);
     düzen->addLayout(kapatSırası);
-    resize(780, 660);
+    boyutuAyarla(this, 780, 660);
 
     // --- Focus order and box behaviours --------------------------------------------------------------
     QWidget* önceki = nullptr;

@@ -161,7 +161,7 @@ void StokGirişiFormu::pencereyiKur()
     düzen->addWidget(Çerçeve0_, 5);
     düzen->addWidget(Çerçeve1_, 6);
     düzen->addLayout(kapatSırası);
-    resize(760, 600);
+    boyutuAyarla(this, 760, 600);
 
     // --- Focus order and box behaviours --------------------------------------------------------------
     QWidget* önceki = nullptr;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace stok {
 
@@ -112,6 +113,17 @@ QDateEdit* tarihKutusu(QWidget* altlık)
 void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş)
 {
     liste->viewport()->installEventFilter(new ÇiftTıklamaSüzgeci(liste, std::move(iş)));
+}
+
+void boyutuAyarla(QWidget* pencere, int genişlik, int yükseklik)
+{
+    QSize boyut(genişlik, yükseklik);
+    if (const QScreen* ekran = pencere->screen()) {
+        // Room for the title bar and the frame that the window manager adds.
+        const QSize alan = ekran->availableGeometry().size() - QSize(16, 40);
+        boyut = boyut.boundedTo(alan);
+    }
+    pencere->resize(boyut.expandedTo(pencere->minimumSizeHint()));
 }
 
 void hatayıBildir(const std::exception& hata) { OrtakHataİşleyici(hata); }

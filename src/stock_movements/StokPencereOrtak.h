@@ -34,6 +34,10 @@ QWidget* altlıkYap(QWidget* pencere, const QString& ad);
 // Runs the action on a double-click anywhere in the list's rows area: on a row, or below the last one.
 void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş);
 
+// Gives the window its designed size, or less where the screen is smaller (the program runs on screens from
+// 600 pixels high), never less than its layout needs.
+void boyutuAyarla(QWidget* pencere, int genişlik, int yükseklik);
+
 // Reports the error of a database operation once through the common reporter.
 void hatayıBildir(const std::exception& hata);
 
