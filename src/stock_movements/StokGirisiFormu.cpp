@@ -34,9 +34,9 @@ const QList<ListeSütunu>& girişSütunları()
     return sütunlar;
 }
 
-const StokGirişiFormu::Tanım& girişTanımı()
+StokGirişiFormu::Tanım girişTanımı()
 {
-    static const StokGirişiFormu::Tanım tanım = {
+    return {
         .seçimÇerçevesi = QStringLiteral("Girişi Yapılacak Ürünü Seç "),
         .kişiKutusu = QStringLiteral("GirişiYapanKutusu"),
         .tarihAltlığı = QStringLiteral("Altlık"),
@@ -53,7 +53,6 @@ const StokGirişiFormu::Tanım& girişTanımı()
         .excelGörevi = GirişListesiGörevi,
         .excelTablosu = girişListesiTablosu,
     };
-    return tanım;
 }
 
 }  // namespace

@@ -280,6 +280,7 @@ void HareketPenceresi<Satır>::kur(const QList<QPair<QLabel*, QWidget*>>& alanla
     liste_->sütunlarıKur(*tanım_.sütunlar);
     liste_->düzeniOku(tanım_.düzenBölümü);
     listeleriDoldur();
+    TarihiKutusu_->setDate(QDate::currentDate());
 }
 
 template <class Satır>

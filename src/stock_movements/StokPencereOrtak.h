@@ -85,13 +85,13 @@ public:
         QString kaydetDüğmesi;   // name and caption of the button that commits the list
         QString kaydetMetni;
         QSize boyut;             // designed size, pixels
-        const QList<ListeSütunu>* sütunlar;
+        const QList<ListeSütunu>* sütunlar = nullptr;
         QString düzenBölümü;     // settings section of the list's column layout
         QString kapanışUyarısı;  // asked on close while the list holds lines
-        QList<AdNo> (*firmalar)(platform::Database&);
-        std::optional<KayıtRet> (*kaydet)(platform::Database&, const QList<Satır>&);
+        QList<AdNo> (*firmalar)(platform::Database&) = nullptr;
+        std::optional<KayıtRet> (*kaydet)(platform::Database&, const QList<Satır>&) = nullptr;
         QString excelGörevi;
-        platform::ListeTablosu (*excelTablosu)(const ListeGörünümü&);
+        platform::ListeTablosu (*excelTablosu)(const ListeGörünümü&) = nullptr;
     };
 
     ~HareketPenceresi() override;
@@ -118,7 +118,8 @@ protected:
     // Lays the window out and sets it going: the firm and product columns, then `alanlar` (a label, or
     // none, and its box, a row each) above the add button, and the working list with `listeAltı` (when
     // given) above its buttons; the tab order runs through `girdiler` between the product find box and the
-    // add button. Then the box rules and events, the list's columns and saved layout, and the lists' entries.
+    // add button. Then the box rules and events, the list's columns and saved layout, the lists' entries
+    // and today's date.
     void kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, const QList<QWidget*>& girdiler,
              QLayout* listeAltı = nullptr);
 
