@@ -66,6 +66,29 @@ private:
 
 qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
 
+// The first line whose product or whose firm is no longer there, each product and firm looked up once;
+// run inside the commit's transaction, so that nothing is deleted between the check and the write.
+template <class Satır>
+std::optional<KayıtRet> silinmişKaydıBul(Database& db, const QList<Satır>& liste, bool giriş)
+{
+    Statement ürünVar = db.prepare(QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
+    Statement firmaVar = db.prepare(giriş ? QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1")
+                                          : QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1"));
+    QSet<int> bakılanÜrünler, bakılanFirmalar;
+    for (int i = 0; i < liste.size(); ++i) {
+        const Satır& s = liste[i];
+        if (!bakılanÜrünler.contains(s.ürünNo)) {
+            if (!kayıtVar(ürünVar, s.ürünNo)) return KayıtRet{metin::ürünSilinmiş(s.adı, giriş), i};
+            bakılanÜrünler.insert(s.ürünNo);
+        }
+        if (!bakılanFirmalar.contains(s.firmaNo)) {
+            if (!kayıtVar(firmaVar, s.firmaNo)) return KayıtRet{metin::firmaSilinmiş(s.firmaAdı, giriş), i};
+            bakılanFirmalar.insert(s.firmaNo);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 QList<AdNo> ürünler(Database& db)
@@ -159,22 +182,7 @@ std::optional<KayıtRet> girişleriKaydet(Database& db, const QList<GirişSatır
 {
     if (liste.isEmpty()) return std::nullopt;
     platform::Transaction işlem(db);
-    Statement ürünVar = db.prepare(QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
-    Statement firmaVar = db.prepare(QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1"));
-    QSet<int> bakılanÜrünler, bakılanFirmalar;
-    for (int i = 0; i < liste.size(); ++i) {
-        const GirişSatırı& s = liste[i];
-        if (!bakılanÜrünler.contains(s.ürünNo)) {
-            if (!kayıtVar(ürünVar, s.ürünNo)) return KayıtRet{metin::ürünSilinmiş(s.adı, true), i};
-            bakılanÜrünler.insert(s.ürünNo);
-        }
-        if (!bakılanFirmalar.contains(s.firmaNo)) {
-            if (!kayıtVar(firmaVar, s.firmaNo)) return KayıtRet{metin::firmaSilinmiş(s.firmaAdı, true), i};
-            bakılanFirmalar.insert(s.firmaNo);
-        }
-    }
-    ürünVar.reset();
-    firmaVar.reset();
+    if (auto ret = silinmişKaydıBul(db, liste, true)) return ret;
 
     Statement ekle = db.prepare(QStringLiteral(
         "INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
@@ -194,26 +202,15 @@ std::optional<KayıtRet> çıkışlarıKaydet(Database& db, const QList<Çıkı�
     if (liste.isEmpty()) return std::nullopt;
     // The write lock is taken first, so that the stock read below stays true until the commit.
     platform::Transaction işlem(db);
-    Statement ürünVar = db.prepare(QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"));
-    Statement firmaVar = db.prepare(QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1"));
-    QSet<int> bakılanFirmalar;
+    if (auto ret = silinmişKaydıBul(db, liste, false)) return ret;
+
     QHash<int, double> istenen;  // per product, all its lines together
     QHash<int, int> ilkSatır;
     for (int i = 0; i < liste.size(); ++i) {
         const ÇıkışSatırı& s = liste[i];
-        if (!ilkSatır.contains(s.ürünNo)) {
-            if (!kayıtVar(ürünVar, s.ürünNo)) return KayıtRet{metin::ürünSilinmiş(s.adı, false), i};
-            ilkSatır.insert(s.ürünNo, i);
-        }
-        if (!bakılanFirmalar.contains(s.firmaNo)) {
-            if (!kayıtVar(firmaVar, s.firmaNo)) return KayıtRet{metin::firmaSilinmiş(s.firmaAdı, false), i};
-            bakılanFirmalar.insert(s.firmaNo);
-        }
+        if (!ilkSatır.contains(s.ürünNo)) ilkSatır.insert(s.ürünNo, i);
         istenen[s.ürünNo] += s.miktar;
     }
-    ürünVar.reset();
-    firmaVar.reset();
-
     StokOkuyucu okuyucu(db);
     for (int i = 0; i < liste.size(); ++i) {
         const ÇıkışSatırı& s = liste[i];
