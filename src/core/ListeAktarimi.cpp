@@ -2,8 +2,8 @@
 
 #include "core/ListeGorunumu.h"
 #include "core/ListePenceresi.h"
+#include "core/ExcelAktarimi.h"
 #include "core/ListeleniyorFormu.h"
-#include "core/OrtakDegiskenler.h"
 #include "platform/CalismaKitabi.h"
 
 #include <QProgressBar>
@@ -37,8 +37,7 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
     t.başlık = tablo.başlık;
     t.başlıkSütunSayısı = tablo.başlıkSütunSayısı > 0 ? tablo.başlıkSütunSayısı : int(sütunlar.size());
     t.sütunBaşlığıYüksekliği = tablo.sütunBaşlığıYüksekliği;
-    t.sayfaDüzeni = YazıcıVar;
-    t.sayfaGenişliğineSığdır = tablo.sayfaGenişliğineSığdır && YazıcıVar;
+    t.sayfaGenişliğineSığdır = tablo.sayfaGenişliğineSığdır;  // and the page setup: only with a printer
     for (const AktarımSütunu& s : sütunlar) {
         platform::ListeSütunu ps;
         ps.başlık = liste.sütunBaşlığı(s.listeSütunu);
@@ -58,11 +57,7 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
     for (int i = 0; i < tablo.toplamSatırı.size(); ++i)
         t.toplamSatırı.append(hücresi(tablo.toplamSatırı[i], i < sütunlar.size() ? sütunlar[i].tür : AktarımSütunu::Tür::Sayı));
 
-    çubuk.setMaximum(std::max(1, t.satırSayısı));
-    çubuk.setValue(0);
-    const QString yol = platform::listeyiYaz(t, [&çubuk](int satır) { çubuk.setValue(satır); });
-    platform::çalışmaKitabınıAç(yol);
-    return yol;
+    return ListeyiExceleAktar(çubuk, std::move(t));
 }
 
 bool ListeAktarımınıBaşlat(QWidget* sahip, const QString& görevKodu, int satırSayısı,

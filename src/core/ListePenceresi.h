@@ -132,14 +132,14 @@ public:
     // The export body, run by the progress window: the window's table written by ::MSExceleAktar.
     virtual void MSExceleAktar(QProgressBar& çubuk);
 
+    // The window's export table and print layout, read when the export or print starts.
+    virtual ListeAktarımTablosu aktarımTablosu() const;
+    virtual YazdırmaDüzeni yazdırmaDüzeni() const;
+
 protected:
     // Called at the end of the derived window's constructor: builds the columns, restores their state,
     // sorts once on the first column, places the controls and connects the handlers.
     void kur();
-
-    // The window's export table and print layout, read when the export or print starts.
-    virtual ListeAktarımTablosu aktarımTablosu() const;
-    virtual YazdırmaDüzeni yazdırmaDüzeni() const;
 
     // Places the controls: üstDüzen() (empty unless the window fills it), the list, the buttons in a
     // row below it. A window with a layout of its own overrides it.

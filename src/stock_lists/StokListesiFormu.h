@@ -52,7 +52,6 @@ public:
 
     ListeGörünümü* StokListesi;
 
-protected:
     ListeAktarımTablosu aktarımTablosu() const override;
     YazdırmaDüzeni yazdırmaDüzeni() const override;
 };
