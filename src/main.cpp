@@ -5,6 +5,7 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "movement_history/HareketGecmisiKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    HareketGeçmişiPencereleriniKaydet();
     StokListeleriniKaydet();
 
     BaşlangıçModülü::Main();
