@@ -36,14 +36,23 @@ namespace {
 const QString DoldurmaKodu = QStringLiteral("9");
 const QString AktarmaKodu = QStringLiteral("10");
 
-// A stored date as the list shows it: the day, and the time of day when the value has one.
+// A stored date as the list shows it: the day, and the time of day when the value has one. The stored
+// form "YYYY-MM-DD" is rearranged as it stands; anything else goes through the date reader.
 QString tarihMetni(const QString& saklanan)
 {
-    const QDate gün = turkce::saklananTarih(saklanan);
-    if (!gün.isValid()) return saklanan;
-    QString metin = turkce::tarihBiçimi(gün);
-    const QString saat = saklanan.mid(11, 8);
-    if (saat.size() == 8 && saat != QLatin1String("00:00:00")) metin += QLatin1Char(' ') + saat;
+    QString metin;
+    if (saklanan.size() >= 10 && saklanan[4] == QLatin1Char('-') && saklanan[7] == QLatin1Char('-')) {
+        metin.reserve(19);
+        metin.append(QStringView(saklanan).mid(8, 2)).append(QLatin1Char('.'));
+        metin.append(QStringView(saklanan).mid(5, 2)).append(QLatin1Char('.'));
+        metin.append(QStringView(saklanan).left(4));
+    } else {
+        const QDate gün = turkce::saklananTarih(saklanan);
+        if (!gün.isValid()) return saklanan;
+        metin = turkce::tarihBiçimi(gün);
+    }
+    const QStringView saat = QStringView(saklanan).mid(11, 8);
+    if (saat.size() == 8 && saat != QLatin1String("00:00:00")) metin.append(QLatin1Char(' ')).append(saat);
     return metin;
 }
 
@@ -255,16 +264,25 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
         int firmaNo;
     };
     std::vector<Satır> satırlar;
+    // The unit and the VAT rate are the product's, the same on every row; a firm's name is read once.
+    QString birimi, kdv;
+    QHash<int, QString> firmaAdları;
     while (sorgu.next()) {
+        if (satırlar.empty()) {
+            birimi = sorgu.text(6);
+            kdv = sorgu.isNull(7) ? QStringLiteral("0") : turkce::tutarBiçimi(sorgu.real(7));
+        }
+        const int firmaNo = int(sorgu.integer(0));
+        auto firma = firmaAdları.find(firmaNo);
+        if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, sorgu.text(1));
         const double miktar = sorgu.real(4);
         const double fiyat = sorgu.real(5);
         const qint64 no = sorgu.integer(2);
-        satırlar.push_back({{QString::number(no), sorgu.text(1), tarihMetni(sorgu.text(3)),
-                             turkce::tutarBiçimi(miktar), sorgu.text(6),
-                             sorgu.isNull(7) ? QStringLiteral("0") : turkce::tutarBiçimi(sorgu.real(7)),
-                             turkce::tutarBiçimi(fiyat), turkce::tutarBiçimi(miktar * stok::paraDeğeri(fiyat)),
+        satırlar.push_back({{QString::number(no), *firma, tarihMetni(sorgu.text(3)), turkce::tutarBiçimi(miktar),
+                             birimi, kdv, turkce::tutarBiçimi(fiyat),
+                             turkce::tutarBiçimi(miktar * stok::paraDeğeri(fiyat)),
                              çıkış ? QString::number(sorgu.integer(8)) : QString()},
-                            no, int(sorgu.integer(0))});
+                            no, firmaNo});
     }
     çubuk.setMaximum(int(satırlar.size()));
     {
