@@ -160,7 +160,7 @@ StokHareketleriFormu::StokHareketleriFormu(QWidget* sahip) : ListePenceresi(sahi
     SıralamaYönü = 1;
     liste()->sütunaTıklandı(Firması);
     GirişÇıkışSeçeneği_[0]->setChecked(true);
-    stok::boyutuAyarla(this, 760, 480);
+    stok::boyutuAyarla(this, 840, 500);
 }
 
 StokHareketleriFormu::~StokHareketleriFormu() = default;
@@ -200,8 +200,8 @@ void StokHareketleriFormu::yerleştir()
     sağDüzen->addWidget(liste(), 1);
     sağDüzen->addWidget(Altlık_[1]);
     auto* üst = new QHBoxLayout;
-    üst->addWidget(Altlık_[0], 2);
-    üst->addLayout(sağDüzen, 5);
+    üst->addWidget(Altlık_[0], 1);
+    üst->addLayout(sağDüzen, 3);
     auto* düzen = new QVBoxLayout(this);
     düzen->setContentsMargins(8, 8, 8, 8);
     düzen->addLayout(üst, 1);
