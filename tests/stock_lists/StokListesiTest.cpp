@@ -42,6 +42,8 @@ TEST(StokListesiSatırı, TutarlarVeKazanç)
     EXPECT_TRUE(stokListesi::azalıyorMu({"", "", 12.0, 0.0, 7.0, 0.0}, 5));   // exactly at the threshold
     EXPECT_FALSE(stokListesi::azalıyorMu({"", "", 12.0, 0.0, 6.0, 0.0}, 5));
     EXPECT_TRUE(stokListesi::azalıyorMu({"", "", 1.0, 0.0, 3.0, 0.0}, 5));    // below zero
+    EXPECT_TRUE(stokListesi::azalıyorMu({"", "", 8.3, 0.0, 3.3, 0.0}, 5));     // 5,00 on the list is 5
+    EXPECT_FALSE(stokListesi::azalıyorMu({"", "", 5.01, 0.0, {}, 0.0}, 5));
     EXPECT_EQ(stokListesi::başlık(0, 12), "Stok Listesi (Toplam : 12)");
     EXPECT_EQ(stokListesi::başlık(1, 0), "Mevcudu Azalan Ürünler (Toplam : 0)");
 }
