@@ -6,6 +6,7 @@
 #include "platform/Ayarlar.h"
 #include "platform/Kabuk.h"
 #include "support/Ortam.h"
+#include "support/AcilanDosyalar.h"
 #include "support/XlsxOkuyucu.h"
 
 #include <QApplication>
@@ -233,18 +234,11 @@ TEST_F(ListePenceresiTesti, HatalıDoldurmaBirKezBildirilirİlerlemeKapanır)
 
 TEST_F(ListePenceresiTesti, AktarımDeğerlerleYazılır)
 {
-    QTemporaryDir klasör;
-    const QString eski = kabuk::belgeKlasörü();
-    kabuk::belgeKlasörünüDeğiştir(klasör.path());
-    QStringList açılanlar;
-    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
-        açılanlar << u.toLocalFile();
-        return true;
-    });
+    test::AçılanDosyalar açılanlar;
 
     DenemeListesi boş;
     boş.ListeyiExceleAktarDüğmesi->click();  // an empty list: nothing at all
-    EXPECT_TRUE(açılanlar.isEmpty());
+    EXPECT_TRUE(açılanlar.sayı() == 0);
 
     DenemeListesi p(üçSatır());
     p.toplam = 1241.5;
@@ -253,7 +247,7 @@ TEST_F(ListePenceresiTesti, AktarımDeğerlerleYazılır)
     p.liste()->sütunGenişliğiniAyarla(0, 2000);
     YazıcıVar = true;
     p.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     EXPECT_EQ(ilerlemePencereleri(), 0);
 
     const test::XlsxSayfa s = test::xlsxOku(açılanlar[0]);
@@ -278,30 +272,19 @@ TEST_F(ListePenceresiTesti, AktarımDeğerlerleYazılır)
     EXPECT_NEAR(s.solKenar, 0.590551181102362, 1e-6);
     EXPECT_TRUE(s.kılavuzÇizgileriYazdırılır);
 
-    kabuk::belgeKlasörünüDeğiştir(eski);
-    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
 }
 
 TEST_F(ListePenceresiTesti, OtuzİkiBindenUzunListeAktarılır)
 {
-    QTemporaryDir klasör;
-    const QString eski = kabuk::belgeKlasörü();
-    kabuk::belgeKlasörünüDeğiştir(klasör.path());
-    QStringList açılanlar;
-    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
-        açılanlar << u.toLocalFile();
-        return true;
-    });
+    test::AçılanDosyalar açılanlar;
     QList<Satır> satırlar;
     for (int i = 0; i < 33000; ++i) satırlar.append({QStringLiteral("S%1").arg(i), sayı(i), {}});
     DenemeListesi p(satırlar);
     p.ListeyiYenileDüğmesi_Click();
     ASSERT_EQ(p.liste()->satırSayısı(), 33000);
     p.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     const test::XlsxSayfa s = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(s.sonSatır, 33000 + 3);  // title, headers, the rows and the totals row
     EXPECT_FALSE(s.var("C3"));         // an empty date stays empty
-    kabuk::belgeKlasörünüDeğiştir(eski);
-    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
 }

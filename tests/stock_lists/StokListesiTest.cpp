@@ -8,6 +8,7 @@
 #include "core/ListeYazdirma.h"
 #include "platform/Kabuk.h"
 #include "platform/Yazicilar.h"
+#include "support/AcilanDosyalar.h"
 #include "support/XlsxOkuyucu.h"
 
 #include <QApplication>
@@ -144,14 +145,7 @@ TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
 
 TEST_F(StokListesiTesti, ExceleAktarım)
 {
-    QTemporaryDir klasör;
-    const QString eski = kabuk::belgeKlasörü();
-    kabuk::belgeKlasörünüDeğiştir(klasör.path());
-    QStringList açılanlar;
-    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
-        açılanlar << u.toLocalFile();
-        return true;
-    });
+    test::AçılanDosyalar açılanlar;
     tohum(db());
     YazıcıVar = true;
 
@@ -160,7 +154,7 @@ TEST_F(StokListesiTesti, ExceleAktarım)
     p.StokListesiYükle();
     p.StokListesi->sütunKonumunuAyarla(8, 0);
     p.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     test::XlsxSayfa s = test::xlsxOku(açılanlar[0]);
     ASSERT_TRUE(s.okundu);
     EXPECT_EQ(s.sayfaAdı, "Stok Listesi");
@@ -188,26 +182,17 @@ TEST_F(StokListesiTesti, ExceleAktarım)
     StokListesiFormu azalan;
     azalan.StokListesiYükle();
     azalan.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 2);
+    ASSERT_EQ(açılanlar.sayı(), 2);
     s = test::xlsxOku(açılanlar[1]);
     EXPECT_EQ(s.sayfaAdı, "Mevcudu Azalanlar");
     EXPECT_EQ(s.metin("A1"), "Mevcudu Azalan Ürünler");
     EXPECT_EQ(s.sonSatır, 5);
 
-    kabuk::belgeKlasörünüDeğiştir(eski);
-    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
 }
 
 TEST_F(StokListesiTesti, PdfYazıcısındaHerSatırVarSayfaSayısıDoğru)
 {
-    QTemporaryDir klasör;
-    const QString eski = kabuk::belgeKlasörü();
-    kabuk::belgeKlasörünüDeğiştir(klasör.path());
-    QStringList açılanlar;
-    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
-        açılanlar << u.toLocalFile();
-        return true;
-    });
+    test::AçılanDosyalar açılanlar;
     yazdırma::sistemYazıcılarınıDeğiştir(QList<yazdırma::Yazıcı>{});
     yazdırma::geçerliYazıcıyıDeğiştir(yazdırma::PdfYazıcısıAdı);
 
@@ -222,7 +207,7 @@ TEST_F(StokListesiTesti, PdfYazıcısındaHerSatırVarSayfaSayısıDoğru)
     test::Görününce tamam("YazıcıSeçmeFormu",
                           [](QWidget* w) { w->findChild<QPushButton*>("TamamDüğmesi")->click(); });
     p.YazdırDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
 
     // The same layout on the recorder tells how many pages it takes.
     yazdırma::YazıcıKaydedici kayıt(210, 297);
@@ -241,6 +226,4 @@ TEST_F(StokListesiTesti, PdfYazıcısındaHerSatırVarSayfaSayısıDoğru)
     EXPECT_TRUE(yazı.contains("200,00"));
 
     yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
-    kabuk::belgeKlasörünüDeğiştir(eski);
-    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
 }
