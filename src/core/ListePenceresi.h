@@ -102,9 +102,6 @@ struct ListeTanımı {
 // The section of the column store of list window number n: "Listeler\Liste-n".
 QString listeBölümü(int no);
 
-// The value of a list cell (rows in the order shown, columns from 0).
-ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun);
-
 class ListePenceresi : public QDialog {
 public:
     ListePenceresi(QWidget* sahip, ListeTanımı tanım);

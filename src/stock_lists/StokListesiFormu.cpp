@@ -116,9 +116,7 @@ void StokListesiFormu::ListeyiYükle(QProgressBar& çubuk)
             çubuk.setValue(i + 1);
             const stokListesi::Kaynak& k = kaynaklar[i];
             if (tür == 1 && !stokListesi::azalıyorMu(k, eşik)) continue;
-            QStringList hücreler;
-            for (const ListeDeğeri& d : stokListesi::satırı(k)) hücreler.append(d.görünen());
-            StokListesi->satırEkle(hücreler);
+            StokListesi->satırEkle(stokListesi::satırı(k));
         }
     }
     setWindowTitle(stokListesi::başlık(tür, StokListesi->satırSayısı()));

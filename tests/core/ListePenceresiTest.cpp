@@ -28,13 +28,6 @@ using Satır = QList<ListeDeğeri>;
 ListeDeğeri sayı(double d) { return ListeDeğeri::sayı(d); }
 ListeDeğeri tarih(int y, int a, int g) { return ListeDeğeri::tarih(QDate(y, a, g)); }
 
-void ekle(ListeGörünümü* l, const Satır& s)
-{
-    QStringList metinler;
-    for (const ListeDeğeri& d : s) metinler << d.görünen();
-    l->satırEkle(metinler);
-}
-
 // A list window as a later one would be written: its table, a fill, an export table with a totals row.
 class DenemeListesi : public ListePenceresi {
 public:
@@ -54,7 +47,7 @@ public:
         for (int i = 0; i < satırlar_.size(); ++i) {
             çubuk.setValue(i + 1);
             if (hata && i == 1) throw std::runtime_error("okunamadı");
-            ekle(liste(), satırlar_[i]);
+            liste()->satırEkle(satırlar_[i]);
         }
     }
     void ListeyiYenileDüğmesi_Click() override
