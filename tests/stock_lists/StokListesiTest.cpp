@@ -6,6 +6,7 @@
 #include "stock_lists/StokListeleriKayit.h"
 
 #include "core/ListeYazdirma.h"
+#include "platform/Ayarlar.h"
 #include "platform/Kabuk.h"
 #include "platform/Yazicilar.h"
 #include "support/AcilanDosyalar.h"
@@ -101,7 +102,10 @@ TEST_F(StokListesiTesti, F5BaşkaBağlantınınHareketiniGösterir)
     EXPECT_EQ(sütun(p.StokListesi, 0), QStringList({"A1", "B2", "C3", "D4"}));
     EXPECT_EQ(p.windowTitle(), "Mevcudu Azalan Ürünler (Toplam : 4)");
     EXPECT_TRUE(p.ListeyiYenileDüğmesi->isEnabled());
+    p.StokListesi->sütunGenişliğiniAyarla(1, 3000);
     p.close();
+    EXPECT_EQ(ayarlar::oku("Listeler\\Liste-7", "Genislik-2"), "3000");
+    EXPECT_EQ(ayarlar::oku("Listeler\\Liste-7", "Konum-9"), "9");
 }
 
 TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
