@@ -1,24 +1,11 @@
 #include "core/ListeAktarimi.h"
 
-#include "core/ListeGorunumu.h"
-#include "core/ListePenceresi.h"
 #include "core/ExcelAktarimi.h"
+#include "core/ListeGorunumu.h"
 #include "core/ListeleniyorFormu.h"
 #include "platform/CalismaKitabi.h"
 
 #include <QProgressBar>
-
-namespace {
-
-platform::ListeHücresi hücresi(const ListeDeğeri& değer, AktarımSütunu::Tür tür)
-{
-    if (değer.boşMu()) return {};
-    if (tür == AktarımSütunu::Tür::Sayı && değer.tür() == ListeDeğeri::Tür::Sayı)
-        return platform::ListeHücresi::sayıyla(değer.sayı());
-    return platform::ListeHücresi::metinle(değer.görünen());
-}
-
-}  // namespace
 
 QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, const ListeAktarımTablosu& tablo)
 {
@@ -48,14 +35,13 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
     }
     t.satırSayısı = liste.satırSayısı();
     const ListeGörünümü* l = &liste;
-    t.hücreler = [l, sütunlar](int r) {
-        QList<platform::ListeHücresi> satır;
+    t.satır = [l, sütunlar](int r) {
+        QList<ListeDeğeri> satır;
         satır.reserve(sütunlar.size());
-        for (const AktarımSütunu& s : sütunlar) satır.append(hücresi(listeHücreDeğeri(*l, r, s.listeSütunu), s.tür));
+        for (const AktarımSütunu& s : sütunlar) satır.append(l->hücreDeğeri(r, s.listeSütunu));
         return satır;
     };
-    for (int i = 0; i < tablo.toplamSatırı.size(); ++i)
-        t.toplamSatırı.append(hücresi(tablo.toplamSatırı[i], i < sütunlar.size() ? sütunlar[i].tür : AktarımSütunu::Tür::Sayı));
+    t.toplamSatırı = tablo.toplamSatırı;
 
     return ListeyiExceleAktar(çubuk, std::move(t));
 }

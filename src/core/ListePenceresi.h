@@ -102,8 +102,11 @@ struct ListeTanımı {
 // The section of the column store of list window number n: "Listeler\Liste-n".
 QString listeBölümü(int no);
 
-// The value of a list cell (rows in the order shown, columns from 0).
-ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun);
+// The value of a list cell (rows in the order shown, columns from 0): the view's own hücreDeğeri.
+inline ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun)
+{
+    return liste.hücreDeğeri(satır, sütun);
+}
 
 class ListePenceresi : public QDialog {
 public:
