@@ -36,24 +36,19 @@ namespace {
 const QString DoldurmaKodu = QStringLiteral("9");
 const QString AktarmaKodu = QStringLiteral("10");
 
-// A stored date as the list shows it: the day, and the time of day when the value has one. The stored
-// form "YYYY-MM-DD" is rearranged as it stands; anything else goes through the date reader.
-QString tarihMetni(const QString& saklanan)
+// A stored date as a list cell: the day, or the day with the time of day as text when the value has one.
+ListeDeğeri tarihHücresi(const QString& saklanan)
 {
-    QString metin;
+    QDate gün;
     if (saklanan.size() >= 10 && saklanan[4] == QLatin1Char('-') && saklanan[7] == QLatin1Char('-')) {
-        metin.reserve(19);
-        metin.append(QStringView(saklanan).mid(8, 2)).append(QLatin1Char('.'));
-        metin.append(QStringView(saklanan).mid(5, 2)).append(QLatin1Char('.'));
-        metin.append(QStringView(saklanan).left(4));
-    } else {
-        const QDate gün = turkce::saklananTarih(saklanan);
-        if (!gün.isValid()) return saklanan;
-        metin = turkce::tarihBiçimi(gün);
+        auto sayı = [&](int baş, int uzunluk) { return QStringView(saklanan).mid(baş, uzunluk).toInt(); };
+        gün = QDate(sayı(0, 4), sayı(5, 2), sayı(8, 2));
     }
+    if (!gün.isValid()) return saklanan.isEmpty() ? ListeDeğeri() : ListeDeğeri(saklanan);
     const QStringView saat = QStringView(saklanan).mid(11, 8);
-    if (saat.size() == 8 && saat != QLatin1String("00:00:00")) metin.append(QLatin1Char(' ')).append(saat);
-    return metin;
+    if (saat.size() == 8 && saat != QLatin1String("00:00:00"))
+        return ListeDeğeri(turkce::tarihBiçimi(gün) + QLatin1Char(' ') + saat.toString());
+    return ListeDeğeri::tarih(gün);
 }
 
 QLineEdit* toplamKutusu(QWidget* üst, const QString& ad)
@@ -259,29 +254,29 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
                     "WHERE U.UrunNo = ?1"));
     sorgu.bind(1, ürünNo);
     struct Satır {
-        QStringList hücreler;
+        QList<ListeDeğeri> hücreler;
         qint64 hareketNo;
         int firmaNo;
     };
     std::vector<Satır> satırlar;
     // The unit and the VAT rate are the product's, the same on every row; a firm's name is read once.
-    QString birimi, kdv;
-    QHash<int, QString> firmaAdları;
+    ListeDeğeri birimi, kdv;
+    QHash<int, ListeDeğeri> firmaAdları;
     while (sorgu.next()) {
         if (satırlar.empty()) {
-            birimi = sorgu.text(6);
-            kdv = sorgu.isNull(7) ? QStringLiteral("0") : turkce::tutarBiçimi(sorgu.real(7));
+            if (!sorgu.isNull(6)) birimi = ListeDeğeri(sorgu.text(6));
+            kdv = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(sorgu.real(7));
         }
         const int firmaNo = int(sorgu.integer(0));
         auto firma = firmaAdları.find(firmaNo);
-        if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, sorgu.text(1));
+        if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, ListeDeğeri(sorgu.text(1)));
         const double miktar = sorgu.real(4);
         const double fiyat = sorgu.real(5);
         const qint64 no = sorgu.integer(2);
-        satırlar.push_back({{QString::number(no), *firma, tarihMetni(sorgu.text(3)), turkce::tutarBiçimi(miktar),
-                             birimi, kdv, turkce::tutarBiçimi(fiyat),
-                             turkce::tutarBiçimi(miktar * stok::paraDeğeri(fiyat)),
-                             çıkış ? QString::number(sorgu.integer(8)) : QString()},
+        satırlar.push_back({{ListeDeğeri(QString::number(no)), *firma, tarihHücresi(sorgu.text(3)),
+                             ListeDeğeri::sayı(miktar), birimi, kdv, ListeDeğeri::sayı(fiyat),
+                             ListeDeğeri::sayı(miktar * stok::paraDeğeri(fiyat)),
+                             çıkış ? ListeDeğeri(QString::number(sorgu.integer(8))) : ListeDeğeri()},
                             no, firmaNo});
     }
     çubuk.setMaximum(int(satırlar.size()));
@@ -347,8 +342,8 @@ std::optional<SeçiliHareket> StokHareketleriFormu::seçiliHareket() const
     h.firmaAdı = liste()->hücre(satır, Firması);
     h.tarihMetni = liste()->hücre(satır, Tarihi);
     h.tarih = QDate::fromString(h.tarihMetni.left(10), QStringLiteral("dd.MM.yyyy"));
-    h.miktar = turkce::sayıOku(liste()->hücre(satır, Miktarı));
-    h.fiyat = turkce::sayıOku(liste()->hücre(satır, Fiyatı));
+    h.miktar = liste()->hücreDeğeri(satır, Miktarı).sayı();
+    h.fiyat = liste()->hücreDeğeri(satır, Fiyatı).sayı();
     bool tamam = false;
     const int neden = liste()->hücre(satır, Nedeni).toInt(&tamam);
     h.nedeni = tamam ? neden : -1;
