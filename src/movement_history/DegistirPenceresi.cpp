@@ -175,6 +175,7 @@ void DeğiştirPenceresi::sonucuİşle(Sonuç sonuç, bool görünürYap)
         return;
     case Sonuç::ÜrünYok: reddet(metin::ÜrünSilinmiş, ÜrünListesi_); return;
     case Sonuç::FirmaYok: reddet(metin::FirmaSilinmiş, FirmaListesi_); return;
+    case Sonuç::DeğerGeçersiz: reddet(stok::metin::MiktarGiriniz, MiktarıKutusu_); return;
     case Sonuç::Silinmiş:
     case Sonuç::Değişmiş:
     case Sonuç::İadeVar:

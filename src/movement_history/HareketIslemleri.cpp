@@ -3,7 +3,6 @@
 #include "core/IadeTablosu.h"
 #include "platform/TurkceMetin.h"
 
-#include <cmath>
 #include <optional>
 
 namespace hareket {
@@ -11,16 +10,28 @@ namespace hareket {
 using platform::Database;
 using platform::Statement;
 
-qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
-
 bool sıfırdanBüyükMü(const QString& metin)
 {
     bool tamam = false;
     const double değer = turkce::sayıOku(metin, &tamam);
-    return tamam && kuruş(değer) > 0;
+    const auto yazılacak = yüzdelik::yazılacakDeğer(değer);
+    return tamam && yazılacak && *yazılacak > 0;
 }
 
 namespace {
+
+qint64 kuruş(double değer) { return yüzdelik::stokYüzdeliği(değer); }
+
+// The quantity and the price as they are written: a quantity of at least 0,01, a price of 0 or more.
+bool yazılabilir(double& miktar, double& fiyat)
+{
+    const auto m = yüzdelik::yazılacakDeğer(miktar);
+    const auto f = yüzdelik::yazılacakDeğer(fiyat);
+    if (!m || *m <= 0 || !f || *f < 0) return false;
+    miktar = *m;
+    fiyat = *f;
+    return true;
+}
 
 // The product's entry and exit totals, each in whole hundredths.
 struct Toplamlar {
@@ -95,8 +106,9 @@ Sonuç çıkışıSil(Database& db, int hareketNo)
     return Sonuç::Tamam;
 }
 
-Sonuç girişiDeğiştir(Database& db, int hareketNo, const GirişDeğişikliği& d)
+Sonuç girişiDeğiştir(Database& db, int hareketNo, GirişDeğişikliği d)
 {
+    if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
     platform::Transaction işlem(db);
     const auto h = hareketiOku(db, true, hareketNo);
     if (!h) return Sonuç::Silinmiş;
@@ -116,8 +128,9 @@ Sonuç girişiDeğiştir(Database& db, int hareketNo, const GirişDeğişikliği
     return Sonuç::Tamam;
 }
 
-Sonuç çıkışıDeğiştir(Database& db, int hareketNo, const ÇıkışDeğişikliği& d)
+Sonuç çıkışıDeğiştir(Database& db, int hareketNo, ÇıkışDeğişikliği d)
 {
+    if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
     platform::Transaction işlem(db);
     const auto h = hareketiOku(db, false, hareketNo);
     if (!h) return Sonuç::Silinmiş;
@@ -138,12 +151,13 @@ Sonuç çıkışıDeğiştir(Database& db, int hareketNo, const ÇıkışDeğiş
 
 Sonuç stoğaİadeEt(Database& db, int hareketNo, const QDate& tarih, double miktar, bool tümü)
 {
+    const auto yazılacak = yüzdelik::yazılacakDeğer(miktar);
+    if (!yazılacak || *yazılacak <= 0) return Sonuç::DeğerGeçersiz;
     platform::Transaction işlem(db);
     const auto h = hareketiOku(db, false, hareketNo);
     if (!h) return Sonuç::Silinmiş;
-    const qint64 iade = kuruş(miktar);
+    const qint64 iade = kuruş(*yazılacak);
     const qint64 çıkan = kuruş(h->miktar);
-    if (iade <= 0) return Sonuç::Değişmiş;
     if (tümü) {
         if (iade != çıkan) return Sonuç::Değişmiş;
         db.exec(QStringLiteral("DELETE FROM CikisIslemleriTablosu WHERE HareketNo = ?1"), {hareketNo});

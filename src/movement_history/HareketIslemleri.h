@@ -5,18 +5,18 @@
 // Each one runs in one BEGIN IMMEDIATE transaction: the movement and the product's totals are read again
 // inside it, so that what other workstations wrote since the history was loaded is counted, and the check
 // and the write cannot be parted. Stock figures are compared in whole hundredths (every operand rounded to
-// 0,01 first), so a result of exactly 0 is never refused through floating-point error. On a refusal
+// 0,01 first, platform/Yuzdelik.h), so a result of exactly 0 is never refused through floating-point error. On a refusal
 // nothing is written. Database errors are raised as platform::DbError after the rollback.
 #include "platform/Database.h"
+#include "platform/Yuzdelik.h"
 
 #include <QDate>
 #include <QString>
 
 namespace hareket {
 
-// A quantity or a price in whole hundredths, rounded half away from zero.
-qint64 kuruş(double değer);
-// True when the text of a quantity or price box reads as a number of at least 0,01.
+// True when the text of a quantity or price box reads as a value that a write takes and that is at least
+// 0,01 (platform/Yuzdelik.h).
 bool sıfırdanBüyükMü(const QString& metin);
 
 enum class Sonuç {
@@ -27,6 +27,7 @@ enum class Sonuç {
     Değişmiş,         // the exit's quantity is no longer the one the return was measured against
     ÜrünYok,          // the chosen product is no longer there
     FirmaYok,         // the chosen firm is no longer there
+    DeğerGeçersiz,    // a quantity not above 0, or a quantity or price that cannot be written
 };
 
 struct GirişDeğişikliği {
@@ -56,10 +57,10 @@ Sonuç çıkışıSil(platform::Database& db, int hareketNo);
 
 // Writes the entry's product, firm, date, quantity and price (never the person). Refused when the stock
 // of the entry's present product would go below zero; the product that gains the entry is not limited.
-Sonuç girişiDeğiştir(platform::Database& db, int hareketNo, const GirişDeğişikliği& d);
+Sonuç girişiDeğiştir(platform::Database& db, int hareketNo, GirişDeğişikliği d);
 // Writes the exit's product, firm, date, quantity, price and reason (never the person nor the invoice
 // mark). Refused when the stock of the product that has the exit afterwards would go below zero.
-Sonuç çıkışıDeğiştir(platform::Database& db, int hareketNo, const ÇıkışDeğişikliği& d);
+Sonuç çıkışıDeğiştir(platform::Database& db, int hareketNo, ÇıkışDeğişikliği d);
 
 // Returns goods of an exit to stock. A whole return (`tümü`) deletes the exit and writes no return row;
 // it is carried out only while the exit's stored quantity equals `miktar`. A partial return lowers the

@@ -87,7 +87,7 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click()
     const QString miktarMetni = İadeMiktarıKutusu_->text();
     if (!sıfırdanBüyükMü(miktarMetni)) return reddet(metin::İadeMiktarıGiriniz, İadeMiktarıKutusu_);
     const double iade = turkce::sayıOku(miktarMetni);
-    if (kuruş(iade) > kuruş(satır_.miktar)) return reddet(metin::İadeÇıkıştanFazla, İadeMiktarıKutusu_);
+    if (yüzdelik::stokYüzdeliği(iade) > yüzdelik::stokYüzdeliği(satır_.miktar)) return reddet(metin::İadeÇıkıştanFazla, İadeMiktarıKutusu_);
 
     // The table is made before the kind of the return is known, also when a whole return is declined.
     if (!TabloVar()) {
@@ -97,7 +97,7 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click()
             OrtakHataİşleyici(e);
         }
     }
-    const bool tümü = kuruş(iade) == kuruş(satır_.miktar);
+    const bool tümü = yüzdelik::stokYüzdeliği(iade) == yüzdelik::stokYüzdeliği(satır_.miktar);
     if (tümü
         && mesaj::göster(metin::TümüİadeEdilsinMi, mesaj::Simge::Soru, mesaj::Düğmeler::EvetHayır)
                == mesaj::Yanıt::Hayır) {
@@ -106,6 +106,7 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click()
     }
     try {
         const Sonuç sonuç = stoğaİadeEt(*AçıkVeritabanı, SeçiliHareketNo, İadeTarihiKutusu_->date(), iade, tümü);
+        if (sonuç == Sonuç::DeğerGeçersiz) return reddet(metin::İadeMiktarıGiriniz, İadeMiktarıKutusu_);
         if (sonuç == Sonuç::Silinmiş || sonuç == Sonuç::Değişmiş)
             mesaj::göster(sonuç == Sonuç::Silinmiş ? metin::HareketSilinmiş : metin::HareketDeğişmiş,
                           mesaj::Simge::Ünlem, mesaj::Düğmeler::Tamam);

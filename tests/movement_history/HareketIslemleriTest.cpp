@@ -43,7 +43,7 @@ struct İşlemTesti : ::testing::Test {
 
 TEST(HareketDeğeri, SıfırdanBüyükMüYüzdeBirlerle)
 {
-    for (const char* m : {"", "0", "0,00", "0,0", "0,004", "-1", "-0,5", "abc", "1,2,3"})
+    for (const char* m : {"", "0", "0,00", "0,0", "0,004", "-1", "-0,5", "abc", "1,2,3", "1.5", "2.000.000.000.000"})
         EXPECT_FALSE(sıfırdanBüyükMü(m)) << m;
     for (const char* m : {"0,01", "0,005", "1", "1.234,50"}) EXPECT_TRUE(sıfırdanBüyükMü(m)) << m;
 }
@@ -134,6 +134,10 @@ TEST_F(İşlemTesti, GirişDeğişikliğiSınırları)
     EXPECT_EQ(girişiDeğiştir(db, m, d), Sonuç::Silinmiş);
     EXPECT_EQ(girişiDeğiştir(db, e, {9999, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::ÜrünYok);
     EXPECT_EQ(girişiDeğiştir(db, e, {kalem, 9999, QDate(2026, 3, 4), 2, 1}), Sonuç::FirmaYok);
+    // A value that cannot be written as shown: nothing written.
+    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 2e12, 1}), Sonuç::DeğerGeçersiz);
+    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 0.004, 1}), Sonuç::DeğerGeçersiz);
+    EXPECT_DOUBLE_EQ(miktar("GirisIslemleriTablosu", e), 2);
 }
 
 TEST_F(İşlemTesti, ÇıkışDeğişikliğiSınırlarıVeFaturaİşareti)
@@ -191,7 +195,7 @@ TEST_F(İşlemTesti, KısmiVeTamİade)
     // Measured against a quantity that is no longer the stored one: nothing written.
     EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), 10, true), Sonuç::Değişmiş);
     EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), 7.5, false), Sonuç::Değişmiş);
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), -2, false), Sonuç::Değişmiş);
+    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), -2, false), Sonuç::DeğerGeçersiz);
     EXPECT_DOUBLE_EQ(miktar("CikisIslemleriTablosu", c), 7.5);
     EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 1);
 
