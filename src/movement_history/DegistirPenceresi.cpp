@@ -57,14 +57,6 @@ DeğiştirPenceresi::~DeğiştirPenceresi() = default;
 void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, const QList<QWidget*>& girdiler,
                             const QList<QWidget*>& etkinleştirenler)
 {
-    auto sütun = [](QLabel* etiket, QWidget* liste, QLabel* bulEtiketi, QWidget* bulKutusu) {
-        auto* düzen = new QVBoxLayout;
-        düzen->addWidget(etiket);
-        düzen->addWidget(liste, 1);
-        düzen->addWidget(bulEtiketi);
-        düzen->addWidget(bulKutusu);
-        return düzen;
-    };
     auto* alanDüzeni = new QGridLayout;
     int sıra = 0;
     for (const auto& [etiket, kutu] : alanlar) {
@@ -73,8 +65,8 @@ void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, co
     }
     alanDüzeni->setRowStretch(sıra, 1);
     auto* çerçeveDüzeni = new QHBoxLayout(Çerçeve_);
-    çerçeveDüzeni->addLayout(sütun(Etiket_[0], FirmaListesi_, Etiket_[1], FirmaBulKutusu_), 3);
-    çerçeveDüzeni->addLayout(sütun(Etiket_[2], ÜrünListesi_, Etiket_[3], ÜrünBulKutusu_), 3);
+    çerçeveDüzeni->addLayout(stok::listeSütunu(Etiket_[0], FirmaListesi_, Etiket_[1], FirmaBulKutusu_), 3);
+    çerçeveDüzeni->addLayout(stok::listeSütunu(Etiket_[2], ÜrünListesi_, Etiket_[3], ÜrünBulKutusu_), 3);
     çerçeveDüzeni->addLayout(alanDüzeni, 2);
     auto* düğmeler = new QHBoxLayout;
     düğmeler->addStretch(1);
@@ -92,19 +84,9 @@ void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, co
     const QList<QWidget*> sekmeSırası = QList<QWidget*>{FirmaListesi_, FirmaBulKutusu_, ÜrünListesi_, ÜrünBulKutusu_}
                                         + girdiler + QList<QWidget*>{KaydetDüğmesi_, KapatDüğmesi_};
     for (int i = 1; i < sekmeSırası.size(); ++i) setTabOrder(sekmeSırası[i - 1], sekmeSırası[i]);
-    using K = AlanGirişiKuralları::Kural;
-    using AlanGirişiKuralları::uygula;
-    const auto odak = K::EtiketVurgusu | K::EnterİleSonrakiAlan;
-    const auto tutar = K::TümünüSeç | odak | K::SayıTuşSüzgeci | K::SayıOlmayanıSil | K::TutarBiçimi;
-    uygula(FirmaListesi_, odak, Etiket_[0]);
-    uygula(FirmaBulKutusu_, odak | K::TürkçeBüyükHarf, Etiket_[1]);
-    uygula(ÜrünListesi_, odak, Etiket_[2]);
-    uygula(ÜrünBulKutusu_, odak | K::TürkçeBüyükHarf, Etiket_[3]);
-    uygula(TarihiKutusu_, K::EtiketVurgusu, Etiket_[8]);
-    uygula(MiktarıKutusu_, tutar, Etiket_[9]);
-    uygula(FiyatıKutusu_, tutar, Etiket_[10]);
-    AlanGirişiKuralları::listedeBul(FirmaBulKutusu_, FirmaListesi_);
-    AlanGirişiKuralları::listedeBul(ÜrünBulKutusu_, ÜrünListesi_);
+    stok::kutuKurallarınıUygula({FirmaListesi_, Etiket_[0], FirmaBulKutusu_, Etiket_[1], ÜrünListesi_, Etiket_[2],
+                                 ÜrünBulKutusu_, Etiket_[3], TarihiKutusu_, Etiket_[8], MiktarıKutusu_, Etiket_[9],
+                                 FiyatıKutusu_, Etiket_[10]});
     for (QWidget* k : etkinleştirenler) AlanGirişiKuralları::kaydetDüğmesiniEtkinleştir(k, KaydetDüğmesi_);
 
     // A firm other than the row's, however chosen, enables the save.

@@ -73,6 +73,20 @@ bool ürünVar(Database& db, int ürünNo)
     return kayıtVar(db, QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"), ürünNo);
 }
 
+// What a change checks first, inside its transaction: the movement, the chosen product and the chosen firm
+// (a seller for an entry, a buyer for an exit) are there. Tamam, with the movement read into `h`.
+Sonuç değişecekKayıtlar(Database& db, bool giriş, int hareketNo, int ürünNo, int firmaNo,
+                        std::optional<KayıtlıHareket>& h)
+{
+    h = hareketiOku(db, giriş, hareketNo);
+    if (!h) return Sonuç::Silinmiş;
+    if (!ürünVar(db, ürünNo)) return Sonuç::ÜrünYok;
+    const QString firma = giriş ? QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1")
+                                : QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1");
+    if (!kayıtVar(db, firma, firmaNo)) return Sonuç::FirmaYok;
+    return Sonuç::Tamam;
+}
+
 bool iadeVarİçinde(Database& db, int hareketNo)
 {
     if (!TabloVar(db)) return false;
@@ -110,11 +124,8 @@ Sonuç girişiDeğiştir(Database& db, int hareketNo, GirişDeğişikliği d)
 {
     if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
     platform::Transaction işlem(db);
-    const auto h = hareketiOku(db, true, hareketNo);
-    if (!h) return Sonuç::Silinmiş;
-    if (!ürünVar(db, d.ürünNo)) return Sonuç::ÜrünYok;
-    if (!kayıtVar(db, QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1"), d.firmaNo))
-        return Sonuç::FirmaYok;
+    std::optional<KayıtlıHareket> h;
+    if (const Sonuç s = değişecekKayıtlar(db, true, hareketNo, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam) return s;
     // The product that has the entry now loses its old quantity; it gains the new one only when the
     // entry stays with it.
     const Toplamlar t = toplamlar(db, h->ürünNo);
@@ -132,11 +143,8 @@ Sonuç çıkışıDeğiştir(Database& db, int hareketNo, ÇıkışDeğişikliğ
 {
     if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
     platform::Transaction işlem(db);
-    const auto h = hareketiOku(db, false, hareketNo);
-    if (!h) return Sonuç::Silinmiş;
-    if (!ürünVar(db, d.ürünNo)) return Sonuç::ÜrünYok;
-    if (!kayıtVar(db, QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1"), d.firmaNo))
-        return Sonuç::FirmaYok;
+    std::optional<KayıtlıHareket> h;
+    if (const Sonuç s = değişecekKayıtlar(db, false, hareketNo, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam) return s;
     // Only the product that has the exit afterwards can lose stock; the one it leaves gains.
     const Toplamlar t = toplamlar(db, d.ürünNo);
     const qint64 eski = d.ürünNo == h->ürünNo ? kuruş(h->miktar) : 0;
