@@ -101,81 +101,50 @@ TEST_F(İşlemTesti, İadesiOlanÇıkışSilinmez)
     EXPECT_EQ(çıkışıSil(db, b), Sonuç::Silinmiş);
 }
 
-TEST_F(İşlemTesti, GirişDeğişikliğiSınırları)
+TEST_F(İşlemTesti, GirişDeğişikliği)
 {
-    // Entries 10 without the changed one, exits 12.
-    giriş(kalem, 10);
-    const int e = giriş(kalem, 5);
-    çıkış(kalem, 12);
-    GirişDeğişikliği d{kalem, satıcı, QDate(2026, 3, 4), 1.99, 3.25};
-    EXPECT_EQ(girişiDeğiştir(db, e, d), Sonuç::StokEksiyeDüşer);
-    EXPECT_DOUBLE_EQ(miktar("GirisIslemleriTablosu", e), 5);
-    d.miktar = 2;
-    EXPECT_EQ(girişiDeğiştir(db, e, d), Sonuç::Tamam);
-    EXPECT_DOUBLE_EQ(tohum::stok(db, kalem), 0);
-    auto s = db.prepare("SELECT UrunNo, FirmaNo, Tarihi, Fiyati, GirisiYapan FROM GirisIslemleriTablosu WHERE HareketNo = ?1");
-    s.bind(1, e);
-    ASSERT_TRUE(s.next());
-    EXPECT_EQ(s.text(2), "2026-03-04");
-    EXPECT_DOUBLE_EQ(s.real(3), 3.25);
-    EXPECT_EQ(s.integer(4), 0);  // the person stays
-
-    // Moving an entry away: the product it leaves must not go below zero (8 − 9), whatever the quantity.
-    const int m = giriş(silgi, 5);
+    // Moving an entry away: the product it leaves must not go below zero (8 − 9), whatever the quantity;
+    // the product that gains it is not limited. The person who made it stays.
+    const int e = giriş(silgi, 5);
     giriş(silgi, 8);
-    çıkış(silgi, 9);
-    EXPECT_EQ(girişiDeğiştir(db, m, {kalem, satıcı, QDate(2026, 3, 4), 100, 1}), Sonuç::StokEksiyeDüşer);
-    çıkış(silgi, -1);  // the data now says 8 − 8
-    EXPECT_EQ(girişiDeğiştir(db, m, {kalem, satıcı, QDate(2026, 3, 4), 100, 1}), Sonuç::Tamam);
-    EXPECT_DOUBLE_EQ(tohum::stok(db, kalem), 100);
+    const int c = çıkış(silgi, 9);
+    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 100, 1}), Sonuç::StokEksiyeDüşer);
+    db.exec("UPDATE CikisIslemleriTablosu SET Miktari = 8 WHERE HareketNo = ?1", {c});
+    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 100, 3.25}), Sonuç::Tamam);
+    EXPECT_EQ(db.scalar("SELECT UrunNo || '/' || Tarihi || '/' || Fiyati || '/' || GirisiYapan FROM "
+                        "GirisIslemleriTablosu WHERE HareketNo = ?1",
+                        {e})
+                  .toString(),
+              QStringLiteral("%1/2026-03-04/3.25/0").arg(kalem));
 
-    // A row deleted elsewhere, a product or firm that is gone: nothing written.
-    db.exec("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {m});
-    EXPECT_EQ(girişiDeğiştir(db, m, d), Sonuç::Silinmiş);
+    // A product or firm that is gone, a value that cannot be written as shown: nothing written.
     EXPECT_EQ(girişiDeğiştir(db, e, {9999, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::ÜrünYok);
     EXPECT_EQ(girişiDeğiştir(db, e, {kalem, 9999, QDate(2026, 3, 4), 2, 1}), Sonuç::FirmaYok);
-    // A value that cannot be written as shown: nothing written.
     EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 2e12, 1}), Sonuç::DeğerGeçersiz);
     EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 0.004, 1}), Sonuç::DeğerGeçersiz);
-    EXPECT_DOUBLE_EQ(miktar("GirisIslemleriTablosu", e), 2);
+    EXPECT_DOUBLE_EQ(miktar("GirisIslemleriTablosu", e), 100);
+    db.exec("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e});
+    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::Silinmiş);
 }
 
-TEST_F(İşlemTesti, ÇıkışDeğişikliğiSınırlarıVeFaturaİşareti)
+TEST_F(İşlemTesti, ÇıkışDeğişikliğiFaturaİşaretiniVeSonÇıkışlarıSayar)
 {
-    // Entries 10, exits 9 of which this one is 2.
     giriş(kalem, 10);
-    çıkış(kalem, 7);
     const int c = çıkış(kalem, 2);
     db.exec("UPDATE CikisIslemleriTablosu SET Fatura = 1, CikisiYapan = 3 WHERE HareketNo = ?1", {c});
-    ÇıkışDeğişikliği d{kalem, alıcı, QDate(2026, 5, 6), 3.01, 4, 0};
+    ÇıkışDeğişikliği d{kalem, alıcı, QDate(2026, 5, 6), 9, 4, 0};
+    // Another workstation took 1 since the history was loaded: 9 still fits (exactly 0), 9,01 no more.
+    auto öbür = Database::open(sunucu.veritabanıYolu());
+    tohum::çıkış(*öbür, kalem, 1, 4, alıcı);
+    d.miktar = 9.01;
     EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::StokEksiyeDüşer);
-    EXPECT_DOUBLE_EQ(miktar("CikisIslemleriTablosu", c), 2);
-    d.miktar = 3;
+    d.miktar = 9;
     EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::Tamam);
-    EXPECT_EQ(db.scalar("SELECT Fatura || '/' || CikisiYapan || '/' || Nedeni FROM CikisIslemleriTablosu "
-                        "WHERE HareketNo = ?1",
+    EXPECT_EQ(db.scalar("SELECT Fatura || '/' || CikisiYapan || '/' || Nedeni || '/' || Tarihi FROM "
+                        "CikisIslemleriTablosu WHERE HareketNo = ?1",
                         {c})
                   .toString(),
-              "1/3/0");
-
-    // Moved to a product with 4 on hand: 4 goes, 4,5 does not, whatever the first product's stock.
-    giriş(silgi, 4);
-    d.ürünNo = silgi;
-    d.miktar = 4.5;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::StokEksiyeDüşer);
-    d.miktar = 4;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::Tamam);
-    EXPECT_DOUBLE_EQ(tohum::stok(db, silgi), 0);
-    EXPECT_DOUBLE_EQ(tohum::stok(db, kalem), 3);
-
-    // Another workstation's exit since the window opened counts.
-    auto öbür = Database::open(sunucu.veritabanıYolu());
-    tohum::çıkış(*öbür, silgi, -1, 4, alıcı);  // gives one back
-    d.miktar = 5;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::Tamam);
-    tohum::çıkış(*öbür, silgi, 0.01, 4, alıcı);
-    d.miktar = 5.01;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::StokEksiyeDüşer);
+              "1/3/0/2026-05-06");
 }
 
 TEST_F(İşlemTesti, KısmiVeTamİade)
