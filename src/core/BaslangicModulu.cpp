@@ -12,6 +12,8 @@
 #include "platform/ProgramSonu.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QDir>
 #include <QFont>
 #include <QProxyStyle>
@@ -130,6 +132,12 @@ void OrtakDenetimleriHazırla()
     QFont yazı(QStringLiteral("Liberation Sans"), 8);
     yazı.setStyleHint(QFont::SansSerif);
     QApplication::setFont(yazı);
+    // Qt's own dialogs and buttons (the folder chooser, file dialogs) speak Turkish too.
+    static QTranslator çeviri;
+    if (çeviri.isEmpty()
+        && çeviri.load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&çeviri);
 }
 
 QString BaşlıkMetniOluştur(int ana, int alt, int düzeltme)
