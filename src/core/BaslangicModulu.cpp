@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFont>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QSysInfo>
 #include <functional>
 
@@ -122,6 +123,20 @@ public:
     {
         if (ipucu == SH_LineEdit_PasswordCharacter) return '*';
         return QProxyStyle::styleHint(ipucu, seçenek, denetim, dönüş);
+    }
+    // Column headers keep their caption a few pixels off the dividers, also when it is right-aligned.
+    void drawControl(ControlElement öğe, const QStyleOption* seçenek, QPainter* ressam,
+                     const QWidget* denetim) const override
+    {
+        if (öğe == CE_HeaderLabel) {
+            if (const auto* başlık = qstyleoption_cast<const QStyleOptionHeader*>(seçenek)) {
+                QStyleOptionHeader içeride(*başlık);
+                içeride.rect.adjust(3, 0, -4, 0);
+                QProxyStyle::drawControl(öğe, &içeride, ressam, denetim);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(öğe, seçenek, ressam, denetim);
     }
 };
 }  // namespace
