@@ -42,10 +42,10 @@ std::optional<MüşteriBilgileri> müşteriOku(platform::Database& db, int firma
     return MüşteriBilgileri{s.text(0), s.text(1), s.text(2), s.text(3)};
 }
 
-FaturaSatırı satırıHesapla(qint64 hareketNo, const QString& kodu, const QString& adı, const QString& birimi,
+FaturaKalemi satırıHesapla(qint64 hareketNo, const QString& kodu, const QString& adı, const QString& birimi,
                            double miktar, double fiyat, std::optional<double> kdvOranı)
 {
-    FaturaSatırı s;
+    FaturaKalemi s;
     s.hareketNo = hareketNo;
     s.kodu = kodu;
     s.adı = adı;
@@ -63,7 +63,7 @@ FaturaSatırı satırıHesapla(qint64 hareketNo, const QString& kodu, const QStr
     return s;
 }
 
-QList<FaturaSatırı> satırlarıOku(platform::Database& db, int firmaNo, const QDate& gün, bool yazdırılanlar)
+QList<FaturaKalemi> satırlarıOku(platform::Database& db, int firmaNo, const QDate& gün, bool yazdırılanlar)
 {
     // The day as a range of stored texts: the date index serves it, and a stored time of day still matches.
     Statement s = db.prepare(QStringLiteral(
@@ -76,7 +76,7 @@ QList<FaturaSatırı> satırlarıOku(platform::Database& db, int firmaNo, const 
         "AND CikisIslemleriTablosu.Tarihi < ?3 AND CikisIslemleriTablosu.Nedeni = 0 "
         "AND (CikisIslemleriTablosu.Fatura <> 0) = ?4 ORDER BY CikisIslemleriTablosu.HareketNo"));
     s.bindAll({firmaNo, turkce::tarihSaklama(gün), turkce::tarihSaklama(gün.addDays(1)), yazdırılanlar ? 1 : 0});
-    QList<FaturaSatırı> satırlar;
+    QList<FaturaKalemi> satırlar;
     while (s.next()) {
         std::optional<double> oran;
         if (!s.isNull(6)) oran = s.real(6);
@@ -85,10 +85,10 @@ QList<FaturaSatırı> satırlarıOku(platform::Database& db, int firmaNo, const 
     return satırlar;
 }
 
-Toplamlar toplamlarıHesapla(const QList<FaturaSatırı>& satırlar)
+Toplamlar toplamlarıHesapla(const QList<FaturaKalemi>& satırlar)
 {
     Toplamlar t;
-    for (const FaturaSatırı& s : satırlar) {
+    for (const FaturaKalemi& s : satırlar) {
         t.toplam += para::kuruşaYuvarla(s.tutar);
         t.kdv += s.kdv;
     }
@@ -103,11 +103,11 @@ QString sayıMetni(double değer)
     return m;
 }
 
-QString kdvOranıMetni(const FaturaSatırı& s)
+QString kdvOranıMetni(const FaturaKalemi& s)
 {
     return s.kdvOranı ? para::biçimle(para::paraya(*s.kdvOranı)) : QStringLiteral("0");
 }
 
-QString kdvMiktarıMetni(const FaturaSatırı& s) { return s.kdvOranı ? sayıMetni(s.kdvMiktarı) : QStringLiteral("0"); }
+QString kdvMiktarıMetni(const FaturaKalemi& s) { return s.kdvOranı ? sayıMetni(s.kdvMiktarı) : QStringLiteral("0"); }
 
 }  // namespace fatura

@@ -37,7 +37,7 @@ struct MüşteriBilgileri {
 std::optional<MüşteriBilgileri> müşteriOku(platform::Database& db, int firmaNo);
 
 // One exit line of an invoice.
-struct FaturaSatırı {
+struct FaturaKalemi {
     qint64 hareketNo = 0;
     QString kodu, adı, birimi;        // product code, name and unit (empty when NULL or no product)
     double miktar = 0;                 // the stored quantity
@@ -49,24 +49,24 @@ struct FaturaSatırı {
 };
 
 // Computes a line's amount and VAT from its stored values.
-FaturaSatırı satırıHesapla(qint64 hareketNo, const QString& kodu, const QString& adı, const QString& birimi,
+FaturaKalemi satırıHesapla(qint64 hareketNo, const QString& kodu, const QString& adı, const QString& birimi,
                            double miktar, double fiyat, std::optional<double> kdvOranı);
 
 // The invoiced-sale exits of the firm on the day, of the given invoiced state, by movement number.
 // Throws platform::DbError.
-QList<FaturaSatırı> satırlarıOku(platform::Database& db, int firmaNo, const QDate& gün, bool yazdırılanlar);
+QList<FaturaKalemi> satırlarıOku(platform::Database& db, int firmaNo, const QDate& gün, bool yazdırılanlar);
 
 struct Toplamlar {
     para::Para toplam = 0;  // sum of the amounts as shown (whole kuruş)
     para::Para kdv = 0;     // sum of the line VATs to four decimals
     para::Para genel = 0;   // toplam + kdv
 };
-Toplamlar toplamlarıHesapla(const QList<FaturaSatırı>& satırlar);
+Toplamlar toplamlarıHesapla(const QList<FaturaKalemi>& satırlar);
 
 // The texts of a line's cells.
 // A quantity as plain number text, no grouping and only the decimals it has: 2.5 -> "2,5", 12 -> "12".
 QString sayıMetni(double değer);
-QString kdvOranıMetni(const FaturaSatırı& s);    // "18,00"; "0" without a rate
-QString kdvMiktarıMetni(const FaturaSatırı& s);  // "6,75", "0,0792"; "0" without a rate
+QString kdvOranıMetni(const FaturaKalemi& s);    // "18,00"; "0" without a rate
+QString kdvMiktarıMetni(const FaturaKalemi& s);  // "6,75", "0,0792"; "0" without a rate
 
 }  // namespace fatura

@@ -295,7 +295,7 @@ void FaturaYazdırFormu::FirmaListesi_NodeClick(QTreeWidgetItem* düğüm)
         if (!AçıkVeritabanı) throw platform::DbError(platform::hata::Genel, QStringLiteral("Veritabanı açık değil."));
         const std::optional<fatura::MüşteriBilgileri> müşteri = fatura::müşteriOku(*AçıkVeritabanı, gün.firmaNo);
         if (!müşteri) return;  // the firm is gone: its day shows nothing
-        QList<fatura::FaturaSatırı> satırlar =
+        QList<fatura::FaturaKalemi> satırlar =
             fatura::satırlarıOku(*AçıkVeritabanı, gün.firmaNo, gün.tarih, YazdırılanlarıGösterOnayı_->isChecked());
 
         FirmaAdıKutusu_->setText(müşteri->adı);
@@ -305,7 +305,7 @@ void FaturaYazdırFormu::FirmaListesi_NodeClick(QTreeWidgetItem* düğüm)
         satırlar_ = std::move(satırlar);
         {
             ListeGörünümü::Doldurma dolum(ÜrünListesi_);
-            for (const fatura::FaturaSatırı& s : satırlar_) {
+            for (const fatura::FaturaKalemi& s : satırlar_) {
                 QStringList metinler;
                 for (const ListeDeğeri& h : hücreler(s)) metinler << h.görünen();
                 ÜrünListesi_->satırEkle(metinler, s.hareketNo);
@@ -426,7 +426,7 @@ void FaturaYazdırFormu::FaturaAyarlarıDüğmesi_Click() { açıcılar::aç(QSt
 
 // --- Lines and totals --------------------------------------------------------------------------------------
 
-QList<ListeDeğeri> FaturaYazdırFormu::hücreler(const fatura::FaturaSatırı& s)
+QList<ListeDeğeri> FaturaYazdırFormu::hücreler(const fatura::FaturaKalemi& s)
 {
     // Prices and amounts hold the value they show, to the kuruş.
     const auto tutar = [](para::Para p) { return ListeDeğeri::sayı(para::doubleOlarak(para::kuruşaYuvarla(p))); };
@@ -443,11 +443,11 @@ QList<ListeDeğeri> FaturaYazdırFormu::hücreler(const fatura::FaturaSatırı& 
     };
 }
 
-QList<fatura::FaturaSatırı> FaturaYazdırFormu::gösterilenSatırlar() const
+QList<fatura::FaturaKalemi> FaturaYazdırFormu::gösterilenSatırlar() const
 {
     QHash<qint64, int> yer;
     for (int i = 0; i < satırlar_.size(); ++i) yer.insert(satırlar_[i].hareketNo, i);
-    QList<fatura::FaturaSatırı> sonuç;
+    QList<fatura::FaturaKalemi> sonuç;
     for (int r = 0; r < ÜrünListesi_->satırSayısı(); ++r) {
         const auto bulunan = yer.constFind(ÜrünListesi_->satırDeğeri(r));
         if (bulunan != yer.cend()) sonuç.append(satırlar_[*bulunan]);

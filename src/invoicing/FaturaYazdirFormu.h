@@ -63,10 +63,10 @@ public:
     // The firm and day whose lines are shown; nothing after a firm node, or when nothing is shown.
     std::optional<Gün> gösterilenGün() const { return gösterilen_; }
     // The shown lines in the list's current order.
-    QList<fatura::FaturaSatırı> gösterilenSatırlar() const;
+    QList<fatura::FaturaKalemi> gösterilenSatırlar() const;
     fatura::Toplamlar toplamlar() const { return toplamlar_; }
     // The cells of a line in the list, by column.
-    static QList<ListeDeğeri> hücreler(const fatura::FaturaSatırı& satır);
+    static QList<ListeDeğeri> hücreler(const fatura::FaturaKalemi& satır);
 
     void done(int sonuç) override;
 
@@ -85,7 +85,7 @@ private:
 
     bool AramaVar = false;
     std::optional<Gün> gösterilen_;
-    QList<fatura::FaturaSatırı> satırlar_;
+    QList<fatura::FaturaKalemi> satırlar_;
     fatura::Toplamlar toplamlar_;
 
     QGroupBox* Çerçeve0_ = nullptr;

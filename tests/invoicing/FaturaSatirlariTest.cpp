@@ -30,7 +30,7 @@ QStringList ağaçMetni(const QList<AğaçFirması>& ağaç)
 TEST(FaturaToplamları, ElleHesaplananSatırlar)
 {
     // 3 × 12,50 at 18 %: 37,50 and 6,75. 1 × 0,99 at 8 %: 0,99 and 0,0792.
-    const QList<FaturaSatırı> satırlar = {satırıHesapla(1, "A", "a", "Adet", 3, 12.5, 18.0),
+    const QList<FaturaKalemi> satırlar = {satırıHesapla(1, "A", "a", "Adet", 3, 12.5, 18.0),
                                           satırıHesapla(2, "B", "b", "Adet", 1, 0.99, 8.0)};
     EXPECT_EQ(para::biçimle(satırlar[0].tutar), "37,50");
     EXPECT_EQ(kdvMiktarıMetni(satırlar[0]), "6,75");
@@ -43,7 +43,7 @@ TEST(FaturaToplamları, ElleHesaplananSatırlar)
 
     // Half a kuruş rounds away from zero, and each amount counts as shown: 0,25 × 0,5 = 0,125 shows 0,13;
     // 1,005 (held as 1,00499...) shows 1,01. VAT 10 % of 0,125 = 0,0125.
-    const QList<FaturaSatırı> yarım = {satırıHesapla(4, "D", "d", "", 0.5, 0.25, 10.0),
+    const QList<FaturaKalemi> yarım = {satırıHesapla(4, "D", "d", "", 0.5, 0.25, 10.0),
                                        satırıHesapla(5, "E", "e", "", 1, 1.005, std::nullopt)};
     EXPECT_EQ(para::biçimle(yarım[0].tutar), "0,13");
     EXPECT_EQ(para::biçimle(yarım[1].tutar), "1,01");
