@@ -4,7 +4,9 @@
 // current order and the three totals. Neither print reads the database for what it prints; the invoice
 // marks its exits as invoiced once the page has gone out.
 //
-// Money is a whole number of ten-thousandths (qint64): 12,50 is 125000.
+// Money is para::Para (core/Para.h), whole ten-thousandths: 12,50 is 125000.
+#include "core/Para.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -14,11 +16,7 @@ class QWidget;
 
 namespace fatura {
 
-using Para = qint64;
-inline constexpr Para ParaBirimi = 10000;  // ten-thousandths in one lira
-
-// "##,##0.00" of an amount, rounded half away from zero: 453192 gives "45,32".
-QString paraBiçimi(Para tutar);
+using para::Para;
 
 // One exit line as the window lists it.
 struct FaturaSatırı {
