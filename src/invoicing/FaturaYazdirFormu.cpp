@@ -230,6 +230,8 @@ void FaturaYazdırFormu::pencereyiKur()
 
     connect(YazdırılanlarıGösterOnayı_, &QCheckBox::clicked, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
     connect(FaturaAyarlarıDüğmesi_, &QPushButton::clicked, this, [this] { FaturaAyarlarıDüğmesi_Click(); });
+    connect(FaturaYazdırDüğmesi_, &QPushButton::clicked, this, [this] { FaturaYazdırDüğmesi_Click(); });
+    connect(İrsaliyeYazdırDüğmesi_, &QPushButton::clicked, this, [this] { İrsaliyeYazdırDüğmesi_Click(); });
     connect(ListeyiYenileDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiYenileDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -423,6 +425,33 @@ void FaturaYazdırFormu::yazdırıldıktanSonraYenile()
 }
 
 void FaturaYazdırFormu::FaturaAyarlarıDüğmesi_Click() { açıcılar::aç(QStringLiteral("FaturaAyarlarıMenüsü"), this); }
+
+void FaturaYazdırFormu::FaturaYazdırDüğmesi_Click()
+{
+    if (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) yazdırıldıktanSonraYenile();
+}
+
+void FaturaYazdırFormu::İrsaliyeYazdırDüğmesi_Click()
+{
+    fatura::İrsaliyeYazdır(this, İrsaliyeYazdırDüğmesi_, faturaVerisi());
+}
+
+fatura::FaturaVerisi FaturaYazdırFormu::faturaVerisi() const
+{
+    fatura::FaturaVerisi v;
+    v.firmaAdı = FirmaAdıKutusu_->text();
+    v.adresi = AdresiKutusu_->toPlainText();
+    v.vergiDairesi = VergiDairesiKutusu_->text();
+    v.vergiNumarası = VergiNumarasıKutusu_->text();
+    if (gösterilen_) v.tarih = gösterilen_->tarih;
+    for (const fatura::FaturaKalemi& k : gösterilenSatırlar())
+        v.satırlar.append({k.hareketNo, k.kodu, k.adı, k.miktar, k.birimi, k.kdvOranı.value_or(0), k.fiyat,
+                           para::kuruşaYuvarla(k.tutar), k.kdv});
+    v.toplam = toplamlar_.toplam;
+    v.kdvToplamı = toplamlar_.kdv;
+    v.genelToplam = toplamlar_.genel;
+    return v;
+}
 
 // --- Lines and totals --------------------------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 // node chosen again after a reload come from it, never from whatever node the tree has selected then.
 #include "core/ListeDegeri.h"
 #include "invoicing/FaturaSatirlari.h"
+#include "invoicing/FaturaVerisi.h"
 
 #include <QDate>
 #include <QDialog>
@@ -53,6 +54,9 @@ public:
     // tree empties the display.
     void yazdırıldıktanSonraYenile();
     void FaturaAyarlarıDüğmesi_Click();
+    // The prints of what the window shows; after an invoice has gone out the tree is reloaded.
+    void FaturaYazdırDüğmesi_Click();
+    void İrsaliyeYazdırDüğmesi_Click();
 
     // --- What the window shows -------------------------------------------------------------------------
     struct Gün {
@@ -65,6 +69,8 @@ public:
     // The shown lines in the list's current order.
     QList<fatura::FaturaKalemi> gösterilenSatırlar() const;
     fatura::Toplamlar toplamlar() const { return toplamlar_; }
+    // Everything the prints take: the customer boxes, the shown day, the lines in list order, the totals.
+    fatura::FaturaVerisi faturaVerisi() const;
     // The cells of a line in the list, by column.
     static QList<ListeDeğeri> hücreler(const fatura::FaturaKalemi& satır);
 
