@@ -8,18 +8,36 @@ namespace fatura {
 
 using platform::Statement;
 
+namespace {
+
+// A stored date ("2026-03-07", maybe with a time after it), read without the general date parser: the tree
+// reads one per day of every firm.
+QDate günOku(const Statement& s, int sütun)
+{
+    const QString metin = s.text(sütun);
+    if (metin.size() >= 10 && metin[4] == QLatin1Char('-') && metin[7] == QLatin1Char('-')) {
+        bool y = false, a = false, g = false;
+        const QDate gün(QStringView(metin).mid(0, 4).toInt(&y), QStringView(metin).mid(5, 2).toInt(&a),
+                        QStringView(metin).mid(8, 2).toInt(&g));
+        if (y && a && g) return gün;
+    }
+    return turkce::saklananTarih(metin);
+}
+
+}  // namespace
+
 QList<AğaçFirması> firmaAğacınıOku(platform::Database& db, bool yazdırılanlar, const QString& bulMetni)
 {
-    // One row per firm and day; a time of day kept with a date does not make another day.
+    // The exits are grouped by firm and stored date before the firm's name is joined to them; a time of
+    // day kept with a date sorts right after the bare date, so the rows of one day come together.
     QString sql = QStringLiteral(
-        "SELECT CikisIslemleriTablosu.FirmaNo, date(CikisIslemleriTablosu.Tarihi) AS Gun, AliciFirmalarTablosu.Adi "
-        "FROM CikisIslemleriTablosu JOIN AliciFirmalarTablosu "
-        "ON CikisIslemleriTablosu.FirmaNo = AliciFirmalarTablosu.Nosu "
-        "WHERE CikisIslemleriTablosu.Nedeni = 0 AND (CikisIslemleriTablosu.Fatura <> 0) = ?1 "
-        "AND Gun IS NOT NULL ");
+        "SELECT Gunler.FirmaNo, Gunler.Tarihi, AliciFirmalarTablosu.Adi "
+        "FROM (SELECT FirmaNo, Tarihi FROM CikisIslemleriTablosu "
+        "      WHERE Nedeni = 0 AND (Fatura <> 0) = ?1 GROUP BY FirmaNo, Tarihi) AS Gunler "
+        "JOIN AliciFirmalarTablosu ON Gunler.FirmaNo = AliciFirmalarTablosu.Nosu ");
     if (!bulMetni.isEmpty())
-        sql += QStringLiteral("AND substr(TR_KATLA(AliciFirmalarTablosu.Adi), 1, length(TR_KATLA(?2))) = TR_KATLA(?2) ");
-    sql += QStringLiteral("GROUP BY CikisIslemleriTablosu.FirmaNo, Gun ORDER BY CikisIslemleriTablosu.FirmaNo, Gun");
+        sql += QStringLiteral("WHERE substr(TR_KATLA(AliciFirmalarTablosu.Adi), 1, length(TR_KATLA(?2))) = TR_KATLA(?2) ");
+    sql += QStringLiteral("ORDER BY Gunler.FirmaNo, Gunler.Tarihi");
 
     Statement s = db.prepare(sql);
     s.bind(1, yazdırılanlar ? 1 : 0);
@@ -27,8 +45,10 @@ QList<AğaçFirması> firmaAğacınıOku(platform::Database& db, bool yazdırıl
     QList<AğaçFirması> ağaç;
     while (s.next()) {
         const int no = int(s.integer(0));
+        const QDate gün = günOku(s, 1);
+        if (!gün.isValid()) continue;  // no day to list its lines by
         if (ağaç.isEmpty() || ağaç.last().firmaNo != no) ağaç.append({no, s.text(2), {}});
-        ağaç.last().günler.append(turkce::saklananTarih(s.text(1)));
+        if (ağaç.last().günler.isEmpty() || ağaç.last().günler.last() != gün) ağaç.last().günler.append(gün);
     }
     return ağaç;
 }

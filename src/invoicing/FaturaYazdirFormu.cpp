@@ -257,15 +257,24 @@ void FaturaYazdırFormu::FirmaListesiniYükle()
     QList<QTreeWidgetItem*> kökler;
     kökler.reserve(ağaç.size());
     const QBrush renk(QColor(80, 80, 80));
+    QHash<QDate, QString> günMetinleri;  // a few hundred days under thousands of firms
     for (const fatura::AğaçFirması& firma : ağaç) {
-        auto* kök = new QTreeWidgetItem(QStringList{firma.adı});
+        auto* kök = new QTreeWidgetItem;
+        kök->setText(0, firma.adı);
         kök->setData(0, AnahtarRolü, QStringLiteral("F-%1").arg(firma.firmaNo));
         kök->setData(0, DeğerRolü, firma.firmaNo);
         kök->setForeground(0, renk);
+        QList<QTreeWidgetItem*> günler;
+        günler.reserve(firma.günler.size());
         for (const QDate& gün : firma.günler) {
-            auto* gd = new QTreeWidgetItem(kök, QStringList{turkce::tarihBiçimi(gün)});
+            auto metin = günMetinleri.constFind(gün);
+            if (metin == günMetinleri.cend()) metin = günMetinleri.insert(gün, turkce::tarihBiçimi(gün));
+            auto* gd = new QTreeWidgetItem;
+            gd->setText(0, *metin);
             gd->setData(0, DeğerRolü, gün);
+            günler.append(gd);
         }
+        kök->addChildren(günler);
         kökler.append(kök);
     }
     FirmaListesi_->addTopLevelItems(kökler);
