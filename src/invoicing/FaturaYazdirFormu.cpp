@@ -316,11 +316,7 @@ void FaturaYazdırFormu::FirmaListesi_NodeClick(QTreeWidgetItem* düğüm)
         satırlar_ = std::move(satırlar);
         {
             ListeGörünümü::Doldurma dolum(ÜrünListesi_);
-            for (const fatura::FaturaKalemi& s : satırlar_) {
-                QStringList metinler;
-                for (const ListeDeğeri& h : hücreler(s)) metinler << h.görünen();
-                ÜrünListesi_->satırEkle(metinler, s.hareketNo);
-            }
+            for (const fatura::FaturaKalemi& s : satırlar_) ÜrünListesi_->satırEkle(hücreler(s), s.hareketNo);
         }
         gösterilen_ = gün;
         ToplamlarıHesapla();
