@@ -196,4 +196,12 @@ bool bekle(const std::function<bool()>& koşul, int süre)
     return true;
 }
 
+void yaz(QWidget* hedef, const QString& metin)
+{
+    for (QChar c : metin) {
+        if (c.unicode() < 128) QTest::keyClick(hedef, char(c.unicode()));
+        else QTest::sendKeyEvent(QTest::Click, hedef, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
 }  // namespace test
