@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         test::ayarlarıTemizle();
+        belgeKlasörü_ = kabuk::belgeKlasörü();
         sunucu_ = std::make_unique<test::SunucuKlasörü>();
         auto& db = sunucu_->db();
         db.exec("INSERT INTO AliciFirmalarTablosu (Adi, Adresi) VALUES ('ÖZKAN YAPI', 'Atatürk Cad. No 5')");
@@ -56,7 +57,7 @@ protected:
     {
         sistemYazıcılarınıDeğiştir(std::nullopt);
         kaydediciyeYönlendir(nullptr);
-        kabuk::belgeKlasörünüDeğiştir({});
+        kabuk::belgeKlasörünüDeğiştir(belgeKlasörü_);
         kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
         YazdırmaİptalEdildi = false;
         FaturaBoşKağıdaGöre = 1;
@@ -111,9 +112,12 @@ protected:
     void düğmeKullanılabilir(bool odaklı)
     {
         EXPECT_TRUE(düğme_->isEnabled());
-        if (odaklı) EXPECT_EQ(pencere_.focusWidget(), düğme_);
+        if (odaklı) {
+            EXPECT_EQ(pencere_.focusWidget(), düğme_);
+        }
     }
 
+    QString belgeKlasörü_;
     std::unique_ptr<test::SunucuKlasörü> sunucu_;
     QList<qint64> nolar_;
     std::shared_ptr<YazıcıKayıtları> kayıtlar_;
@@ -353,7 +357,9 @@ TEST_F(FaturaYazdırma, PdfYazıcısındaHerBlokKayıtlıKonumunda)
     for (const Blok& b : bloklar) {
         const test::PdfSözcüğü s = bul(b.sözcük);
         EXPECT_NEAR(b.sağ ? s.x + s.genişlik : s.x, b.x, 0.5) << b.sözcük.toStdString();
-        if (b.y >= 0) EXPECT_NEAR(s.y, b.y, 0.5) << b.sözcük.toStdString();
+        if (b.y >= 0) {
+            EXPECT_NEAR(s.y, b.y, 0.5) << b.sözcük.toStdString();
+        }
     }
     EXPECT_EQ(bul(YazıyaÇevir("132,75")).y, bul("Yalnız").y);
     EXPECT_GT(bul("20,25").y, bul("112,50").y);
