@@ -6,6 +6,7 @@
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
 #include "invoicing/FaturaBaskiKayit.h"
+#include "invoicing/FaturaKayit.h"
 #include "stock_movements/StokKayit.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    FaturaPencereleriniKaydet();
     FaturaBaskıPencereleriniKaydet();
 
     BaşlangıçModülü::Main();
