@@ -1,6 +1,7 @@
 // The two print buttons: the extra details, the printer choice, the document and the invoiced marks.
 #include "core/OrtakDegiskenler.h"
 #include "invoicing/FaturaBaskisi.h"
+#include "invoicing/FaturaYazdirFormu.h"
 #include "invoicing/YaziTipiSecmeFormu.h"
 #include "invoicing/YaziyaCevir.h"
 #include "platform/Ayarlar.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -364,4 +366,22 @@ TEST_F(FaturaYazdırma, PdfYazıcısındaHerBlokKayıtlıKonumunda)
     EXPECT_EQ(bul(YazıyaÇevir("132,75")).y, bul("Yalnız").y);
     EXPECT_GT(bul("20,25").y, bul("112,50").y);
     EXPECT_EQ(işaretli(), 3);
+}
+
+TEST_F(FaturaYazdırma, FaturalamaPenceresindenYazdırılanGünAğaçtanÇıkar)
+{
+    FaturaYazdırFormu f;
+    f.show();
+    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    const QList<QTreeWidgetItem*> günler = ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(günler.size(), 1);
+    f.FirmaListesi_NodeClick(günler[0]);
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_TRUE(kayıtlar_->son().metinBul("07.03.2026"));
+    EXPECT_EQ(işaretli(), 3);
+    EXPECT_TRUE(ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    EXPECT_EQ(ağaç->findItems("08.03.2026", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
 }
