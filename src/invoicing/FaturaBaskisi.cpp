@@ -49,6 +49,39 @@ void sağdanYaz(YazıcıYüzeyi& s, double x, const QString& metin, Satır satı
     s.setX(x - s.metinGenişliği(metin));
     s.yaz(metin, satır);
 }
+
+// Texts one under the other from y, each left at its x (ending at it when `sağa`), each next one a line
+// plus `aralık` below the one before.
+void altAltaYaz(YazıcıYüzeyi& s, double y, double aralık, const QList<std::pair<double, QString>>& metinler,
+                bool sağa = false)
+{
+    s.setY(y);
+    for (qsizetype i = 0; i < metinler.size(); ++i) {
+        if (i > 0) s.setY(s.y() + aralık);
+        if (sağa) sağdanYaz(s, metinler[i].first, metinler[i].second);
+        else soldanYaz(s, metinler[i].first, metinler[i].second);
+    }
+}
+
+// The customer block: "SAYIN " and the name, then the address 2 mm below. Both prints have it.
+void müşteriyiYaz(YazıcıYüzeyi& s, const FaturaVerisi& v, const FaturaDüzeni& d)
+{
+    s.setY(d[Konum::MüşteriÜst]);
+    soldanYaz(s, d[Konum::MüşteriSol], QStringLiteral("SAYIN "), Satır::Sürdür);
+    s.yaz(v.firmaAdı);
+    s.setY(s.y() + AdresAralığı);
+    adresiYaz(s, v.adresi, d[Konum::MüşteriSol], d[Konum::AdresGenişliği]);
+}
+
+// The tax office and, below it, the tax number.
+void vergiBilgileriniYaz(YazıcıYüzeyi& s, const FaturaVerisi& v, const FaturaDüzeni& d)
+{
+    const double x = d[Konum::VergiSol];
+    altAltaYaz(s, d[Konum::VergiÜst], 0, {{x, v.vergiDairesi}, {x, v.vergiNumarası}});
+}
+
+// After an item line: the next one would still begin more than the bottom reserve above the page's end.
+bool sığıyor(const YazıcıYüzeyi& s) { return s.sayfaYüksekliği() > s.y() + AltPay; }
 }  // namespace
 
 void adresiYaz(YazıcıYüzeyi& s, const QString& adres, double sol, double genişlik)
@@ -71,68 +104,38 @@ void adresiYaz(YazıcıYüzeyi& s, const QString& adres, double sol, double geni
     soldanYaz(s, sol, tekSatır(kırp(satır) + QLatin1Char(' ') + kırp(kalan)));
 }
 
-namespace {
-// The customer and tax blocks, and the item lines from the current Y; shared by both prints. False when
-// the lines do not fit above the bottom reserve.
-void müşteriyiYaz(YazıcıYüzeyi& s, const FaturaVerisi& v, const FaturaDüzeni& d)
-{
-    s.setY(d[Konum::MüşteriÜst]);
-    soldanYaz(s, d[Konum::MüşteriSol], QStringLiteral("SAYIN "), Satır::Sürdür);
-    s.yaz(v.firmaAdı);
-    s.setY(s.y() + AdresAralığı);
-    adresiYaz(s, v.adresi, d[Konum::MüşteriSol], d[Konum::AdresGenişliği]);
-}
-
-void vergiBilgileriniYaz(YazıcıYüzeyi& s, const FaturaVerisi& v, const FaturaDüzeni& d)
-{
-    s.setY(d[Konum::VergiÜst]);
-    soldanYaz(s, d[Konum::VergiSol], v.vergiDairesi);
-    soldanYaz(s, d[Konum::VergiSol], v.vergiNumarası);
-}
-
-bool sığıyor(const YazıcıYüzeyi& s) { return s.sayfaYüksekliği() > s.y() + AltPay; }
-}  // namespace
-
 bool faturayıDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkFaturaBilgileri& ek, const QString& yazıyla,
                  const FaturaBaskıAyarları& a)
 {
     const FaturaDüzeni& d = a.düzen;
     s.setYazıTipi(a.yazıTipi);
-    auto kalın = [&](bool açık) { s.setKalın(açık); };
 
     // Dates: the delivery note's number and date, then the invoice date, each a line plus 4 mm apart.
     const double T = d[Konum::TarihÜst], L = d[Konum::TarihSol];
-    s.setY(T);
-    soldanYaz(s, L, ek.irsaliyeNo);
-    s.setY(s.y() + TarihAralığı);
-    soldanYaz(s, L, turkce::tarihBiçimi(ek.irsaliyeTarihi));
-    s.setY(s.y() + TarihAralığı);
-    soldanYaz(s, L, turkce::tarihBiçimi(v.tarih));
+    altAltaYaz(s, T, TarihAralığı,
+               {{L, ek.irsaliyeNo}, {L, turkce::tarihBiçimi(ek.irsaliyeTarihi)}, {L, turkce::tarihBiçimi(v.tarih)}});
     if (a.boşKağıt) {
-        kalın(true);
-        s.setY(T);
-        soldanYaz(s, L - 21, QStringLiteral("İrsaliye No :"));
-        s.setY(s.y() + TarihAralığı);
-        soldanYaz(s, L - 25, QStringLiteral("İrsaliye Tarihi :"));
-        s.setY(s.y() + TarihAralığı);
-        soldanYaz(s, L - 24, QStringLiteral("Fatura Tarihi :"));
-        kalın(false);
+        s.setKalın(true);
+        altAltaYaz(s, T, TarihAralığı,
+                   {{L - 21, QStringLiteral("İrsaliye No :")},
+                    {L - 25, QStringLiteral("İrsaliye Tarihi :")},
+                    {L - 24, QStringLiteral("Fatura Tarihi :")}});
+        s.setKalın(false);
     }
 
     müşteriyiYaz(s, v, d);
 
     if (a.boşKağıt) {
-        kalın(true);
-        s.setY(d[Konum::VergiÜst]);
-        soldanYaz(s, d[Konum::VergiSol] - 8, QStringLiteral("VD :"));
-        soldanYaz(s, d[Konum::VergiSol] - 8, QStringLiteral("VN :"));
-        kalın(false);
+        s.setKalın(true);
+        const double x = d[Konum::VergiSol] - 8;
+        altAltaYaz(s, d[Konum::VergiÜst], 0, {{x, QStringLiteral("VD :")}, {x, QStringLiteral("VN :")}});
+        s.setKalın(false);
     }
     vergiBilgileriniYaz(s, v, d);
 
     s.setY(d[Konum::İçerikÜst]);
     if (a.boşKağıt) {
-        kalın(true);
+        s.setKalın(true);
         s.setAltıÇizili(true);
         soldanYaz(s, KodSol, QStringLiteral("Kodu"), Satır::Sürdür);
         soldanYaz(s, d[Konum::AdıSol], QStringLiteral("Ürün Adı"), Satır::Sürdür);
@@ -140,7 +143,7 @@ bool faturayıDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkFaturaBilgi
         sağdanYaz(s, d[Konum::FiyatSol], QStringLiteral("Fiyatı"), Satır::Sürdür);
         sağdanYaz(s, d[Konum::TutarSol], QStringLiteral("Tutarı"));
         s.setAltıÇizili(false);
-        kalın(false);
+        s.setKalın(false);
         s.setY(s.y() + BaşlıkAralığı);
     }
     for (const FaturaSatırı& r : v.satırlar) {
@@ -154,21 +157,15 @@ bool faturayıDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkFaturaBilgi
 
     const double RY = d[Konum::RakamÜst], RX = d[Konum::RakamSol];
     if (a.boşKağıt) {
-        kalın(true);
-        s.setY(RY);
-        soldanYaz(s, RX - 45, QStringLiteral("Toplam"));
-        s.setY(s.y() + ToplamAralığı);
-        soldanYaz(s, RX - 45, QStringLiteral("KDV Toplamı"));
-        s.setY(s.y() + ToplamAralığı);
-        soldanYaz(s, RX - 45, QStringLiteral("Yekün"));
-        kalın(false);
+        s.setKalın(true);
+        altAltaYaz(s, RY, ToplamAralığı,
+                   {{RX - 45, QStringLiteral("Toplam")}, {RX - 45, QStringLiteral("KDV Toplamı")},
+                    {RX - 45, QStringLiteral("Yekün")}});
+        s.setKalın(false);
     }
-    s.setY(RY);
-    sağdanYaz(s, RX, para::biçimle(v.toplam));
-    s.setY(s.y() + ToplamAralığı);
-    sağdanYaz(s, RX, para::biçimle(v.kdvToplamı));
-    s.setY(s.y() + ToplamAralığı);
-    sağdanYaz(s, RX, para::biçimle(v.genelToplam));
+    altAltaYaz(s, RY, ToplamAralığı,
+               {{RX, para::biçimle(v.toplam)}, {RX, para::biçimle(v.kdvToplamı)}, {RX, para::biçimle(v.genelToplam)}},
+               true);
 
     s.setY(d[Konum::YazıÜst]);
     soldanYaz(s, d[Konum::YazıSol], a.boşKağıt ? QStringLiteral("Yalnız ") + yazıyla : yazıyla);
@@ -179,12 +176,9 @@ bool irsaliyeyiDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkİrsaliyeB
                    bool ondalıklıMiktar)
 {
     const double L = d[Konum::TarihSol];
-    s.setY(d[Konum::TarihÜst]);
-    soldanYaz(s, L, turkce::tarihBiçimi(ek.düzenlemeTarihi));
-    s.setY(s.y() + TarihAralığı);
-    soldanYaz(s, L, turkce::tarihBiçimi(ek.fiiliSevkTarihi));
-    s.setY(s.y() + TarihAralığı);
-    soldanYaz(s, L, ek.düzenlemeSaati.toString(QStringLiteral("HH:mm:ss")));
+    altAltaYaz(s, d[Konum::TarihÜst], TarihAralığı,
+               {{L, turkce::tarihBiçimi(ek.düzenlemeTarihi)}, {L, turkce::tarihBiçimi(ek.fiiliSevkTarihi)},
+                {L, ek.düzenlemeSaati.toString(QStringLiteral("HH:mm:ss"))}});
 
     müşteriyiYaz(s, v, d);
     vergiBilgileriniYaz(s, v, d);
