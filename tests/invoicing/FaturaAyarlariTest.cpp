@@ -101,6 +101,7 @@ TEST_F(FaturaAyarları, PencereYazıcıyıVeKonumlarıGösterirKaydedilmezseHiç
     FaturaAyarlarıFormu p;
     EXPECT_EQ(etiket(&p, "YazdırmaYönüEtiketi"), "Yatay");
     EXPECT_EQ(etiket(&p, "KağıtBoyutuEtiketi"), "297 x 210 mm");
+    EXPECT_EQ(kağıtBoyutuMetni({215.9, 279.4}), "216 x 279 mm");  // whole millimetres
     QWidget* önizleme = p.findChild<QWidget*>("ÖnizlemeKutusu");
     EXPECT_LT(önizleme->x(), 0);
     EXPECT_GT(önizleme->width(), p.findChild<QGroupBox*>("Çerçeve(5)")->width());
@@ -151,23 +152,6 @@ TEST_F(FaturaAyarları, SınırDışıSayıKaydedilmez)
     EXPECT_EQ(mesajlar.sonMetin(), "Belirlediğiniz değer, 20 ile 50 arasında olmalıdır!");
     EXPECT_EQ(kayıtlı(Konum::YazıSol), "");
     EXPECT_EQ(p.kutu(Konum::YazıSol)->Value(), 50);
-}
-
-TEST_F(FaturaAyarları, ÖnizlemeBeşteBir)
-{
-    FaturaDüzeni d = FaturaDüzeni::fabrika();
-    const QList<ÖnizlemeÖğesi> ö = önizlemeÖğeleri(d);
-    ASSERT_EQ(ö.size(), 9);
-    EXPECT_EQ(ö[0].metin, "-----");
-    EXPECT_DOUBLE_EQ(ö[0].x, 32);  // "Tarih Sol" 160
-    EXPECT_DOUBLE_EQ(ö[0].y, 17);  // "Tarih Ust" 85
-    EXPECT_EQ(ö[1].metin, "----- -----");
-    EXPECT_EQ(ö[3].metin, QString(15, '-'));
-    // The item columns share the items' line.
-    for (int i = 3; i <= 6; ++i) EXPECT_DOUBLE_EQ(ö[i].y, 24);
-    EXPECT_DOUBLE_EQ(ö[6].x, 32);
-    EXPECT_DOUBLE_EQ(ö[8].y, 52);
-    EXPECT_EQ(kağıtBoyutuMetni({215.9, 279.4}), "216 x 279 mm");
 }
 
 TEST_F(FaturaAyarları, YazıTipiSeçimiKaydedilirVeTamamıAçar)
