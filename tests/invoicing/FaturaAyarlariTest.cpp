@@ -109,6 +109,7 @@ TEST_F(FaturaAyarları, PencereYazıcıyıVeKonumlarıGösterirKaydedilmezseHiç
 
 TEST_F(FaturaAyarları, KullanıcınınDeğişikliğiTamamıAçarVeÖnizlemeyiÇizer)
 {
+    test::MesajYanıtlayıcı mesajlar;
     FaturaAyarlarıFormu p;
     p.show();
     QApplication::setActiveWindow(&p);
@@ -135,6 +136,7 @@ TEST_F(FaturaAyarları, KullanıcınınDeğişikliğiTamamıAçarVeÖnizlemeyiÇ
     EXPECT_EQ(kayıtlı(Konum::TarihSol), "10");
     EXPECT_EQ(kayıtlı(Konum::AdresGenişliği), "60");
     EXPECT_EQ(kayıtlı(Konum::TutarSol), "160");
+    EXPECT_EQ(mesajlar.sayı(), 0);
 }
 
 TEST_F(FaturaAyarları, SınırDışıSayıKaydedilmez)
