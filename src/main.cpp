@@ -5,6 +5,8 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "invoicing/FaturaBaskiKayit.h"
+#include "invoicing/FaturaKayit.h"
 #include "movement_history/HareketGecmisiKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
@@ -24,6 +26,8 @@ int main(int argc, char** argv)
     StokPencereleriniKaydet();
     HareketGeçmişiPencereleriniKaydet();
     StokListeleriniKaydet();
+    FaturaPencereleriniKaydet();
+    FaturaBaskıPencereleriniKaydet();
 
     BaşlangıçModülü::Main();
 
