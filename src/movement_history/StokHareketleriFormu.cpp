@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 using namespace hareket;
@@ -230,7 +231,6 @@ void StokHareketleriFormu::ÜrünListesi_Click()
 {
     if (liste()->satırSayısı() > 0) {
         liste()->temizle();
-        firmaNumaraları_.clear();
         toplamlarıBoşalt();
     }
     if (ÜrünListesi_->seçiliNumara() < 0) return;
@@ -241,53 +241,61 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
 {
     const int ürünNo = int(ÜrünListesi_->seçiliNumara());
     const bool çıkış = çıkışlarGösteriliyor();
+    // A movement is shown with its product and its firm; one whose firm row is gone is not.
+    const QString kaynak =
+        çıkış ? QStringLiteral("FROM (UrunBilgileriTablosu AS U INNER JOIN CikisIslemleriTablosu AS H "
+                               "ON U.UrunNo = H.UrunNo) INNER JOIN AliciFirmalarTablosu AS F ON H.FirmaNo = F.Nosu "
+                               "WHERE U.UrunNo = ?1")
+              : QStringLiteral("FROM (UrunBilgileriTablosu AS U INNER JOIN GirisIslemleriTablosu AS H "
+                               "ON U.UrunNo = H.UrunNo) INNER JOIN SaticiFirmalarTablosu AS F ON H.FirmaNo = F.Nosu "
+                               "WHERE U.UrunNo = ?1");
+    // The bar's end: the product's movements of the type (an index lookup); rows without their firm are
+    // fewer, and the bar goes to its end when the last row is in.
+    const int n = AçıkVeritabanı
+                      ->scalar(çıkış ? QStringLiteral("SELECT count(*) FROM CikisIslemleriTablosu WHERE UrunNo = ?1")
+                                     : QStringLiteral("SELECT count(*) FROM GirisIslemleriTablosu WHERE UrunNo = ?1"),
+                               {ürünNo})
+                      .toInt();
     auto sorgu = AçıkVeritabanı->prepare(
-        çıkış ? QStringLiteral(
-                    "SELECT F.Nosu, F.Adi, H.HareketNo, H.Tarihi, H.Miktari, H.Fiyati, U.MiktarBirimi, U.KDVOrani, "
-                    "H.Nedeni FROM (UrunBilgileriTablosu AS U INNER JOIN CikisIslemleriTablosu AS H "
-                    "ON U.UrunNo = H.UrunNo) INNER JOIN AliciFirmalarTablosu AS F ON H.FirmaNo = F.Nosu "
-                    "WHERE U.UrunNo = ?1")
-              : QStringLiteral(
-                    "SELECT F.Nosu, F.Adi, H.HareketNo, H.Tarihi, H.Miktari, H.Fiyati, U.MiktarBirimi, U.KDVOrani, "
-                    "NULL FROM (UrunBilgileriTablosu AS U INNER JOIN GirisIslemleriTablosu AS H "
-                    "ON U.UrunNo = H.UrunNo) INNER JOIN SaticiFirmalarTablosu AS F ON H.FirmaNo = F.Nosu "
-                    "WHERE U.UrunNo = ?1"));
+        QStringLiteral("SELECT F.Nosu, F.Adi, H.HareketNo, H.Tarihi, H.Miktari, H.Fiyati, U.MiktarBirimi, "
+                       "U.KDVOrani, %1 ")
+            .arg(çıkış ? QStringLiteral("H.Nedeni") : QStringLiteral("NULL"))
+        + kaynak);
     sorgu.bind(1, ürünNo);
-    struct Satır {
-        QList<ListeDeğeri> hücreler;
-        qint64 hareketNo;
-        int firmaNo;
-    };
-    std::vector<Satır> satırlar;
+    çubuk.setMaximum(std::max(n, 1));
+    // The bar moves by thousandths: a setValue per row would cost more than the rest of the fill, and the
+    // bar shows no finer step.
+    const int adım = std::max(1, n / 1000);
     // The unit and the VAT rate are the product's, the same on every row; a firm's name is read once.
     ListeDeğeri birimi, kdv;
-    QHash<int, ListeDeğeri> firmaAdları;
-    while (sorgu.next()) {
-        if (satırlar.empty()) {
-            if (!sorgu.isNull(6)) birimi = ListeDeğeri(sorgu.text(6));
-            kdv = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(sorgu.real(7));
-        }
-        const int firmaNo = int(sorgu.integer(0));
-        auto firma = firmaAdları.find(firmaNo);
-        if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, ListeDeğeri(sorgu.text(1)));
-        const double miktar = sorgu.real(4);
-        const double fiyat = sorgu.real(5);
-        const qint64 no = sorgu.integer(2);
-        satırlar.push_back({{ListeDeğeri(QString::number(no)), *firma, tarihHücresi(sorgu.text(3)),
-                             ListeDeğeri::sayı(miktar), birimi, kdv, ListeDeğeri::sayı(fiyat),
-                             ListeDeğeri::sayı(miktar * stok::paraDeğeri(fiyat)),
-                             çıkış ? ListeDeğeri(QString::number(sorgu.integer(8))) : ListeDeğeri()},
-                            no, firmaNo});
-    }
-    çubuk.setMaximum(int(satırlar.size()));
+    QHash<qint64, ListeDeğeri> firmaAdları;
+    QList<ListeDeğeri> hücreler(9);
     {
         ListeGörünümü::Doldurma doldurma(liste());
-        int sıra = 0;
-        for (const Satır& s : satırlar) {
-            çubuk.setValue(++sıra);
-            liste()->satırEkle(s.hücreler, s.hareketNo);
-            firmaNumaraları_.insert(s.hareketNo, s.firmaNo);
+        for (int sıra = 1; sorgu.next(); ++sıra) {
+            if (sıra == 1) {
+                if (!sorgu.isNull(6)) birimi = ListeDeğeri(sorgu.text(6));
+                kdv = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(sorgu.real(7));
+                hücreler[Birimi] = birimi;
+                hücreler[KDV] = kdv;
+            }
+            if (sıra % adım == 0 || sıra == n) çubuk.setValue(std::min(sıra, n));
+            const qint64 firmaNo = sorgu.integer(0);
+            auto firma = firmaAdları.find(firmaNo);
+            if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, ListeDeğeri(sorgu.text(1)));
+            const double miktar = sorgu.real(4);
+            const double fiyat = sorgu.real(5);
+            const qint64 no = sorgu.integer(2);
+            hücreler[HareketNo] = ListeDeğeri::sayı(double(no), ListeDeğeri::Biçim::TamSayı);
+            hücreler[Firması] = *firma;
+            hücreler[Tarihi] = tarihHücresi(sorgu.text(3));
+            hücreler[Miktarı] = ListeDeğeri::sayı(miktar);
+            hücreler[Fiyatı] = ListeDeğeri::sayı(fiyat);
+            hücreler[Tutarı] = ListeDeğeri::sayı(miktar * stok::paraDeğeri(fiyat));
+            if (çıkış) hücreler[Nedeni] = ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
+            liste()->satırEkle(hücreler, no);
         }
+        çubuk.setValue(çubuk.maximum());
     }
     const stok::StokDurumu d = stok::ürünStoğu(*AçıkVeritabanı, ürünNo);
     GirişMiktarıToplamı = d.giriş;
@@ -308,7 +316,6 @@ void StokHareketleriFormu::ListeyiYenileDüğmesi_Click()
     ÜrünListesi_->temizle();
     if (liste()->satırSayısı() > 0) {
         liste()->temizle();
-        firmaNumaraları_.clear();
         toplamlarıBoşalt();
     }
     ürünListesiniDoldur();
@@ -338,7 +345,16 @@ std::optional<SeçiliHareket> StokHareketleriFormu::seçiliHareket() const
     h.sıra = satır + 1;
     h.ürünNo = int(ÜrünListesi_->seçiliNumara());
     h.ürünAdı = ÜrünListesi_->metin(ÜrünListesi_->seçiliSatır());
-    h.firmaNo = firmaNumaraları_.value(h.hareketNo);
+    // The firm by its number, as the movement has it now (two firms may share a name).
+    if (AçıkVeritabanı) {
+        HatayıAtla([&] {
+            h.firmaNo = AçıkVeritabanı
+                            ->scalar(h.giriş ? QStringLiteral("SELECT FirmaNo FROM GirisIslemleriTablosu WHERE HareketNo = ?1")
+                                             : QStringLiteral("SELECT FirmaNo FROM CikisIslemleriTablosu WHERE HareketNo = ?1"),
+                                     {h.hareketNo})
+                            .toInt();
+        });
+    }
     h.firmaAdı = liste()->hücre(satır, Firması);
     h.tarihMetni = liste()->hücre(satır, Tarihi);
     h.tarih = QDate::fromString(h.tarihMetni.left(10), QStringLiteral("dd.MM.yyyy"));

@@ -5,7 +5,6 @@
 #include "core/ListePenceresi.h"
 #include "movement_history/HareketGecmisi.h"
 
-#include <QHash>
 #include <QList>
 
 class QGroupBox;
@@ -63,5 +62,4 @@ private:
     QPushButton* SilDüğmesi_ = nullptr;
     QPushButton* StoğaİadeEtDüğmesi_ = nullptr;
     QList<QLabel*> Etiket_;
-    QHash<qint64, int> firmaNumaraları_;  // the firm of each movement shown
 };

@@ -296,3 +296,23 @@ TEST(StoğaİadeEt, KısmiVeTamİade)
     EXPECT_FALSE(açıldı);
     EXPECT_EQ(y3.sonMetin(), "Bu hareket için İADE işlemi yapılmış, yine de değişiklik yapmak ister misiniz?");
 }
+
+TEST(GirişDeğiştir, AynıAdlıİkiFirmadanKendiFirmasıKalır)
+{
+    Veri v;
+    auto& db = v.db();
+    const int ikinci = tohum::satıcı(db, "ACAR GIDA");  // an older file may hold two firms of one name
+    const int e = giriş(db, v.şeker, 5, 12, ikinci);
+    Geçmiş g;
+    g.ürün("ŞEKER");
+    g.satırSeç("5,00");
+    test::MesajYanıtlayıcı y;
+    pencerede(düğme(&g.p, "DeğişiklikYapDüğmesi"), "StokGirişiDeğiştirFormu", [&](QDialog* w) {
+        EXPECT_EQ(liste(w, "FirmaListesi")->seçiliNumara(), ikinci);
+        yaz(kutu(w, "MiktarıKutusu"), "6");
+        düğme(w, "KaydetDüğmesi")->click();
+    });
+    EXPECT_EQ(y.sayı(), 0);
+    EXPECT_EQ(db.scalar("SELECT FirmaNo FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e}).toInt(), ikinci);
+    EXPECT_DOUBLE_EQ(miktar(db, "GirisIslemleriTablosu", e), 6);
+}
