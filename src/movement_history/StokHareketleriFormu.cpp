@@ -267,17 +267,15 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
     // bar shows no finer step.
     const int adım = std::max(1, n / 1000);
     // The unit and the VAT rate are the product's, the same on every row; a firm's name is read once.
-    ListeDeğeri birimi, kdv;
     QHash<qint64, ListeDeğeri> firmaAdları;
     QList<ListeDeğeri> hücreler(9);
     {
         ListeGörünümü::Doldurma doldurma(liste());
         for (int sıra = 1; sorgu.next(); ++sıra) {
             if (sıra == 1) {
-                if (!sorgu.isNull(6)) birimi = ListeDeğeri(sorgu.text(6));
-                kdv = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(sorgu.real(7));
-                hücreler[Birimi] = birimi;
-                hücreler[KDV] = kdv;
+                if (!sorgu.isNull(6)) hücreler[Birimi] = ListeDeğeri(sorgu.text(6));
+                hücreler[KDV] = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı)
+                                                : ListeDeğeri::sayı(sorgu.real(7));
             }
             if (sıra % adım == 0 || sıra == n) çubuk.setValue(std::min(sıra, n));
             const qint64 firmaNo = sorgu.integer(0);
