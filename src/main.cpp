@@ -5,6 +5,7 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    StokListeleriniKaydet();
 
     BaşlangıçModülü::Main();
 

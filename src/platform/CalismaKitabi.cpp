@@ -415,8 +415,26 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
 
     const HücreBiçimi düz;
     const int satırSayısı = liste.kaçSatır();
+    auto değerleriYaz = [&](int satır, const QList<ListeHücresi>& hücreler, bool kalın) {
+        for (int c = 0; c < hücreler.size(); ++c) {
+            const ListeHücresi& h = hücreler[c];
+            const bool tanımlı = c < liste.sütunlar.size();
+            HücreBiçimi b = h.tür == ListeHücresi::Tür::Sayı ? (tanımlı ? sayıBiçimleri[c] : düz)
+                                                               : (tanımlı ? metinBiçimleri[c] : düz);
+            b.kalın = kalın;
+            if (h.tür == ListeHücresi::Tür::Metin) kitap.metin(satır, c + 1, h.metin, b);
+            else if (h.tür == ListeHücresi::Tür::Sayı) kitap.sayı(satır, c + 1, h.sayı, b);
+        }
+    };
+    if (liste.hücreler) {
+        for (int r = 0; r < satırSayısı; ++r) {
+            if (ilerleme) ilerleme(r + 1);
+            değerleriYaz(r + 3, liste.hücreler(r), false);
+        }
+    }
+
     QStringList okunan;
-    for (int r = 0; r < satırSayısı; ++r) {
+    for (int r = 0; r < (liste.hücreler ? 0 : satırSayısı); ++r) {
         if (ilerleme) ilerleme(r + 1);
         if (liste.satır) okunan = liste.satır(r);
         const QStringList& hücreler = liste.satır ? okunan : liste.satırlar[r];
@@ -443,6 +461,7 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
             kitap.sayı(satır, c + 1, sayı, sayıBiçimleri[c]);
         }
     }
+    if (!liste.toplamSatırı.isEmpty()) değerleriYaz(satırSayısı + 3, liste.toplamSatırı, true);
     return kitap.kaydet();
 }
 

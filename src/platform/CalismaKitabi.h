@@ -126,6 +126,16 @@ struct ListeSütunu {
     QString sayıBiçimi;                 // of the number cells; empty: General
 };
 
+// A cell handed over as a value (a text, or a number that is written as a number), not as a text to read.
+struct ListeHücresi {
+    enum class Tür { Boş, Metin, Sayı };
+    Tür tür = Tür::Boş;
+    QString metin;
+    double sayı = 0;
+    static ListeHücresi metinle(const QString& m) { return {Tür::Metin, m, 0}; }
+    static ListeHücresi sayıyla(double d) { return {Tür::Sayı, {}, d}; }
+};
+
 struct ListeTablosu {
     QString sayfaAdı;
     QString başlık;
@@ -142,7 +152,12 @@ struct ListeTablosu {
     QList<QStringList> satırlar;
     int satırSayısı = 0;
     std::function<QStringList(int)> satır;
-    int kaçSatır() const { return satır ? satırSayısı : int(satırlar.size()); }
+    // Or the rows as values, read one at a time (satırSayısı of them); a number goes in as a number
+    // whatever the column's kind.
+    std::function<QList<ListeHücresi>(int)> hücreler;
+    // Written bold in the row after the last one, when not empty.
+    QList<ListeHücresi> toplamSatırı;
+    int kaçSatır() const { return satır || hücreler ? satırSayısı : int(satırlar.size()); }
 };
 
 // Writes the list into a new workbook and saves it (kaydet); returns the file's path. `ilerleme` is told

@@ -1,0 +1,12 @@
+#include "stock_lists/StokListeleriKayit.h"
+
+#include "core/Acicilar.h"
+#include "stock_lists/StokListesiFormu.h"
+
+void StokListeleriniKaydet()
+{
+    açıcılar::kaydet(QStringLiteral("GüncelStokListesiMenüsü"), [](QWidget* sahip) { StokListesiniAç(sahip, 0); });
+    açıcılar::kaydet(QStringLiteral("MevcuduAzalanÜrünlerListesiMenüsü"),
+                     [](QWidget* sahip) { StokListesiniAç(sahip, 1); });
+    açıcılar::kaydet(QStringLiteral("StokListesiUyarısı"), [](QWidget* sahip) { AzalanStokUyarısı(sahip); });
+}
