@@ -135,6 +135,8 @@ KarListesiFormu::KarListesiFormu(QWidget* sahip) : ListePenceresi(sahip, tanım�
     ToplamKarKutusu->setFont(kalın);
 
     kur();  // columns and their stored state; no first sort
+    // Nothing is sorted, but the first click on the column sorted last then starts ascending.
+    SıralamaYönü = 1;
 
     HatadaDevam([this] {
         using K = AlanGirişiKuralları::Kural;
