@@ -48,9 +48,10 @@ FirmaTürü firmaListesiTürü(const QString& seçiliFirmaTablosu)
 
 FirmaTürü hareketTürü(const QString& tag)
 {
+    // Read as a number: a tag that is no number counts as 0.
     bool sayı = false;
     const int değer = tag.trimmed().toInt(&sayı);
-    return sayı && değer == 0 ? FirmaTürü::Satıcı : FirmaTürü::Alıcı;
+    return !sayı || değer == 0 ? FirmaTürü::Satıcı : FirmaTürü::Alıcı;
 }
 
 QString pencereBaşlığı(FirmaTürü tür)

@@ -27,7 +27,7 @@ enum class FirmaTürü { Satıcı, Alıcı };
 // The firms offered: the buyer list when the firm table in use is "AliciFirmalarTablosu " (with its
 // blank), the seller list for any other name.
 FirmaTürü firmaListesiTürü(const QString& seçiliFirmaTablosu);
-// The movements listed: entries for the tag "0", exits for any other tag.
+// The movements listed: entries for the tag "0" (or one that is no number), exits for any other tag.
 FirmaTürü hareketTürü(const QString& tag);
 
 // The window's caption and the sheet name of its export, by mode.

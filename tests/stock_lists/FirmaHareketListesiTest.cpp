@@ -35,6 +35,7 @@ TEST(FirmaHareketleri, KipVeBaşlıklar)
     EXPECT_EQ(hareketTürü("0"), FirmaTürü::Satıcı);
     EXPECT_EQ(hareketTürü("1"), FirmaTürü::Alıcı);
     EXPECT_EQ(hareketTürü("2"), FirmaTürü::Alıcı);
+    EXPECT_EQ(hareketTürü(""), FirmaTürü::Satıcı);
     EXPECT_EQ(sayfaAdı(FirmaTürü::Satıcı), "Satıcı Firma Stok Hareketleri");
     EXPECT_EQ(sayfaAdı(FirmaTürü::Alıcı), "Alıcı Firma Stok Hareketleri");
     EXPECT_EQ(aktarımBaşlığı("ABC"), "ABC Adlı Firmanın Stok Hareketleri");

@@ -5,7 +5,6 @@
 #include "core/Acicilar.h"
 #include "core/SiraliListe.h"
 #include "stock_lists/StokListeleriKayit.h"
-#include "support/XlsxOkuyucu.h"
 
 #include <QLineEdit>
 
@@ -186,8 +185,7 @@ TEST_F(FirmaPenceresi, ExceleAktarım)
     EXPECT_EQ(s.metin("H4"), "2.5");
     EXPECT_FALSE(s.var("E4"));
     EXPECT_EQ(s.sonSatır, 4);
-    const double genişlikler[] = {11, 18, 11, 11, 11, 10, 11, 11};
-    for (int c = 1; c <= 8; ++c) EXPECT_NEAR(s.sütunlar.value(c).genişlik, test::yazılanGenişlik(genişlikler[c - 1]), 0.01) << c;
+    sütunGenişlikleri(s, {11, 18, 11, 11, 11, 10, 11, 11});
 
     auto alıcı = pencere(false);
     seç(alıcı->FirmaListesi, "ÇINAR MARKET");
@@ -211,16 +209,13 @@ TEST_F(FirmaPenceresi, YazdırmaKDVBirimdenÖnce)
     EXPECT_TRUE(kdvBaşlığı->yazıTipi.kalın && kdvBaşlığı->yazıTipi.altıÇizili);
     // Row 1: the quantity alone is formatted again (whole number), ending at 115; the VAT ends at 125,
     // the unit starts at 130; price and amount as listed.
-    const auto* miktar = b.metinBul("1234");
-    ASSERT_TRUE(miktar);
-    EXPECT_NEAR(miktar->x + miktar->genişlik, 115, 0.01);
-    const auto* kdv = b.metinBul("8,00");
-    ASSERT_TRUE(kdv);
-    EXPECT_NEAR(kdv->x + kdv->genişlik, 125, 0.01);
-    EXPECT_NEAR(b.metinBul("Kg")->x, 130, 0.01);
-    EXPECT_NEAR(b.metinBul("Kg")->y, miktar->y, 0.01);
-    EXPECT_NEAR(b.metinBul("12.340,00")->x + b.metinBul("12.340,00")->genişlik, 180, 0.01);
-    EXPECT_NEAR(b.metinBul("0")->x + b.metinBul("0")->genişlik, 125, 0.01);  // the missing VAT rate
+    EXPECT_NEAR(sağUç(b, "1234"), 115, 0.01);
+    EXPECT_NEAR(sağUç(b, "8,00"), 125, 0.01);
+    EXPECT_NEAR(solUç(b, "Kg"), 130, 0.01);
+    EXPECT_NEAR(b.metinBul("Kg")->y, b.metinBul("1234")->y, 0.01);
+    EXPECT_NEAR(sağUç(b, "10,00"), 155, 0.01);
+    EXPECT_NEAR(sağUç(b, "12.340,00"), 180, 0.01);
+    EXPECT_NEAR(sağUç(b, "0"), 125, 0.01);  // the missing VAT rate
     EXPECT_EQ(b.metinBul("0")->yazıTipi.boyut, 8);
 }
 

@@ -4,7 +4,6 @@
 
 #include "platform/TurkceMetin.h"
 #include "stock_lists/KarHesabi.h"
-#include "support/XlsxOkuyucu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,8 +162,7 @@ TEST_F(KarPenceresi, AktarımVeYazdırma)
     EXPECT_TRUE(s.hücre("C3").sayı);
     EXPECT_EQ(s.metin("C3"), "12");
     EXPECT_EQ(s.sonSatır, 12);  // no totals row
-    const double genişlikler[] = {14, 40, 15, 15, 15};
-    for (int c = 1; c <= 5; ++c) EXPECT_NEAR(s.sütunlar.value(c).genişlik, test::yazılanGenişlik(genişlikler[c - 1]), 0.01) << c;
+    sütunGenişlikleri(s, {14, 40, 15, 15, 15});
 
     OndalıklıMiktar = 0;
     ASSERT_TRUE(yazdır(p.get()));
@@ -173,15 +171,12 @@ TEST_F(KarPenceresi, AktarımVeYazdırma)
     ASSERT_TRUE(başlık);
     EXPECT_EQ(başlık->yazıTipi.boyut, 14);
     EXPECT_EQ(b.metinBul("Kâr")->yazıTipi.boyut, 9);
-    EXPECT_NEAR(b.metinBul("Kâr")->x + b.metinBul("Kâr")->genişlik, 190, 0.01);
-    EXPECT_NEAR(b.metinBul("ÜRÜN 3")->x, 35, 0.01);
+    EXPECT_NEAR(sağUç(b, "Kâr"), 190, 0.01);
+    EXPECT_NEAR(solUç(b, "ÜRÜN 3"), 35, 0.01);
     // The quantity follows the preference; the loss of product 3 (60 - 12 × 10) keeps its sign at 190.
-    const auto* miktar = b.metinBul("12");
-    ASSERT_TRUE(miktar);
-    EXPECT_NEAR(miktar->x + miktar->genişlik, 135, 0.01);
-    const auto* zarar = b.metinBul("-60,00");
-    ASSERT_TRUE(zarar);
-    EXPECT_NEAR(zarar->x + zarar->genişlik, 190, 0.01);
+    EXPECT_NEAR(sağUç(b, "12"), 135, 0.01);
+    EXPECT_NEAR(sağUç(b, "-60,00"), 190, 0.01);
+    EXPECT_NEAR(sağUç(b, "132,00"), 170, 0.01);
     // Neither the period nor the total is printed.
     EXPECT_FALSE(b.metinBul(p->ToplamKarKutusu->text()));
     EXPECT_FALSE(b.metinBul(turkce::tarihBiçimi(bugün)));

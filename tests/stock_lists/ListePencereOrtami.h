@@ -9,6 +9,8 @@
 #include "platform/Yazicilar.h"
 #include "stock_movements/Tohum.h"
 #include "support/Ortam.h"
+#include "support/XlsxOkuyucu.h"
+#include "StokListesiOrtami.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,22 +20,33 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cmath>
 #include <memory>
 
 namespace listeTest {
 
-inline QStringList satır(const ListeGörünümü* l, int r)
+using stokTest::satır;
+using stokTest::sütun;
+
+// The sheet's columns are as wide as the list's columns by default (the widths in the spreadsheet's units).
+inline void sütunGenişlikleri(const test::XlsxSayfa& sayfa, const QList<double>& genişlikler)
 {
-    QStringList s;
-    for (int c = 0; c < l->sütunSayısı(); ++c) s << l->hücre(r, c);
-    return s;
+    for (int c = 1; c <= genişlikler.size(); ++c)
+        EXPECT_NEAR(sayfa.sütunlar.value(c).genişlik, test::yazılanGenişlik(genişlikler[c - 1]), 0.01) << c;
 }
 
-inline QStringList sütun(const ListeGörünümü* l, int c)
+// Where the first printing of a text starts and ends on its line (mm); NaN when it was not printed.
+inline double solUç(const yazdırma::KaydedilenBelge& b, const QString& metin)
 {
-    QStringList s;
-    for (int r = 0; r < l->satırSayısı(); ++r) s << l->hücre(r, c);
-    return s;
+    const auto* m = b.metinBul(metin);
+    if (!m) ADD_FAILURE() << "not printed: " << metin.toStdString();
+    return m ? m->x : std::nan("");
+}
+inline double sağUç(const yazdırma::KaydedilenBelge& b, const QString& metin)
+{
+    const auto* m = b.metinBul(metin);
+    if (!m) ADD_FAILURE() << "not printed: " << metin.toStdString();
+    return m ? m->x + m->genişlik : std::nan("");
 }
 
 // The text of a PDF file (pdftotext), page by page.
