@@ -504,9 +504,8 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
                     throw ÇalışmaKitabıHatası(
                         QStringLiteral("\"%1\" bir %2 değil (satır %3, sütun \"%4\").")
                             .arg(değer.metin(),
-                                 sütun.tür == ListeSütunu::Tür::Tarih ? QStringLiteral("tarih") : QStringLiteral("sayı"))
-                            .arg(r + 1)
-                            .arg(liste.sütunlar[c].başlık));
+                                 sütun.tür == ListeSütunu::Tür::Tarih ? QStringLiteral("tarih") : QStringLiteral("sayı"),
+                                 QString::number(r + 1), liste.sütunlar[c].başlık));
                 break;
             case ListeDeğeri::Tür::Boş:
                 break;

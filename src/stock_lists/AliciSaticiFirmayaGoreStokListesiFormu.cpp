@@ -122,12 +122,7 @@ void AlıcıSatıcıFirmayaGöreStokListesiFormu::HareketleriGöster(QProgressBa
     ListeGörünümü::Doldurma doldurma(HareketListesi);
     fh::hareketleriOku(
         veritabanı(), fh::hareketTürü(Tag), firmaNo,
-        [this](fh::Hareket&& h) {
-            QStringList hücreler;
-            hücreler.reserve(h.hücreler.size());
-            for (const ListeDeğeri& d : h.hücreler) hücreler.append(d.görünen());
-            HareketListesi->satırEkle(hücreler, h.hareketNo);
-        },
+        [this](fh::Hareket&& h) { HareketListesi->satırEkle(h.hücreler, h.hareketNo); },
         &çubuk);
 }
 

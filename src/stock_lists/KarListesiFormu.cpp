@@ -258,9 +258,7 @@ void KarListesiFormu::ListeyiYükle(QProgressBar& çubuk)
         ListeGörünümü::Doldurma doldurma(KarListesi);
         for (int i = 0; i < sonuç.satırlar.size(); ++i) {
             çubuk.setValue(i + 1);
-            QStringList hücreler;
-            for (const ListeDeğeri& d : sonuç.satırlar[i]) hücreler.append(d.görünen());
-            KarListesi->satırEkle(hücreler);
+            KarListesi->satırEkle(sonuç.satırlar[i]);
         }
     }
     ToplamKar = sonuç.toplam();
