@@ -1,6 +1,7 @@
 // The movements of one firm and the profit list of one year on a large shared database: 10,000 products,
-// 1,000 seller and 1,000 buyer firms, 1,000,000 movements (half entries, half exits, over four years); one
-// seller firm has 100,000 of the entries.
+// 1,000 seller and 1,000 buyer firms, 1,000,000 movements (half entries, half exits, recorded day by day
+// over four years, so that the rows of a year lie together as they do in a real file); one seller firm has
+// every fifth entry, 100,000 of them, spread over the whole file.
 #include "core/OrtakDegiskenler.h"
 #include "core/SiraliListe.h"
 #include "stock_lists/AliciSaticiFirmayaGoreStokListesiFormu.h"
@@ -39,17 +40,19 @@ void veritabanınıHazırla()
     d.execScript(sayılar.arg(HareketSayısı / 2)
                  + QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
                                   "SELECT abs(random()) % %1 + 1, CASE WHEN i % 5 = 0 THEN 1 ELSE abs(random()) % %2 + 2 END, "
-                                  "date('2021-01-01', '+' || (abs(random()) % 1460) || ' days'), abs(random()) % 20 + 1, "
+                                  "date('2021-01-01', '+' || (i * 1460 / %3) || ' days'), abs(random()) % 20 + 1, "
                                   "7.5 + abs(random()) % 5, 0 FROM n;")
                        .arg(ÜrünSayısı)
-                       .arg(FirmaSayısı - 1));
+                       .arg(FirmaSayısı - 1)
+                       .arg(HareketSayısı / 2));
     d.execScript(sayılar.arg(HareketSayısı / 2)
                  + QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
                                   "SELECT abs(random()) % %1 + 1, abs(random()) % %2 + 1, "
-                                  "date('2021-01-01', '+' || (abs(random()) % 1460) || ' days'), abs(random()) % 20 + 1, "
+                                  "date('2021-01-01', '+' || (i * 1460 / %3) || ' days'), abs(random()) % 20 + 1, "
                                   "12.5, abs(random()) % 6, 0 FROM n;")
                        .arg(ÜrünSayısı)
-                       .arg(FirmaSayısı));
+                       .arg(FirmaSayısı)
+                       .arg(HareketSayısı / 2));
     işlem.commit();
 }
 
