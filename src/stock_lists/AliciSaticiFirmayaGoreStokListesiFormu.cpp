@@ -77,6 +77,7 @@ AlıcıSatıcıFirmayaGöreStokListesiFormu::AlıcıSatıcıFirmayaGöreStokList
     setTabOrder(ListeyiYenileDüğmesi, ListeyiExceleAktarDüğmesi);
     setTabOrder(ListeyiExceleAktarDüğmesi, YazdırDüğmesi);
     setTabOrder(YazdırDüğmesi, KapatDüğmesi);
+    FirmaListesi->setFocus();
 }
 
 void AlıcıSatıcıFirmayaGöreStokListesiFormu::yerleştir()

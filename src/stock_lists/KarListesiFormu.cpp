@@ -159,6 +159,7 @@ KarListesiFormu::KarListesiFormu(QWidget* sahip) : ListePenceresi(sahip, tanım�
                                   ListeleDüğmesi, KarListesi, ToplamKarKutusu, YazdırDüğmesi,
                                   ListeyiExceleAktarDüğmesi, KapatDüğmesi};
     for (int i = 1; i < sıra.size(); ++i) setTabOrder(sıra[i - 1], sıra[i]);
+    TümTarihleriGösterOnayı->setFocus();  // the first control that takes the focus
 }
 
 void KarListesiFormu::yerleştir()

@@ -94,6 +94,7 @@ TEST_F(FirmaPenceresi, SatıcınınGirişleriAlıcınınÇıkışları)
     auto satıcı = pencere(true);
     EXPECT_EQ(girdiler(satıcı->FirmaListesi), (QStringList{"%50 İNDİRİM", "A_B TİCARET", "ACAR GIDA", "O'NEİL LTD"}));
     EXPECT_EQ(satıcı->HareketListesi->satırSayısı(), 0);
+    EXPECT_EQ(satıcı->focusWidget(), satıcı->FirmaListesi);
     seç(satıcı->FirmaListesi, "ACAR GIDA");
     // Only its entries, sorted by code; the exit that carries the same number is not one of them.
     ASSERT_EQ(satıcı->HareketListesi->satırSayısı(), 2);

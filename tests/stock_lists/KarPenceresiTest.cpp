@@ -48,6 +48,7 @@ TEST_F(KarPenceresi, AçılışVeDönemDurumları)
     EXPECT_EQ(p->BaşlangıçTarihi, QDate(1899, 12, 30));
     EXPECT_EQ(p->ToplamKarKutusu->text(), "");
     EXPECT_EQ(p->Etiket[4]->text(), "");
+    EXPECT_EQ(p->focusWidget(), p->TümTarihleriGösterOnayı);
 
     // No exit at all: an empty list, 0,00 and (Toplam: 0); the dates keep what they had.
     p->ListeleDüğmesi->click();
