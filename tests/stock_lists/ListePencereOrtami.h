@@ -35,6 +35,15 @@ inline void sütunGenişlikleri(const test::XlsxSayfa& sayfa, const QList<double
         EXPECT_NEAR(sayfa.sütunlar.value(c).genişlik, test::yazılanGenişlik(genişlikler[c - 1]), 0.01) << c;
 }
 
+// Makes the window the active one: the offscreen platform gives the activation back to no window when a
+// modal window (the progress window, a message box) closes.
+inline void etkinleştir(QWidget* p)
+{
+    QApplication::setActiveWindow(p);
+    p->activateWindow();
+    (void)QTest::qWaitForWindowActive(p, 2000);
+}
+
 // Where the first printing of a text starts and ends on its line (mm); NaN when it was not printed.
 inline double solUç(const yazdırma::KaydedilenBelge& b, const QString& metin)
 {
