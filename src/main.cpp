@@ -5,6 +5,8 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "invoicing/FaturaBaskiKayit.h"
+#include "invoicing/FaturaKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
@@ -22,6 +24,8 @@ int main(int argc, char** argv)
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
     StokListeleriniKaydet();
+    FaturaPencereleriniKaydet();
+    FaturaBaskıPencereleriniKaydet();
 
     BaşlangıçModülü::Main();
 

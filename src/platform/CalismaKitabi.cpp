@@ -419,12 +419,25 @@ bool hesapTablosuProgramıVarMı()
 
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }
 
+bool çalışmaKitabınıAçmayıDene(const QString& yol)
+{
+    return hesapTablosuProgramıVarMı() && kabuk::aç(QUrl::fromLocalFile(yol));
+}
+
+void açılamayanKitabıBildir(const QString& yol)
+{
+    const QString dosya = QDir::toNativeSeparators(yol);
+    if (!hesapTablosuProgramıVarMı())
+        mesaj::göster(HesapTablosuProgramıYokMetni + QStringLiteral("\n\nListe şu dosyaya kaydedildi:\n") + dosya,
+                      mesaj::Simge::Bilgi);
+    else
+        mesaj::göster(QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + dosya,
+                      mesaj::Simge::Bilgi);
+}
+
 void çalışmaKitabınıAç(const QString& yol)
 {
-    if (kabuk::aç(QUrl::fromLocalFile(yol))) return;
-    mesaj::göster(
-        QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + QDir::toNativeSeparators(yol),
-        mesaj::Simge::Bilgi);
+    if (!çalışmaKitabınıAçmayıDene(yol)) açılamayanKitabıBildir(yol);
 }
 
 QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme)
