@@ -7,6 +7,7 @@
 #include "definitions/TanimlamaKayit.h"
 #include "invoicing/FaturaBaskiKayit.h"
 #include "invoicing/FaturaKayit.h"
+#include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    StokListeleriniKaydet();
     FaturaPencereleriniKaydet();
     FaturaBaskıPencereleriniKaydet();
 
