@@ -8,7 +8,15 @@ QString ListeDeğeri::görünen() const
     case Tür::Metin:
         return metin_;
     case Tür::Sayı:
-        return biçim_ == Biçim::Tutar ? turkce::tutarBiçimi(sayı_) : turkce::tamSayıBiçimi(sayı_);
+        switch (biçim_) {
+        case Biçim::Tutar:
+            return turkce::tutarBiçimi(sayı_);
+        case Biçim::TamSayı:
+            return turkce::tamSayıBiçimi(sayı_);
+        case Biçim::Genel:
+            return QString::number(sayı_, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(',')).toUpper();
+        }
+        break;
     case Tür::Tarih:
         return turkce::tarihBiçimi(tarih());
     case Tür::Boş:

@@ -11,9 +11,10 @@
 class ListeDeğeri {
 public:
     enum class Tür : quint8 { Boş, Metin, Sayı, Tarih };
-    // How a number is shown: two decimals with groups ("##,##0.00"), or a whole number without groups
-    // ("###0", rounded half away from zero; also for counters such as a movement number).
-    enum class Biçim : quint8 { Tutar, TamSayı };
+    // How a number is shown: two decimals with groups ("##,##0.00"), a whole number without groups
+    // ("###0", rounded half away from zero; also for counters such as a movement number), or as the number
+    // reads, without groups and with as many decimals as it has ("12,5", "10"; up to 15 digits).
+    enum class Biçim : quint8 { Tutar, TamSayı, Genel };
 
     ListeDeğeri() = default;  // an empty cell
     ListeDeğeri(const QString& metin) : metin_(metin), tür_(Tür::Metin) {}  // NOLINT: a text is a cell

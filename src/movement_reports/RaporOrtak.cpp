@@ -1,0 +1,88 @@
+#include "movement_reports/RaporOrtak.h"
+
+#include "core/OrtakDegiskenler.h"
+#include "platform/Database.h"
+#include "platform/TurkceMetin.h"
+
+#include <cmath>
+
+namespace rapor {
+
+ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
+{
+    if (s.isNull(sütun)) return {};
+    return ListeDeğeri(s.text(sütun));
+}
+
+ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
+{
+    if (s.isNull(sütun)) return {};
+    return ListeDeğeri::tarih(turkce::saklananTarih(s.text(sütun)));
+}
+
+ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
+
+qint64 kuruş(double değer)
+{
+    // The same rounding as the "##,##0.00" text: a value that lies clearly off the half-way point rounds
+    // to its nearest hundredth; one that lies on it (1,005 is 1,00499999... in binary) is read with 15
+    // significant digits first, as a person reads the stored figure, and then rounded away from zero.
+    if (!std::isfinite(değer)) return 0;
+    const double y = std::fabs(değer) * 100.0;
+    double yuvarlak;
+    const double taban = std::floor(y);
+    const double kesir = y - taban;
+    if (y < 1e15 && std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9)
+        yuvarlak = kesir > 0.5 ? taban + 1 : taban;
+    else
+        yuvarlak = std::round(QString::number(y, 'g', 15).toDouble());
+    const auto k = static_cast<qint64>(yuvarlak);
+    return değer < 0 ? -k : k;
+}
+
+double kuruşDeğeri(double değer) { return double(kuruş(değer)) / 100.0; }
+
+double paraDeğeri(double değer) { return double(std::llround(değer * 10000.0)) / 10000.0; }
+
+QString nedenMetni(qint64 kod)
+{
+    return kod >= 0 && kod < ÇıkışNedenleri.size() ? ÇıkışNedenleri.at(int(kod)) : QString();
+}
+
+int oku(platform::Database& db, const QString& sayımSql, const QString& sql, const QVariantList& parametreler,
+        const std::function<Satır(const platform::Statement&)>& satırYap, const SatırAlıcı& alıcı)
+{
+    auto bağla = [&parametreler](platform::Statement& s) {
+        for (int i = 0; i < parametreler.size(); ++i) s.bind(i + 1, parametreler.at(i));
+    };
+    platform::Statement sayım = db.prepare(sayımSql);
+    bağla(sayım);
+    const int toplam = sayım.next() ? int(sayım.integer(0)) : 0;
+    if (alıcı.başla) alıcı.başla(toplam);
+
+    platform::Statement s = db.prepare(sql);
+    bağla(s);
+    int sayı = 0;
+    while (s.next()) {
+        alıcı.satır(satırYap(s));
+        ++sayı;
+    }
+    return sayı;
+}
+
+QString listelemeBaşlığı(const QString& düz, const QString& tümüEki, Listeleme tür, const QDate& gün,
+                         bool satırVar)
+{
+    if (!satırVar) return düz;
+    switch (tür) {
+    case Listeleme::Açılış:
+        return düz;
+    case Listeleme::Tarihe:
+        return düz + QStringLiteral(" (") + turkce::tarihBiçimi(gün) + QStringLiteral(" Tarihi İtabariyle...)");
+    case Listeleme::Tümü:
+        return düz + tümüEki;
+    }
+    return düz;
+}
+
+}  // namespace rapor
