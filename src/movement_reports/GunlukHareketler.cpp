@@ -3,6 +3,8 @@
 #include "platform/Database.h"
 #include "platform/TurkceMetin.h"
 
+#include <QHash>
+
 namespace rapor {
 
 GünlükMod günlükMod(const QString& menüEtiketi)
@@ -26,37 +28,61 @@ const QList<ListeSütunu>& günlükSütunları()
 
 namespace {
 
-// The movement table and its firm table come from this fixed pair, never from text.
+// The movement table and its firm table come from this fixed pair, never from text. The movements are
+// read in the table's own order (or the date index's) and each one's product is looked up: CROSS JOIN
+// keeps SQLite from walking the products instead and reaching the movements through the product index,
+// which would read the movement table's pages at random.
 const QString GirişKaynağı = QStringLiteral(
-    " FROM (UrunBilgileriTablosu INNER JOIN GirisIslemleriTablosu "
+    " FROM (GirisIslemleriTablosu CROSS JOIN UrunBilgileriTablosu "
     "ON UrunBilgileriTablosu.UrunNo = GirisIslemleriTablosu.UrunNo) "
     "LEFT JOIN SaticiFirmalarTablosu ON GirisIslemleriTablosu.FirmaNo = SaticiFirmalarTablosu.Nosu");
 const QString GirişAlanları = QStringLiteral(
     "SELECT GirisIslemleriTablosu.Tarihi, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi, "
-    "SaticiFirmalarTablosu.Adi, GirisIslemleriTablosu.Miktari, GirisIslemleriTablosu.Fiyati");
+    "SaticiFirmalarTablosu.Adi, GirisIslemleriTablosu.Miktari, GirisIslemleriTablosu.Fiyati, "
+    "UrunBilgileriTablosu.UrunNo, SaticiFirmalarTablosu.Nosu");
 const QString GirişGünü = QStringLiteral(" WHERE GirisIslemleriTablosu.Tarihi = ?1");
 
 const QString ÇıkışKaynağı = QStringLiteral(
-    " FROM (UrunBilgileriTablosu INNER JOIN CikisIslemleriTablosu "
+    " FROM (CikisIslemleriTablosu CROSS JOIN UrunBilgileriTablosu "
     "ON UrunBilgileriTablosu.UrunNo = CikisIslemleriTablosu.UrunNo) "
     "LEFT JOIN AliciFirmalarTablosu ON CikisIslemleriTablosu.FirmaNo = AliciFirmalarTablosu.Nosu");
 const QString ÇıkışAlanları = QStringLiteral(
     "SELECT CikisIslemleriTablosu.Tarihi, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi, "
-    "AliciFirmalarTablosu.Adi, CikisIslemleriTablosu.Miktari, CikisIslemleriTablosu.Fiyati");
+    "AliciFirmalarTablosu.Adi, CikisIslemleriTablosu.Miktari, CikisIslemleriTablosu.Fiyati, "
+    "UrunBilgileriTablosu.UrunNo, AliciFirmalarTablosu.Nosu");
 const QString ÇıkışGünü = QStringLiteral(" WHERE CikisIslemleriTablosu.Tarihi = ?1");
 
-Satır günlükSatır(const platform::Statement& s)
-{
-    const double miktar = kuruşDeğeri(s.real(4));
-    const double fiyat = kuruşDeğeri(s.real(5));
-    return {tarihHücresi(s, 0),
-            metinHücresi(s, 1),
-            metinHücresi(s, 2),
-            metinHücresi(s, 3),
-            tutarHücresi(miktar),
-            tutarHücresi(fiyat),
-            tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
-}
+// The rows of a long list name the same products and firms again and again: their names are read once
+// and shared by every row that names them.
+struct GünlükSatırlar {
+    struct Ürün {
+        ListeDeğeri kodu, adı;
+    };
+    QHash<qint64, Ürün> ürünler;
+    QHash<qint64, ListeDeğeri> firmalar;
+
+    Satır operator()(const platform::Statement& s)
+    {
+        const double miktar = kuruşDeğeri(s.real(4));
+        const double fiyat = kuruşDeğeri(s.real(5));
+        const qint64 ürünNo = s.integer(6);
+        auto ü = ürünler.constFind(ürünNo);
+        if (ü == ürünler.cend()) ü = ürünler.insert(ürünNo, {metinHücresi(s, 1), metinHücresi(s, 2)});
+        ListeDeğeri firma;
+        if (!s.isNull(7)) {
+            auto f = firmalar.constFind(s.integer(7));
+            if (f == firmalar.cend()) f = firmalar.insert(s.integer(7), metinHücresi(s, 3));
+            firma = *f;
+        }
+        return {tarihHücresi(s, 0),
+                ü->kodu,
+                ü->adı,
+                firma,
+                tutarHücresi(miktar),
+                tutarHücresi(fiyat),
+                tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
+    }
+};
 
 }  // namespace
 
@@ -67,7 +93,7 @@ int günlükHareketler(platform::Database& db, GünlükMod mod, std::optional<QD
     QVariantList parametreler;
     if (gün) parametreler.append(turkce::tarihSaklama(*gün));
     return oku(db, QStringLiteral("SELECT count(*)") + kaynak, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak,
-               parametreler, günlükSatır, alıcı);
+               parametreler, GünlükSatırlar{}, alıcı);
 }
 
 void GünlükToplamlar::ekle(const Satır& satır)

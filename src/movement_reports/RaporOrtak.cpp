@@ -17,7 +17,24 @@ ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
     if (s.isNull(sütun)) return {};
-    return ListeDeğeri::tarih(turkce::saklananTarih(s.text(sütun)));
+    const QString metin = s.text(sütun);
+    // The stored form "2026-12-07" read at once (a long list has a date in every row); anything else
+    // through the common reading.
+    if (metin.size() >= 10 && metin[4] == QLatin1Char('-') && metin[7] == QLatin1Char('-')) {
+        int parça[3] = {0, 0, 0};
+        bool tamam = true;
+        for (int i = 0, p = 0; i < 10 && tamam; ++i) {
+            if (i == 4 || i == 7) {
+                ++p;
+                continue;
+            }
+            const int rakam = metin[i].unicode() - '0';
+            tamam = rakam >= 0 && rakam <= 9;
+            parça[p] = parça[p] * 10 + rakam;
+        }
+        if (tamam) return ListeDeğeri::tarih(QDate(parça[0], parça[1], parça[2]));
+    }
+    return ListeDeğeri::tarih(turkce::saklananTarih(metin));
 }
 
 ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -15,25 +16,44 @@
 
 namespace rapor {
 
-void satırıEkle(ListeGörünümü& liste, const Satır& satır)
+namespace {
+
+// The days' texts of one fill: a long list has few days and many rows.
+using GünMetinleri = QHash<qint64, QString>;
+
+void satırıEkle(ListeGörünümü& liste, const Satır& satır, GünMetinleri* günler)
 {
     QStringList hücreler;
     hücreler.reserve(satır.size());
-    for (const ListeDeğeri& d : satır) hücreler.append(d.görünen());
+    for (const ListeDeğeri& d : satır) {
+        if (günler && d.tür() == ListeDeğeri::Tür::Tarih) {
+            const qint64 gün = d.tarih().toJulianDay();
+            auto m = günler->constFind(gün);
+            if (m == günler->cend()) m = günler->insert(gün, d.görünen());
+            hücreler.append(*m);
+        } else {
+            hücreler.append(d.görünen());
+        }
+    }
     liste.satırEkle(hücreler);
 }
+
+}  // namespace
+
+void satırıEkle(ListeGörünümü& liste, const Satır& satır) { satırıEkle(liste, satır, nullptr); }
 
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her)
 {
     auto sıra = std::make_shared<int>(0);
+    auto günler = std::make_shared<GünMetinleri>();
     return {[&çubuk](int toplam) {
                 çubuk.setMaximum(std::max(1, toplam));
                 çubuk.setValue(0);
             },
-            [&liste, &çubuk, sıra, her = std::move(her)](Satır&& satır) {
+            [&liste, &çubuk, sıra, günler, her = std::move(her)](Satır&& satır) {
                 çubuk.setValue(++*sıra);
                 if (her) her(satır);
-                satırıEkle(liste, satır);
+                satırıEkle(liste, satır, günler.get());
             }};
 }
 
@@ -144,10 +164,12 @@ void TarihliListePenceresi::listele(rapor::Listeleme tür, bool mesajlı)
     yüklenen_ = tür;
     sonListeleme_ = tür;
     const QDate gün = TarihKutusu->date();
-    listeyiDoldur(rapor::doldurmaSahibi(this), [this](QProgressBar& çubuk) { ListeyiYükle(çubuk); });
+    const bool okundu =
+        listeyiDoldur(rapor::doldurmaSahibi(this), [this](QProgressBar& çubuk) { ListeyiYükle(çubuk); });
     const bool satırVar = liste()->satırSayısı() > 0;
     setWindowTitle(başlık(tür, gün, satırVar));
-    if (!mesajlı) return;
+    // A list that could not be read was reported already; "nothing found" would not be true.
+    if (!mesajlı || !okundu) return;
     if (satırVar)
         liste()->setFocus();
     else

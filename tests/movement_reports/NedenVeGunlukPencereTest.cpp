@@ -243,3 +243,23 @@ TEST(HareketRaporlarıKaydı, AnaPencereninÖğeleri)
                            "GirişÇıkışYapanlaraGöreStokHareketleriMenüsü", "StoğaİadeEdilenÜrünlerListesiMenüsü"})
         EXPECT_TRUE(açıcılar::varMı(QString::fromUtf8(ad))) << ad;
 }
+
+TEST_F(RaporTesti, OkunamayanListeBirKezBildirilirİlerlemePenceresiKapanır)
+{
+    const int çay = ürün("C-1", "ÇAY");
+    giriş(çay, 1, turkce::tarihSaklama(QDate::currentDate()), 1, 1);
+    db().exec("DROP TABLE SaticiFirmalarTablosu");
+
+    test::MesajYanıtlayıcı mesajlar({"Evet", "Evet"});
+    ListelerMenüsüTag = "1";
+    GünlükGirişÇıkışHareketleriFormu p;
+    p.İlkYükleme();
+    EXPECT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(p.HareketListesi->satırSayısı(), 0);
+    EXPECT_EQ(p.ToplamMiktarKutusu->text(), "0,00");
+    EXPECT_EQ(test::pencere("ListeleniyorFormu"), nullptr);
+    // The window stays usable: the next listing fails the same way, once.
+    p.TümünüListeleDüğmesi->click();
+    EXPECT_EQ(mesajlar.sayı(), 2);
+    EXPECT_TRUE(p.TümünüListeleDüğmesi->isEnabled());
+}
