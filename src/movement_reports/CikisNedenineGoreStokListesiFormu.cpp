@@ -71,7 +71,7 @@ ListeTanımı nedenTanımı()
     connect(NedeniKutusu, &QComboBox::currentIndexChanged, this, [this] { NedeniKutusu_Click(); });
     connect(ÜrünListesi, &QListWidget::currentRowChanged, this, [this] { ÜrünListesi_Click(); });
     NedeniKutusu_Click();
-    resize(760, 500);
+    resize(860, 500);
 }
 
 void ÇıkışNedenineGöreStokListesiFormu::yerleştir()

@@ -73,6 +73,7 @@ TarihliListePenceresi::TarihliListePenceresi(QWidget* sahip, ListeTanımı tanı
     TarihKutusu->setObjectName(QStringLiteral("TarihKutusu"));
     TarihKutusu->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     TarihKutusu->setCalendarPopup(true);
+    TarihKutusu->setMinimumWidth(105);
     TarihEtiketi = new QLabel(QStringLiteral("Tarihi &Değiştir :"), this);
     TarihEtiketi->setBuddy(TarihKutusu);
     AlanGirişiKuralları::uygula(TarihKutusu, AlanGirişiKuralları::Kural::EtiketVurgusu, TarihEtiketi);
