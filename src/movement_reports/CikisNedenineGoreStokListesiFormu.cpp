@@ -125,9 +125,9 @@ void ÇıkışNedenineGöreStokListesiFormu::yerleştir()
     düzen->setContentsMargins(18, 18, 18, 12);
     düzen->addLayout(orta, 1);
     düzen->addLayout(alt);
-    setTabOrder(NedeniKutusu, ÜrünListesi);
-    setTabOrder(ÜrünListesi, ÜrünBulKutusu);
-    setTabOrder(ÜrünBulKutusu, HareketListesi);
+    const QList<QWidget*> sıra = {NedeniKutusu,  ÜrünListesi,           ÜrünBulKutusu, HareketListesi,
+                                  YazdırDüğmesi, ListeyiExceleAktarDüğmesi, KapatDüğmesi};
+    for (int i = 1; i < sıra.size(); ++i) setTabOrder(sıra[i - 1], sıra[i]);
 }
 
 void ÇıkışNedenineGöreStokListesiFormu::NedeniKutusu_Click()

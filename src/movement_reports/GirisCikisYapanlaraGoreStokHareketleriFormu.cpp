@@ -121,10 +121,10 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::yerleştir()
     düzen->setSpacing(16);
     düzen->addLayout(sol);
     düzen->addLayout(sağ, 1);
-    setTabOrder(GirişÇıkışYapanlarListesi, GirişÇıkışYapanBulKutusu);
-    setTabOrder(GirişÇıkışYapanBulKutusu, GirişÇıkışSeçeneği[0]);
-    setTabOrder(GirişÇıkışSeçeneği[0], GirişÇıkışSeçeneği[1]);
-    setTabOrder(GirişÇıkışSeçeneği[1], HareketListesi);
+    const QList<QWidget*> sıra = {GirişÇıkışYapanlarListesi, GirişÇıkışYapanBulKutusu, GirişÇıkışSeçeneği[0],
+                                  GirişÇıkışSeçeneği[1],     HareketListesi,           ListeyiExceleAktarDüğmesi,
+                                  KapatDüğmesi};
+    for (int i = 1; i < sıra.size(); ++i) setTabOrder(sıra[i - 1], sıra[i]);
 }
 
 void GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlarListesi_Click()

@@ -28,7 +28,7 @@ rapor::GünlükMod mod() { return rapor::günlükMod(ListelerMenüsüTag); }
 
 GünlükGirişÇıkışHareketleriFormu::GünlükGirişÇıkışHareketleriFormu(QWidget* sahip)
     : TarihliListePenceresi(sahip, günlükTanımı(),
-                            {QStringLiteral("&Tarihe Göre Listele"), rapor::GünlükTarihteYokMetni, rapor::GünlükHiçYokMetni})
+                            {QStringLiteral("Etiket(3)"), QStringLiteral("&Tarihe Göre Listele"), rapor::GünlükTarihteYokMetni, rapor::GünlükHiçYokMetni})
 {
     setObjectName(QStringLiteral("GünlükGirişÇıkışHareketleriFormu"));
     HareketListesi = liste();

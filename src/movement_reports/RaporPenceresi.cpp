@@ -75,6 +75,7 @@ TarihliListePenceresi::TarihliListePenceresi(QWidget* sahip, ListeTanımı tanı
     TarihKutusu->setCalendarPopup(true);
     TarihKutusu->setMinimumWidth(105);
     TarihEtiketi = new QLabel(QStringLiteral("Tarihi &Değiştir :"), this);
+    TarihEtiketi->setObjectName(metinler_.tarihEtiketi);
     TarihEtiketi->setBuddy(TarihKutusu);
     AlanGirişiKuralları::uygula(TarihKutusu, AlanGirişiKuralları::Kural::EtiketVurgusu, TarihEtiketi);
 
@@ -124,7 +125,12 @@ void TarihliListePenceresi::yerleştir()
     alt->addStretch(1);
     if (KapatDüğmesi) alt->addWidget(KapatDüğmesi);
     düzen->addLayout(alt);
-    setTabOrder(liste(), TarihKutusu);
+    // The list, the date box, then the buttons from left to right.
+    QList<QWidget*> sıra = {liste(), TarihKutusu, SeçilenTariheGöreListeleDüğmesi, TümünüListeleDüğmesi};
+    for (QWidget* d : {ListeyiYenileDüğmesi, YazdırDüğmesi, KapatDüğmesi}) {
+        if (d) sıra.append(d);
+    }
+    for (int i = 1; i < sıra.size(); ++i) setTabOrder(sıra[i - 1], sıra[i]);
 }
 
 std::optional<QDate> TarihliListePenceresi::listelenecekGün() const

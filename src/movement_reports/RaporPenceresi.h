@@ -28,7 +28,7 @@ QWidget* doldurmaSahibi(QWidget* pencere);
 
 class TarihliListePenceresi : public ListePenceresi {
 public:
-    QLabel* TarihEtiketi;                          // "Tarihi &Değiştir :"
+    QLabel* TarihEtiketi;                          // "Tarihi &Değiştir :" ("Etiket(3)" or "Etiket")
     QDateEdit* TarihKutusu;                        // the day; today when the window opens
     QPushButton* SeçilenTariheGöreListeleDüğmesi;
     QPushButton* TümünüListeleDüğmesi;             // "Tü&münü Listele"
@@ -50,6 +50,7 @@ public:
 
 protected:
     struct Metinler {
+        QString tarihEtiketi;  // the name of the date box's caption label
         QString tariheGöreDüğmesi;
         QString tarihteYok;  // by date, nothing found
         QString hiçYok;      // every day, nothing found

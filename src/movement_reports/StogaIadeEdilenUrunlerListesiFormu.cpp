@@ -23,7 +23,7 @@ ListeTanımı iadeTanımı()
 
 StoğaİadeEdilenÜrünlerListesiFormu::StoğaİadeEdilenÜrünlerListesiFormu(QWidget* sahip)
     : TarihliListePenceresi(sahip, iadeTanımı(),
-                            {QStringLiteral("Seçilen &Tarihe Göre Listele"), rapor::İadeTarihteYokMetni,
+                            {QStringLiteral("Etiket"), QStringLiteral("Seçilen &Tarihe Göre Listele"), rapor::İadeTarihteYokMetni,
                              rapor::İadeHiçYokMetni})
 {
     setObjectName(QStringLiteral("StoğaİadeEdilenÜrünlerListesiFormu"));
