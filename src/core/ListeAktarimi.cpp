@@ -1,24 +1,11 @@
 #include "core/ListeAktarimi.h"
 
+#include "core/ExcelAktarimi.h"
 #include "core/ListeGorunumu.h"
-#include "core/ListePenceresi.h"
 #include "core/ListeleniyorFormu.h"
-#include "core/OrtakDegiskenler.h"
 #include "platform/CalismaKitabi.h"
 
 #include <QProgressBar>
-
-namespace {
-
-platform::ListeHücresi hücresi(const ListeDeğeri& değer, AktarımSütunu::Tür tür)
-{
-    if (değer.boşMu()) return {};
-    if (tür == AktarımSütunu::Tür::Sayı && değer.tür() == ListeDeğeri::Tür::Sayı)
-        return platform::ListeHücresi::sayıyla(değer.sayı());
-    return platform::ListeHücresi::metinle(değer.görünen());
-}
-
-}  // namespace
 
 QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, const ListeAktarımTablosu& tablo)
 {
@@ -37,8 +24,7 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
     t.başlık = tablo.başlık;
     t.başlıkSütunSayısı = tablo.başlıkSütunSayısı > 0 ? tablo.başlıkSütunSayısı : int(sütunlar.size());
     t.sütunBaşlığıYüksekliği = tablo.sütunBaşlığıYüksekliği;
-    t.sayfaDüzeni = YazıcıVar;
-    t.sayfaGenişliğineSığdır = tablo.sayfaGenişliğineSığdır && YazıcıVar;
+    t.sayfaGenişliğineSığdır = tablo.sayfaGenişliğineSığdır;  // and the page setup: only with a printer
     for (const AktarımSütunu& s : sütunlar) {
         platform::ListeSütunu ps;
         ps.başlık = liste.sütunBaşlığı(s.listeSütunu);
@@ -49,20 +35,15 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
     }
     t.satırSayısı = liste.satırSayısı();
     const ListeGörünümü* l = &liste;
-    t.hücreler = [l, sütunlar](int r) {
-        QList<platform::ListeHücresi> satır;
+    t.satır = [l, sütunlar](int r) {
+        QList<ListeDeğeri> satır;
         satır.reserve(sütunlar.size());
-        for (const AktarımSütunu& s : sütunlar) satır.append(hücresi(listeHücreDeğeri(*l, r, s.listeSütunu), s.tür));
+        for (const AktarımSütunu& s : sütunlar) satır.append(l->hücreDeğeri(r, s.listeSütunu));
         return satır;
     };
-    for (int i = 0; i < tablo.toplamSatırı.size(); ++i)
-        t.toplamSatırı.append(hücresi(tablo.toplamSatırı[i], i < sütunlar.size() ? sütunlar[i].tür : AktarımSütunu::Tür::Sayı));
+    t.toplamSatırı = tablo.toplamSatırı;
 
-    çubuk.setMaximum(std::max(1, t.satırSayısı));
-    çubuk.setValue(0);
-    const QString yol = platform::listeyiYaz(t, [&çubuk](int satır) { çubuk.setValue(satır); });
-    platform::çalışmaKitabınıAç(yol);
-    return yol;
+    return ListeyiExceleAktar(çubuk, std::move(t));
 }
 
 bool ListeAktarımınıBaşlat(QWidget* sahip, const QString& görevKodu, int satırSayısı,

@@ -7,8 +7,9 @@
 // 1.5 cm, horizontal centring and printed grid lines, and, when the table asks for it, all columns on one
 // page width.
 //
-// Cells are written from the list's values, never from its texts: a number goes in as a number, a text
-// or a date as the text the list shows, an empty cell stays empty.
+// Cells are written from the list's values, never from its texts read back: a text column takes the
+// text the list shows (also of a number or a date), a number column the number (a date as a date); an
+// empty cell stays empty. A text in a number column is an error, reported once by the progress window.
 //
 // The workbook is written into the documents folder and opened with the desktop's spreadsheet program;
 // without one, a message gives the file's path. The export never refuses for want of a program.
@@ -25,7 +26,7 @@ class QWidget;
 struct AktarımSütunu {
     enum class Tür {
         Metin,  // the text the list shows
-        Sayı,   // the value as a number (a cell that holds no number goes in as its text)
+        Sayı,   // the value as a number
     };
     int listeSütunu = 0;  // the list column (from 0) whose header, width and cells this sheet column takes
     Tür tür = Tür::Metin;

@@ -68,6 +68,39 @@ std::optional<double> sayıDeğeri(const QString& metin)
     return d;
 }
 
+// The text a text column sorts a cell by: a text as it is (without a copy; valid while the cell lives),
+// anything else as it is shown.
+QString sıralamaMetni(const ListeDeğeri& d)
+{
+    if (d.tür() != ListeDeğeri::Tür::Metin) return d.görünen();
+    const QStringView v = d.metinGörünümü();
+    return QString::fromRawData(reinterpret_cast<const QChar*>(v.utf16()), v.size());
+}
+
+// What a date or number column sorts a cell by. Empty cells, and what is no value (a text that reads as
+// no date or number, a number that is not one), come before every value. A date weighs as its text
+// would read, so that dates and date texts (with a time, too) sort together.
+double sıralamaDeğeri(const ListeDeğeri& d, SütunTürü tür)
+{
+    constexpr double boş = -std::numeric_limits<double>::infinity();
+    switch (d.tür()) {
+    case ListeDeğeri::Tür::Boş:
+        return boş;
+    case ListeDeğeri::Tür::Sayı:
+        return std::isnan(d.sayı()) ? boş : d.sayı();
+    case ListeDeğeri::Tür::Tarih: {
+        int yıl, ay, gün;
+        d.tarih().getDate(&yıl, &ay, &gün);
+        return (yıl * 10000.0 + ay * 100 + gün) * 1000000.0;
+    }
+    case ListeDeğeri::Tür::Metin:
+        break;
+    }
+    const QString metin = sıralamaMetni(d);
+    const auto değer = tür == SütunTürü::Tarih ? tarihDeğeri(metin) : sayıDeğeri(metin);
+    return değer ? *değer : boş;
+}
+
 // Draws the focus frame of no cell: the whole row is the selection.
 class SatırTemsilcisi : public QStyledItemDelegate {
 public:
@@ -115,22 +148,20 @@ const QList<QPixmap>& ListeSütunuSimgeleri()
 }
 
 // ---------------------------------------------------------------------------------------------------
-// The rows, in display order.
+// The rows, in display order: their cells one after another, as many to a row as there are columns,
+// and the value each row carries.
 
 class ListeModeli : public QAbstractTableModel {
 public:
-    struct Satır {
-        QStringList hücreler;
-        qint64 değer = 0;
-    };
-
     explicit ListeModeli(QObject* üst) : QAbstractTableModel(üst) {}
 
     void sütunlarıKur(const QList<ListeSütunu>& sütunlar)
     {
         beginResetModel();
         sütunlar_ = sütunlar;
-        satırlar_.clear();
+        genişlik_ = size_t(sütunlar.size());
+        hücreler_.clear();
+        değerler_.clear();
         görünen_ = 0;
         metinSütunu_ = -1;
         oklar_ = false;
@@ -146,7 +177,7 @@ public:
     QVariant data(const QModelIndex& dizin, int rol) const override
     {
         if (!dizin.isValid()) return {};
-        if (rol == Qt::DisplayRole) return hücre(dizin.row(), dizin.column());
+        if (rol == Qt::DisplayRole) return hücre(dizin.row(), dizin.column()).görünen();
         if (rol == Qt::TextAlignmentRole)
             return QVariant::fromValue(sütunlar_[dizin.column()].hizalama | Qt::AlignVCenter);
         return {};
@@ -164,11 +195,8 @@ public:
         return {};
     }
 
-    QString hücre(int satır, int sütun) const
-    {
-        const QStringList& h = satırlar_[size_t(satır)].hücreler;
-        return sütun < h.size() ? h[sütun] : QString();
-    }
+    // The cell; the caller has checked the row and the column.
+    const ListeDeğeri& hücre(int satır, int sütun) const { return hücreler_[size_t(satır) * genişlik_ + size_t(sütun)]; }
 
     const ListeSütunu& sütun(int i) const { return sütunlar_[i]; }
     int sütunSayısı() const { return int(sütunlar_.size()); }
@@ -178,7 +206,7 @@ public:
     void topluBitir()
     {
         if (toplu_ == 0 || --toplu_ > 0) return;
-        const int yeni = int(satırlar_.size());
+        const int yeni = tümSatırlar();
         if (yeni > görünen_) {
             beginInsertRows({}, görünen_, yeni - 1);
             görünen_ = yeni;
@@ -187,19 +215,25 @@ public:
         }
     }
 
-    int ekle(QStringList hücreler, qint64 değer)
+    // Adds a row from `adet` cells (the missing ones empty, the extra ones dropped).
+    template <class Hücre>
+    int ekle(const Hücre* hücreler, qsizetype adet, qint64 değer)
     {
+        const size_t n = std::min(size_t(std::max<qsizetype>(adet, 0)), genişlik_);
         if (toplu_) {
-            satırlar_.push_back({std::move(hücreler), değer});
-            return int(satırlar_.size()) - 1;
+            hücreler_.insert(hücreler_.end(), hücreler, hücreler + n);
+            hücreler_.resize(hücreler_.size() + genişlik_ - n);
+            değerler_.push_back(değer);
+            return tümSatırlar() - 1;
         }
         int yer = görünen_;
         if (metinSütunu_ >= 0) {
-            const QString metin = metinSütunu_ < hücreler.size() ? hücreler[metinSütunu_] : QString();
+            const ListeDeğeri yeni = size_t(metinSütunu_) < n ? ListeDeğeri(hücreler[metinSütunu_]) : ListeDeğeri();
+            const QString metin = sıralamaMetni(yeni);
             int alt = 0, üst = görünen_;
             while (alt < üst) {
                 const int orta = (alt + üst) / 2;
-                const int k = turkce::karşılaştır(metin, hücre(orta, metinSütunu_));
+                const int k = turkce::karşılaştır(metin, sıralamaMetni(hücre(orta, metinSütunu_)));
                 const bool önce = metinYönü_ == 0 ? k < 0 : k > 0;
                 if (önce) üst = orta;
                 else alt = orta + 1;
@@ -207,7 +241,11 @@ public:
             yer = alt;
         }
         beginInsertRows({}, yer, yer);
-        satırlar_.insert(satırlar_.begin() + yer, Satır{std::move(hücreler), değer});
+        // The rows of a fill still in progress stay behind the shown ones.
+        const auto başı = hücreler_.begin() + ptrdiff_t(size_t(yer) * genişlik_);
+        const auto yeniBaşı = hücreler_.insert(başı, genişlik_, ListeDeğeri());
+        std::copy(hücreler, hücreler + n, yeniBaşı);
+        değerler_.insert(değerler_.begin() + yer, değer);
         ++görünen_;
         endInsertRows();
         return yer;
@@ -215,37 +253,37 @@ public:
 
     void sil(int satır)
     {
-        if (satır < 0 || satır >= int(satırlar_.size())) return;
-        if (satır >= görünen_) {  // a row of a fill still in progress: the view knows nothing of it
-            satırlar_.erase(satırlar_.begin() + satır);
-            return;
+        if (satır < 0 || satır >= tümSatırlar()) return;
+        const bool gösteriliyor = satır < görünen_;  // a row of a fill in progress: the view knows nothing of it
+        if (gösteriliyor) beginRemoveRows({}, satır, satır);
+        const auto başı = hücreler_.begin() + ptrdiff_t(size_t(satır) * genişlik_);
+        hücreler_.erase(başı, başı + ptrdiff_t(genişlik_));
+        değerler_.erase(değerler_.begin() + satır);
+        if (gösteriliyor) {
+            --görünen_;
+            endRemoveRows();
         }
-        beginRemoveRows({}, satır, satır);
-        satırlar_.erase(satırlar_.begin() + satır);
-        --görünen_;
-        endRemoveRows();
     }
 
     void temizle()
     {
         beginResetModel();
-        satırlar_.clear();
+        hücreler_.clear();
+        değerler_.clear();
         görünen_ = 0;
         endResetModel();
     }
 
-    void hücreyiDeğiştir(int satır, int sütun, const QString& metin)
+    void hücreyiDeğiştir(int satır, int sütun, const ListeDeğeri& değer)
     {
-        if (satır < 0 || satır >= int(satırlar_.size()) || sütun < 0 || sütun >= sütunSayısı()) return;
-        QStringList& h = satırlar_[size_t(satır)].hücreler;
-        while (h.size() <= sütun) h.append(QString());
-        h[sütun] = metin;
+        if (satır < 0 || satır >= tümSatırlar() || sütun < 0 || sütun >= sütunSayısı()) return;
+        hücreler_[size_t(satır) * genişlik_ + size_t(sütun)] = değer;
         if (satır < görünen_) emit dataChanged(index(satır, sütun), index(satır, sütun));
     }
 
-    Satır& satır(int i) { return satırlar_[size_t(i)]; }
-    const Satır& satır(int i) const { return satırlar_[size_t(i)]; }
-    int tümSatırlar() const { return int(satırlar_.size()); }
+    qint64& değer(int satır) { return değerler_[size_t(satır)]; }
+    qint64 değer(int satır) const { return değerler_[size_t(satır)]; }
+    int tümSatırlar() const { return int(değerler_.size()); }
 
     void metinSıralaması(int sütun, int yön)
     {
@@ -260,7 +298,7 @@ public:
         emit headerDataChanged(Qt::Horizontal, 0, std::max(0, sütunSayısı() - 1));
     }
 
-    // Stable sort of the shown rows by the column's value; the selection goes with its row.
+    // Stable sort of the shown rows by the column's values; the selection goes with its row.
     void sırala(int sütun, int yön)
     {
         if (sütun < 0 || sütun >= sütunSayısı()) return;
@@ -273,7 +311,7 @@ public:
             sıralayıcı.setCaseSensitivity(Qt::CaseInsensitive);
             std::vector<QCollatorSortKey> anahtar;
             anahtar.reserve(size_t(n));
-            for (int i = 0; i < n; ++i) anahtar.push_back(sıralayıcı.sortKey(hücre(i, sütun)));
+            for (int i = 0; i < n; ++i) anahtar.push_back(sıralayıcı.sortKey(sıralamaMetni(hücre(i, sütun))));
             if (yön == 0)
                 std::stable_sort(sıra.begin(), sıra.end(),
                                  [&](int a, int b) { return anahtar[size_t(a)].compare(anahtar[size_t(b)]) < 0; });
@@ -281,14 +319,8 @@ public:
                 std::stable_sort(sıra.begin(), sıra.end(),
                                  [&](int a, int b) { return anahtar[size_t(b)].compare(anahtar[size_t(a)]) < 0; });
         } else {
-            // Empty or unreadable cells come before every value.
-            constexpr double boş = -std::numeric_limits<double>::infinity();
             std::vector<double> anahtar(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i) {
-                const QString m = hücre(i, sütun);
-                const auto d = tür == SütunTürü::Tarih ? tarihDeğeri(m) : sayıDeğeri(m);
-                anahtar[size_t(i)] = d ? *d : boş;
-            }
+            for (int i = 0; i < n; ++i) anahtar[size_t(i)] = sıralamaDeğeri(hücre(i, sütun), tür);
             if (yön == 0)
                 std::stable_sort(sıra.begin(), sıra.end(),
                                  [&](int a, int b) { return anahtar[size_t(a)] < anahtar[size_t(b)]; });
@@ -306,11 +338,20 @@ private:
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         std::vector<int> yeniYer(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) yeniYer[size_t(sıra[size_t(i)])] = i;
-        std::vector<Satır> yeni;
-        yeni.reserve(satırlar_.size());
-        for (int i = 0; i < n; ++i) yeni.push_back(std::move(satırlar_[size_t(sıra[size_t(i)])]));
-        for (size_t i = size_t(n); i < satırlar_.size(); ++i) yeni.push_back(std::move(satırlar_[i]));
-        satırlar_ = std::move(yeni);
+        std::vector<ListeDeğeri> yeni;
+        yeni.reserve(hücreler_.size());
+        std::vector<qint64> yeniDeğerler;
+        yeniDeğerler.reserve(değerler_.size());
+        for (int i = 0; i < n; ++i) {
+            const auto başı = hücreler_.begin() + ptrdiff_t(size_t(sıra[size_t(i)]) * genişlik_);
+            yeni.insert(yeni.end(), std::make_move_iterator(başı), std::make_move_iterator(başı + ptrdiff_t(genişlik_)));
+            yeniDeğerler.push_back(değerler_[size_t(sıra[size_t(i)])]);
+        }
+        const auto bekleyen = hücreler_.begin() + ptrdiff_t(size_t(n) * genişlik_);
+        yeni.insert(yeni.end(), std::make_move_iterator(bekleyen), std::make_move_iterator(hücreler_.end()));
+        yeniDeğerler.insert(yeniDeğerler.end(), değerler_.begin() + n, değerler_.end());
+        hücreler_ = std::move(yeni);
+        değerler_ = std::move(yeniDeğerler);
         const QModelIndexList eski = persistentIndexList();
         QModelIndexList güncel;
         güncel.reserve(eski.size());
@@ -320,7 +361,9 @@ private:
     }
 
     QList<ListeSütunu> sütunlar_;
-    std::vector<Satır> satırlar_;
+    size_t genişlik_ = 0;                // cells to a row: the number of columns
+    std::vector<ListeDeğeri> hücreler_;  // row by row
+    std::vector<qint64> değerler_;       // the value of each row
     int görünen_ = 0;  // rows the view knows of; more may wait in a fill
     int toplu_ = 0;
     int metinSütunu_ = -1;
@@ -479,21 +522,37 @@ void ListeGörünümü::showEvent(QShowEvent* olay)
     QTableView::showEvent(olay);
 }
 
-int ListeGörünümü::satırEkle(const QStringList& hücreler, qint64 değer) { return model_->ekle(hücreler, değer); }
+int ListeGörünümü::satırEkle(const QList<ListeDeğeri>& hücreler, qint64 değer)
+{
+    return model_->ekle(hücreler.constData(), hücreler.size(), değer);
+}
+
+int ListeGörünümü::metinSatırıEkle(const QStringList& hücreler, qint64 değer)
+{
+    return model_->ekle(hücreler.constData(), hücreler.size(), değer);
+}
 
 void ListeGörünümü::satırSil(int satır) { model_->sil(satır); }
 void ListeGörünümü::temizle() { model_->temizle(); }
 int ListeGörünümü::satırSayısı() const { return model_->tümSatırlar(); }
 
-QString ListeGörünümü::hücre(int satır, int sütun) const
+const ListeDeğeri& ListeGörünümü::hücreDeğeri(int satır, int sütun) const
 {
-    if (satır < 0 || satır >= model_->tümSatırlar() || sütun < 0 || sütun >= sütunSayısı()) return {};
+    static const ListeDeğeri boş;
+    if (satır < 0 || satır >= model_->tümSatırlar() || sütun < 0 || sütun >= sütunSayısı()) return boş;
     return model_->hücre(satır, sütun);
+}
+
+QString ListeGörünümü::hücre(int satır, int sütun) const { return hücreDeğeri(satır, sütun).görünen(); }
+
+void ListeGörünümü::hücreDeğeriniDeğiştir(int satır, int sütun, const ListeDeğeri& değer)
+{
+    model_->hücreyiDeğiştir(satır, sütun, değer);
 }
 
 void ListeGörünümü::hücreyiDeğiştir(int satır, int sütun, const QString& metin)
 {
-    model_->hücreyiDeğiştir(satır, sütun, metin);
+    model_->hücreyiDeğiştir(satır, sütun, ListeDeğeri(metin));
 }
 
 QStringList ListeGörünümü::satır(int i) const
@@ -503,27 +562,38 @@ QStringList ListeGörünümü::satır(int i) const
     return sonuç;
 }
 
+QList<ListeDeğeri> ListeGörünümü::satırDeğerleri(int i) const
+{
+    QList<ListeDeğeri> sonuç;
+    sonuç.reserve(sütunSayısı());
+    for (int s = 0; s < sütunSayısı(); ++s) sonuç.append(hücreDeğeri(i, s));
+    return sonuç;
+}
+
 qint64 ListeGörünümü::satırDeğeri(int i) const
 {
-    return i < 0 || i >= model_->tümSatırlar() ? 0 : model_->satır(i).değer;
+    return i < 0 || i >= model_->tümSatırlar() ? 0 : model_->değer(i);
 }
 
 void ListeGörünümü::satırDeğeriniDeğiştir(int i, qint64 değer)
 {
-    if (i >= 0 && i < model_->tümSatırlar()) model_->satır(i).değer = değer;
+    if (i >= 0 && i < model_->tümSatırlar()) model_->değer(i) = değer;
 }
 
 int ListeGörünümü::değerleBul(qint64 değer) const
 {
     for (int i = 0; i < model_->tümSatırlar(); ++i)
-        if (model_->satır(i).değer == değer) return i;
+        if (model_->değer(i) == değer) return i;
     return -1;
 }
 
 int ListeGörünümü::hücreyleBul(int sütun, const QString& metin) const
 {
-    for (int i = 0; i < model_->tümSatırlar(); ++i)
-        if (hücre(i, sütun) == metin) return i;
+    if (sütun < 0 || sütun >= sütunSayısı()) return -1;
+    for (int i = 0; i < model_->tümSatırlar(); ++i) {
+        const ListeDeğeri& d = model_->hücre(i, sütun);
+        if (d.tür() == ListeDeğeri::Tür::Metin ? d.metinGörünümü() == metin : d.görünen() == metin) return i;
+    }
     return -1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The list view of every list window: rows of texts under column headers.
+// The list view of every list window: rows of values (ListeDeğeri: texts, numbers, dates) under column
+// headers. A cell is formatted to its Turkish text only when the view shows it.
 //
 // Columns come from a table (title, width in twips, alignment, kind) and keep their numbers (0 = the
 // first column of the table) whatever place the user drags them to. Each row carries a value of the
@@ -11,8 +12,9 @@
 //   - a click on another column sorts it ascending; a further click on the same column reverses it;
 //   - text columns sort by the Turkish alphabet without regard to letter case, and stay sorted while rows
 //     are added (at their sorted place) until a date or number column is clicked;
-//   - date columns (dd.MM.yyyy) and number columns ("1.234,50") sort by value; empty cells come first in
-//     ascending order and last in descending order;
+//   - date and number columns sort by value (a text cell in them by the date or number its text reads
+//     as: dd.MM.yyyy, "1.234,50"); empty cells come first in ascending order and last in descending order;
+//   - a text column sorts the cells' shown texts;
 //   - the sort is stable: rows of equal value keep the order they had;
 //   - the sorted column's header shows the arrow ListeSütunuSimgeleri()[SıralamaYönü], right of the
 //     caption, or left of it in a right-aligned column; once an arrow has been shown the captions of all
@@ -26,12 +28,15 @@
 //
 // Filling many rows: between doldurmayaBaşla() and doldurmayıBitir() (or inside a ListeGörünümü::Doldurma
 // scope) rows are added without any update of the view; the view takes them all at the end.
+#include "core/ListeDegeri.h"
+
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
+#include <concepts>
 
 // The two sort arrows, 16 × 16 hollow triangles with a dark grey (128, 128, 128) left edge and a white
 // right edge: image 0 points up (ascending), image 1 points down (descending).
@@ -81,19 +86,32 @@ public:
     void çizgileriAyarla();
 
     // --- Rows --------------------------------------------------------------------------------------
-    // Adds a row (cells from column 0; missing cells are empty); returns its row index. While a text
-    // column is the sort, the row goes to its sorted place; otherwise to the end.
-    int satırEkle(const QStringList& hücreler, qint64 değer = 0);
+    // Adds a row (cells from column 0; missing cells are empty, cells beyond the last column are
+    // dropped); returns its row index. While a text column is the sort, the row goes to its sorted
+    // place; otherwise to the end. A QStringList adds text cells (a braced list of texts makes
+    // ListeDeğeri cells, which are the same).
+    int satırEkle(const QList<ListeDeğeri>& hücreler, qint64 değer = 0);
+    template <class Metinler>
+        requires std::same_as<Metinler, QStringList>
+    int satırEkle(const Metinler& hücreler, qint64 değer = 0)
+    {
+        return metinSatırıEkle(hücreler, değer);
+    }
     void satırSil(int satır);
     void temizle();
     int satırSayısı() const;
+    // The cell's value; an empty value for a row or column that is not there.
+    const ListeDeğeri& hücreDeğeri(int satır, int sütun) const;
+    void hücreDeğeriniDeğiştir(int satır, int sütun, const ListeDeğeri& değer);
+    QList<ListeDeğeri> satırDeğerleri(int satır) const;  // one cell per column
+    // The shown texts.
     QString hücre(int satır, int sütun) const;
-    void hücreyiDeğiştir(int satır, int sütun, const QString& metin);
+    void hücreyiDeğiştir(int satır, int sütun, const QString& metin);  // puts a text cell
     QStringList satır(int satır) const;
     qint64 satırDeğeri(int satır) const;
     void satırDeğeriniDeğiştir(int satır, qint64 değer);
     int değerleBul(qint64 değer) const;  // first row carrying the value, -1 when none
-    // First row whose cell in the column equals the text exactly, -1 when none.
+    // First row whose cell in the column shows the text exactly, -1 when none.
     int hücreyleBul(int sütun, const QString& metin) const;
 
     int seçiliSatır() const;  // -1 when none
@@ -127,6 +145,7 @@ protected:
     void showEvent(QShowEvent* olay) override;
 
 private:
+    int metinSatırıEkle(const QStringList& hücreler, qint64 değer);
     void okuGöster(int sütun);
     void genişliğiKur(int sütun, int twips);
 

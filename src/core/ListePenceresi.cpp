@@ -1,7 +1,6 @@
 #include "core/ListePenceresi.h"
 
 #include "core/ListeleniyorFormu.h"
-#include "platform/TurkceMetin.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -11,28 +10,6 @@
 #include <QVBoxLayout>
 
 QString listeBölümü(int no) { return QStringLiteral("Listeler\\Liste-") + QString::number(no); }
-
-ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun)
-{
-    const QString metin = liste.hücre(satır, sütun);
-    if (metin.isEmpty()) return {};
-    switch (liste.sütunTürü(sütun)) {
-    case SütunTürü::Sayı: {
-        bool tamam = false;
-        const double d = turkce::sayıOku(metin, &tamam);
-        if (!tamam) return metin;
-        return ListeDeğeri::sayı(d, metin.contains(QLatin1Char(',')) ? ListeDeğeri::Biçim::Tutar
-                                                                     : ListeDeğeri::Biçim::TamSayı);
-    }
-    case SütunTürü::Tarih: {
-        const QDate t = QDate::fromString(metin, QStringLiteral("dd.MM.yyyy"));
-        return t.isValid() ? ListeDeğeri::tarih(t) : ListeDeğeri(metin);
-    }
-    case SütunTürü::Metin:
-        break;
-    }
-    return metin;
-}
 
 ListePenceresi::ListePenceresi(QWidget* sahip, ListeTanımı tanım)
     : QDialog(sahip), tanım_(std::move(tanım))

@@ -102,8 +102,11 @@ struct ListeTanımı {
 // The section of the column store of list window number n: "Listeler\Liste-n".
 QString listeBölümü(int no);
 
-// The value of a list cell (rows in the order shown, columns from 0).
-ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun);
+// The value of a list cell (rows in the order shown, columns from 0): the view's own hücreDeğeri.
+inline ListeDeğeri listeHücreDeğeri(const ListeGörünümü& liste, int satır, int sütun)
+{
+    return liste.hücreDeğeri(satır, sütun);
+}
 
 class ListePenceresi : public QDialog {
 public:
@@ -132,14 +135,14 @@ public:
     // The export body, run by the progress window: the window's table written by ::MSExceleAktar.
     virtual void MSExceleAktar(QProgressBar& çubuk);
 
+    // The window's export table and print layout, read when the export or print starts.
+    virtual ListeAktarımTablosu aktarımTablosu() const;
+    virtual YazdırmaDüzeni yazdırmaDüzeni() const;
+
 protected:
     // Called at the end of the derived window's constructor: builds the columns, restores their state,
     // sorts once on the first column, places the controls and connects the handlers.
     void kur();
-
-    // The window's export table and print layout, read when the export or print starts.
-    virtual ListeAktarımTablosu aktarımTablosu() const;
-    virtual YazdırmaDüzeni yazdırmaDüzeni() const;
 
     // Places the controls: üstDüzen() (empty unless the window fills it), the list, the buttons in a
     // row below it. A window with a layout of its own overrides it.

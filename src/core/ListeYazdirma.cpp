@@ -1,7 +1,6 @@
 #include "core/ListeYazdirma.h"
 
 #include "core/ListeGorunumu.h"
-#include "core/ListePenceresi.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "core/YaziciSecmeFormu.h"
@@ -114,7 +113,7 @@ void listeyiÇiz(YazıcıYüzeyi& yüzey, YazdırmaDüzeni düzen, int satırSay
 void listeyiÇiz(YazıcıYüzeyi& yüzey, const YazdırmaDüzeni& düzen, const ListeGörünümü& liste)
 {
     listeyiÇiz(yüzey, düzen, liste.satırSayısı(),
-               [&liste](int satır, int sütun) { return listeHücreDeğeri(liste, satır, sütun); });
+               [&liste](int satır, int sütun) { return liste.hücreDeğeri(satır, sütun); });
 }
 
 bool ListeYazdırma(QWidget* pencere, ListeGörünümü& liste, const YazdırmaDüzeni& düzen, QPushButton* YazdırDüğmesi)

@@ -41,7 +41,7 @@ const QString İadeGünü = QStringLiteral(" WHERE StogaIadeBilgileriTablosu.Iad
 ListeDeğeri genelSayı(const platform::Statement& s, int sütun)
 {
     if (s.isNull(sütun)) return {};
-    return ListeDeğeri::sayı(s.real(sütun), ListeDeğeri::Biçim::Genel);
+    return ListeDeğeri::sayı(s.real(sütun), ListeDeğeri::Biçim::Kısa);
 }
 
 Satır iadeSatırı(const platform::Statement& s)

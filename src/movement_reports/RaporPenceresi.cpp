@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QDateEdit>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -16,44 +15,17 @@
 
 namespace rapor {
 
-namespace {
-
-// The days' texts of one fill: a long list has few days and many rows.
-using GünMetinleri = QHash<qint64, QString>;
-
-void satırıEkle(ListeGörünümü& liste, const Satır& satır, GünMetinleri* günler)
-{
-    QStringList hücreler;
-    hücreler.reserve(satır.size());
-    for (const ListeDeğeri& d : satır) {
-        if (günler && d.tür() == ListeDeğeri::Tür::Tarih) {
-            const qint64 gün = d.tarih().toJulianDay();
-            auto m = günler->constFind(gün);
-            if (m == günler->cend()) m = günler->insert(gün, d.görünen());
-            hücreler.append(*m);
-        } else {
-            hücreler.append(d.görünen());
-        }
-    }
-    liste.satırEkle(hücreler);
-}
-
-}  // namespace
-
-void satırıEkle(ListeGörünümü& liste, const Satır& satır) { satırıEkle(liste, satır, nullptr); }
-
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her)
 {
     auto sıra = std::make_shared<int>(0);
-    auto günler = std::make_shared<GünMetinleri>();
     return {[&çubuk](int toplam) {
                 çubuk.setMaximum(std::max(1, toplam));
                 çubuk.setValue(0);
             },
-            [&liste, &çubuk, sıra, günler, her = std::move(her)](Satır&& satır) {
+            [&liste, &çubuk, sıra, her = std::move(her)](Satır&& satır) {
                 çubuk.setValue(++*sıra);
                 if (her) her(satır);
-                satırıEkle(liste, satır, günler.get());
+                liste.satırEkle(satır);
             }};
 }
 

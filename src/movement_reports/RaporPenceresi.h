@@ -15,8 +15,6 @@ class QProgressBar;
 
 namespace rapor {
 
-// Adds a report row to the list.
-void satırıEkle(ListeGörünümü& liste, const Satır& satır);
 // Rows into the list: the bar's maximum is the row count, its value the row's number; `her`, when given,
 // sees each row first.
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her = {});

@@ -193,21 +193,68 @@ void ÇalışmaKitabı::genişliğiÖlç(int sütun, const QString& görünen, b
     if (piksel > enGenişPiksel_[sütun - 1]) enGenişPiksel_[sütun - 1] = piksel;
 }
 
+void ÇalışmaKitabı::metniYaz(int satır, int sütun, QStringView değer, lxw_format* format, bool kalın)
+{
+    satıraGeç(satır, sütun);
+    utf8_.resize(kodlayıcı_.requiredSpace(değer.size()) + 1);
+    char* son = kodlayıcı_.appendToBuffer(utf8_.data(), değer);
+    *son = '\0';
+    denetle(worksheet_write_string(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), utf8_.constData(), format),
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer.toString(), kalın);
+}
+
+void ÇalışmaKitabı::sayıyıYaz(int satır, int sütun, double değer, lxw_format* format, const QString& sayıBiçimi,
+                              bool kalın)
+{
+    satıraGeç(satır, sütun);
+    if (!std::isfinite(değer))
+        throw ÇalışmaKitabıHatası(
+            QStringLiteral("Hücreye sayı olmayan bir değer yazılamaz (satır %1, sütun %2).").arg(satır).arg(sütun));
+    denetle(worksheet_write_number(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer, format),
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, görünenSayı(değer, sayıBiçimi), kalın);
+}
+
+void ÇalışmaKitabı::tarihiYaz(int satır, int sütun, const QDate& değer, lxw_format* format, bool kalın)
+{
+    satıraGeç(satır, sütun);
+    if (!değer.isValid()) return;
+    if (değer.year() < 1900 || değer.year() > 9999) {  // no date of the spreadsheet's: its text
+        metniYaz(satır, sütun, değer.toString(QStringLiteral("dd.MM.yyyy")), format, kalın);
+        return;
+    }
+    lxw_datetime t{};
+    t.year = değer.year();
+    t.month = değer.month();
+    t.day = değer.day();
+    denetle(worksheet_write_datetime(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), &t, format),
+            hücreHatası(satır, sütun));
+    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer.toString(QStringLiteral("dd.MM.yyyy")), kalın);
+}
+
+HücreBiçimi ÇalışmaKitabı::tarihBiçimi(HücreBiçimi biçim)
+{
+    if (biçim.sayıBiçimi.isEmpty()) biçim.sayıBiçimi = QStringLiteral("dd.mm.yyyy");
+    return biçim;
+}
+
 void ÇalışmaKitabı::metin(int satır, int sütun, const QString& değer, const HücreBiçimi& biçim)
 {
     satıraGeç(satır, sütun);
-    denetle(worksheet_write_string(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer.toUtf8().constData(),
-                                   biçimi(biçim)),
-            hücreHatası(satır, sütun));
-    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer, biçim.kalın);
+    metniYaz(satır, sütun, değer, biçimi(biçim), biçim.kalın);
 }
 
 void ÇalışmaKitabı::sayı(int satır, int sütun, double değer, const HücreBiçimi& biçim)
 {
     satıraGeç(satır, sütun);
-    denetle(worksheet_write_number(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer, biçimi(biçim)),
-            hücreHatası(satır, sütun));
-    if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, görünenSayı(değer, biçim.sayıBiçimi), biçim.kalın);
+    sayıyıYaz(satır, sütun, değer, biçimi(biçim), biçim.sayıBiçimi, biçim.kalın);
+}
+
+void ÇalışmaKitabı::tarih(int satır, int sütun, const QDate& değer, const HücreBiçimi& biçim)
+{
+    satıraGeç(satır, sütun);
+    tarihiYaz(satır, sütun, değer, biçimi(tarihBiçimi(biçim)), biçim.kalın);
 }
 
 void ÇalışmaKitabı::birleştir(int satır, int ilkSütun, int sonSütun, const QString& değer, const HücreBiçimi& biçim)
@@ -394,16 +441,30 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
     HücreBiçimi sütunBaşlığı = başlıkBiçimi;
     sütunBaşlığı.kaydır = true;
     kitap.satırYüksekliği(2, liste.sütunBaşlığıYüksekliği);
-    QList<HücreBiçimi> metinBiçimleri, sayıBiçimleri;
+    // Each column's looks, made once: for its texts, its numbers and its dates.
+    struct Sütun {
+        ListeSütunu::Tür tür = ListeSütunu::Tür::Metin;
+        lxw_format* metin = nullptr;
+        lxw_format* sayı = nullptr;
+        lxw_format* tarih = nullptr;
+        QString sayıBiçimi;
+    };
+    QList<Sütun> sütunlar;
     for (int i = 0; i < liste.sütunlar.size(); ++i) {
         const ListeSütunu& s = liste.sütunlar[i];
         kitap.metin(2, i + 1, s.başlık, sütunBaşlığı);
         kitap.sütunGenişliği(i + 1, twipsGenişliği(s.genişlikTwips));
         HücreBiçimi b;
         b.yatay = s.hiza;
-        metinBiçimleri.append(b);
+        Sütun sütun;
+        sütun.tür = s.tür;
+        sütun.metin = kitap.biçimi(b);
         b.sayıBiçimi = s.sayıBiçimi;
-        sayıBiçimleri.append(b);
+        sütun.sayıBiçimi = s.sayıBiçimi;
+        sütun.sayı = kitap.biçimi(b);
+        if (s.tür != ListeSütunu::Tür::Tarih) b.sayıBiçimi.clear();
+        sütun.tarih = kitap.biçimi(ÇalışmaKitabı::tarihBiçimi(b));
+        sütunlar.append(sütun);
     }
 
     if (liste.sayfaDüzeni) {
@@ -413,55 +474,60 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
     }
     if (liste.sayfaGenişliğineSığdır) kitap.sayfaGenişliğineSığdır();
 
-    const HücreBiçimi düz;
+    const Sütun düz;
     const int satırSayısı = liste.kaçSatır();
-    auto değerleriYaz = [&](int satır, const QList<ListeHücresi>& hücreler, bool kalın) {
-        for (int c = 0; c < hücreler.size(); ++c) {
-            const ListeHücresi& h = hücreler[c];
-            const bool tanımlı = c < liste.sütunlar.size();
-            HücreBiçimi b = h.tür == ListeHücresi::Tür::Sayı ? (tanımlı ? sayıBiçimleri[c] : düz)
-                                                               : (tanımlı ? metinBiçimleri[c] : düz);
-            b.kalın = kalın;
-            if (h.tür == ListeHücresi::Tür::Metin) kitap.metin(satır, c + 1, h.metin, b);
-            else if (h.tür == ListeHücresi::Tür::Sayı) kitap.sayı(satır, c + 1, h.sayı, b);
-        }
-    };
-    if (liste.hücreler) {
-        for (int r = 0; r < satırSayısı; ++r) {
-            if (ilerleme) ilerleme(r + 1);
-            değerleriYaz(r + 3, liste.hücreler(r), false);
-        }
-    }
-
-    QStringList okunan;
-    for (int r = 0; r < (liste.hücreler ? 0 : satırSayısı); ++r) {
+    QList<ListeDeğeri> okunan;
+    for (int r = 0; r < satırSayısı; ++r) {
         if (ilerleme) ilerleme(r + 1);
         if (liste.satır) okunan = liste.satır(r);
-        const QStringList& hücreler = liste.satır ? okunan : liste.satırlar[r];
+        const QList<ListeDeğeri>& hücreler = liste.satır ? okunan : liste.satırlar[r];
         const int satır = r + 3;
         for (int c = 0; c < hücreler.size(); ++c) {
-            const QString& değer = hücreler[c];
-            const bool tanımlı = c < liste.sütunlar.size();
-            const ListeSütunu::Tür tür = tanımlı ? liste.sütunlar[c].tür : ListeSütunu::Tür::Metin;
-            if (tür == ListeSütunu::Tür::Metin) {
-                kitap.metin(satır, c + 1, değer, tanımlı ? metinBiçimleri[c] : düz);
+            const ListeDeğeri& değer = hücreler[c];
+            const Sütun& sütun = c < sütunlar.size() ? sütunlar[c] : düz;
+            if (sütun.tür == ListeSütunu::Tür::Metin) {
+                if (değer.tür() == ListeDeğeri::Tür::Metin)
+                    kitap.metniYaz(satır, c + 1, değer.metinGörünümü(), sütun.metin, false);
+                else
+                    kitap.metniYaz(satır, c + 1, değer.görünen(), sütun.metin, false);
                 continue;
             }
-            if (değer.trimmed().isEmpty()) {
-                if (tür == ListeSütunu::Tür::SayıBoşsaSıfır) kitap.sayı(satır, c + 1, 0, sayıBiçimleri[c]);
+            switch (değer.tür()) {
+            case ListeDeğeri::Tür::Sayı:
+                kitap.sayıyıYaz(satır, c + 1, değer.gösterilenSayı(), sütun.sayı, sütun.sayıBiçimi, false);
                 continue;
+            case ListeDeğeri::Tür::Tarih:
+                kitap.tarihiYaz(satır, c + 1, değer.tarih(), sütun.tarih, false);
+                continue;
+            case ListeDeğeri::Tür::Metin:
+                if (!değer.metinGörünümü().trimmed().isEmpty())
+                    throw ÇalışmaKitabıHatası(
+                        QStringLiteral("\"%1\" bir %2 değil (satır %3, sütun \"%4\").")
+                            .arg(değer.metin(),
+                                 sütun.tür == ListeSütunu::Tür::Tarih ? QStringLiteral("tarih") : QStringLiteral("sayı"))
+                            .arg(r + 1)
+                            .arg(liste.sütunlar[c].başlık));
+                break;
+            case ListeDeğeri::Tür::Boş:
+                break;
             }
-            bool tamam = false;
-            const double sayı = turkce::sayıOku(değer, &tamam);
-            if (!tamam)
-                throw ÇalışmaKitabıHatası(QStringLiteral("\"%1\" bir sayı değil (satır %2, sütun \"%3\").")
-                                              .arg(değer)
-                                              .arg(r + 1)
-                                              .arg(liste.sütunlar[c].başlık));
-            kitap.sayı(satır, c + 1, sayı, sayıBiçimleri[c]);
+            if (sütun.tür == ListeSütunu::Tür::SayıBoşsaSıfır)
+                kitap.sayıyıYaz(satır, c + 1, 0, sütun.sayı, sütun.sayıBiçimi, false);
         }
     }
-    if (!liste.toplamSatırı.isEmpty()) değerleriYaz(satırSayısı + 3, liste.toplamSatırı, true);
+    // The totals row, bold: numbers as numbers, anything else as its text.
+    for (int c = 0; c < liste.toplamSatırı.size(); ++c) {
+        const ListeDeğeri& değer = liste.toplamSatırı[c];
+        HücreBiçimi b;
+        b.kalın = true;
+        if (c < liste.sütunlar.size()) b.yatay = liste.sütunlar[c].hiza;
+        if (değer.tür() == ListeDeğeri::Tür::Sayı) {
+            if (c < liste.sütunlar.size()) b.sayıBiçimi = liste.sütunlar[c].sayıBiçimi;
+            kitap.sayı(satırSayısı + 3, c + 1, değer.gösterilenSayı(), b);
+        } else if (!değer.boşMu()) {
+            kitap.metin(satırSayısı + 3, c + 1, değer.görünen(), b);
+        }
+    }
     return kitap.kaydet();
 }
 

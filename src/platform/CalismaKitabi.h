@@ -5,9 +5,14 @@
 // A workbook has one sheet. Rows and columns are counted from 1, as the spreadsheet counts them. Rows are
 // written in order (a cell, a merge or a row height never goes to a row above one already written), so
 // that a list of any length is written with a small, constant amount of memory.
+#include "platform/ListeDegeri.h"
+
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringEncoder>
+#include <QStringView>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -37,6 +42,8 @@ struct HücreBiçimi {
     bool operator==(const HücreBiçimi&) const = default;
 };
 
+struct ListeTablosu;
+
 // A column width in the spreadsheet's units from a list column's width in twips: twips / 100 as a
 // single-precision number (1600 twips give 16).
 double twipsGenişliği(int twips);
@@ -55,6 +62,9 @@ public:
     // Cells.
     void metin(int satır, int sütun, const QString& değer, const HücreBiçimi& biçim = {});
     void sayı(int satır, int sütun, double değer, const HücreBiçimi& biçim = {});
+    // A date as the spreadsheet's date number, shown in the look's number format ("dd.mm.yyyy" when it
+    // gives none). An invalid date leaves the cell empty.
+    void tarih(int satır, int sütun, const QDate& değer, const HücreBiçimi& biçim = {});
     // Merges columns ilk..son of the row and puts the text in the merged cell.
     void birleştir(int satır, int ilkSütun, int sonSütun, const QString& değer, const HücreBiçimi& biçim = {});
 
@@ -82,7 +92,13 @@ public:
     QString kaydet();
 
 private:
+    friend QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme);
+
     lxw_format* biçimi(const HücreBiçimi& biçim);
+    static HücreBiçimi tarihBiçimi(HücreBiçimi biçim);
+    void metniYaz(int satır, int sütun, QStringView değer, lxw_format* format, bool kalın);
+    void sayıyıYaz(int satır, int sütun, double değer, lxw_format* format, const QString& sayıBiçimi, bool kalın);
+    void tarihiYaz(int satır, int sütun, const QDate& değer, lxw_format* format, bool kalın);
     void satıraGeç(int satır, int sütun);
     bool sığdırılacakMı(int sütun) const;
     void genişliğiÖlç(int sütun, const QString& görünen, bool kalın);
@@ -100,6 +116,8 @@ private:
     int sonSatır_ = 0;
     QList<bool> sığdırılacak_;
     QList<double> enGenişPiksel_;
+    QStringEncoder kodlayıcı_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray utf8_;  // the text of the cell being written, in UTF-8
 };
 
 // Whether a spreadsheet program is installed: the desktop has a handler for .xlsx files. Tests replace
@@ -115,25 +133,16 @@ void çalışmaKitabınıAç(const QString& yol);
 // each sheet column as wide as its list column; the rows from row 3.
 struct ListeSütunu {
     enum class Tür {
-        Metin,           // the text as it is
-        Sayı,            // the text read as a Turkish number ("1.234,50"); an empty text leaves the cell empty
-        SayıBoşsaSıfır,  // as Sayı, but an empty text gives 0
+        Metin,           // the cell as the list shows it, as a text (also a number or a date)
+        Sayı,            // a number as a number; an empty cell stays empty
+        SayıBoşsaSıfır,  // as Sayı, but an empty cell gives 0
+        Tarih,           // a date as a date
     };
     QString başlık;
     int genişlikTwips = 0;  // the list column's current width; 0 hides the sheet column
     Tür tür = Tür::Metin;
     YatayHiza hiza = YatayHiza::Genel;  // of the data cells
-    QString sayıBiçimi;                 // of the number cells; empty: General
-};
-
-// A cell handed over as a value (a text, or a number that is written as a number), not as a text to read.
-struct ListeHücresi {
-    enum class Tür { Boş, Metin, Sayı };
-    Tür tür = Tür::Boş;
-    QString metin;
-    double sayı = 0;
-    static ListeHücresi metinle(const QString& m) { return {Tür::Metin, m, 0}; }
-    static ListeHücresi sayıyla(double d) { return {Tür::Sayı, {}, d}; }
+    QString sayıBiçimi;                 // of the number or date cells; empty: General, or "dd.mm.yyyy" for dates
 };
 
 struct ListeTablosu {
@@ -147,22 +156,22 @@ struct ListeTablosu {
     bool sayfaDüzeni = false;
     bool sayfaGenişliğineSığdır = false;
     QList<ListeSütunu> sütunlar;  // one header cell each, in this order
-    // The rows, cells in the order of the columns; a shorter row leaves the rest empty. Either held here,
-    // or read one at a time (row from 0) while they are written, so that a long list is not copied first.
-    QList<QStringList> satırlar;
+    // The rows, cells in the order of the columns; a shorter row leaves the rest empty, and a cell
+    // beyond the columns is written as its text. Either held here, or read one at a time (row from 0)
+    // while they are written, so that a long list is not copied first.
+    QList<QList<ListeDeğeri>> satırlar;
     int satırSayısı = 0;
-    std::function<QStringList(int)> satır;
-    // Or the rows as values, read one at a time (satırSayısı of them); a number goes in as a number
-    // whatever the column's kind.
-    std::function<QList<ListeHücresi>(int)> hücreler;
+    std::function<QList<ListeDeğeri>(int)> satır;
     // Written bold in the row after the last one, when not empty.
-    QList<ListeHücresi> toplamSatırı;
-    int kaçSatır() const { return satır || hücreler ? satırSayısı : int(satırlar.size()); }
+    QList<ListeDeğeri> toplamSatırı;
+    int kaçSatır() const { return satır ? satırSayısı : int(satırlar.size()); }
 };
 
 // Writes the list into a new workbook and saves it (kaydet); returns the file's path. `ilerleme` is told
-// the number of each row (from 1) before it is written. Raises ÇalışmaKitabıHatası when a number cell holds
-// a text that is not a number, or the file cannot be written; then nothing is saved.
+// the number of each row (from 1) before it is written. A number or date column takes the cells'
+// values, never a text read back as a number: raises ÇalışmaKitabıHatası when such a column holds a
+// text (other than a blank one, which counts as empty), or the file cannot be written; then nothing is
+// saved.
 QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme = {});
 
 // 1.5 cm in inches: the margins of an exported list.

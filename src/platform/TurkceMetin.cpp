@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace turkce {
@@ -129,21 +130,31 @@ bool sayıMı(const QString& metin)
 namespace {
 // Rounds |değer| × ölçek half away from zero as the decimal number that the value stands for: read to
 // 15 significant digits first, so that 1,005 (held as 1.00499999...) gives 101 hundredths. The result
-// is the digits of the whole number, without any limit of an integer type.
-QString yuvarlakRakamlar(double değer, double ölçek)
+// is a whole number; yuvarlakRakamlar gives its digits, without any limit of an integer type.
+double yuvarlakTam(double değer, double ölçek)
 {
     // Quick way: a value that is clearly not half-way rounds to its nearest whole number.
     const double y = std::fabs(değer) * ölçek;
     if (y < 1e15) {
         const double taban = std::floor(y);
         const double kesir = y - taban;
-        if (std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9)
-            return QString::number(static_cast<qint64>(kesir > 0.5 ? taban + 1 : taban));
+        if (std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9) return kesir > 0.5 ? taban + 1 : taban;
     }
-    const double ölçekli = QString::number(std::fabs(değer) * ölçek, 'g', 15).toDouble();
-    return QString::number(std::round(ölçekli), 'f', 0);
+    const double ölçekli = QString::number(y, 'g', 15).toDouble();
+    return std::round(ölçekli);
 }
+
+QString yuvarlakRakamlar(double değer, double ölçek) { return QString::number(yuvarlakTam(değer, ölçek), 'f', 0); }
 }  // namespace
+
+double yuvarla(double değer, int ondalık)
+{
+    if (!std::isfinite(değer)) return değer;
+    const double ölçek = std::pow(10.0, ondalık);
+    const double tam = yuvarlakTam(değer, ölçek);
+    if (tam == 0) return 0;
+    return (değer < 0 ? -tam : tam) / ölçek;
+}
 
 QString tutarBiçimi(double değer)
 {
@@ -160,6 +171,22 @@ QString tamSayıBiçimi(double değer)
     const QString rakamlar = yuvarlakRakamlar(değer, 1.0);
     const bool eksi = değer < 0 && rakamlar != QLatin1String("0");
     return (eksi ? QStringLiteral("-") : QString()) + rakamlar;
+}
+
+QString kısaSayıBiçimi(double değer)
+{
+    // Never in exponent form: a spreadsheet or a reader of a list must be able to read it back.
+    if (!std::isfinite(değer)) return QString::number(değer);
+    const double mutlak = std::fabs(değer);
+    const int tamBasamak = mutlak < 1 ? 1 : int(std::floor(std::log10(mutlak))) + 1;
+    QString m = QString::number(değer, 'f', std::clamp(15 - tamBasamak, 0, 15));
+    if (m.contains(QLatin1Char('.'))) {
+        while (m.endsWith(QLatin1Char('0'))) m.chop(1);
+        if (m.endsWith(QLatin1Char('.'))) m.chop(1);
+    }
+    if (m == QLatin1String("-0")) m = QStringLiteral("0");
+    m.replace(QLatin1Char('.'), QLatin1Char(','));
+    return m;
 }
 
 QString miktarBiçimi(double değer, bool ondalıklı)

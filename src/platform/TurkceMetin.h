@@ -26,6 +26,12 @@ double sayıOku(const QString& metin, bool* tamam = nullptr);
 QString tutarBiçimi(double değer);
 // "###0": 1234.5 -> "1235".
 QString tamSayıBiçimi(double değer);
+// The value a number shows with the given decimals, rounded as the formats above round it: yuvarla(x, 2)
+// reads as tutarBiçimi(x) reads, yuvarla(x, 0) as tamSayıBiçimi(x).
+double yuvarla(double değer, int ondalık);
+// The shortest text of a number, up to 15 significant digits, never in exponent form, with a decimal
+// comma and no groups: 18, 8,5, 0,000008.
+QString kısaSayıBiçimi(double değer);
 // Quantities on printed pages: two decimals when decimal quantities are on, whole numbers otherwise.
 QString miktarBiçimi(double değer, bool ondalıklı);
 

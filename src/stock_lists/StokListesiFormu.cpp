@@ -6,6 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace stokListesi {
 
 QString sorgu()
@@ -41,7 +43,11 @@ QList<ListeDeğeri> satırı(const Kaynak& k)
             tutar(kalanTutar > 0 ? 0 : çıkanTutar - girenTutar)};
 }
 
-bool azalıyorMu(const Kaynak& k, int eşik) { return sayısı(k.girişToplamı) - sayısı(k.çıkışToplamı) <= eşik; }
+bool azalıyorMu(const Kaynak& k, int eşik)
+{
+    // In whole hundredths, as the list shows it: 8,3 in and 3,3 out leave 5,00, not 5.000000000000001.
+    return std::llround((sayısı(k.girişToplamı) - sayısı(k.çıkışToplamı)) * 100) <= qint64(eşik) * 100;
+}
 
 QString başlık(int tür, int satırSayısı)
 {
@@ -110,9 +116,7 @@ void StokListesiFormu::ListeyiYükle(QProgressBar& çubuk)
             çubuk.setValue(i + 1);
             const stokListesi::Kaynak& k = kaynaklar[i];
             if (tür == 1 && !stokListesi::azalıyorMu(k, eşik)) continue;
-            QStringList hücreler;
-            for (const ListeDeğeri& d : stokListesi::satırı(k)) hücreler.append(d.görünen());
-            StokListesi->satırEkle(hücreler);
+            StokListesi->satırEkle(stokListesi::satırı(k));
         }
     }
     setWindowTitle(stokListesi::başlık(tür, StokListesi->satırSayısı()));

@@ -32,7 +32,8 @@ struct Kaynak {
 // positive, else 0). A missing text is empty; a missing figure counts as 0.
 QList<ListeDeğeri> satırı(const Kaynak& k);
 
-// Whether a product belongs to the running-low list: its remaining quantity is at or below the threshold.
+// Whether a product belongs to the running-low list: its remaining quantity, in whole hundredths as the
+// list shows it, is at or below the threshold.
 bool azalıyorMu(const Kaynak& k, int eşik);
 
 // "Stok Listesi (Toplam : 12)" / "Mevcudu Azalan Ürünler (Toplam : 12)".
@@ -52,7 +53,6 @@ public:
 
     ListeGörünümü* StokListesi;
 
-protected:
     ListeAktarımTablosu aktarımTablosu() const override;
     YazdırmaDüzeni yazdırmaDüzeni() const override;
 };

@@ -28,8 +28,9 @@ platform::ListeTablosu tablo(const ListeGörünümü& liste, const QString& sayf
     t.satırSayısı = liste.satırSayısı();
     const ListeGörünümü* l = &liste;
     t.satır = [l, ilk, yazılanSon](int r) {
-        QStringList hücreler;
-        for (int c = ilk; c < yazılanSon; ++c) hücreler.append(l->hücre(r, c));
+        QList<ListeDeğeri> hücreler;
+        hücreler.reserve(yazılanSon - ilk);
+        for (int c = ilk; c < yazılanSon; ++c) hücreler.append(l->hücreDeğeri(r, c));
         return hücreler;
     };
     return t;

@@ -346,7 +346,7 @@ void HareketPenceresi<Satır>::satırıEkle(const Satır& satır)
 {
     const qint64 no = ++sonSatırNo_;
     satırlar_.insert(no, satır);
-    liste_->satırEkle(sütunMetinleri(satır), no);
+    liste_->satırEkle(sütunDeğerleri(satır), no);
     satırlarDeğişti();
     seçimiKaldır(ÜrünListesi_);
     MiktarıKutusu_->clear();

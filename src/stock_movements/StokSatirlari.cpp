@@ -22,21 +22,7 @@ qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
 
 }  // namespace
 
-QString kısaSayı(double değer)
-{
-    // Up to 15 significant digits, never in exponent form (a spreadsheet or a reader of the list must be
-    // able to read it back as a number): 0,000008 rather than 8e-06.
-    const double mutlak = std::fabs(değer);
-    const int tamBasamak = mutlak < 1 ? 1 : int(std::floor(std::log10(mutlak))) + 1;
-    QString m = QString::number(değer, 'f', std::clamp(15 - tamBasamak, 0, 15));
-    if (m.contains(QLatin1Char('.'))) {
-        while (m.endsWith(QLatin1Char('0'))) m.chop(1);
-        if (m.endsWith(QLatin1Char('.'))) m.chop(1);
-    }
-    if (m == QLatin1String("-0")) m = QStringLiteral("0");
-    m.replace(QLatin1Char('.'), QLatin1Char(','));
-    return m;
-}
+QString kısaSayı(double değer) { return turkce::kısaSayıBiçimi(değer); }
 
 double paraDeğeri(double değer) { return double(std::llround(değer * 10000.0)) / 10000.0; }
 
@@ -44,37 +30,49 @@ double kuruşDeğeri(double değer) { return double(kuruş(değer)) / 100.0; }
 
 bool satışMı(int neden) { return neden == 0 || neden == FişliSatışNedeni; }
 
-QStringList sütunMetinleri(const GirişSatırı& s)
+QList<ListeDeğeri> sütunDeğerleri(const GirişSatırı& s)
 {
-    return {QString::number(s.ürünNo),
-            QString::number(s.firmaNo),
+    using B = ListeDeğeri::Biçim;
+    return {ListeDeğeri::sayı(s.ürünNo, B::TamSayı),
+            ListeDeğeri::sayı(s.firmaNo, B::TamSayı),
             s.firmaAdı,
-            turkce::tarihBiçimi(s.tarih),
-            turkce::tutarBiçimi(s.miktar),
+            ListeDeğeri::tarih(s.tarih),
+            ListeDeğeri::sayı(s.miktar),
             s.birimi,
             s.kodu,
             s.adı,
-            s.kdvOranı ? turkce::tutarBiçimi(*s.kdvOranı) : QString(),
-            turkce::tutarBiçimi(s.fiyat),
-            QString::number(s.girişiYapan)};
+            s.kdvOranı ? ListeDeğeri::sayı(*s.kdvOranı) : ListeDeğeri(),
+            ListeDeğeri::sayı(s.fiyat),
+            ListeDeğeri::sayı(s.girişiYapan, B::TamSayı)};
 }
 
-QStringList sütunMetinleri(const ÇıkışSatırı& s)
+QList<ListeDeğeri> sütunDeğerleri(const ÇıkışSatırı& s)
 {
-    return {QString::number(s.ürünNo),
-            QString::number(s.firmaNo),
-            turkce::tarihBiçimi(s.tarih),
-            turkce::tutarBiçimi(s.miktar),
+    using B = ListeDeğeri::Biçim;
+    return {ListeDeğeri::sayı(s.ürünNo, B::TamSayı),
+            ListeDeğeri::sayı(s.firmaNo, B::TamSayı),
+            ListeDeğeri::tarih(s.tarih),
+            ListeDeğeri::sayı(s.miktar),
             s.birimi,
             s.kodu,
             s.adı,
-            kısaSayı(s.kdvOranı),
-            turkce::tutarBiçimi(s.fiyat),
-            turkce::tutarBiçimi(s.tutar()),
-            kısaSayı(s.kdvMiktarı()),
-            QString::number(s.nedeni),
-            QString::number(s.çıkışıYapan)};
+            ListeDeğeri::sayı(s.kdvOranı, B::Kısa),
+            ListeDeğeri::sayı(s.fiyat),
+            ListeDeğeri::sayı(s.tutar()),
+            ListeDeğeri::sayı(s.kdvMiktarı(), B::Kısa),
+            ListeDeğeri::sayı(s.nedeni, B::TamSayı),
+            ListeDeğeri::sayı(s.çıkışıYapan, B::TamSayı)};
 }
+
+template <class Satır>
+QStringList sütunMetinleri(const Satır& s)
+{
+    QStringList metinler;
+    for (const ListeDeğeri& d : sütunDeğerleri(s)) metinler.append(d.görünen());
+    return metinler;
+}
+template QStringList sütunMetinleri(const GirişSatırı&);
+template QStringList sütunMetinleri(const ÇıkışSatırı&);
 
 std::optional<Ret> girişSatırınıDenetle(const GirişGirdisi& g, const QList<GirişSatırı>& liste)
 {

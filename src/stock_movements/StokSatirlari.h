@@ -1,6 +1,8 @@
 #pragma once
 // The lines of the two working lists, kept as values, with the texts the lists show derived from them;
 // the checks that a line must pass before it is added; and the totals of the exit list.
+#include "core/ListeDegeri.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -43,9 +45,12 @@ struct ÇıkışSatırı {
     double kdvMiktarı() const { return kdvOranı / 100.0 * miktar * fiyat; }
 };
 
-// Column texts of a line, in the columns' created order (11 for entries, 13 for exits).
-QStringList sütunMetinleri(const GirişSatırı& satır);
-QStringList sütunMetinleri(const ÇıkışSatırı& satır);
+// Column values of a line, in the columns' created order (11 for entries, 13 for exits), and the texts
+// the list shows for them.
+QList<ListeDeğeri> sütunDeğerleri(const GirişSatırı& satır);
+QList<ListeDeğeri> sütunDeğerleri(const ÇıkışSatırı& satır);
+template <class Satır>
+QStringList sütunMetinleri(const Satır& satır);
 
 // A number in its shortest text with a decimal comma and no group dots: 18, 8,5, 0,045.
 QString kısaSayı(double değer);

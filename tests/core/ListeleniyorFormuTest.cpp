@@ -151,7 +151,7 @@ platform::ListeTablosu liste()
     t.sayfaGenişliğineSığdır = true;
     t.sütunlar = {{QStringLiteral("Ürün Adı"), 4000, platform::ListeSütunu::Tür::Metin, {}, {}},
                   {QStringLiteral("Kâr Miktarı"), 1500, platform::ListeSütunu::Tür::Sayı, {}, {}}};
-    for (int i = 1; i <= 5; ++i) t.satırlar.append({QStringLiteral("Ürün %1").arg(i), QStringLiteral("%1,50").arg(i)});
+    for (int i = 1; i <= 5; ++i) t.satırlar.append({QStringLiteral("Ürün %1").arg(i), ListeDeğeri::sayı(i + 0.5)});
     return t;
 }
 

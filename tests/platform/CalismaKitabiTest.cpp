@@ -45,8 +45,9 @@ ListeTablosu örnekListe()
                   {QStringLiteral("KDV"), 800, Tür::SayıBoşsaSıfır, YatayHiza::Genel, {}},
                   {QStringLiteral("Fiyatı"), 1000, Tür::Sayı, YatayHiza::Sağ, QStringLiteral("#,##0.00")},
                   {QStringLiteral("Girişi Yapan"), 0, Tür::Metin, YatayHiza::Genel, {}}};
-    t.satırlar = {{QStringLiteral("Şirin Ticaret"), QStringLiteral("1.250,00"), QString(), QStringLiteral("3,5")},
-                  {QStringLiteral("0012"), QString(), QStringLiteral("18"), QStringLiteral("1.234.567,891")}};
+    t.satırlar = {{QStringLiteral("Şirin Ticaret"), ListeDeğeri::sayı(1250), ListeDeğeri(), ListeDeğeri::sayı(3.5)},
+                  {QStringLiteral("0012"), ListeDeğeri(), ListeDeğeri::sayı(18, ListeDeğeri::Biçim::Kısa),
+                   ListeDeğeri::sayı(1234567.891)}};
     return t;
 }
 
@@ -97,18 +98,18 @@ TEST_F(ÇalışmaKitabıTesti, ListeOrtakDüzendeYazılırVeGeriOkunur)
     EXPECT_TRUE(s.sütunlar.value(5).gizli);
     EXPECT_DOUBLE_EQ(s.sütunlar.value(5).genişlik, 0);
 
-    // Data from row 3: texts stay texts (a code with leading zeros too), numbers are read the Turkish way.
+    // Data from row 3: texts stay texts (a code with leading zeros too), numbers are numbers.
     EXPECT_EQ(s.metin("A3"), "Şirin Ticaret");
     EXPECT_FALSE(s.hücre("A3").kalın);
     EXPECT_EQ(s.metin("A4"), "0012");
     EXPECT_FALSE(s.hücre("A4").sayı);
     EXPECT_TRUE(s.hücre("B3").sayı);
     EXPECT_DOUBLE_EQ(s.metin("B3").toDouble(), 1250);
-    EXPECT_FALSE(s.var("B4"));  // an empty number text leaves the cell empty
+    EXPECT_FALSE(s.var("B4"));  // an empty cell stays empty
     EXPECT_TRUE(s.hücre("C3").sayı);
     EXPECT_DOUBLE_EQ(s.metin("C3").toDouble(), 0);  // ... or gives 0 where the column says so
     EXPECT_DOUBLE_EQ(s.metin("C4").toDouble(), 18);
-    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.891);
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.89);  // as the list shows it: "1.234.567,89"
     EXPECT_EQ(s.hücre("D3").sayıBiçimi, "#,##0.00");
     EXPECT_EQ(s.hücre("D3").yatay, "right");
     EXPECT_EQ(s.hücre("B3").sayıBiçimi, "");
@@ -144,21 +145,50 @@ TEST_F(ÇalışmaKitabıTesti, SayfaDüzeniVeSayfaGenişliğineSığdırma)
 TEST_F(ÇalışmaKitabıTesti, SayıOlmayanDeğerDosyaBırakmaz)
 {
     ListeTablosu t = örnekListe();
-    t.satırlar.append({QStringLiteral("X"), QStringLiteral("on iki")});
+    t.satırlar.append({QStringLiteral("X"), QStringLiteral("12")});  // a text, even one that reads as a number
     try {
         listeyiYaz(t);
         FAIL() << "no error";
     } catch (const ÇalışmaKitabıHatası& h) {
-        EXPECT_TRUE(h.metin().contains(QStringLiteral("on iki"))) << h.what();
+        EXPECT_TRUE(h.metin().contains(QStringLiteral("\"12\" bir sayı değil"))) << h.what();
         EXPECT_TRUE(h.metin().contains(QStringLiteral("Miktarı"))) << h.what();
     }
     EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
 }
 
+// A date goes in as a date where the column takes values, as its text where the column takes texts;
+// so does a number.
+TEST_F(ÇalışmaKitabıTesti, TarihVeSayıSütunununTürüneGöreYazılır)
+{
+    ListeTablosu t;
+    t.sayfaAdı = QStringLiteral("Liste");
+    using Tür = ListeSütunu::Tür;
+    t.sütunlar = {{QStringLiteral("Tarihi"), 1100, Tür::Tarih, YatayHiza::Genel, {}},
+                  {QStringLiteral("Tarih metni"), 1100, Tür::Metin, YatayHiza::Genel, {}},
+                  {QStringLiteral("KDV"), 800, Tür::Metin, YatayHiza::Genel, {}},
+                  {QStringLiteral("Adet"), 800, Tür::Sayı, YatayHiza::Genel, {}}};
+    const QDate gün(2026, 12, 7);
+    t.satırlar = {{ListeDeğeri::tarih(gün), ListeDeğeri::tarih(gün), ListeDeğeri::sayı(8.5, ListeDeğeri::Biçim::Kısa),
+                   ListeDeğeri::sayı(2.5, ListeDeğeri::Biçim::TamSayı)},
+                  {ListeDeğeri(), ListeDeğeri(), ListeDeğeri(), ListeDeğeri::sayı(-2.5, ListeDeğeri::Biçim::TamSayı)}};
+    const test::XlsxSayfa s = test::xlsxOku(listeyiYaz(t));
+    ASSERT_TRUE(s.okundu);
+    EXPECT_TRUE(s.hücre("A3").sayı);
+    EXPECT_DOUBLE_EQ(s.metin("A3").toDouble(), QDate(1899, 12, 30).daysTo(gün));  // the spreadsheet's day number
+    EXPECT_EQ(s.hücre("A3").sayıBiçimi, "dd.mm.yyyy");
+    EXPECT_FALSE(s.hücre("B3").sayı);
+    EXPECT_EQ(s.metin("B3"), "07.12.2026");
+    EXPECT_FALSE(s.hücre("C3").sayı);
+    EXPECT_EQ(s.metin("C3"), "8,5");
+    EXPECT_DOUBLE_EQ(s.metin("D3").toDouble(), 3);  // "###0" rounds half away from zero
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), -3);
+    EXPECT_FALSE(s.var("A4"));
+}
+
 TEST_F(ÇalışmaKitabıTesti, SatırlarTekTekOkunabilir)
 {
     ListeTablosu t = örnekListe();
-    const QList<QStringList> satırlar = t.satırlar;
+    const QList<QList<ListeDeğeri>> satırlar = t.satırlar;
     t.satırlar.clear();
     QList<int> okunan;
     t.satırSayısı = int(satırlar.size());
@@ -169,7 +199,7 @@ TEST_F(ÇalışmaKitabıTesti, SatırlarTekTekOkunabilir)
     const test::XlsxSayfa s = test::xlsxOku(listeyiYaz(t));
     EXPECT_EQ(okunan, (QList<int>{0, 1}));
     EXPECT_EQ(s.metin("A3"), "Şirin Ticaret");
-    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.891);
+    EXPECT_DOUBLE_EQ(s.metin("D4").toDouble(), 1234567.89);
     EXPECT_EQ(s.sonSatır, 4);
 }
 
