@@ -5,6 +5,7 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "invoicing/FaturaKayit.h"
 #include "movement_reports/HareketRaporlariKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
     StokListeleriniKaydet();
+    FaturaPencereleriniKaydet();
     HareketRaporlarınıKaydet();
 
     BaşlangıçModülü::Main();

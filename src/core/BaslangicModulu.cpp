@@ -12,9 +12,12 @@
 #include "platform/ProgramSonu.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QDir>
 #include <QFont>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QSysInfo>
 #include <functional>
 
@@ -121,6 +124,20 @@ public:
         if (ipucu == SH_LineEdit_PasswordCharacter) return '*';
         return QProxyStyle::styleHint(ipucu, seçenek, denetim, dönüş);
     }
+    // Column headers keep their caption a few pixels off the dividers, also when it is right-aligned.
+    void drawControl(ControlElement öğe, const QStyleOption* seçenek, QPainter* ressam,
+                     const QWidget* denetim) const override
+    {
+        if (öğe == CE_HeaderLabel) {
+            if (const auto* başlık = qstyleoption_cast<const QStyleOptionHeader*>(seçenek)) {
+                QStyleOptionHeader içeride(*başlık);
+                içeride.rect.adjust(3, 0, -4, 0);
+                QProxyStyle::drawControl(öğe, &içeride, ressam, denetim);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(öğe, seçenek, ressam, denetim);
+    }
 };
 }  // namespace
 
@@ -130,6 +147,12 @@ void OrtakDenetimleriHazırla()
     QFont yazı(QStringLiteral("Liberation Sans"), 8);
     yazı.setStyleHint(QFont::SansSerif);
     QApplication::setFont(yazı);
+    // Qt's own dialogs and buttons (the folder chooser, file dialogs) speak Turkish too.
+    static QTranslator çeviri;
+    if (çeviri.isEmpty()
+        && çeviri.load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&çeviri);
 }
 
 QString BaşlıkMetniOluştur(int ana, int alt, int düzeltme)

@@ -26,7 +26,7 @@ inline int ÇizgiliListeler = 1;
 inline int OndalıklıMiktar = 1;
 inline int UyarıVar = 0;
 inline int UyarılacakSayı = 5;
-inline int FaturaBoşKağıdaGöre = 1;
+inline int FaturaBoşKağıdaGöre = 0;
 
 // Entry and exit totals of the product last chosen in a window that shows stock on hand.
 inline double GirişMiktarıToplamı = 0;

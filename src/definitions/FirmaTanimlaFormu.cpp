@@ -217,10 +217,8 @@ void FirmaTanımlaFormu::Form_Load()
     for (const auto grup : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         for (const auto rol : {QPalette::Window, QPalette::WindowText})
             pencereRenkleri.setColor(grup, rol, pencereRenkleri.color(grup, rol));
-    for (QWidget* a : Altlık) {
-        a->setPalette(pencereRenkleri);
-        a->setAutoFillBackground(true);
-    }
+    // They paint no background of their own, so the frame's top line stays whole where they overlap it.
+    for (QWidget* a : Altlık) a->setPalette(pencereRenkleri);
 
     tür_ = türüBul(SeçiliFirmaTablosu);
     if (!tür_) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,6 +30,13 @@ const QString SonKlasörAnahtarı = QStringLiteral("Son Klasor");
 QString programKlasörü()
 {
     return ProgramKlasörü.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramKlasörü;
+}
+
+// Where the chooser opens when it has shown no folder before: the user's pictures, or the home folder.
+QString resimKlasörü()
+{
+    const QString resimler = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(resimler).isDir() ? resimler : QDir::homePath();
 }
 
 QString kökü(const QString& yol)
@@ -108,11 +116,11 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(QWidget* sahip) : QDialog(sahip)
     connect(TamamDüğmesi, &QPushButton::clicked, this, &FotoğrafSeçFormu::TamamDüğmesi_Click);
     connect(İptalDüğmesi, &QPushButton::clicked, this, &FotoğrafSeçFormu::İptalDüğmesi_Click);
 
-    // Opening: the program folder's drive, then the folder shown last when it is still there.
+    // Opening: the folder shown last when it is still there, else the user's pictures.
     sürücüleriDoldur();
     sürücüyüSeç(programSürücüsü());
     const QString son = ayarlar::oku(AyarlarBölümü, SonKlasörAnahtarı);
-    if (!(DosyaVarMı(son) && klasörüAyarla(son))) klasörüAyarla(programKlasörü());
+    if (!(DosyaVarMı(son) && klasörüAyarla(son))) klasörüAyarla(resimKlasörü());
     if (!SunucuYolu.isEmpty() && DosyaVarMı(SunucuYolu) && !DosyaVarMı(ürün::fotoğrafKlasörü(SunucuYolu)))
         QDir(SunucuYolu).mkdir(QStringLiteral("Images"));
 }

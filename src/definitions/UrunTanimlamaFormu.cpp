@@ -174,6 +174,7 @@ const değerGeçmişi::Tanım& geçmişTanımı(int hangisi)
     ÜrünAdıKutusu->setFixedHeight(44);
     AçıklamaKutusu->setFixedHeight(58);
     auto* fotoğrafSütunu = new QVBoxLayout;
+    fotoğrafSütunu->setSpacing(4);  // the grid has two spacings, so it hands down none
     fotoğrafSütunu->addWidget(Etiket[9]);
     fotoğrafSütunu->addWidget(ÜrünFotoğrafıKutusu, 0, Qt::AlignHCenter);
     fotoğrafSütunu->addWidget(FotoğrafEkleDüğmesi);

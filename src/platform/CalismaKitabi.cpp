@@ -419,12 +419,25 @@ bool hesapTablosuProgramıVarMı()
 
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }
 
+bool çalışmaKitabınıAçmayıDene(const QString& yol)
+{
+    return hesapTablosuProgramıVarMı() && kabuk::aç(QUrl::fromLocalFile(yol));
+}
+
+void açılamayanKitabıBildir(const QString& yol)
+{
+    const QString dosya = QDir::toNativeSeparators(yol);
+    if (!hesapTablosuProgramıVarMı())
+        mesaj::göster(HesapTablosuProgramıYokMetni + QStringLiteral("\n\nListe şu dosyaya kaydedildi:\n") + dosya,
+                      mesaj::Simge::Bilgi);
+    else
+        mesaj::göster(QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + dosya,
+                      mesaj::Simge::Bilgi);
+}
+
 void çalışmaKitabınıAç(const QString& yol)
 {
-    if (kabuk::aç(QUrl::fromLocalFile(yol))) return;
-    mesaj::göster(
-        QStringLiteral("Çalışma kitabı kaydedildi, ancak açılamadı. Dosya:\n\n") + QDir::toNativeSeparators(yol),
-        mesaj::Simge::Bilgi);
+    if (!çalışmaKitabınıAçmayıDene(yol)) açılamayanKitabıBildir(yol);
 }
 
 QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme)
@@ -504,9 +517,8 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
                     throw ÇalışmaKitabıHatası(
                         QStringLiteral("\"%1\" bir %2 değil (satır %3, sütun \"%4\").")
                             .arg(değer.metin(),
-                                 sütun.tür == ListeSütunu::Tür::Tarih ? QStringLiteral("tarih") : QStringLiteral("sayı"))
-                            .arg(r + 1)
-                            .arg(liste.sütunlar[c].başlık));
+                                 sütun.tür == ListeSütunu::Tür::Tarih ? QStringLiteral("tarih") : QStringLiteral("sayı"),
+                                 QString::number(r + 1), liste.sütunlar[c].başlık));
                 break;
             case ListeDeğeri::Tür::Boş:
                 break;

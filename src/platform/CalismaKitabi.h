@@ -125,8 +125,15 @@ private:
 bool hesapTablosuProgramıVarMı();
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim);
 
-// Opens a written workbook with the desktop's handler. When that fails, a message gives the file's path.
+// Said when the desktop has no spreadsheet program.
+inline const QString HesapTablosuProgramıYokMetni = QStringLiteral("Bilgisayarınızda MS Excel kurulu değil!");
+
+// Opens a written workbook with the desktop's handler. When there is none, or opening fails, a message
+// gives the file's path: the workbook is written in any case. The two steps apart: the opening, true when
+// the handler took the file, and the message.
 void çalışmaKitabınıAç(const QString& yol);
+bool çalışmaKitabınıAçmayıDene(const QString& yol);
+void açılamayanKitabıBildir(const QString& yol);
 
 // A list exported in the common layout: the title in A1, merged over the first `başlıkSütunSayısı` columns,
 // row 1 centred both ways and bold; the column headers in row 2, centred both ways, wrapped and bold,

@@ -116,3 +116,6 @@ private:
     Tür tür_ = Tür::Boş;
     Biçim biçim_ = Biçim::Tutar;
 };
+
+// A cell may be moved in memory as its bytes: it holds no address of itself.
+Q_DECLARE_TYPEINFO(ListeDeğeri, Q_RELOCATABLE_TYPE);

@@ -151,3 +151,9 @@ TEST_F(ÇekirdekTesti, BağlanmadanVazgeçilinceHiçbirPencereKalmazVeGüncellem
     auto db = platform::Database::open(sunucu.veritabanıYolu());
     EXPECT_EQ(db->scalar("SELECT count(*) FROM pragma_table_info('UrunBilgileriTablosu') WHERE name = 'Markasi'").toInt(), 0);
 }
+
+TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
+{
+    // The common set-up (run by every test program, as by the program) loads Qt's Turkish texts.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("İptal"));
+}

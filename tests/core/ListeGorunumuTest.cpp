@@ -77,11 +77,12 @@ TEST(ListeGörünümü, TarihSütunuDeğereGöreHerİkiYöndeSıralanır)
 {
     Pencere p;
     p.göster();
-    p.liste->satırEkle({"a", "10.12.2025"}, 1);
-    p.liste->satırEkle({"b", "02.01.2026"}, 2);
-    p.liste->satırEkle({"c", ""}, 3);
-    p.liste->satırEkle({"d", "9.12.2025"}, 4);
-    p.liste->satırEkle({"e", "02.01.2026"}, 5);
+    auto gün = [](int y, int a, int g) { return ListeDeğeri::tarih(QDate(y, a, g)); };
+    p.liste->satırEkle({"a", gün(2025, 12, 10)}, 1);
+    p.liste->satırEkle({"b", gün(2026, 1, 2)}, 2);
+    p.liste->satırEkle({"c", ListeDeğeri()}, 3);
+    p.liste->satırEkle({"d", "9.12.2025"}, 4);  // a date given as its text sorts with the dates
+    p.liste->satırEkle({"e", gün(2026, 1, 2)}, 5);
     sıralamaDurumu(0, 0);
 
     p.başlığaTıkla(1);
@@ -104,19 +105,21 @@ TEST(ListeGörünümü, TarihSütunuDeğereGöreHerİkiYöndeSıralanır)
 TEST(ListeGörünümü, SayıSütunuDeğereGöreHerİkiYöndeSıralanır)
 {
     Pencere p;
-    p.liste->satırEkle({"a", "", "10,00"}, 1);
-    p.liste->satırEkle({"b", "", "9,00"}, 2);
-    p.liste->satırEkle({"c", "", ""}, 3);
-    p.liste->satırEkle({"d", "", "1.234,50"}, 4);
-    p.liste->satırEkle({"e", "", "-5,00"}, 5);
-    p.liste->satırEkle({"f", "", "9"}, 6);
+    using B = ListeDeğeri::Biçim;
+    p.liste->satırEkle({"a", {}, ListeDeğeri::sayı(10)}, 1);
+    p.liste->satırEkle({"b", {}, ListeDeğeri::sayı(9)}, 2);
+    p.liste->satırEkle({"c", {}, {}}, 3);
+    p.liste->satırEkle({"d", {}, ListeDeğeri::sayı(1234.5)}, 4);
+    p.liste->satırEkle({"e", {}, ListeDeğeri::sayı(-5)}, 5);
+    p.liste->satırEkle({"f", {}, ListeDeğeri::sayı(9, B::TamSayı)}, 6);
+    p.liste->satırEkle({"g", {}, ListeDeğeri::sayı(8.995, B::Kısa)}, 7);  // shown "8,995": by its value, not text
     sıralamaDurumu(1, 1);
 
     p.liste->sütunaTıklandı(2);
     EXPECT_EQ(SayısalSıralama, 1);
-    EXPECT_EQ(sütunDeğerleri(*p.liste, 2), (QStringList{"", "-5,00", "9,00", "9", "10,00", "1.234,50"}));
+    EXPECT_EQ(sütunDeğerleri(*p.liste, 2), (QStringList{"", "-5,00", "8,995", "9,00", "9", "10,00", "1.234,50"}));
     p.liste->sütunaTıklandı(2);
-    EXPECT_EQ(sütunDeğerleri(*p.liste, 2), (QStringList{"1.234,50", "10,00", "9,00", "9", "-5,00", ""}));
+    EXPECT_EQ(sütunDeğerleri(*p.liste, 2), (QStringList{"1.234,50", "10,00", "9,00", "9", "8,995", "-5,00", ""}));
     // Another column starts ascending again, whatever the direction was.
     p.liste->sütunaTıklandı(3);
     EXPECT_EQ(SıralamaSütunu, 3);
@@ -128,10 +131,12 @@ TEST(ListeGörünümü, MetinSütunuTürkçeAlfabeyleSıralanırVeSıralıKalır
     Pencere p;
     for (const char* ad : {"Zil", "ılık", "İğne", "Çanta", "cam", "Işık", "iç", "Ödev", "ordu"})
         p.liste->satırEkle({QString::fromUtf8(ad)});
+    p.liste->satırEkle({ListeDeğeri()});
     sıralamaDurumu(2, 0);
     p.liste->sütunaTıklandı(0);
     EXPECT_EQ(sütunDeğerleri(*p.liste, 0),
-              (QStringList{"cam", "Çanta", "ılık", "Işık", "iç", "İğne", "ordu", "Ödev", "Zil"}));
+              (QStringList{"", "cam", "Çanta", "ılık", "Işık", "iç", "İğne", "ordu", "Ödev", "Zil"}));
+    p.liste->satırSil(0);
     // While a text column is the sort, new rows go to their place.
     EXPECT_EQ(p.liste->satırEkle({"Dolap"}), 2);
     p.liste->sütunaTıklandı(0);
@@ -306,7 +311,7 @@ TEST(ListeGörünümü, DoldurmaSonundaGörünür)
     Pencere p;
     {
         ListeGörünümü::Doldurma doldurma(p.liste);
-        for (int i = 0; i < 5; ++i) p.liste->satırEkle({QStringLiteral("Ürün %1").arg(i), "", "1,00"}, 100 + i);
+        for (int i = 0; i < 5; ++i) p.liste->satırEkle({QStringLiteral("Ürün %1").arg(i), {}, ListeDeğeri::sayı(1)}, 100 + i);
         p.liste->satırSil(4);
         EXPECT_EQ(p.liste->satırSayısı(), 4);
         EXPECT_EQ(p.liste->model()->rowCount(), 0);  // the view takes them at the end
@@ -315,5 +320,13 @@ TEST(ListeGörünümü, DoldurmaSonundaGörünür)
     EXPECT_EQ(p.liste->değerleBul(103), 3);
     EXPECT_EQ(p.liste->değerleBul(104), -1);
     EXPECT_EQ(p.liste->hücreyleBul(0, "Ürün 2"), 2);
+    EXPECT_EQ(p.liste->hücreyleBul(2, "1,00"), 0);  // by the shown text
     EXPECT_EQ(p.liste->hücre(1, 4), QString());  // a cell not given is empty
+    EXPECT_TRUE(p.liste->hücreDeğeri(1, 4).boşMu());
+    EXPECT_TRUE(p.liste->hücreDeğeri(9, 0).boşMu());
+    EXPECT_TRUE(p.liste->hücreDeğeri(0, 5).boşMu());
+    p.liste->hücreDeğeriniDeğiştir(1, 1, ListeDeğeri::tarih(QDate(2026, 12, 7)));
+    EXPECT_EQ(p.liste->hücre(1, 1), "07.12.2026");
+    EXPECT_EQ(p.liste->model()->index(1, 1).data().toString(), "07.12.2026");  // what the view shows
+    EXPECT_EQ(p.liste->hücreDeğeri(1, 1).tarih(), QDate(2026, 12, 7));
 }

@@ -157,7 +157,7 @@ platform::ListeTablosu liste()
 
 }  // namespace
 
-TEST_F(ExcelAktarımıTesti, BoşListeVeKuruluOlmayanProgramHiçbirŞeyYazmaz)
+TEST_F(ExcelAktarımıTesti, BoşListeHiçbirŞeyYazmazProgramsızKitapYinedeYazılır)
 {
     test::MesajYanıtlayıcı yanıtlayıcı;
     bool çalıştı = false;
@@ -166,15 +166,27 @@ TEST_F(ExcelAktarımıTesti, BoşListeVeKuruluOlmayanProgramHiçbirŞeyYazmaz)
     EXPECT_FALSE(ExcelAktarmayıBaşlat(nullptr, QStringLiteral("18"), 0, yordam));
     test::bekle([] { return false; }, 50);
     EXPECT_EQ(yanıtlayıcı.sayı(), 0);
-
-    platform::hesapTablosuDenetiminiDeğiştir([] { return false; });
-    EXPECT_FALSE(ExcelAktarmayıBaşlat(nullptr, QStringLiteral("18"), 5, yordam));
-    ASSERT_EQ(yanıtlayıcı.sayı(), 1);
-    EXPECT_EQ(yanıtlayıcı.sonMetin(), "Bilgisayarınızda MS Excel kurulu değil!");
-    EXPECT_EQ(yanıtlayıcı.görülenler().first().simge, mesaj::Simge::Bilgi);
-    EXPECT_EQ(yanıtlayıcı.görülenler().first().başlık, "Kavrenta");
     EXPECT_FALSE(çalıştı);
-    EXPECT_EQ(dosyaSayısı(), 0);
+
+    // No spreadsheet program: the workbook is written all the same and its path told after the progress
+    // window has gone.
+    platform::hesapTablosuDenetiminiDeğiştir([] { return false; });
+    QString yol;
+    bool pencereAçıkken = true;
+    EXPECT_TRUE(ExcelAktarmayıBaşlat(nullptr, QStringLiteral("18"), 1, [&](QProgressBar& ç) {
+        platform::ListeTablosu liste;
+        liste.sayfaAdı = QStringLiteral("Kâr Listesi");
+        liste.sütunlar = {{QStringLiteral("Adı")}};
+        liste.satırlar = {{QStringLiteral("ŞEKER")}};
+        yol = ListeyiExceleAktar(ç, liste);
+    }));
+    ASSERT_EQ(yanıtlayıcı.sayı(), 1);
+    pencereAçıkken = test::pencere(QStringLiteral("ListeleniyorFormu")) != nullptr;
+    EXPECT_FALSE(pencereAçıkken);
+    EXPECT_TRUE(yanıtlayıcı.sonMetin().startsWith("Bilgisayarınızda MS Excel kurulu değil!"));
+    EXPECT_TRUE(yanıtlayıcı.sonMetin().contains(QDir::toNativeSeparators(yol)));
+    EXPECT_EQ(yanıtlayıcı.görülenler().first().simge, mesaj::Simge::Bilgi);
+    EXPECT_EQ(dosyaSayısı(), 1);
 }
 
 TEST_F(ExcelAktarımıTesti, AktarımİlerlemeÇubuğunuSürerVeKitabıAçar)

@@ -172,10 +172,15 @@ TEST_F(FotoğrafSeçici, TamamSeçilmemişDosyadaUyarırGösterilenResminAdını
 
 TEST_F(FotoğrafSeçici, SonKlasörHerKapanıştaHatırlanır)
 {
-    ProgramKlasörü = klasör.filePath("Alt");
+    // The user's pictures folder, as the desktop names it.
+    const QString resimler = klasör.filePath("Alt");
+    QFile adlar(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+    ASSERT_TRUE(adlar.open(QIODevice::WriteOnly));
+    adlar.write(("XDG_PICTURES_DIR=\"" + resimler + "\"\n").toUtf8());
+    adlar.close();
     {
         FotoğrafSeçFormu f;
-        EXPECT_EQ(f.klasör(), QDir::cleanPath(ProgramKlasörü));  // nothing remembered yet
+        EXPECT_EQ(f.klasör(), QDir::cleanPath(resimler));  // nothing remembered yet
         f.klasörüAyarla(klasör.path());
         tıklaDosya(f, "kare.jpg");
         bul<QPushButton>(&f, "İptalDüğmesi")->click();
@@ -192,8 +197,8 @@ TEST_F(FotoğrafSeçici, SonKlasörHerKapanıştaHatırlanır)
     }
     QDir(klasör.filePath("Alt/Silinecek")).removeRecursively();
     FotoğrafSeçFormu f;
-    EXPECT_EQ(f.klasör(), QDir::cleanPath(ProgramKlasörü));  // the remembered folder is gone
+    EXPECT_EQ(f.klasör(), QDir::cleanPath(resimler));  // the remembered folder is gone
     // Opening the picker makes the server folder's photo folder when it is missing.
     EXPECT_TRUE(QFileInfo(sunucu.yol() + "/Images").isDir());
-    ProgramKlasörü.clear();
+    adlar.remove();
 }

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -144,16 +146,24 @@ TEST_F(ÇalışmaKitabıTesti, SayfaDüzeniVeSayfaGenişliğineSığdırma)
 
 TEST_F(ÇalışmaKitabıTesti, SayıOlmayanDeğerDosyaBırakmaz)
 {
-    ListeTablosu t = örnekListe();
-    t.satırlar.append({QStringLiteral("X"), QStringLiteral("12")});  // a text, even one that reads as a number
-    try {
-        listeyiYaz(t);
-        FAIL() << "no error";
-    } catch (const ÇalışmaKitabıHatası& h) {
-        EXPECT_TRUE(h.metin().contains(QStringLiteral("\"12\" bir sayı değil"))) << h.what();
-        EXPECT_TRUE(h.metin().contains(QStringLiteral("Miktarı"))) << h.what();
+    // A text, even one that reads as a number (and one with a placeholder in it), and a number that is
+    // none, which would make a file the spreadsheet program cannot read.
+    const QList<ListeDeğeri> yanlışlar = {QStringLiteral("12"), QStringLiteral("%3 adet"),
+                                          ListeDeğeri::sayı(std::numeric_limits<double>::quiet_NaN())};
+    for (const ListeDeğeri& yanlış : yanlışlar) {
+        ListeTablosu t = örnekListe();
+        t.satırlar.append({QStringLiteral("X"), yanlış});
+        try {
+            listeyiYaz(t);
+            ADD_FAILURE() << "no error";
+        } catch (const ÇalışmaKitabıHatası& h) {
+            if (yanlış.tür() == ListeDeğeri::Tür::Metin) {
+                EXPECT_TRUE(h.metin().contains("\"" + yanlış.metin() + "\" bir sayı değil (satır 3, sütun \"Miktarı\")"))
+                    << h.what();
+            }
+        }
+        EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
     }
-    EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
 }
 
 // A date goes in as a date where the column takes values, as its text where the column takes texts;

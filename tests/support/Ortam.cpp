@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
@@ -101,8 +102,14 @@ struct MesajYanıtlayıcı::Durum {
     QTimer zamanlayıcı;
 };
 
+namespace {
+// How many answerers and window waits are alive: while one is, the boxes and windows are the test's.
+int canlıYanıtlayıcı = 0;
+}  // namespace
+
 MesajYanıtlayıcı::MesajYanıtlayıcı(QStringList yanıtlar) : d_(std::make_shared<Durum>())
 {
+    ++canlıYanıtlayıcı;
     d_->yanıtlar = std::move(yanıtlar);
     std::weak_ptr<Durum> zayıf = d_;
     d_->zamanlayıcı.setInterval(10);
@@ -138,7 +145,11 @@ MesajYanıtlayıcı::MesajYanıtlayıcı(QStringList yanıtlar) : d_(std::make_s
     d_->zamanlayıcı.start();
 }
 
-MesajYanıtlayıcı::~MesajYanıtlayıcı() { d_->zamanlayıcı.stop(); }
+MesajYanıtlayıcı::~MesajYanıtlayıcı()
+{
+    d_->zamanlayıcı.stop();
+    --canlıYanıtlayıcı;
+}
 
 const QList<GörülenMesaj>& MesajYanıtlayıcı::görülenler() const { return d_->görülenler; }
 
@@ -160,6 +171,7 @@ struct Görününce::Durum {
 
 Görününce::Görününce(const QString& ad, std::function<void(QWidget*)> iş) : d_(std::make_shared<Durum>())
 {
+    ++canlıYanıtlayıcı;
     d_->ad = ad;
     d_->iş = std::move(iş);
     std::weak_ptr<Durum> zayıf = d_;
@@ -180,7 +192,11 @@ Görününce::Görününce(const QString& ad, std::function<void(QWidget*)> iş)
     d_->zamanlayıcı.start();
 }
 
-Görününce::~Görününce() { d_->zamanlayıcı.stop(); }
+Görününce::~Görününce()
+{
+    d_->zamanlayıcı.stop();
+    --canlıYanıtlayıcı;
+}
 
 bool Görününce::olduMu() const { return d_->oldu; }
 
@@ -194,6 +210,35 @@ bool bekle(const std::function<bool()>& koşul, int süre)
         QTest::qWait(5);
     }
     return true;
+}
+
+void beklenmeyenPencereleriKapat()
+{
+    static QTimer zamanlayıcı;
+    static QPointer<QWidget> görülen;
+    static QElapsedTimer süre;
+    zamanlayıcı.setInterval(50);
+    QObject::connect(&zamanlayıcı, &QTimer::timeout, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || canlıYanıtlayıcı > 0) {
+            görülen = nullptr;
+            return;
+        }
+        if (w != görülen) {  // give the test a moment to reach the window it drives itself
+            görülen = w;
+            süre.start();
+            return;
+        }
+        auto* kutu = qobject_cast<QMessageBox*>(w);
+        if (süre.elapsed() < (kutu ? 500 : 10000)) return;
+        görülen = nullptr;
+        ADD_FAILURE() << "Beklenmeyen pencere kapatıldı: "
+                      << (kutu ? kutu->text() : w->objectName() + QStringLiteral(" ") + w->windowTitle())
+                             .toStdString();
+        if (auto* pencere = qobject_cast<QDialog*>(w)) pencere->reject();
+        else w->close();
+    });
+    zamanlayıcı.start();
 }
 
 }  // namespace test

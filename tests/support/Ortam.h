@@ -91,4 +91,9 @@ private:
     std::shared_ptr<Durum> d_;
 };
 
+// Installed by every test program: a message box that no answerer is waiting for is closed after half a
+// second, and any other modal window that nothing waits for after ten, failing the running test with its
+// text, so that a test fails instead of hanging.
+void beklenmeyenPencereleriKapat();
+
 }  // namespace test

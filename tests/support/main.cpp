@@ -32,6 +32,7 @@ int main(int argc, char** argv)
     kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
     platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
     program::bitirmeYordamınıDeğiştir([] { throw test::ProgramBitti(); });
+    test::beklenmeyenPencereleriKapat();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,64 @@
+#pragma once
+// What the invoice and the delivery note take from the invoicing window (FaturaYazdırFormu): the buyer
+// firm as its customer boxes show it, the day of the selected tree node, the exit lines in the list's
+// current order and the three totals. Neither print reads the database for what it prints; the invoice
+// marks its exits as invoiced once the page has gone out.
+//
+// Money is para::Para (core/Para.h), whole ten-thousandths: 12,50 is 125000.
+#include "core/Para.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace fatura {
+
+using para::Para;
+
+// One exit line as the window lists it.
+struct FaturaSatırı {
+    qint64 hareketNo = 0;  // HareketNo of the exit row: the invoice marks it
+    QString kodu;
+    QString adı;
+    double miktarı = 0;    // the stored quantity; the prints format it by "Ondalikli Miktar"
+    QString birimi;        // empty when the product has none
+    double kdvOranı = 0;   // percent; 0 when the product has none
+    Para fiyatı = 0;       // unit price
+    Para tutarı = 0;       // line amount (printed with two decimals)
+    Para kdvMiktarı = 0;   // VAT of the line
+};
+
+struct FaturaVerisi {
+    // The customer boxes: FirmaAdıKutusu, AdresiKutusu, VergiDairesiKutusu, VergiNumarasıKutusu.
+    QString firmaAdı;
+    QString adresi;
+    QString vergiDairesi;
+    QString vergiNumarası;
+    // The day of the selected tree node: the invoice date.
+    QDate tarih;
+    // The rows of ÜrünListesi, in the list's current order.
+    QList<FaturaSatırı> satırlar;
+    // ToplamKutusu, KDVToplamıKutusu, GenelToplamKutusu.
+    Para toplam = 0;
+    Para kdvToplamı = 0;
+    Para genelToplam = 0;
+};
+
+// The print buttons of the invoicing window. `pencere` is the invoicing window (owner of the extra
+// details and of the printer choice); `düğme` is the button pressed: it is disabled while the print
+// runs and enabled again when it ends, whichever way.
+//
+// FaturaYazdır: with no lines it does nothing; without a printer it says so; otherwise it asks the
+// extra invoice details and the printer, prints the invoice and, once the page has gone out, marks
+// every printed exit as invoiced in one transaction. True when the invoice was printed (the window then
+// reloads its tree and shows a neighbouring node), even if the marking failed and a message said so.
+bool FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& veri);
+
+// İrsaliyeYazdır: the same for the delivery note, which asks its own extra details and changes nothing
+// in the database. True when the delivery note was printed.
+bool İrsaliyeYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& veri);
+
+}  // namespace fatura
