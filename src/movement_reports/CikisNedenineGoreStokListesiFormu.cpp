@@ -50,15 +50,9 @@ ListeTanımı nedenTanımı()
     ÇıkışToplamıKutusu->setAlignment(Qt::AlignRight);
     ÇıkışToplamıKutusu->setFocusPolicy(Qt::ClickFocus);
 
-    const QList<QPair<const char*, QWidget*>> etiketler = {{"Ürün &Bul", ÜrünBulKutusu},
+    etiketler_ = rapor::etiketler(this, {{"Ürün &Bul", ÜrünBulKutusu},
                                                            {"&Hareketler", HareketListesi},
-                                                           {"Seçili Üründen Çıkan Toplam Miktar :", ÇıkışToplamıKutusu}};
-    for (int i = 0; i < etiketler.size(); ++i) {
-        auto* e = new QLabel(QString::fromUtf8(etiketler[i].first), this);
-        e->setObjectName(QStringLiteral("Etiket(%1)").arg(i));
-        e->setBuddy(etiketler[i].second);
-        etiketler_.append(e);
-    }
+                                                           {"Seçili Üründen Çıkan Toplam Miktar :", ÇıkışToplamıKutusu}});
 
     using K = AlanGirişiKuralları::Kural;
     AlanGirişiKuralları::uygula(ÜrünBulKutusu, K::EtiketVurgusu | K::EnterİleSonrakiAlan | K::TürkçeBüyükHarf,

@@ -47,14 +47,8 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
         GirişÇıkışSeçeneği[i] = new QRadioButton(QString::fromUtf8(seçenekler[i]), this);
         GirişÇıkışSeçeneği[i]->setObjectName(QStringLiteral("GirişÇıkışSeçeneği(%1)").arg(i));
     }
-    const QList<QPair<const char*, QWidget*>> etiketler = {{"Giriş-Çıkış Yapan &Bul", GirişÇıkışYapanBulKutusu},
-                                                           {"&Hareketler", HareketListesi}};
-    for (int i = 0; i < etiketler.size(); ++i) {
-        auto* e = new QLabel(QString::fromUtf8(etiketler[i].first), this);
-        e->setObjectName(QStringLiteral("Etiket(%1)").arg(i));
-        e->setBuddy(etiketler[i].second);
-        etiketler_.append(e);
-    }
+    etiketler_ = rapor::etiketler(this, {{"Giriş-Çıkış Yapan &Bul", GirişÇıkışYapanBulKutusu},
+                                                           {"&Hareketler", HareketListesi}});
 
     using K = AlanGirişiKuralları::Kural;
     AlanGirişiKuralları::uygula(GirişÇıkışYapanBulKutusu, K::EtiketVurgusu | K::EnterİleSonrakiAlan | K::TürkçeBüyükHarf,

@@ -45,13 +45,12 @@ GünlükGirişÇıkışHareketleriFormu::GünlükGirişÇıkışHareketleriFormu
     ToplamMiktarKutusu = toplamKutusu("ToplamMiktarKutusu");
     ToplamFiyatKutusu = toplamKutusu("ToplamFiyatKutusu");
     ToplamTutarKutusu = toplamKutusu("ToplamTutarKutusu");
-    const QList<QPair<const char*, QLineEdit*>> toplamlar = {
+    const QList<QPair<const char*, QWidget*>> toplamlar = {
         {"Toplam Miktar :", ToplamMiktarKutusu}, {"Toplam Fiyat :", ToplamFiyatKutusu}, {"Toplam Tutar :", ToplamTutarKutusu}};
+    const QList<QLabel*> etiketler = rapor::etiketler(this, toplamlar);
     ekDüzen()->addStretch(1);
     for (int i = 0; i < toplamlar.size(); ++i) {
-        auto* etiket = new QLabel(QString::fromUtf8(toplamlar[i].first), this);
-        etiket->setObjectName(QStringLiteral("Etiket(%1)").arg(i));
-        ekDüzen()->addWidget(etiket);
+        ekDüzen()->addWidget(etiketler[i]);
         ekDüzen()->addWidget(toplamlar[i].second);
         ekDüzen()->addSpacing(8);
     }

@@ -29,6 +29,18 @@ SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, st
             }};
 }
 
+QList<QLabel*> etiketler(QWidget* pencere, const QList<QPair<const char*, QWidget*>>& metinler)
+{
+    QList<QLabel*> sonuç;
+    for (int i = 0; i < metinler.size(); ++i) {
+        auto* e = new QLabel(QString::fromUtf8(metinler[i].first), pencere);
+        e->setObjectName(QStringLiteral("Etiket(%1)").arg(i));
+        e->setBuddy(metinler[i].second);
+        sonuç.append(e);
+    }
+    return sonuç;
+}
+
 QWidget* doldurmaSahibi(QWidget* pencere)
 {
     if (pencere->isVisible()) return pencere;

@@ -19,6 +19,10 @@ namespace rapor {
 // sees each row first.
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her = {});
 
+// The window's caption labels "Etiket(0)", "Etiket(1)"...: each text's label, its access key moving to
+// its control.
+QList<QLabel*> etiketler(QWidget* pencere, const QList<QPair<const char*, QWidget*>>& metinler);
+
 // The window's owner while it is still being made (the main window), or the window once shown.
 QWidget* doldurmaSahibi(QWidget* pencere);
 
