@@ -47,28 +47,6 @@ TEST(RaporHesapları, GösterilenMetinGibiYuvarlar)
     EXPECT_EQ(t.fiyatMetni(), "13,33");
     EXPECT_EQ(t.tutarMetni(), "28,36");
 
-    EXPECT_EQ(rapor::nedenMetni(4), "İmha");
-    EXPECT_EQ(rapor::nedenMetni(6), "");
-    EXPECT_EQ(rapor::nedenMetni(-1), "");
-    EXPECT_EQ(rapor::günlükMod("1"), rapor::GünlükMod::Giriş);
-    EXPECT_EQ(rapor::günlükMod("2"), rapor::GünlükMod::Çıkış);
-}
-
-TEST(RaporHesapları, BaşlıklarListelemeyeUyar)
-{
-    using L = rapor::Listeleme;
-    const QDate gün(2026, 12, 6);
-    EXPECT_EQ(rapor::günlükBaşlık(rapor::GünlükMod::Giriş, L::Açılış, gün, true), "Günlük Giriş Hareketleri");
-    EXPECT_EQ(rapor::günlükBaşlık(rapor::GünlükMod::Çıkış, L::Tarihe, gün, true),
-              "Günlük Çıkış Hareketleri (06.12.2026 Tarihi İtabariyle...)");
-    EXPECT_EQ(rapor::günlükBaşlık(rapor::GünlükMod::Giriş, L::Tümü, gün, true), "Günlük Giriş Hareketleri (Tümü)");
-    EXPECT_EQ(rapor::günlükBaşlık(rapor::GünlükMod::Giriş, L::Tümü, gün, false), "Günlük Giriş Hareketleri");
-    EXPECT_EQ(rapor::iadeBaşlığı(L::Tümü, gün, true), "Stoğa İade Edilen Ürün Bilgileri (Tüm İadeler)");
-    EXPECT_EQ(rapor::iadeBaşlığı(L::Tarihe, gün, false), "Stoğa İade Edilen Ürün Bilgileri");
-
-    EXPECT_EQ(rapor::nedenYazdırmaBaşlığı("ÇAY", 5), "ÇAY ADLI ÜRÜNDEN DİĞER NEDENLE STOKTAN ÇIKANLAR");
-    EXPECT_EQ(rapor::nedenAktarımBaşlığı(1), "Çıkış Nedeni \"Fişli Satış\" Olan Stok Hareketleri");
-    EXPECT_EQ(rapor::yapanAktarımBaşlığı("AYŞE KARA", false), "AYŞE KARA Adlı Personelin Çıkış Hareketleri");
 }
 
 TEST(RaporHesapları, İadeSütunlarıSayfaGenişliğineGöre)
