@@ -250,7 +250,7 @@ private:
             sayıKontrolü_ = true;
             // Takes off the character before the caret until the text reads as a number, or until
             // nothing more changes.
-            while (!satır_->text().isEmpty() && !turkce::sayıMı(satır_->text())) {
+            while (!satır_->text().isEmpty() && !turkce::yazılırkenSayıMı(satır_->text())) {
                 const QString önce = satır_->text();
                 satır_->backspace();
                 if (satır_->text() == önce) break;

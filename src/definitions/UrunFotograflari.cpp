@@ -28,11 +28,17 @@ QString fotoğrafAnahtarı(const QString& ad)
 
 bool aynıFotoğrafAdı(const QString& a, const QString& b) { return fotoğrafAnahtarı(a) == fotoğrafAnahtarı(b); }
 
+bool düzDosyaAdıMı(const QString& ad)
+{
+    return !ad.isEmpty() && ad != QLatin1String(".") && ad != QLatin1String("..") && !ad.contains(QLatin1Char('/'))
+           && !ad.contains(QLatin1Char('\\')) && !ad.contains(QChar(u'\0'));
+}
+
 QString fotoğrafDosyasınıBul(const QString& klasör, const QString& ad)
 {
     // A photo name is the name of a file in the folder: one with a folder in it (from a hand-edited row, say)
     // names no photo, so that nothing outside the folder is ever read or deleted as a photo.
-    if (ad.isEmpty() || ad.contains(QLatin1Char('/')) || ad.contains(QDir::separator())) return {};
+    if (!düzDosyaAdıMı(ad)) return {};
     const QDir dizin(klasör);
     const QString tam = dizin.filePath(ad);
     if (QFileInfo(tam).isFile()) return tam;

@@ -32,6 +32,10 @@ QString fotoğrafKlasörü(const QString& sunucuYolu);
 QString fotoğrafAnahtarı(const QString& ad);
 bool aynıFotoğrafAdı(const QString& a, const QString& b);
 
+// True for the name of a file in the photo folder itself: not empty, not "." or "..", without a folder
+// separator or a NUL character. No other name is ever read, written or deleted as a photo.
+bool düzDosyaAdıMı(const QString& ad);
+
 // The path of an existing photo file: the exact spelling first, then any file of the folder whose name
 // differs only in letter case (older data from a file system that ignores case). Empty when none exists, and
 // for a name that holds a folder.

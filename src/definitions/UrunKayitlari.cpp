@@ -2,6 +2,7 @@
 
 #include "definitions/UrunFotograflari.h"
 #include "platform/TurkceMetin.h"
+#include "platform/Yuzdelik.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,15 @@ void yenisiniYaz(const QString& yol, const QImage& resim)
 
 QString kırp(const QString& s) { return s.trimmed(); }
 
+// A price or VAT text as it is stored: a number of 0 to 10^12, rounded to hundredths; nothing otherwise.
+std::optional<double> sayıDeğeri(const QString& metin)
+{
+    bool tamam = false;
+    const double değer = turkce::sayıOku(metin, &tamam);
+    if (!tamam || değer < 0) return std::nullopt;
+    return yüzdelik::yazılacakDeğer(değer);
+}
+
 }  // namespace
 
 QList<ListeSatırı> ürünListesi(platform::Database& db)
@@ -117,6 +127,19 @@ KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, c
         return sonuç;
     }
 
+    // The price and the VAT rate as they are stored: a text that is not a number is refused, never stored as 0.
+    const auto fiyatı = b.fiyatı.isEmpty() ? std::optional<double>(0.0) : sayıDeğeri(b.fiyatı);
+    if (!fiyatı) {
+        sonuç.durum = KayıtDurumu::FiyatGeçersiz;
+        return sonuç;
+    }
+    const auto kdv = b.kdvOranı.isEmpty() ? std::optional<double>(0.0) : sayıDeğeri(b.kdvOranı);
+    if (!kdv) {
+        sonuç.durum = KayıtDurumu::KDVOranıGeçersiz;
+        return sonuç;
+    }
+    const QVariant kdvOranı = b.kdvOranı.isEmpty() ? QVariant() : QVariant(*kdv);
+
     // The photo the row names now: the product's own file.
     QString mevcut;
     if (istek.urunNo) {
@@ -128,9 +151,6 @@ KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, c
         }
         mevcut = s.text(0);
     }
-
-    const double fiyatı = b.fiyatı.isEmpty() ? 0.0 : turkce::sayıOku(b.fiyatı);
-    const QVariant kdvOranı = b.kdvOranı.isEmpty() ? QVariant() : QVariant(turkce::sayıOku(b.kdvOranı));
 
     QString yeniAd = mevcut;
     YeniDosyaTemizleyici yeniDosya;
@@ -145,6 +165,9 @@ KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, c
         const QString seçilen = b.fotoğrafı.trimmed();
         if (seçilen.isEmpty() || istek.resim.isNull())
             throw FotoğrafHatası(QStringLiteral("Kaydedilecek fotoğraf yok."));
+        // The file goes into the "Images" folder and nowhere else.
+        if (!düzDosyaAdıMı(seçilen))
+            throw FotoğrafHatası(QStringLiteral("Geçersiz fotoğraf dosyası adı: %1").arg(seçilen));
         const QString klasör = klasörüHazırla(sunucuYolu);
         yeniAd = serbestAd(seçilen, mevcut, başkaları, dosyaAnahtarları(klasör));
         const QString varOlan = fotoğrafDosyasınıBul(klasör, yeniAd);
@@ -166,7 +189,7 @@ KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, c
     if (istek.urunNo) {
         db.exec(QStringLiteral("UPDATE UrunBilgileriTablosu SET Kodu=?, Adi=?, MiktarBirimi=?, Fiyati=?, KDVOrani=?, "
                                "Aciklama=?, UreticiKodu=?, Markasi=?, Fotografi=? WHERE UrunNo=?"),
-                {b.kodu, b.adı, b.miktarBirimi, fiyatı, kdvOranı, b.açıklama, b.üreticiKodu, b.markası, yeniAd,
+                {b.kodu, b.adı, b.miktarBirimi, *fiyatı, kdvOranı, b.açıklama, b.üreticiKodu, b.markası, yeniAd,
                  *istek.urunNo});
         if (db.changes() != 1) {
             sonuç.durum = KayıtDurumu::KayıtYok;
@@ -176,7 +199,7 @@ KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, c
     } else {
         db.exec(QStringLiteral("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani, Aciklama, "
                                "UreticiKodu, Markasi, Fotografi) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {b.kodu, b.adı, b.miktarBirimi, fiyatı, kdvOranı, b.açıklama, b.üreticiKodu, b.markası, yeniAd});
+                {b.kodu, b.adı, b.miktarBirimi, *fiyatı, kdvOranı, b.açıklama, b.üreticiKodu, b.markası, yeniAd});
         sonuç.urunNo = db.lastInsertId();
     }
 

@@ -51,6 +51,8 @@ enum class KayıtDurumu {
     KodBoş,    // "Ürün KODU boş bırakılamaz!"
     KodVar,    // another product has the code (letter case ignored)
     AdBoş,     // "Ürün ADI boş bırakılamaz!"
+    FiyatGeçersiz,     // the price is not empty and not a number of 0 to 10^12
+    KDVOranıGeçersiz,  // the VAT rate is not empty and not a number of 0 to 10^12
     KayıtYok   // the changed product is gone (another workstation deleted it)
 };
 
@@ -64,8 +66,9 @@ struct KayıtSonucu {
     QString sonrakiHata;
 };
 
-// Saves the product: the checks (code, its uniqueness without the changed row, name), the photo file and the
-// row, in one transaction. A new photo file is written before the row and removed again when the row cannot be
+// Saves the product: the checks (code, its uniqueness without the changed row, name, price, VAT rate), the
+// photo file and the row, in one transaction. The price (0 when empty) and the VAT rate (none when empty)
+// are stored rounded to hundredths, as their boxes show them. A new photo's name must be a plain file name. A new photo file is written before the row and removed again when the row cannot be
 // written; the photo file it replaces is removed after the row, and only when no other product names it.
 // Throws platform::DbError or FotoğrafHatası; then nothing is written and no file is left behind.
 KayıtSonucu ürünüKaydet(platform::Database& db, const QString& sunucuYolu, const Kayıtİsteği& istek);

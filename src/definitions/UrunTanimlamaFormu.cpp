@@ -39,6 +39,8 @@ const QString KodBoşMetni = QStringLiteral("Ürün KODU boş bırakılamaz!");
 const QString KodVarMetni = QStringLiteral("Girmeye çalıştığınız ÜRÜN KODU daha önce girilmiş!\n\n"
                                            "Lütfen değiştirip yeniden deneyiniz.");
 const QString AdBoşMetni = QStringLiteral("Ürün ADI boş bırakılamaz!");
+const QString FiyatGeçersizMetni = QStringLiteral("Lütfen geçerli bir FİYAT giriniz.");
+const QString KDVOranıGeçersizMetni = QStringLiteral("Lütfen geçerli bir KDV ORANI giriniz.");
 const QString GirişVarMetni =
     QStringLiteral("Bu üründen GİRİŞ yapıldığı için, önce bu giriş işlemlerini silmeniz gerekir!");
 const QString SilinmişÜrünMetni =
@@ -474,6 +476,14 @@ void ÜrünTanımlamaFormu::kaydet()
     case ürün::KayıtDurumu::AdBoş:
         mesaj::göster(AdBoşMetni, Simge::Bilgi);
         ÜrünAdıKutusu->setFocus();
+        return;
+    case ürün::KayıtDurumu::FiyatGeçersiz:
+        mesaj::göster(FiyatGeçersizMetni, Simge::Bilgi);
+        FiyatıKutusu->setFocus();
+        return;
+    case ürün::KayıtDurumu::KDVOranıGeçersiz:
+        mesaj::göster(KDVOranıGeçersizMetni, Simge::Bilgi);
+        KDVOranıKutusu->setFocus();
         return;
     case ürün::KayıtDurumu::KayıtYok:
         mesaj::göster(SilinmişÜrünMetni, Simge::Ünlem);

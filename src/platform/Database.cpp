@@ -4,6 +4,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QThread>
+#include <algorithm>
+#include <iterator>
 #include <sqlite3.h>
 
 namespace platform {
@@ -26,6 +31,28 @@ int hataNumarası(int sqliteCode)
     }
 }
 
+QString hataAçıklaması(int sqliteCode, const QString& sqliteMetni)
+{
+    switch (sqliteCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. "
+                              "Lütfen, biraz sonra tekrar deneyiniz.");
+    case SQLITE_READONLY:
+        return QStringLiteral("Veritabanı dosyası salt okunur, değişiklikler kaydedilemedi. "
+                              "Lütfen, dosyanın ve klasörünün yazma izinlerini kontrol ediniz.");
+    case SQLITE_FULL:
+        return QStringLiteral("Disk dolu olduğu için veritabanına yazılamadı. "
+                              "Lütfen, diskte yer açıp tekrar deneyiniz.");
+    case SQLITE_IOERR:
+        return QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir giriş/çıkış hatası oluştu.");
+    case SQLITE_NOTADB: return QStringLiteral("Açılan dosya bir veritabanı dosyası değil.");
+    case SQLITE_CORRUPT: return QStringLiteral("Veritabanı dosyası bozuk.");
+    default:
+        return sqliteMetni.isEmpty() ? QString::fromUtf8(sqlite3_errstr(sqliteCode)) : sqliteMetni;
+    }
+}
+
 namespace {
 
 // TR_KATLA(x): the text in the form in which Turkish texts compare without regard to letter case.
@@ -35,8 +62,10 @@ void katlaFonksiyonu(sqlite3_context* ctx, int, sqlite3_value** args)
         sqlite3_result_null(ctx);
         return;
     }
+    // By the text's length: a code may hold a NUL character, and the text goes on after it.
     const auto* metin = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
-    const QByteArray katlı = turkce::katla(QString::fromUtf8(metin)).toUtf8();
+    const int uzunluk = sqlite3_value_bytes(args[0]);
+    const QByteArray katlı = turkce::katla(QString::fromUtf8(metin, uzunluk)).toUtf8();
     sqlite3_result_text(ctx, katlı.constData(), int(katlı.size()), SQLITE_TRANSIENT);
 }
 
@@ -51,10 +80,71 @@ int türkçeSıralama(void*, int n1, const void* s1, int n2, const void* s2)
 QString sqliteMetni(sqlite3* db, int rc)
 {
     const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
+    return hataAçıklaması(rc, QString::fromUtf8(msg ? msg : sqlite3_errstr(rc)));
+}
+
+void imleçleGöster(bool bekliyor)
+{
+    // Only the program's own thread has windows (a test may open a connection in another thread).
+    const QCoreApplication* uygulama = QCoreApplication::instance();
+    if (!qobject_cast<const QGuiApplication*>(uygulama) || QThread::currentThread() != uygulama->thread()) return;
+    if (bekliyor) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else QGuiApplication::restoreOverrideCursor();
+}
+
+std::function<void(bool)>& gösterge()
+{
+    static std::function<void(bool)> g;
+    return g;
+}
+
+void göster(bool bekliyor)
+{
+    if (gösterge()) gösterge()(bekliyor);
+    else imleçleGöster(bekliyor);
 }
 
 }  // namespace
+
+void beklemeGöstergesiniDeğiştir(std::function<void(bool)> g) { gösterge() = std::move(g); }
+
+// Around every step of the engine: ends the waiting indicator that a wait for a lock began.
+class BeklemeGözcüsü {
+public:
+    explicit BeklemeGözcüsü(Database& db) : db_(db) {}
+    ~BeklemeGözcüsü()
+    {
+        if (!db_.beklemeGösteriliyor_) return;
+        db_.beklemeGösteriliyor_ = false;
+        göster(false);
+    }
+    BeklemeGözcüsü(const BeklemeGözcüsü&) = delete;
+    BeklemeGözcüsü& operator=(const BeklemeGözcüsü&) = delete;
+
+private:
+    Database& db_;
+};
+
+int Database::kilidiBekle(void* veri, int kaçıncı)
+{
+    // The engine's own steps of waiting, up to the connection's limit; the indicator from the first one.
+    static constexpr int Gecikmeler[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    static constexpr int Geçenler[] = {0, 1, 3, 8, 18, 33, 53, 78, 103, 128, 178, 228};
+    constexpr int n = int(std::size(Gecikmeler));
+    auto* db = static_cast<Database*>(veri);
+    int gecikme = Gecikmeler[std::min(kaçıncı, n - 1)];
+    const int geçen = kaçıncı < n ? Geçenler[kaçıncı] : Geçenler[n - 1] + gecikme * (kaçıncı - (n - 1));
+    if (geçen + gecikme > db->busyTimeout_) {
+        gecikme = db->busyTimeout_ - geçen;
+        if (gecikme <= 0) return 0;
+    }
+    if (!db->beklemeGösteriliyor_) {
+        db->beklemeGösteriliyor_ = true;
+        göster(true);
+    }
+    sqlite3_sleep(gecikme);
+    return 1;
+}
 
 // ---------------------------------------------------------------------------------------------------
 
@@ -91,7 +181,7 @@ std::shared_ptr<Database> Database::open(const QString& path, const QString& con
     }
     std::shared_ptr<Database> sonuç(new Database(db, path));
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 10000);
+    sqlite3_busy_handler(db, &Database::kilidiBekle, sonuç.get());
     sqlite3_create_function_v2(db, "TR_KATLA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, katlaFonksiyonu,
                                nullptr, nullptr, nullptr);
     sqlite3_create_collation_v2(db, "TURKCE", SQLITE_UTF8, nullptr, türkçeSıralama, nullptr);
@@ -101,19 +191,19 @@ std::shared_ptr<Database> Database::open(const QString& path, const QString& con
     return sonuç;
 }
 
-void Database::fail(int rc, const QString& context) const
+void Database::fail(int rc) const
 {
-    QString metin = sqliteMetni(db_, rc);
-    if (!context.isEmpty()) metin += QStringLiteral(" (%1)").arg(context);
-    throw DbError(hataNumarası(sqlite3_extended_errcode(db_) ? sqlite3_extended_errcode(db_) : rc), metin);
+    const int kod = sqlite3_extended_errcode(db_) ? sqlite3_extended_errcode(db_) : rc;
+    throw DbError(hataNumarası(kod), sqliteMetni(db_, kod));
 }
 
 Statement Database::prepare(const QString& sql)
 {
     sqlite3_stmt* stmt = nullptr;
     const QByteArray metin = sql.toUtf8();
+    const BeklemeGözcüsü gözcü(*this);
     const int rc = sqlite3_prepare_v2(db_, metin.constData(), int(metin.size()), &stmt, nullptr);
-    if (rc != SQLITE_OK) fail(rc, sql);
+    if (rc != SQLITE_OK) fail(rc);
     return Statement(this, stmt);
 }
 
@@ -128,11 +218,13 @@ void Database::execScript(const QString& sql)
 {
     char* hataMetni = nullptr;
     const QByteArray metin = sql.toUtf8();
+    const BeklemeGözcüsü gözcü(*this);
     const int rc = sqlite3_exec(db_, metin.constData(), nullptr, nullptr, &hataMetni);
     if (rc != SQLITE_OK) {
-        const QString m = QString::fromUtf8(hataMetni ? hataMetni : sqlite3_errstr(rc));
+        const int kod = sqlite3_extended_errcode(db_) ? sqlite3_extended_errcode(db_) : rc;
+        const QString m = hataAçıklaması(kod, QString::fromUtf8(hataMetni ? hataMetni : sqlite3_errstr(rc)));
         sqlite3_free(hataMetni);
-        throw DbError(hataNumarası(rc), m);
+        throw DbError(hataNumarası(kod), m);
     }
 }
 
@@ -219,12 +311,13 @@ Statement& Statement::bindAll(std::initializer_list<QVariant> values)
 
 bool Statement::next()
 {
+    const BeklemeGözcüsü gözcü(*db_);
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
     const int ext = sqlite3_extended_errcode(db_->handle());
     sqlite3_reset(stmt_);
-    db_->fail(ext ? ext : rc, QString::fromUtf8(sqlite3_sql(stmt_)));
+    db_->fail(ext ? ext : rc);
 }
 
 void Statement::exec()

@@ -4,6 +4,7 @@
 // Jet-like number so that the callers' error handling can tell a lost network from a missing file.
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -20,7 +21,7 @@ inline constexpr int AğBağlantısıYok = 3043;   // network lost
 inline constexpr int YolGeçersiz = 3044;       // path invalid
 inline constexpr int DosyaAçılamıyor = 3051;   // cannot be opened, or cannot be written (read-only file or folder)
 inline constexpr int DosyaAdıGeçersiz = 3055;  // bad file name
-inline constexpr int Genel = 3000;             // anything else; the text carries SQLite's message
+inline constexpr int Genel = 3000;             // anything else; the text says what happened, in Turkish
 }  // namespace hata
 
 class DbError : public std::runtime_error {
@@ -90,14 +91,28 @@ public:
     QString path() const { return path_; }
     sqlite3* handle() const { return db_; }
 
-    // Throws DbError for an SQLite result code, with this connection's message.
-    [[noreturn]] void fail(int rc, const QString& context = {}) const;
+    // Throws DbError for an SQLite result code, with a description the user can read (never the
+    // statement's text).
+    [[noreturn]] void fail(int rc) const;
+
+    // How long a statement waits for a lock that another workstation holds before it fails (10 s).
+    void setBusyTimeout(int milliseconds) { busyTimeout_ = milliseconds; }
 
 private:
+    friend class Statement;
+    friend class BeklemeGözcüsü;
     Database(sqlite3* db, const QString& path);
+    static int kilidiBekle(void* veri, int kaçıncı);
     sqlite3* db_;
     QString path_;
+    int busyTimeout_ = 10000;
+    bool beklemeGösteriliyor_ = false;
 };
+
+// What the program shows while a statement waits for a lock held by another workstation: called with
+// true when the wait begins and with false when the statement is over. By default the busy cursor;
+// tests may put a recorder in its place (an empty function restores the default).
+void beklemeGöstergesiniDeğiştir(std::function<void(bool bekliyor)> gösterge);
 
 // BEGIN IMMEDIATE on construction; rolls back on destruction unless commit() was called.
 class Transaction {
@@ -115,5 +130,9 @@ private:
 
 // Maps an SQLite result code (extended or primary) to the program's error number.
 int hataNumarası(int sqliteCode);
+// The Turkish description of an SQLite result code: the lock held elsewhere, a read-only file, a full
+// disk, an input/output error, a file that is not a database, a damaged file; SQLite's own text (given)
+// for anything else.
+QString hataAçıklaması(int sqliteCode, const QString& sqliteMetni = {});
 
 }  // namespace platform

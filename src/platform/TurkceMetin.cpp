@@ -1,5 +1,7 @@
 #include "platform/TurkceMetin.h"
 
+#include "platform/Yuzdelik.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
@@ -82,7 +84,11 @@ bool ileBaşlar(const QString& metin, const QString& önEk)
     return katla(metin).startsWith(katla(önEk));
 }
 
-double sayıOku(const QString& girdi, bool* tamam)
+namespace {
+// Reads the text; with `gruplarDenetlensin` a dot must stand between thousands groups (1.234.567,5),
+// without it a dot may stand between any two digits of the whole part, as a text being typed or edited
+// holds it (1.23,50 after a digit was taken out).
+double oku(const QString& girdi, bool* tamam, bool gruplarDenetlensin)
 {
     const QString metin = girdi.trimmed();
     if (tamam) *tamam = false;
@@ -95,14 +101,22 @@ double sayıOku(const QString& girdi, bool* tamam)
     QString tam, kesir;
     bool virgülGörüldü = false;
     bool öncekiRakam = false;
+    bool noktaVar = false;
+    int grup = 0;  // digits since the last group dot (or the start)
     for (; i < metin.size(); ++i) {
         const QChar c = metin[i];
         if (c.isDigit() && c.unicode() < 128) {
             (virgülGörüldü ? kesir : tam) += c;
+            if (!virgülGörüldü) ++grup;
             öncekiRakam = true;
         } else if (c == QLatin1Char('.') && !virgülGörüldü && öncekiRakam && i + 1 < metin.size()
                    && metin[i + 1].isDigit()) {
-            öncekiRakam = false;  // a group dot stands between digits only
+            // A group dot stands between digits only, and in a number read for its value after the first
+            // group of one to three digits and between groups of three.
+            if (gruplarDenetlensin && (noktaVar ? grup != 3 : grup > 3)) return 0;
+            noktaVar = true;
+            grup = 0;
+            öncekiRakam = false;
         } else if (c == QLatin1Char(',') && !virgülGörüldü) {
             virgülGörüldü = true;
             öncekiRakam = false;
@@ -110,20 +124,31 @@ double sayıOku(const QString& girdi, bool* tamam)
             return 0;
         }
     }
+    if (gruplarDenetlensin && noktaVar && grup != 3) return 0;
     if (tam.isEmpty() && kesir.isEmpty()) return 0;
     bool ok = false;
     const double değer = (QString(tam.isEmpty() ? QStringLiteral("0") : tam) + QLatin1Char('.')
                           + (kesir.isEmpty() ? QStringLiteral("0") : kesir))
                              .toDouble(&ok);
-    if (!ok) return 0;
+    if (!ok || !std::isfinite(değer)) return 0;
     if (tamam) *tamam = true;
     return eksi ? -değer : değer;
 }
+}  // namespace
+
+double sayıOku(const QString& girdi, bool* tamam) { return oku(girdi, tamam, true); }
 
 bool sayıMı(const QString& metin)
 {
     bool ok = false;
     sayıOku(metin, &ok);
+    return ok;
+}
+
+bool yazılırkenSayıMı(const QString& metin)
+{
+    bool ok = false;
+    oku(metin, &ok, false);
     return ok;
 }
 
@@ -133,13 +158,8 @@ namespace {
 // is a whole number; yuvarlakRakamlar gives its digits, without any limit of an integer type.
 double yuvarlakTam(double değer, double ölçek)
 {
-    // Quick way: a value that is clearly not half-way rounds to its nearest whole number.
     const double y = std::fabs(değer) * ölçek;
-    if (y < 1e15) {
-        const double taban = std::floor(y);
-        const double kesir = y - taban;
-        if (std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9) return kesir > 0.5 ? taban + 1 : taban;
-    }
+    if (y < 1e15) return double(yüzdelik::ondalıkYuvarla(y));
     const double ölçekli = QString::number(y, 'g', 15).toDouble();
     return std::round(ölçekli);
 }

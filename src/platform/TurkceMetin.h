@@ -17,10 +17,14 @@ int karşılaştır(const QString& a, const QString& b, bool harfBüyüklüğün
 bool eşit(const QString& a, const QString& b);  // equal without regard to letter case
 bool ileBaşlar(const QString& metin, const QString& önEk);  // prefix test without regard to letter case
 
-// Reads a number in the Turkish format: a decimal comma, and dots between digit groups ("1.234,50").
-// An optional leading minus sign is read too. Blanks at both ends are ignored.
+// Reads a number in the Turkish format: a decimal comma, and dots between thousands groups ("1.234,50";
+// "1.5" is no number). An optional leading minus sign is read too. Blanks at both ends are ignored.
+// A text that is no number reads as 0 with `tamam` false.
 bool sayıMı(const QString& metin);
 double sayıOku(const QString& metin, bool* tamam = nullptr);
+// The looser test of a number box while it is typed or edited: a dot may stand between any two digits of
+// the whole part, so that taking a digit out of "1.234,50" does not make the text stop being a number.
+bool yazılırkenSayıMı(const QString& metin);
 
 // "##,##0.00": 1234.5 -> "1.234,50".
 QString tutarBiçimi(double değer);

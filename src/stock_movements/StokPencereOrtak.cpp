@@ -374,7 +374,7 @@ void HareketPenceresi<Satır>::listeyiKaydet()
         if (const auto ret = tanım_.kaydet(*AçıkVeritabanı, liste)) {
             liste_->satırıSeç(ret->satır);
             mesaj::göster(ret->metin,
-                          ret->neden == KayıtRet::Neden::StokYetmiyor ? mesaj::Simge::Bilgi : mesaj::Simge::Ünlem,
+                          ret->neden == KayıtRet::Neden::Silinmiş ? mesaj::Simge::Ünlem : mesaj::Simge::Bilgi,
                           mesaj::Düğmeler::Tamam);
             return;
         }

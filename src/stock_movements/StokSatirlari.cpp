@@ -1,6 +1,7 @@
 #include "stock_movements/StokSatirlari.h"
 
 #include "platform/TurkceMetin.h"
+#include "platform/Yuzdelik.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,24 +10,31 @@ namespace stok {
 
 namespace {
 
-// A quantity or price box's text as a number; nothing when the text is not one.
-std::optional<double> sayı(const QString& metin)
+// A quantity or price box's text in whole hundredths, as the box shows it; nothing when the text is not a
+// number or the number is too large to be written.
+std::optional<qint64> yüzdelikOku(const QString& metin)
 {
     bool tamam = false;
     const double değer = turkce::sayıOku(metin, &tamam);
-    if (!tamam) return std::nullopt;
-    return değer;
+    if (!tamam || !yüzdelik::yazılacakDeğer(değer)) return std::nullopt;
+    return yüzdelik::yüzdeliğeÇevir(değer);
 }
-
-qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
 
 }  // namespace
 
 QString kısaSayı(double değer) { return turkce::kısaSayıBiçimi(değer); }
 
-double paraDeğeri(double değer) { return double(std::llround(değer * 10000.0)) / 10000.0; }
+double paraDeğeri(double değer)
+{
+    if (!std::isfinite(değer) || std::fabs(değer) > yüzdelik::HesapSınırı) return değer;
+    return double(std::llround(değer * 10000.0)) / 10000.0;
+}
 
-double kuruşDeğeri(double değer) { return double(kuruş(değer)) / 100.0; }
+double kuruşDeğeri(double değer)
+{
+    const auto y = yüzdelik::yüzdeliğeÇevir(değer);
+    return y ? double(*y) / 100.0 : değer;
+}
 
 bool satışMı(int neden) { return neden == 0 || neden == FişliSatışNedeni; }
 
@@ -86,10 +94,10 @@ std::optional<Ret> girişSatırınıDenetle(const GirişGirdisi& g, const QList<
     }
     if (ürünVar && firmaVar) return Ret{metin::GirişTekrarı, Alan::Yok};
     if (!g.tarih.isValid()) return Ret{metin::TarihGiriniz, Alan::TarihiKutusu};
-    const auto miktar = sayı(g.miktarMetni);
-    if (!miktar || kuruş(*miktar) <= 0) return Ret{metin::MiktarGiriniz, Alan::MiktarıKutusu};
-    const auto fiyat = sayı(g.fiyatMetni);
-    if (!fiyat || kuruş(*fiyat) <= 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
+    const auto miktar = yüzdelikOku(g.miktarMetni);
+    if (!miktar || *miktar <= 0) return Ret{metin::MiktarGiriniz, Alan::MiktarıKutusu};
+    const auto fiyat = yüzdelikOku(g.fiyatMetni);
+    if (!fiyat || *fiyat <= 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
     return std::nullopt;
 }
 
@@ -98,19 +106,19 @@ std::optional<Ret> çıkışSatırınıDenetle(const ÇıkışGirdisi& g, const 
     if (g.neden < 0) return Ret{metin::NedenBelirtiniz, Alan::NedeniKutusu};
     if (g.neden != FişliSatışNedeni && !g.firmaNo) return Ret{metin::FirmaSeçiniz, Alan::FirmaListesi};
     if (!g.ürünNo) return Ret{metin::ÜrünSeçiniz, Alan::ÜrünListesi};
-    const qint64 stok = kuruş(g.stok);
+    const qint64 stok = yüzdelik::stokYüzdeliği(g.stok);
     if (stok <= 0) return Ret{metin::MevcutKalmamış, Alan::ÜrünListesi};
     for (const ÇıkışSatırı& s : liste)
         if (s.ürünNo == *g.ürünNo) return Ret{metin::ÇıkışTekrarı, Alan::Yok};
     if (!g.tarih.isValid()) return Ret{metin::TarihGiriniz, Alan::TarihiKutusu};
-    const auto miktar = sayı(g.miktarMetni);
-    if (!miktar || kuruş(*miktar) <= 0) return Ret{metin::MiktarGiriniz, Alan::MiktarıKutusu};
-    if (kuruş(*miktar) > stok) return Ret{metin::MiktarStoktanFazla, Alan::MiktarıKutusu, true};
+    const auto miktar = yüzdelikOku(g.miktarMetni);
+    if (!miktar || *miktar <= 0) return Ret{metin::MiktarGiriniz, Alan::MiktarıKutusu};
+    if (*miktar > stok) return Ret{metin::MiktarStoktanFazla, Alan::MiktarıKutusu, true};
     if (satışMı(g.neden)) {
-        const auto fiyat = sayı(g.fiyatMetni);
-        if (!fiyat || kuruş(*fiyat) <= 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
+        const auto fiyat = yüzdelikOku(g.fiyatMetni);
+        if (!fiyat || *fiyat <= 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
     } else if (!g.fiyatMetni.trimmed().isEmpty()) {
-        const auto fiyat = sayı(g.fiyatMetni);
+        const auto fiyat = yüzdelikOku(g.fiyatMetni);
         if (!fiyat || *fiyat < 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
     }
     return std::nullopt;
@@ -126,13 +134,16 @@ bool satışFiyatıAlıştanDüşükMü(int neden, double fiyat, std::optional<d
 Toplamlar toplamlarıHesapla(const QList<ÇıkışSatırı>& liste)
 {
     qint64 tutarKuruş = 0;
+    double sınırÖtesi = 0;  // amounts too large to count in hundredths
     double kdv = 0;
     for (const ÇıkışSatırı& s : liste) {
-        tutarKuruş += kuruş(s.tutar());  // each amount as its column shows it
-        kdv += s.kdvMiktarı();           // the VAT of each line as it is, not rounded
+        // Each amount as its column shows it.
+        if (const auto k = yüzdelik::yüzdeliğeÇevir(s.tutar())) tutarKuruş += *k;
+        else sınırÖtesi += s.tutar();
+        kdv += s.kdvMiktarı();  // the VAT of each line as it is, not rounded
     }
     Toplamlar t;
-    t.tutar = double(tutarKuruş) / 100.0;
+    t.tutar = double(tutarKuruş) / 100.0 + sınırÖtesi;
     t.kdv = kdv;
     t.genel = t.tutar + t.kdv;
     return t;

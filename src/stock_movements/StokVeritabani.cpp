@@ -2,10 +2,11 @@
 
 #include "core/OrtakDegiskenler.h"
 #include "platform/TurkceMetin.h"
+#include "platform/Yuzdelik.h"
 
 #include <QHash>
 #include <QSet>
-#include <cmath>
+#include <functional>
 
 namespace stok {
 
@@ -64,7 +65,26 @@ private:
     Statement çıkış_;
 };
 
-qint64 kuruş(double değer) { return std::llround(değer * 100.0); }
+// A quantity or price as it is written: rounded to hundredths, and at least the given number of
+// hundredths (1 above 0, 0 not below it); nothing when it cannot be written.
+std::optional<double> yazılacak(double değer, qint64 enAz)
+{
+    const auto d = yüzdelik::yazılacakDeğer(değer);
+    if (!d || *yüzdelik::yüzdeliğeÇevir(*d) < enAz) return std::nullopt;
+    return d;
+}
+
+template <class Satır>
+std::optional<KayıtRet> değerleriDenetle(const QList<Satır>& liste, const std::function<qint64(const Satır&)>& enAzFiyat)
+{
+    for (int i = 0; i < liste.size(); ++i) {
+        if (!yazılacak(liste[i].miktar, 1))
+            return KayıtRet{stok::metin::MiktarGiriniz, i, KayıtRet::Neden::GeçersizDeğer};
+        if (!yazılacak(liste[i].fiyat, enAzFiyat(liste[i])))
+            return KayıtRet{stok::metin::FiyatGiriniz, i, KayıtRet::Neden::GeçersizDeğer};
+    }
+    return std::nullopt;
+}
 
 // The first line whose product or whose firm is no longer there, each product and firm looked up once;
 // run inside the commit's transaction, so that nothing is deleted between the check and the write.
@@ -181,6 +201,7 @@ QString stokYetmiyor(const QString& ürünAdı, double mevcut, double istenen)
 std::optional<KayıtRet> girişleriKaydet(Database& db, const QList<GirişSatırı>& liste)
 {
     if (liste.isEmpty()) return std::nullopt;
+    if (auto ret = değerleriDenetle<GirişSatırı>(liste, [](const GirişSatırı&) { return qint64(1); })) return ret;
     platform::Transaction işlem(db);
     if (auto ret = silinmişKaydıBul(db, liste, true)) return ret;
 
@@ -189,7 +210,8 @@ std::optional<KayıtRet> girişleriKaydet(Database& db, const QList<GirişSatır
         "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
     for (const GirişSatırı& s : liste) {
         ekle.reset();
-        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), s.miktar, s.fiyat, s.girişiYapan});
+        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), *yazılacak(s.miktar, 1),
+                      *yazılacak(s.fiyat, 1), s.girişiYapan});
         ekle.exec();
     }
     ekle.reset();
@@ -200,24 +222,27 @@ std::optional<KayıtRet> girişleriKaydet(Database& db, const QList<GirişSatır
 std::optional<KayıtRet> çıkışlarıKaydet(Database& db, const QList<ÇıkışSatırı>& liste)
 {
     if (liste.isEmpty()) return std::nullopt;
+    const auto fiyatSınırı = [](const ÇıkışSatırı& s) { return satışMı(s.nedeni) ? qint64(1) : qint64(0); };
+    if (auto ret = değerleriDenetle<ÇıkışSatırı>(liste, fiyatSınırı)) return ret;
     // The write lock is taken first, so that the stock read below stays true until the commit.
     platform::Transaction işlem(db);
     if (auto ret = silinmişKaydıBul(db, liste, false)) return ret;
 
-    QHash<int, double> istenen;  // per product, all its lines together
+    QHash<int, qint64> istenen;  // per product, all its lines together, in hundredths
     QHash<int, int> ilkSatır;
     for (int i = 0; i < liste.size(); ++i) {
         const ÇıkışSatırı& s = liste[i];
         if (!ilkSatır.contains(s.ürünNo)) ilkSatır.insert(s.ürünNo, i);
-        istenen[s.ürünNo] += s.miktar;
+        istenen[s.ürünNo] += *yüzdelik::yüzdeliğeÇevir(s.miktar);
     }
     StokOkuyucu okuyucu(db);
     for (int i = 0; i < liste.size(); ++i) {
         const ÇıkışSatırı& s = liste[i];
         if (ilkSatır.value(s.ürünNo) != i) continue;
         const double mevcut = okuyucu.oku(s.ürünNo).kalan();
-        if (kuruş(istenen.value(s.ürünNo)) > kuruş(mevcut))
-            return KayıtRet{metin::stokYetmiyor(s.adı, mevcut, istenen.value(s.ürünNo)), i,
+        const qint64 toplam = istenen.value(s.ürünNo);
+        if (toplam > yüzdelik::stokYüzdeliği(mevcut))
+            return KayıtRet{metin::stokYetmiyor(s.adı, mevcut, double(toplam) / 100.0), i,
                             KayıtRet::Neden::StokYetmiyor};
     }
 
@@ -226,8 +251,8 @@ std::optional<KayıtRet> çıkışlarıKaydet(Database& db, const QList<Çıkı�
         "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
     for (const ÇıkışSatırı& s : liste) {
         ekle.reset();
-        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), s.miktar, s.fiyat, s.nedeni,
-                      s.çıkışıYapan});
+        ekle.bindAll({s.ürünNo, s.firmaNo, turkce::tarihSaklama(s.tarih), *yazılacak(s.miktar, 1),
+                      *yazılacak(s.fiyat, fiyatSınırı(s)), s.nedeni, s.çıkışıYapan});
         ekle.exec();
     }
     ekle.reset();

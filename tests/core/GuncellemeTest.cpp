@@ -181,6 +181,22 @@ TEST_F(GüncellemeTesti, AynıAndaBaşlayanİkinciİstasyonAynıAlanıEklemez)
         EXPECT_TRUE(AlanVarMı("UrunBilgileriTablosu", alan)) << alan;
 }
 
+TEST_F(GüncellemeTesti, BaşkaİstasyonYazarkenGüncelDosyaBeklemedenAçılır)
+{
+    test::SunucuKlasörü güncel;
+    auto öteki = platform::Database::open(güncel.veritabanıYolu());
+    öteki->execScript("BEGIN IMMEDIATE");
+    AçıkVeritabanı->setBusyTimeout(50);  // a step that wanted to write would fail at once, with a message
+    QList<bool> bekleme;
+    platform::beklemeGöstergesiniDeğiştir([&bekleme](bool b) { bekleme << b; });
+    test::MesajYanıtlayıcı yanıt;
+    VeritabanınıGüncelle();
+    platform::beklemeGöstergesiniDeğiştir({});
+    öteki->execScript("ROLLBACK");
+    EXPECT_EQ(yanıt.sayı(), 0) << yanıt.sonMetin().toStdString();
+    EXPECT_TRUE(bekleme.isEmpty());
+}
+
 TEST_F(GüncellemeTesti, AlanVeTabloSınamaları)
 {
     EXPECT_THROW(AlanVarMı("UrunBilgileriTablosu", "Adi"), platform::DbError);  // no database open

@@ -64,7 +64,24 @@ TEST(OrtakHataİşleyici, DiğerHatalarSorulurEvetDevamHayırBitirir)
         test::MesajYanıtlayıcı yanıt({"Evet"});
         OrtakHataİşleyici(e);
         EXPECT_EQ(yanıt.sayı(), 1);
+        EXPECT_FALSE(yanıt.sonMetin().contains("INSERT"));  // never the statement
     }
+}
+
+TEST(OrtakHataİşleyici, KilitliVeritabanıTürkçeAçıklanır)
+{
+    test::SunucuKlasörü sunucu;
+    auto öteki = platform::Database::open(sunucu.veritabanıYolu());
+    öteki->execScript("BEGIN IMMEDIATE");
+    sunucu.db().setBusyTimeout(20);
+    test::MesajYanıtlayıcı yanıt({"Evet"});
+    HatadaDevam([&] { sunucu.db().exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES ('A')"); });
+    öteki->execScript("ROLLBACK");
+    ASSERT_EQ(yanıt.sayı(), 1);
+    const QStringList satırlar = QString(yanıt.sonMetin()).replace("\r\n", "\n").split('\n');
+    EXPECT_EQ(satırlar.mid(3), QStringList({"Hata Kodu: 3000", "",
+                                           "Hata Mesajı: Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. "
+                                           "Lütfen, biraz sonra tekrar deneyiniz."}));
 }
 
 TEST(OrtakYordamlar, TümünüSeçVeDosyaVarMı)

@@ -40,6 +40,11 @@ TEST(FirmaBiçimleri, VergiNumarasıBaştakiSıfırıKorur)
     EXPECT_EQ(vergiNumarasıBiçimi("12345678901"), "1234 567 8901");
     EXPECT_EQ(vergiNumarasıBiçimi("0123456789"), "012 345 6789");
     EXPECT_EQ(vergiNumarasıBiçimi("012 345 6789"), "012 345 6789");
+    EXPECT_EQ(vergiNumarasıBiçimi("123456"), "12 3456");
+    EXPECT_EQ(vergiNumarasıBiçimi("1234567"), "123 4567");
+    EXPECT_EQ(vergiNumarasıBiçimi("12345678"), "1 234 5678");
+    EXPECT_EQ(vergiNumarasıBiçiminiKaldır("12 3456"), "123456");
+    EXPECT_EQ(vergiNumarasıBiçiminiKaldır("123 4567"), "1234567");
     EXPECT_EQ(vergiNumarasıBiçimi("12345"), "1 2345");
     EXPECT_EQ(vergiNumarasıBiçimi("123"), "123");
     EXPECT_EQ(vergiNumarasıBiçimi("0"), "");

@@ -116,6 +116,77 @@ TEST_F(ÜrünKayıtları, DeğerlerBağlanırSayılarSayıOlarakSaklanır)
     EXPECT_EQ(ürünOku(db, c)->kodu, "K3");
 }
 
+TEST_F(ÜrünKayıtları, DeğişiklikHerAlanıKendiSütununaYazar)
+{
+    auto& db = sunucu.db();
+    auto i = yeni("K1", "BİR");
+    i.bilgiler = {"K1", "Ü1", "BİR", "M1", "ADET", "8", "12,5", "A1", ""};
+    const qint64 no = ekle(i);
+    auto d = değişiklik(no);
+    const ÜrünBilgileri yeniDeğerler{"K2", "Ü2", "İKİ", "M2", "KG", "18,00", "1.234,56", "A2", ""};
+    d.bilgiler = yeniDeğerler;
+    ASSERT_EQ(ürünüKaydet(db, sunucu.yol(), d).durum, KayıtDurumu::Kaydedildi);
+    const auto o = ürünOku(db, no);
+    ASSERT_TRUE(o);
+    const auto alanlar = [](const ÜrünBilgileri& b) {
+        return QStringList{b.kodu, b.üreticiKodu, b.adı, b.markası, b.miktarBirimi, b.kdvOranı, b.fiyatı, b.açıklama,
+                           b.fotoğrafı};
+    };
+    EXPECT_EQ(alanlar(*o), alanlar(yeniDeğerler));
+}
+
+TEST_F(ÜrünKayıtları, SayıOlmayanFiyatVeKdvReddedilirSayılarKuruşaYuvarlanır)
+{
+    auto& db = sunucu.db();
+    // Texts that do not read as a number, negative ones, and ones above 10^12: refused, nothing written.
+    for (const QString kötü : {"1e308", "NaN", "12,3,4", "1.5", "-5", "1.000.000.000.000,01", "inf"}) {
+        auto i = yeni("K", "AD");
+        i.bilgiler.fiyatı = kötü;
+        EXPECT_EQ(ürünüKaydet(db, sunucu.yol(), i).durum, KayıtDurumu::FiyatGeçersiz) << kötü.toStdString();
+        i.bilgiler.fiyatı = "5";
+        i.bilgiler.kdvOranı = kötü;
+        EXPECT_EQ(ürünüKaydet(db, sunucu.yol(), i).durum, KayıtDurumu::KDVOranıGeçersiz) << kötü.toStdString();
+    }
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM UrunBilgileriTablosu").toInt(), 0);
+    EXPECT_FALSE(db.inTransaction());
+
+    // Stored as the boxes show them, in hundredths.
+    auto i = yeni("K", "AD");
+    i.bilgiler.fiyatı = "1.000.000.000.000";
+    i.bilgiler.kdvOranı = "1,005";
+    const qint64 no = ekle(i);
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT Fiyati FROM UrunBilgileriTablosu WHERE UrunNo=?", {no}).toDouble(), 1e12);
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT KDVOrani FROM UrunBilgileriTablosu WHERE UrunNo=?", {no}).toDouble(), 1.01);
+    auto d = değişiklik(no);
+    d.bilgiler.fiyatı = "0,004";
+    ASSERT_EQ(ürünüKaydet(db, sunucu.yol(), d).durum, KayıtDurumu::Kaydedildi);
+    EXPECT_EQ(db.scalar("SELECT Fiyati FROM UrunBilgileriTablosu WHERE UrunNo=?", {no}).toDouble(), 0.0);
+}
+
+TEST_F(ÜrünKayıtları, KodunİçindekiNulKarakteriKarşılaştırmayaGirer)
+{
+    auto& db = sunucu.db();
+    const QString nullu = QStringLiteral("Z") + QChar(u'\0') + QStringLiteral("A");
+    ekle(yeni(nullu, "BİR"));
+    EXPECT_EQ(ürünüKaydet(db, sunucu.yol(), yeni("Z", "İKİ")).durum, KayıtDurumu::Kaydedildi);
+    EXPECT_EQ(ürünüKaydet(db, sunucu.yol(), yeni(QStringLiteral("Z") + QChar(u'\0') + "B", "ÜÇ")).durum,
+              KayıtDurumu::Kaydedildi);
+    EXPECT_EQ(ürünüKaydet(db, sunucu.yol(), yeni(QStringLiteral("z") + QChar(u'\0') + "a", "DÖRT")).durum,
+              KayıtDurumu::KodVar);
+}
+
+TEST_F(ÜrünKayıtları, KlasörAdıTaşıyanFotoğrafAdıYazılmaz)
+{
+    auto& db = sunucu.db();
+    for (const QString ad : {"../x.bmp", "alt/x.bmp", "..", "a\\b.bmp"}) {
+        EXPECT_THROW(ürünüKaydet(db, sunucu.yol(), fotoğraflı(yeni("K", "AD"), ad, Qt::red)), FotoğrafHatası)
+            << ad.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(sunucu.yol() + "/x.bmp"));
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM UrunBilgileriTablosu").toInt(), 0);
+    EXPECT_FALSE(db.inTransaction());
+}
+
 TEST_F(ÜrünKayıtları, SilinmişÜrünDeğiştirilemezDosyaBırakılmaz)
 {
     auto& db = sunucu.db();

@@ -191,8 +191,15 @@ TEST_F(ÜrünPenceresi, EklemeReddedilenKayıttaDüzenlemeAçıkKalır)
     yaz(combo("KDVOranıKutusu"), "8a.-");
     yaz(satır("FiyatıKutusu"), "");
     EXPECT_EQ(combo("KDVOranıKutusu")->currentText(), "8,00");
+    // A pasted price whose dot is no thousands group is refused, never stored as 0.
+    satır("FiyatıKutusu")->setText("1.5");
     tıkla("SilKaydetDüğmesi");
-    EXPECT_EQ(mesajlar.sayı(), 3);
+    EXPECT_EQ(mesajlar.sonMetin(), "Lütfen geçerli bir FİYAT giriniz.");
+    EXPECT_TRUE(odakta(satır("FiyatıKutusu")));
+    EXPECT_EQ(ürünSayısı(), 1);
+    satır("FiyatıKutusu")->clear();
+    tıkla("SilKaydetDüğmesi");
+    EXPECT_EQ(mesajlar.sayı(), 4);
     EXPECT_FALSE(düzenlemede());
     EXPECT_EQ(ürünSayısı(), 2);
     const qint64 no = liste()->seçiliNumara();

@@ -285,6 +285,25 @@ TEST_F(ÇalışmaKitabıTesti, KaydedilmeyenKitapİzBırakmaz)
     EXPECT_TRUE(dosyalar().isEmpty());
 }
 
+TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapHataVerirDosyaBırakmaz)
+{
+    ÇalışmaKitabı k(QStringLiteral("Liste"));
+    k.metin(1, 1, QStringLiteral("bir"));
+    // The working file turns into a folder, as a full disk or a lost share would make the write fail.
+    ASSERT_EQ(dosyalar().size(), 1);
+    const QString çalışma = kabuk::belgeKlasörü() + QLatin1Char('/') + dosyalar().first();
+    ASSERT_TRUE(QFile::remove(çalışma));
+    ASSERT_TRUE(QDir().mkdir(çalışma));
+    try {
+        k.kaydet();
+        FAIL() << "a failed write reported as saved";
+    } catch (const ÇalışmaKitabıHatası& h) {
+        EXPECT_TRUE(h.metin().startsWith(QStringLiteral("Çalışma kitabı yazılamadı"))) << h.what();
+    }
+    const QStringList görünenler = QDir(kabuk::belgeKlasörü()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    EXPECT_TRUE(görünenler.isEmpty()) << görünenler.join(", ").toStdString();
+}
+
 // The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
 // whether a program handles .xlsx files.
 TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)

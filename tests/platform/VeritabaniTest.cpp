@@ -2,6 +2,7 @@
 #include "support/Ortam.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 using platform::Database;
 using platform::DbError;
@@ -31,6 +32,7 @@ TEST(Veritabanı, AçmaHatalarıNumaralarıylaGelir)
         FAIL();
     } catch (const DbError& e) {
         EXPECT_EQ(e.number(), platform::hata::Genel);
+        EXPECT_EQ(e.text(), "Açılan dosya bir veritabanı dosyası değil.");
     }
     // The program never creates a database.
     EXPECT_FALSE(QFile::exists(dizin.path() + "/Stok.vtb"));
@@ -86,4 +88,57 @@ TEST(Veritabanı, İşlemGeriAlınırYaDaYazılır)
         t.commit();
     }
     EXPECT_EQ(db.scalar("SELECT count(*) FROM GirisCikisYapanlarTablosu").toInt(), 1);
+}
+
+namespace {
+DbError hatası(const std::function<void()>& iş)
+{
+    try {
+        iş();
+    } catch (const DbError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error";
+    return DbError(0, {});
+}
+}  // namespace
+
+TEST(Veritabanı, YazmaHatalarıTürkçeAçıklanırKomutGösterilmez)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    const auto ekle = [&db] {
+        db.exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES (?)", {QString(20000, QChar(u'x'))});
+    };
+
+    db.execScript("PRAGMA query_only=1");
+    DbError e = hatası(ekle);
+    EXPECT_EQ(e.number(), platform::hata::Genel);
+    EXPECT_TRUE(e.text().startsWith("Veritabanı dosyası salt okunur")) << e.text().toStdString();
+    EXPECT_FALSE(e.text().contains("INSERT"));
+    db.execScript("PRAGMA query_only=0");
+
+    db.execScript(QStringLiteral("PRAGMA max_page_count=%1").arg(db.scalar("PRAGMA page_count").toInt()));
+    e = hatası(ekle);
+    EXPECT_EQ(e.number(), platform::hata::Genel);
+    EXPECT_TRUE(e.text().startsWith("Disk dolu")) << e.text().toStdString();
+    db.execScript("PRAGMA max_page_count=1073741823");
+
+    // Another workstation holds the write lock: the wait shows the busy indicator, then gives up.
+    auto öteki = Database::open(sunucu.veritabanıYolu());
+    öteki->execScript("BEGIN IMMEDIATE");
+    db.setBusyTimeout(30);
+    QList<bool> gösterge;
+    platform::beklemeGöstergesiniDeğiştir([&gösterge](bool bekliyor) { gösterge << bekliyor; });
+    e = hatası(ekle);
+    platform::beklemeGöstergesiniDeğiştir({});
+    EXPECT_EQ(e.number(), platform::hata::Genel);
+    EXPECT_EQ(e.text(), "Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. Lütfen, biraz sonra tekrar deneyiniz.");
+    EXPECT_EQ(gösterge, QList<bool>({true, false}));
+    // The busy cursor is put back after the wait.
+    EXPECT_THROW(platform::Transaction{db}, DbError);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    öteki->execScript("ROLLBACK");
+    EXPECT_NO_THROW(ekle());
 }

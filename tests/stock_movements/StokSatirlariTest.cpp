@@ -67,7 +67,9 @@ TEST(GirişDenetimi, SıraylaİlkEksikReddedilir)
 
 TEST(GirişDenetimi, MiktarVeFiyatSayıOlarakSıfırınÜstündeOlmalı)
 {
-    for (const char* kötü : {"", "0", "0,00", "0,001", "-5", "-5,00", "abc", ","}) {
+    // Texts that are no number (a pasted "1.5" too), and numbers too large to be written.
+    for (const char* kötü : {"", "0", "0,00", "0,001", "-5", "-5,00", "abc", ",", "1e308", "NaN", "12,3,4", "1.5",
+                             "1.000.000.000.000,01"}) {
         auto g = iyiGiriş();
         g.miktarMetni = kötü;
         EXPECT_EQ(refMetni(girişSatırınıDenetle(g, {})), metin::MiktarGiriniz) << kötü;

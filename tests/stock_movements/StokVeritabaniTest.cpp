@@ -4,6 +4,9 @@
 #include "Tohum.h"
 
 #include "core/OrtakDegiskenler.h"
+#include "platform/Yuzdelik.h"
+
+#include <limits>
 
 using namespace stok;
 using platform::Database;
@@ -214,4 +217,74 @@ TEST(StokVeritabanı, İkiBilgisayarBirlikteStoktanFazlasınıÇıkamaz)
     // Exactly the stock left goes through.
     EXPECT_FALSE(çıkışlarıKaydet(*ikinci, {çıkışSatırı(a, 4, "ALFA")}));
     EXPECT_DOUBLE_EQ(tohum::stok(birinci, a), 0);
+}
+
+TEST(StokVeritabanı, YazılamayacakMiktarVeFiyatHiçbirSatırıYazmaz)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    const int a = tohum::ürün(db, "A", "ALFA");
+    const int x = tohum::satıcı(db, "X");
+    const auto reddedildi = [](const std::optional<KayıtRet>& r, const QString& metin, int satır) {
+        return r && r->metin == metin && r->satır == satır && r->neden == KayıtRet::Neden::GeçersizDeğer;
+    };
+    for (double kötü : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 0.004,
+                        -1.0, 1e12 + 1, 5e16}) {
+        EXPECT_TRUE(reddedildi(girişleriKaydet(db, {girişSatırı(a, x, 1, 1), girişSatırı(a, x, kötü, 1)}),
+                               metin::MiktarGiriniz, 1))
+            << kötü;
+        EXPECT_TRUE(reddedildi(girişleriKaydet(db, {girişSatırı(a, x, 1, kötü)}), metin::FiyatGiriniz, 0)) << kötü;
+        EXPECT_TRUE(reddedildi(çıkışlarıKaydet(db, {çıkışSatırı(a, kötü), çıkışSatırı(a, kötü)}), metin::MiktarGiriniz, 0))
+            << kötü;
+    }
+    // A sale needs a price above 0; the other reasons take 0, never less.
+    auto satış = çıkışSatırı(a, 1);
+    satış.fiyat = 0.004;
+    EXPECT_TRUE(reddedildi(çıkışlarıKaydet(db, {satış}), metin::FiyatGiriniz, 0));
+    auto hediye = çıkışSatırı(a, 1, "ALFA", tohum::alıcı(db, "Y"), 3);
+    hediye.fiyat = -0.01;
+    EXPECT_TRUE(reddedildi(çıkışlarıKaydet(db, {hediye}), metin::FiyatGiriniz, 0));
+    EXPECT_EQ(tohum::sayı(db, "GirisIslemleriTablosu"), 0);
+    EXPECT_EQ(tohum::sayı(db, "CikisIslemleriTablosu"), 0);
+    EXPECT_FALSE(db.inTransaction());
+
+    tohum::giriş(db, a, 1, 1);
+    hediye.fiyat = 0;
+    EXPECT_FALSE(çıkışlarıKaydet(db, {hediye}));
+}
+
+TEST(StokVeritabanı, KayıtListeGibiYüzdeliklerleDenetlerVeYuvarlayarakYazar)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    const int a = tohum::ürün(db, "A", "ALFA");
+    const int b = tohum::ürün(db, "B", "BETA");
+    const int x = tohum::satıcı(db, "X");
+    const auto kuruşStok = [&](int ürün) { return *yüzdelik::yüzdeliğeÇevir(tohum::stok(db, ürün)); };
+
+    // Stored as the list shows them: 1,004 as 1,00 and 2,005 as 2,01.
+    ASSERT_FALSE(girişleriKaydet(db, {girişSatırı(a, x, 1.004, 2.005)}));
+    EXPECT_EQ(db.scalar("SELECT Miktari FROM GirisIslemleriTablosu").toDouble(), 1.0);
+    EXPECT_EQ(db.scalar("SELECT Fiyati FROM GirisIslemleriTablosu").toDouble(), 2.01);
+    ASSERT_FALSE(çıkışlarıKaydet(db, {çıkışSatırı(a, 1.004)}));
+    EXPECT_EQ(tohum::stok(db, a), 0.0);
+    EXPECT_TRUE(çıkışlarıKaydet(db, {çıkışSatırı(a, 0.01)}));
+
+    // Entry 1, exit 0,55: the 0,45 left passes the line check and the commit alike.
+    ASSERT_FALSE(girişleriKaydet(db, {girişSatırı(b, x, 1, 1)}));
+    ASSERT_FALSE(çıkışlarıKaydet(db, {çıkışSatırı(b, 0.55, "BETA")}));
+    ÇıkışGirdisi g{1, std::nullopt, b, ürünStoğu(db, b).kalan(), QDate(2026, 3, 1), "0,45", "3,25"};
+    EXPECT_FALSE(çıkışSatırınıDenetle(g, {}));
+    EXPECT_FALSE(çıkışlarıKaydet(db, {çıkışSatırı(b, 0.45, "BETA")}));
+    EXPECT_EQ(kuruşStok(b), 0);
+
+    // Several lines of one product are added up before they meet its stock.
+    ASSERT_FALSE(girişleriKaydet(db, {girişSatırı(b, x, 1, 1)}));
+    const auto ret2 = çıkışlarıKaydet(db, {çıkışSatırı(b, 0.6, "BETA"), çıkışSatırı(b, 0.6, "BETA")});
+    ASSERT_TRUE(ret2);
+    EXPECT_EQ(ret2->neden, KayıtRet::Neden::StokYetmiyor);
+    EXPECT_EQ(ret2->satır, 0);
+    EXPECT_TRUE(ret2->metin.contains("Listedeki miktar: 1,20")) << ret2->metin.toStdString();
+    EXPECT_FALSE(çıkışlarıKaydet(db, {çıkışSatırı(b, 0.5, "BETA"), çıkışSatırı(b, 0.5, "BETA")}));
+    EXPECT_EQ(kuruşStok(b), 0);
 }
