@@ -3,6 +3,7 @@
 #include "core/OrtakDegiskenler.h"
 #include "platform/Database.h"
 #include "platform/TurkceMetin.h"
+#include "platform/Yuzdelik.h"
 
 #include <cmath>
 
@@ -39,23 +40,7 @@ ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 
 ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
 
-qint64 kuruş(double değer)
-{
-    // The same rounding as the "##,##0.00" text: a value that lies clearly off the half-way point rounds
-    // to its nearest hundredth; one that lies on it (1,005 is 1,00499999... in binary) is read with 15
-    // significant digits first, as a person reads the stored figure, and then rounded away from zero.
-    if (!std::isfinite(değer)) return 0;
-    const double y = std::fabs(değer) * 100.0;
-    double yuvarlak;
-    const double taban = std::floor(y);
-    const double kesir = y - taban;
-    if (y < 1e15 && std::fabs(kesir - 0.5) > y * 1e-14 + 1e-9)
-        yuvarlak = kesir > 0.5 ? taban + 1 : taban;
-    else
-        yuvarlak = std::round(QString::number(y, 'g', 15).toDouble());
-    const auto k = static_cast<qint64>(yuvarlak);
-    return değer < 0 ? -k : k;
-}
+qint64 kuruş(double değer) { return yüzdelik::yüzdeliğeÇevir(değer).value_or(0); }
 
 double kuruşDeğeri(double değer) { return double(kuruş(değer)) / 100.0; }
 
