@@ -162,3 +162,24 @@ TEST_F(RaporTesti, İadeler)
     EXPECT_EQ(oku([&](const rapor::SatırAlıcı& al) { return rapor::iadeler(db(), {}, al); }, &sayım).size(), 3);
     EXPECT_EQ(sayım, 3);
 }
+
+TEST_F(RaporTesti, HerNedeninÜrünleriToplamıVeBaşlığı)
+{
+    const QStringList ekler = {" ADLI ÜRÜNÜN FATURALI SATIŞ HAREKETLERİ", " ADLI ÜRÜNÜN FİŞLİ SATIŞ HAREKETLERİ",
+                               " ADLI ÜRÜNDEN EMANET VERİLENLER",        " ADLI ÜRÜNDEN HEDİYE VERİLENLER",
+                               " ADLI ÜRÜNDEN İMHA EDİLENLER",           " ADLI ÜRÜNDEN DİĞER NEDENLE STOKTAN ÇIKANLAR"};
+    const int a = firma(true, "ARDA MARKET");
+    for (int neden = 0; neden < 6; ++neden) {
+        const int no = ürün(QString::number(neden), QStringLiteral("ÜRÜN %1").arg(neden));
+        çıkış(no, a, Gün1, neden + 1, 2, neden);
+        çıkış(no, a, Gün2, 0.5, 2, neden);
+    }
+    for (int neden = 0; neden < 6; ++neden) {
+        const QList<ListeGirdisi> ürünler = rapor::nedenÜrünleri(db(), neden);
+        ASSERT_EQ(ürünler.size(), 1) << neden;
+        EXPECT_EQ(ürünler[0].metin, QStringLiteral("ÜRÜN %1").arg(neden));
+        EXPECT_EQ(rapor::çıkışToplamı(db(), int(ürünler[0].numara), neden), turkce::tutarBiçimi(neden + 1.5));
+        EXPECT_EQ(rapor::nedenYazdırmaBaşlığı("ÇAY", neden), "ÇAY" + ekler[neden]);
+        EXPECT_EQ(rapor::nedenAktarımBaşlığı(neden), "Çıkış Nedeni \"" + ÇıkışNedenleri[neden] + "\" Olan Stok Hareketleri");
+    }
+}
