@@ -234,12 +234,21 @@ TEST_F(RaporTesti, GünlükYazdırmaAktarımVePdf)
     EXPECT_TRUE(metin.contains("Sayfa - 2"));
 }
 
-TEST(HareketRaporlarıKaydı, AnaPencereninÖğeleri)
+TEST_F(RaporTesti, AnaPencereninÖğeleriPencereleriAçar)
 {
     HareketRaporlarınıKaydet();
     for (const char* ad : {"ÇıkışNedenineGöreStokListesiMenüsü", "GünlükGirişİşlemleriListesi", "GünlükÇıkışİşlemleriListesi",
                            "GirişÇıkışYapanlaraGöreStokHareketleriMenüsü", "StoğaİadeEdilenÜrünlerListesiMenüsü"})
         EXPECT_TRUE(açıcılar::varMı(QString::fromUtf8(ad))) << ad;
+    // The daily exits: the main window has set the mode before the opener runs.
+    ListelerMenüsüTag = "2";
+    QString başlık;
+    test::Görününce kapat("GünlükGirişÇıkışHareketleriFormu", [&başlık](QWidget* w) {
+        başlık = w->windowTitle();
+        w->close();
+    });
+    açıcılar::aç("GünlükÇıkışİşlemleriListesi", nullptr);
+    EXPECT_EQ(başlık, "Günlük Çıkış Hareketleri");
 }
 
 TEST_F(RaporTesti, OkunamayanListeBirKezBildirilirİlerlemePenceresiKapanır)
