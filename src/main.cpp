@@ -7,6 +7,7 @@
 #include "definitions/TanimlamaKayit.h"
 #include "invoicing/FaturaBaskiKayit.h"
 #include "invoicing/FaturaKayit.h"
+#include "movement_reports/HareketRaporlariKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     StokListeleriniKaydet();
     FaturaPencereleriniKaydet();
     FaturaBaskıPencereleriniKaydet();
+    HareketRaporlarınıKaydet();
 
     BaşlangıçModülü::Main();
 
