@@ -8,6 +8,7 @@
 #include "invoicing/FaturaBaskiKayit.h"
 #include "invoicing/FaturaKayit.h"
 #include "movement_history/HareketGecmisiKayit.h"
+#include "movement_reports/HareketRaporlariKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     StokListeleriniKaydet();
     FaturaPencereleriniKaydet();
     FaturaBaskıPencereleriniKaydet();
+    HareketRaporlarınıKaydet();
 
     BaşlangıçModülü::Main();
 

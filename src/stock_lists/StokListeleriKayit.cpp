@@ -1,6 +1,8 @@
 #include "stock_lists/StokListeleriKayit.h"
 
 #include "core/Acicilar.h"
+#include "stock_lists/AliciSaticiFirmayaGoreStokListesiFormu.h"
+#include "stock_lists/KarListesiFormu.h"
 #include "stock_lists/StokListesiFormu.h"
 
 void StokListeleriniKaydet()
@@ -9,4 +11,7 @@ void StokListeleriniKaydet()
     açıcılar::kaydet(QStringLiteral("MevcuduAzalanÜrünlerListesiMenüsü"),
                      [](QWidget* sahip) { StokListesiniAç(sahip, 1); });
     açıcılar::kaydet(QStringLiteral("StokListesiUyarısı"), [](QWidget* sahip) { AzalanStokUyarısı(sahip); });
+    açıcılar::kaydet(QStringLiteral("SatıcıFirmalaraGöreStokListesi"), SatıcıFirmalaraGöreStokListesiniAç);
+    açıcılar::kaydet(QStringLiteral("AlıcıFirmalaraGöreStokListesi"), AlıcıFirmalaraGöreStokListesiniAç);
+    açıcılar::kaydet(QStringLiteral("KarListesiMenüsü"), KarListesiniAç);
 }
