@@ -7,6 +7,7 @@
 #include "definitions/TanimlamaKayit.h"
 #include "invoicing/FaturaBaskiKayit.h"
 #include "invoicing/FaturaKayit.h"
+#include "movement_history/HareketGecmisiKayit.h"
 #include "movement_reports/HareketRaporlariKayit.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    HareketGeçmişiPencereleriniKaydet();
     StokListeleriniKaydet();
     FaturaPencereleriniKaydet();
     FaturaBaskıPencereleriniKaydet();

@@ -67,3 +67,10 @@ inline const QStringList ÇıkışNedenleri = {QStringLiteral("Faturalı Satış
                                            QStringLiteral("İmha"),           QStringLiteral("Diğer")};
 // The reserved buyer of every receipt sale.
 inline constexpr int FişliSatışFirması = 1;
+
+// The movement history's hand-over to its change and return windows and to its delete: the selected
+// movement's number, and the product's total of the shown movement type less that movement's quantity.
+inline int SeçiliHareketNo = 0;
+inline double DiğerHareketlerToplamı = 0;
+// The buyer firm that a changed exit is written with.
+inline int SeçiliFirmaNo = 0;

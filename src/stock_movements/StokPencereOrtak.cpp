@@ -138,6 +138,33 @@ void boyutuAyarla(QWidget* pencere, int genişlik, int yükseklik)
 
 void hatayıBildir(const std::exception& hata) { OrtakHataİşleyici(hata); }
 
+void kutuKurallarınıUygula(const SeçimKutuları& k)
+{
+    using K = AlanGirişiKuralları::Kural;
+    using AlanGirişiKuralları::uygula;
+    const auto odak = K::EtiketVurgusu | K::EnterİleSonrakiAlan;
+    const auto tutar = K::TümünüSeç | odak | K::SayıTuşSüzgeci | K::SayıOlmayanıSil | K::TutarBiçimi;
+    uygula(k.firmaListesi, odak, k.firmaEtiketi);
+    uygula(k.firmaBul, odak | K::TürkçeBüyükHarf, k.firmaBulEtiketi);
+    uygula(k.ürünListesi, odak, k.ürünEtiketi);
+    uygula(k.ürünBul, odak | K::TürkçeBüyükHarf, k.ürünBulEtiketi);
+    uygula(k.tarih, K::EtiketVurgusu, k.tarihEtiketi);
+    uygula(k.miktar, tutar, k.miktarEtiketi);
+    uygula(k.fiyat, tutar, k.fiyatEtiketi);
+    if (auto* l = qobject_cast<QListWidget*>(k.firmaListesi)) AlanGirişiKuralları::listedeBul(k.firmaBul, l);
+    if (auto* l = qobject_cast<QListWidget*>(k.ürünListesi)) AlanGirişiKuralları::listedeBul(k.ürünBul, l);
+}
+
+QVBoxLayout* listeSütunu(QLabel* etiket, QWidget* liste, QLabel* bulEtiketi, QWidget* bulKutusu)
+{
+    auto* düzen = new QVBoxLayout;
+    düzen->addWidget(etiket);
+    düzen->addWidget(liste, 1);
+    düzen->addWidget(bulEtiketi);
+    düzen->addWidget(bulKutusu);
+    return düzen;
+}
+
 std::optional<int> seçiliKayıt(const SıralıListeKutusu* liste)
 {
     if (liste->seçiliNumara() < 0) return std::nullopt;
@@ -207,14 +234,6 @@ void HareketPenceresi<Satır>::kur(const QList<QPair<QLabel*, QWidget*>>& alanla
                                   QLayout* listeAltı)
 {
     // --- Layout --------------------------------------------------------------------------------------
-    auto sütun = [](QLabel* etiket, QWidget* liste, QLabel* bulEtiketi, QWidget* bulKutusu) {
-        auto* düzen = new QVBoxLayout;
-        düzen->addWidget(etiket);
-        düzen->addWidget(liste, 1);
-        düzen->addWidget(bulEtiketi);
-        düzen->addWidget(bulKutusu);
-        return düzen;
-    };
     auto* alanDüzeni = new QGridLayout;
     int sıra = 0;
     for (const auto& [etiket, kutu] : alanlar) {
@@ -224,8 +243,8 @@ void HareketPenceresi<Satır>::kur(const QList<QPair<QLabel*, QWidget*>>& alanla
     alanDüzeni->addWidget(ListeyeEkleDüğmesi_, sıra, 1);
     alanDüzeni->setRowStretch(sıra + 1, 1);
     auto* üstDüzen = new QHBoxLayout(Çerçeve0_);
-    üstDüzen->addLayout(sütun(Etiket_[0], FirmaListesi_, Etiket_[1], FirmaBulKutusu_), 3);
-    üstDüzen->addLayout(sütun(Etiket_[2], ÜrünListesi_, Etiket_[3], ÜrünBulKutusu_), 3);
+    üstDüzen->addLayout(listeSütunu(Etiket_[0], FirmaListesi_, Etiket_[1], FirmaBulKutusu_), 3);
+    üstDüzen->addLayout(listeSütunu(Etiket_[2], ÜrünListesi_, Etiket_[3], ÜrünBulKutusu_), 3);
     üstDüzen->addLayout(alanDüzeni, 3);
     FirmaListesi_->setMinimumHeight(150);
 
@@ -252,20 +271,12 @@ void HareketPenceresi<Satır>::kur(const QList<QPair<QLabel*, QWidget*>>& alanla
                                                           ÜrünüListedenÇıkarDüğmesi_, ListeyiTemizleDüğmesi_,
                                                           ListeyiExceleAktarDüğmesi_, KapatDüğmesi_};
     for (int i = 1; i < sekmeSırası.size(); ++i) setTabOrder(sekmeSırası[i - 1], sekmeSırası[i]);
+    kutuKurallarınıUygula({FirmaListesi_, Etiket_[0], FirmaBulKutusu_, Etiket_[1], ÜrünListesi_, Etiket_[2],
+                           ÜrünBulKutusu_, Etiket_[3], TarihiKutusu_, Etiket_[9], MiktarıKutusu_, Etiket_[10],
+                           FiyatıKutusu_, Etiket_[11]});
     using K = AlanGirişiKuralları::Kural;
-    using AlanGirişiKuralları::uygula;
-    const auto odak = K::EtiketVurgusu | K::EnterİleSonrakiAlan;
-    const auto tutar = K::TümünüSeç | odak | K::SayıTuşSüzgeci | K::SayıOlmayanıSil | K::TutarBiçimi;
-    uygula(FirmaListesi_, odak, Etiket_[0]);
-    uygula(FirmaBulKutusu_, odak | K::TürkçeBüyükHarf, Etiket_[1]);
-    uygula(ÜrünListesi_, odak, Etiket_[2]);
-    uygula(ÜrünBulKutusu_, odak | K::TürkçeBüyükHarf, Etiket_[3]);
-    uygula(TarihiKutusu_, K::EtiketVurgusu, Etiket_[9]);
-    uygula(MiktarıKutusu_, tutar, Etiket_[10]);
-    uygula(FiyatıKutusu_, tutar, Etiket_[11]);
-    uygula(kişiKutusu_, odak | K::TürkçeBüyükHarf, Etiket_[8]);
-    AlanGirişiKuralları::listedeBul(FirmaBulKutusu_, FirmaListesi_);
-    AlanGirişiKuralları::listedeBul(ÜrünBulKutusu_, ÜrünListesi_);
+    AlanGirişiKuralları::uygula(kişiKutusu_, K::EtiketVurgusu | K::EnterİleSonrakiAlan | K::TürkçeBüyükHarf,
+                                Etiket_[8]);
 
     // --- Events --------------------------------------------------------------------------------------
     connect(ÜrünListesi_, &QListWidget::currentRowChanged, this, [this](int) { ÜrünListesi_Click(); });

@@ -23,6 +23,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QProgressBar;
+class QVBoxLayout;
 class QPushButton;
 class QWidget;
 class ListeGörünümü;
@@ -57,6 +58,29 @@ void çiftTıklamada(QAbstractItemView* liste, std::function<void()> iş);
 // Gives the window its designed size, or less where the screen is smaller (the program runs on screens from
 // 600 pixels high), never less than its layout needs.
 void boyutuAyarla(QWidget* pencere, int genişlik, int yükseklik);
+
+// The boxes that the stock windows and the movement change windows have alike, with their caption labels.
+struct SeçimKutuları {
+    QWidget* firmaListesi;
+    QLabel* firmaEtiketi;
+    QLineEdit* firmaBul;
+    QLabel* firmaBulEtiketi;
+    QWidget* ürünListesi;
+    QLabel* ürünEtiketi;
+    QLineEdit* ürünBul;
+    QLabel* ürünBulEtiketi;
+    QWidget* tarih;
+    QLabel* tarihEtiketi;
+    QLineEdit* miktar;
+    QLabel* miktarEtiketi;
+    QLineEdit* fiyat;
+    QLabel* fiyatEtiketi;
+};
+// Gives them their behaviours: caption highlight, Enter as Tab, Turkish upper case in the find boxes and
+// their search in the lists, the number filters and format of the quantity and price.
+void kutuKurallarınıUygula(const SeçimKutuları& k);
+// A column of a list with its caption above and its find box (with caption) below.
+QVBoxLayout* listeSütunu(QLabel* etiket, QWidget* liste, QLabel* bulEtiketi, QWidget* bulKutusu);
 
 // Reports the error of a database operation once through the common reporter.
 void hatayıBildir(const std::exception& hata);
