@@ -37,32 +37,33 @@ YazıTipiSeçmeFormu::YazıTipiSeçmeFormu(QWidget* sahip) : QDialog(sahip)
     setWindowTitle(QStringLiteral("Yazı Tipi Seçimi"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Altlık = new QWidget(this);
-    Altlık->setObjectName(QStringLiteral("Altlık"));
-    auto* pencereDüzeni = new QVBoxLayout(this);
-    pencereDüzeni->setContentsMargins(0, 0, 0, 0);
-    pencereDüzeni->addWidget(Altlık);
-
-    Çerçeve = new QGroupBox(Altlık);
+    // The frame holds its backing panel, and the panel the lists and the sample.
+    Çerçeve = new QGroupBox(this);
     Çerçeve->setObjectName(QStringLiteral("Çerçeve"));
-    YazıTipiAdıListesi = new QComboBox(Çerçeve);
+    Altlık = new QWidget(Çerçeve);
+    Altlık->setObjectName(QStringLiteral("Altlık"));
+    auto* çerçeveDüzeni = new QVBoxLayout(Çerçeve);
+    çerçeveDüzeni->setContentsMargins(6, 6, 6, 6);
+    çerçeveDüzeni->addWidget(Altlık);
+    YazıTipiAdıListesi = new QComboBox(Altlık);
     YazıTipiAdıListesi->setObjectName(QStringLiteral("YazıTipiAdıListesi"));
     YazıTipiAdıListesi->setMinimumWidth(200);
     YazıTipiAdıListesi->setMaxVisibleItems(16);
-    YazıTipiBoyutuListesi = new QComboBox(Çerçeve);
+    YazıTipiBoyutuListesi = new QComboBox(Altlık);
     YazıTipiBoyutuListesi->setObjectName(QStringLiteral("YazıTipiBoyutuListesi"));
     for (int b = 8; b <= 16; ++b) YazıTipiBoyutuListesi->addItem(QString::number(b), 0);
     YazıTipiBoyutuListesi->setCurrentIndex(-1);
-    auto* adEtiketi = new QLabel(QStringLiteral("Yazı Tipi:"), Çerçeve);
+    auto* adEtiketi = new QLabel(QStringLiteral("Yazı Tipi:"), Altlık);
     adEtiketi->setBuddy(YazıTipiAdıListesi);
-    auto* boyutEtiketi = new QLabel(QStringLiteral("Boyut:"), Çerçeve);
+    auto* boyutEtiketi = new QLabel(QStringLiteral("Boyut:"), Altlık);
     boyutEtiketi->setBuddy(YazıTipiBoyutuListesi);
-    ÖrnekEtiketi = new QLabel(QStringLiteral("Örnek Metin"), Çerçeve);
+    ÖrnekEtiketi = new QLabel(QStringLiteral("Örnek Metin"), Altlık);
     ÖrnekEtiketi->setObjectName(QStringLiteral("ÖrnekEtiketi"));
     ÖrnekEtiketi->setAlignment(Qt::AlignCenter);
     ÖrnekEtiketi->setFrameShape(QFrame::StyledPanel);
     ÖrnekEtiketi->setFixedHeight(48);
-    auto* ızgara = new QGridLayout(Çerçeve);
+    auto* ızgara = new QGridLayout(Altlık);
+    ızgara->setContentsMargins(0, 0, 0, 0);
     ızgara->addWidget(adEtiketi, 0, 0);
     ızgara->addWidget(boyutEtiketi, 0, 1);
     ızgara->addWidget(YazıTipiAdıListesi, 1, 0);
@@ -71,7 +72,7 @@ YazıTipiSeçmeFormu::YazıTipiSeçmeFormu(QWidget* sahip) : QDialog(sahip)
     ızgara->setColumnStretch(0, 1);
 
     auto düğme = [&](const char* ad, const QString& başlık) {
-        auto* d = new QPushButton(başlık, Altlık);
+        auto* d = new QPushButton(başlık, this);
         d->setObjectName(QString::fromUtf8(ad));
         d->setAutoDefault(false);  // no button is the default one
         d->setMinimumWidth(84);
@@ -83,7 +84,7 @@ YazıTipiSeçmeFormu::YazıTipiSeçmeFormu(QWidget* sahip) : QDialog(sahip)
     düğmeler->addStretch();
     düğmeler->addWidget(TamamDüğmesi);
     düğmeler->addWidget(İptalDüğmesi);
-    auto* düzen = new QVBoxLayout(Altlık);
+    auto* düzen = new QVBoxLayout(this);
     düzen->setContentsMargins(10, 10, 10, 10);
     düzen->setSpacing(10);
     düzen->addWidget(Çerçeve);

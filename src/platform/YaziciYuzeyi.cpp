@@ -1,6 +1,7 @@
 #include "platform/YaziciYuzeyi.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
@@ -45,6 +46,16 @@ QFontMetricsF ölçü(const YazıTipi& yazıTipi)
     return QFontMetricsF(YazıcıYüzeyi::qtYazıTipi(yazıTipi), &aygıt);
 }
 
+// A family named for its Turkish character set ("Arial Tur") is that family. Where no face of that name
+// is installed, the family's own name is asked for, which the system's font matching answers with the
+// family or its metric twin, so that texts keep the widths a layout was made for.
+QString aileAdı(const QString& ad)
+{
+    static const QString TürkçeEki = QStringLiteral(" Tur");
+    if (ad.endsWith(TürkçeEki) && !QFontDatabase::hasFamily(ad)) return ad.chopped(TürkçeEki.size());
+    return ad;
+}
+
 }  // namespace
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}
@@ -55,7 +66,7 @@ YazıcıYüzeyi::~YazıcıYüzeyi() = default;
 
 QFont YazıcıYüzeyi::qtYazıTipi(const YazıTipi& yazıTipi)
 {
-    QFont f(yazıTipi.ad);
+    QFont f(aileAdı(yazıTipi.ad));
     f.setPointSizeF(yazıTipi.boyut > 0 ? yazıTipi.boyut : 1);
     f.setBold(yazıTipi.kalın);
     f.setUnderline(yazıTipi.altıÇizili);

@@ -1,5 +1,6 @@
 // Where the invoice and the delivery note put their texts, on the recorder.
 #include "invoicing/FaturaBaskisi.h"
+#include "invoicing/YaziTipiSecmeFormu.h"
 #include "platform/YaziciKaydedici.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,17 @@ TEST(FaturaBaskısı, BoşKağıttaBaşlıklarFormdaYalnızDeğerler)
     EXPECT_NEAR(metin(boş, "K-1").y, d[Konum::İçerikÜst] + h + 1, 1e-9);
     EXPECT_FALSE(metin(boş, "K-1").yazıTipi.kalın || metin(boş, "K-1").yazıTipi.altıÇizili);
     EXPECT_DOUBLE_EQ(metin(boş, "Yalnız " + Yazıyla).x, d[Konum::YazıSol]);
+
+    // In the default invoice font the captions end before the values they stand beside.
+    a.yazıTipi = {VarsayılanFaturaYazıTipi, 10};
+    const KaydedilenBelge varsayılan = diz(a);
+    for (const char* başlık : {"İrsaliye No :", "İrsaliye Tarihi :", "Fatura Tarihi :"}) {
+        const YazıcıÇağrısı& ç = metin(varsayılan, QString::fromUtf8(başlık));
+        EXPECT_LE(ç.x + ç.genişlik, L) << başlık;
+    }
+    const YazıcıÇağrısı& vd = metin(varsayılan, "VD :");
+    EXPECT_LE(vd.x + vd.genişlik, d[Konum::VergiSol]);
+    EXPECT_EQ(vd.yazıTipi.ad, VarsayılanFaturaYazıTipi);
 }
 
 TEST(FaturaBaskısı, AdresSözcüklerleSarılır)
