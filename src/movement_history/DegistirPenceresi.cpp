@@ -3,11 +3,11 @@
 #include "core/AlanGirisiKurallari.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
+#include "core/StokKurallari.h"
+#include "core/StokPencereYardimcilari.h"
+#include "core/StokSorgulari.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
-#include "stock_movements/StokPencereOrtak.h"
-#include "stock_movements/StokSatirlari.h"
-#include "stock_movements/StokVeritabani.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

@@ -4,10 +4,10 @@
 #include "core/IadeTablosu.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
+#include "core/StokPencereYardimcilari.h"
 #include "movement_history/HareketIslemleri.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
-#include "stock_movements/StokPencereOrtak.h"
 
 #include <QDate>
 #include <QDateEdit>

@@ -4,15 +4,15 @@
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "core/SiraliListe.h"
+#include "core/StokKurallari.h"
+#include "core/StokPencereYardimcilari.h"
+#include "core/StokSorgulari.h"
 #include "movement_history/HareketIslemleri.h"
 #include "movement_history/StogaIadeEtFormu.h"
 #include "movement_history/StokCikisiDegistirFormu.h"
 #include "movement_history/StokGirisiDegistirFormu.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
-#include "stock_movements/StokPencereOrtak.h"
-#include "stock_movements/StokSatirlari.h"
-#include "stock_movements/StokVeritabani.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

@@ -4,7 +4,6 @@
 #include "platform/Yuzdelik.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace stok {
 
@@ -23,20 +22,6 @@ std::optional<qint64> yüzdelikOku(const QString& metin)
 }  // namespace
 
 QString kısaSayı(double değer) { return turkce::kısaSayıBiçimi(değer); }
-
-double paraDeğeri(double değer)
-{
-    if (!std::isfinite(değer) || std::fabs(değer) > yüzdelik::HesapSınırı) return değer;
-    return double(std::llround(değer * 10000.0)) / 10000.0;
-}
-
-double kuruşDeğeri(double değer)
-{
-    const auto y = yüzdelik::yüzdeliğeÇevir(değer);
-    return y ? double(*y) / 100.0 : değer;
-}
-
-bool satışMı(int neden) { return neden == 0 || neden == FişliSatışNedeni; }
 
 QList<ListeDeğeri> sütunDeğerleri(const GirişSatırı& s)
 {
@@ -122,13 +107,6 @@ std::optional<Ret> çıkışSatırınıDenetle(const ÇıkışGirdisi& g, const 
         if (!fiyat || *fiyat < 0) return Ret{metin::FiyatGiriniz, Alan::FiyatıKutusu};
     }
     return std::nullopt;
-}
-
-bool satışFiyatıAlıştanDüşükMü(int neden, double fiyat, std::optional<double> enDüşükAlış)
-{
-    if (!satışMı(neden) || !enDüşükAlış) return false;
-    // The lowest price as the box shows it, against the price as the list keeps it.
-    return paraDeğeri(fiyat) < kuruşDeğeri(*enDüşükAlış);
 }
 
 Toplamlar toplamlarıHesapla(const QList<ÇıkışSatırı>& liste)

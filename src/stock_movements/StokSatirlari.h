@@ -1,7 +1,9 @@
 #pragma once
 // The lines of the two working lists, kept as values, with the texts the lists show derived from them;
-// the checks that a line must pass before it is added; and the totals of the exit list.
+// the checks that a line must pass before it is added; and the totals of the exit list. The rules and
+// texts that the movement change windows share with them are in core/StokKurallari.h.
 #include "core/ListeDegeri.h"
+#include "core/StokKurallari.h"
 
 #include <QDate>
 #include <QList>
@@ -54,14 +56,6 @@ QStringList sütunMetinleri(const Satır& satır);
 
 // A number in its shortest text with a decimal comma and no group dots: 18, 8,5, 0,045.
 QString kısaSayı(double değer);
-// A price as the fixed-point currency value the lists keep (four decimals).
-double paraDeğeri(double değer);
-// A figure as it reads back from its "##,##0.00" text (two decimals).
-double kuruşDeğeri(double değer);
-
-// The exit reasons that are sales: they need a price and are compared with the lowest purchase price.
-bool satışMı(int neden);
-inline constexpr int FişliSatışNedeni = 1;
 
 // Where the focus goes after a refusal.
 enum class Alan { Yok, NedeniKutusu, FirmaListesi, ÜrünListesi, TarihiKutusu, MiktarıKutusu, FiyatıKutusu };
@@ -97,8 +91,6 @@ struct ÇıkışGirdisi {
 // The checks of a new exit line, in order, up to the price; the question about a price below the
 // lowest purchase price comes after them (satışFiyatıAlıştanDüşükMü).
 std::optional<Ret> çıkışSatırınıDenetle(const ÇıkışGirdisi& girdi, const QList<ÇıkışSatırı>& liste);
-// True when a sale must ask before it goes below the lowest purchase price.
-bool satışFiyatıAlıştanDüşükMü(int neden, double fiyat, std::optional<double> enDüşükAlış);
 
 // Sums of the exit list: the amounts as the list shows them, the VAT of each line unrounded, both.
 struct Toplamlar {
@@ -110,20 +102,12 @@ Toplamlar toplamlarıHesapla(const QList<ÇıkışSatırı>& liste);
 
 // The texts of the add refusals and questions.
 namespace metin {
-inline const QString FirmaSeçiniz = QStringLiteral("Lütfen listeden bir FİRMA seçiniz.");
-inline const QString ÜrünSeçiniz = QStringLiteral("Lütfen listeden bir ÜRÜN seçiniz.");
 inline const QString GirişTekrarı =
     QStringLiteral("Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ürünü ya da firmayı değiştiriniz.");
 inline const QString ÇıkışTekrarı = QStringLiteral("Bu ÜRÜN listeye daha önce eklenmiş!\n\nLütfen, ÜRÜNÜ değiştiriniz.");
-inline const QString TarihGiriniz = QStringLiteral("Lütfen geçerli bir TARİH giriniz.");
-inline const QString MiktarGiriniz = QStringLiteral("Lütfen geçerli bir MİKTAR giriniz.");
-inline const QString FiyatGiriniz = QStringLiteral("Lütfen geçerli bir FİYAT giriniz.");
-inline const QString NedenBelirtiniz = QStringLiteral("Lütfen ÇIKIŞ NEDENİ'ni belirtiniz.");
 inline const QString MevcutKalmamış =
     QStringLiteral("Bu ürünün stokta MEVCUDU kalmamış!\n\nLütfen, başka bir ürün seçiniz.");
 inline const QString MiktarStoktanFazla = QStringLiteral("Çıkış yapacağınız MİKTAR stok mevcudundan fazla olamaz!");
-inline const QString AlıştanDüşükSorusu =
-    QStringLiteral("Bu ürünü, en düşük alışınızdan da daha aşağı bir FİYAT'a satmak istiyor musunuz?");
 inline const QString GirişListesiUyarısı = QStringLiteral(
     "Listenizde stoğa eklenmemiş ürünler var, devam ederseniz bu ürünler stoğa eklenmeyecek!\n\n"
     "Bu ürünleri stoğa eklemeden devam etmek istediğinize emin misiniz?");

@@ -1,6 +1,7 @@
 #pragma once
-// What the two stock windows read from and write to the shared database: the lists they offer, one
-// product's figures and stock, the people table, and the commit of a working list.
+// What the two stock windows write to the shared database: a new person, and the commit of a working
+// list. What they read comes from core/StokSorgulari.h.
+#include "core/StokSorgulari.h"
 #include "platform/Database.h"
 #include "stock_movements/StokSatirlari.h"
 
@@ -9,45 +10,6 @@
 #include <optional>
 
 namespace stok {
-
-// A name with its record number, as the list boxes and the people combo carry them.
-struct AdNo {
-    QString ad;
-    int no = 0;
-};
-
-QList<AdNo> ürünler(platform::Database& db);
-QList<AdNo> satıcıFirmalar(platform::Database& db);
-// The buyer firms without the reserved buyer of receipt sales.
-QList<AdNo> alıcıFirmalar(platform::Database& db);
-// The people in the order the table gives them.
-QList<AdNo> kişiler(platform::Database& db);
-
-struct ÜrünBilgisi {
-    QString kodu;
-    QString adı;
-    QString birimi;                     // empty when none
-    std::optional<double> kdvOranı;
-    std::optional<double> fiyatı;
-};
-// Nothing when the product is no longer there.
-std::optional<ÜrünBilgisi> ürünBilgisi(platform::Database& db, int ürünNo);
-
-// The sums of a product's entries and exits; its stock is their difference.
-struct StokDurumu {
-    double giriş = 0;
-    double çıkış = 0;
-    double kalan() const { return giriş - çıkış; }
-};
-StokDurumu ürünStoğu(platform::Database& db, int ürünNo);
-
-// Lowest, plain average and highest unit price of a product's entries; empty without entries.
-struct AlışFiyatları {
-    std::optional<double> enDüşük;
-    std::optional<double> ortalama;
-    std::optional<double> enYüksek;
-};
-AlışFiyatları alışFiyatları(platform::Database& db, int ürünNo);
 
 // Adds a person under the name as typed and returns the number the database gave the row.
 int kişiEkle(platform::Database& db, const QString& adıSoyadı);
