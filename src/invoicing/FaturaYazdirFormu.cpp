@@ -15,11 +15,11 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -160,7 +160,8 @@ void FaturaYazdırFormu::pencereyiKur()
     QWidget* a2 = altlık(Çerçeve2_, 2);
     ÜrünListesi_ = new ListeGörünümü(a2);
     ÜrünListesi_->setObjectName(QStringLiteral("ÜrünListesi"));
-    QFont kalın = font();
+    QFont kalın(QStringLiteral("MS Sans Serif"));
+    kalın.setPointSizeF(8.25);
     kalın.setBold(true);
     const auto toplamKutusu = [&](const QString& ad) {
         QLineEdit* k = saltOkunur(a2, ad);
@@ -225,17 +226,34 @@ void FaturaYazdırFormu::pencereyiKur()
         if (QGuiApplication::mouseButtons() == Qt::NoButton) FirmaListesi_NodeClick(düğüm);
     });
     connect(FirmaListesi_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* düğüm) { FirmaListesi_NodeClick(düğüm); });
-    connect(FirmaListesi_, &QTreeWidget::itemCollapsed, this, [this] { FirmaListesi_NodeClick(FirmaListesi_->currentItem()); });
+    // A firm folded over its selected day takes the selection, as the day can no longer be seen.
+    connect(FirmaListesi_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* firma) {
+        QTreeWidgetItem* seçili = FirmaListesi_->currentItem();
+        if (seçili && seçili->parent() == firma) {
+            const QSignalBlocker sus(FirmaListesi_);
+            FirmaListesi_->setCurrentItem(firma);
+        }
+        FirmaListesi_NodeClick(FirmaListesi_->currentItem());
+    });
     connect(FirmaListesi_, &QTreeWidget::itemExpanded, this, [this] { FirmaListesi_NodeClick(FirmaListesi_->currentItem()); });
 
-    connect(YazdırılanlarıGösterOnayı_, &QCheckBox::clicked, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
+    // Every change of the box reloads the tree, whether the user or the program ticks it.
+    connect(YazdırılanlarıGösterOnayı_, &QCheckBox::toggled, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
     connect(FaturaAyarlarıDüğmesi_, &QPushButton::clicked, this, [this] { FaturaAyarlarıDüğmesi_Click(); });
     connect(FaturaYazdırDüğmesi_, &QPushButton::clicked, this, [this] { FaturaYazdırDüğmesi_Click(); });
     connect(İrsaliyeYazdırDüğmesi_, &QPushButton::clicked, this, [this] { İrsaliyeYazdırDüğmesi_Click(); });
     connect(ListeyiYenileDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiYenileDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
-    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(f5, &QShortcut::activated, this, [this] { ListeyiYenileDüğmesi_Click(); });
+}
+
+void FaturaYazdırFormu::keyPressEvent(QKeyEvent* olay)
+{
+    // The window's controls leave F5 alone, so it comes here from whichever has the focus.
+    if (olay->key() == Qt::Key_F5 && !(olay->modifiers() & ~Qt::KeypadModifier)) {
+        ListeyiYenileDüğmesi_Click();
+        return;
+    }
+    QDialog::keyPressEvent(olay);
 }
 
 // --- The tree ----------------------------------------------------------------------------------------------
