@@ -80,12 +80,15 @@ SELECT CikisIslemleriTablosu.UrunNo AS UrunNo, Sum(CikisIslemleriTablosu.Miktari
 FROM CikisIslemleriTablosu
 GROUP BY CikisIslemleriTablosu.UrunNo;
 
--- One product's stock is a lookup in these; the date indexes serve the daily and period lists. The
--- program adds any of them that an older file lacks, under these names.
+-- One product's stock is a lookup in these; the date indexes serve the daily and period lists, the firm
+-- indexes the movements of one firm. The program adds any of them that an older file lacks, under these
+-- names.
 CREATE INDEX GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati);
 CREATE INDEX GirisIslemleriTarihiDizini ON GirisIslemleriTablosu (Tarihi);
 CREATE INDEX CikisIslemleriUrunNoDizini ON CikisIslemleriTablosu (UrunNo, Miktari, Fiyati);
 CREATE INDEX CikisIslemleriTarihiDizini ON CikisIslemleriTablosu (Tarihi);
+CREATE INDEX GirisIslemleriFirmaNoDizini ON GirisIslemleriTablosu (FirmaNo);
+CREATE INDEX CikisIslemleriFirmaNoDizini ON CikisIslemleriTablosu (FirmaNo);
 
 -- The reserved buyer of every receipt sale.
 INSERT INTO AliciFirmalarTablosu (Nosu, Adi, Telefonu, Faksi, VergiDairesi, VergiNumarasi, Adresi)

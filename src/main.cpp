@@ -5,7 +5,10 @@
 #include "core/CekirdekPencereler.h"
 #include "definitions/FirmaKayit.h"
 #include "definitions/TanimlamaKayit.h"
+#include "invoicing/FaturaBaskiKayit.h"
 #include "invoicing/FaturaKayit.h"
+#include "movement_reports/HareketRaporlariKayit.h"
+#include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
 #include <QApplication>
@@ -21,7 +24,10 @@ int main(int argc, char** argv)
     TanımlamaPencereleriniKaydet();
     FirmaPencereleriniKaydet();
     StokPencereleriniKaydet();
+    StokListeleriniKaydet();
     FaturaPencereleriniKaydet();
+    FaturaBaskıPencereleriniKaydet();
+    HareketRaporlarınıKaydet();
 
     BaşlangıçModülü::Main();
 

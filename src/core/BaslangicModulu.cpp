@@ -50,7 +50,8 @@ struct Dizin {
     const char* ad;
     const char* tanım;
 };
-// The indexes of the movement tables: by product (covering the quantity and the price) and by date.
+// The indexes of the movement tables: by product (covering the quantity and the price), by date and by
+// firm.
 constexpr Dizin Dizinler[] = {
     {"GirisIslemleriTablosu", "GirisIslemleriUrunNoDizini",
      "CREATE INDEX IF NOT EXISTS GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati)"},
@@ -60,6 +61,10 @@ constexpr Dizin Dizinler[] = {
      "CREATE INDEX IF NOT EXISTS CikisIslemleriUrunNoDizini ON CikisIslemleriTablosu (UrunNo, Miktari, Fiyati)"},
     {"CikisIslemleriTablosu", "CikisIslemleriTarihiDizini",
      "CREATE INDEX IF NOT EXISTS CikisIslemleriTarihiDizini ON CikisIslemleriTablosu (Tarihi)"},
+    {"GirisIslemleriTablosu", "GirisIslemleriFirmaNoDizini",
+     "CREATE INDEX IF NOT EXISTS GirisIslemleriFirmaNoDizini ON GirisIslemleriTablosu (FirmaNo)"},
+    {"CikisIslemleriTablosu", "CikisIslemleriFirmaNoDizini",
+     "CREATE INDEX IF NOT EXISTS CikisIslemleriFirmaNoDizini ON CikisIslemleriTablosu (FirmaNo)"},
 };
 
 platform::Database& açıkVeritabanı()

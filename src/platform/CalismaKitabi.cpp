@@ -527,6 +527,19 @@ QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& il
                 kitap.sayıyıYaz(satır, c + 1, 0, sütun.sayı, sütun.sayıBiçimi, false);
         }
     }
+    // The totals row, bold: numbers as numbers, anything else as its text.
+    for (int c = 0; c < liste.toplamSatırı.size(); ++c) {
+        const ListeDeğeri& değer = liste.toplamSatırı[c];
+        HücreBiçimi b;
+        b.kalın = true;
+        if (c < liste.sütunlar.size()) b.yatay = liste.sütunlar[c].hiza;
+        if (değer.tür() == ListeDeğeri::Tür::Sayı) {
+            if (c < liste.sütunlar.size()) b.sayıBiçimi = liste.sütunlar[c].sayıBiçimi;
+            kitap.sayı(satırSayısı + 3, c + 1, değer.gösterilenSayı(), b);
+        } else if (!değer.boşMu()) {
+            kitap.metin(satırSayısı + 3, c + 1, değer.görünen(), b);
+        }
+    }
     return kitap.kaydet();
 }
 

@@ -169,6 +169,8 @@ struct ListeTablosu {
     QList<QList<ListeDeğeri>> satırlar;
     int satırSayısı = 0;
     std::function<QList<ListeDeğeri>(int)> satır;
+    // Written bold in the row after the last one, when not empty.
+    QList<ListeDeğeri> toplamSatırı;
     int kaçSatır() const { return satır ? satırSayısı : int(satırlar.size()); }
 };
 

@@ -100,7 +100,7 @@ TEST_F(GüncellemeTesti, YarımKalmışGüncellemeTamamlanır)
     // Both texts are written when either view has its older layout.
     EXPECT_EQ(görünüşMetni(db, "GirisToplamiSorgusu"), sorgular::GirisToplamiSorgusu);
     EXPECT_EQ(görünüşMetni(db, "CikisToplamiSorgusu"), sorgular::CikisToplamiSorgusu);
-    EXPECT_EQ(dizinler(db).size(), 4);
+    EXPECT_EQ(dizinler(db).size(), 6);
 }
 
 TEST_F(GüncellemeTesti, BaşkaAlanSayılarıOlanGörünüşlereDokunulmaz)

@@ -2,11 +2,10 @@
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
+#include "support/PdfOkuyucu.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -14,10 +13,10 @@
 #include <gtest/gtest.h>
 
 using namespace yazdırma;
+using test::PdfSözcüğü;
+using test::pdfSözcükleri;
 
 namespace {
-
-constexpr double MmBaşınaPunto = 72.0 / 25.4;
 
 // A small list page: a centred, bold, underlined title; a header row whose cells follow each other on the
 // line; two rows; a rule; and a second page with a running title and a page number.
@@ -59,34 +58,6 @@ void örnekSayfaÇiz(YazıcıYüzeyi& s)
     s.setX(15);
     s.yaz("B-7");
     s.bitir();
-}
-
-struct PdfSözcüğü {
-    int sayfa;
-    double x, y, genişlik;  // mm
-    QString metin;
-};
-
-QList<PdfSözcüğü> pdfSözcükleri(const QString& dosya)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), dosya, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression sayfaİfadesi(QStringLiteral("<page "));
-    static const QRegularExpression sözcükİfadesi(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
-    QList<PdfSözcüğü> sonuç;
-    int sayfa = 0;
-    for (const QString& satır : html.split(QLatin1Char('\n'))) {
-        if (satır.contains(sayfaİfadesi)) ++sayfa;
-        const auto m = sözcükİfadesi.match(satır);
-        if (!m.hasMatch()) continue;
-        const double x1 = m.captured(1).toDouble() / MmBaşınaPunto;
-        const double x2 = m.captured(3).toDouble() / MmBaşınaPunto;
-        sonuç.append({sayfa, x1, m.captured(2).toDouble() / MmBaşınaPunto, x2 - x1, m.captured(4)});
-    }
-    return sonuç;
 }
 
 class Yazdırma : public ::testing::Test {

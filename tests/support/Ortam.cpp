@@ -241,4 +241,12 @@ void beklenmeyenPencereleriKapat()
     zamanlayıcı.start();
 }
 
+void yaz(QWidget* hedef, const QString& metin)
+{
+    for (QChar c : metin) {
+        if (c.unicode() < 128) QTest::keyClick(hedef, char(c.unicode()));
+        else QTest::sendKeyEvent(QTest::Click, hedef, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
 }  // namespace test

@@ -74,6 +74,10 @@ private:
 // Runs the event loop until the condition holds or the time runs out (ms); true when it held.
 bool bekle(const std::function<bool()>& koşul, int süre = 5000);
 
+// Types the text key by key into the widget; the letters beyond ASCII (which QTest::keyClicks cannot
+// type) go as key events that carry their text, as a Turkish keyboard sends them.
+void yaz(QWidget* hedef, const QString& metin);
+
 // The visible top-level window with this object name, or null.
 QWidget* pencere(const QString& ad);
 

@@ -1,0 +1,120 @@
+#include "movement_reports/GunlukHareketler.h"
+
+#include "platform/Database.h"
+#include "platform/TurkceMetin.h"
+
+#include <QHash>
+
+namespace rapor {
+
+GünlükMod günlükMod(const QString& menüEtiketi)
+{
+    return menüEtiketi.trimmed() == QStringLiteral("1") ? GünlükMod::Giriş : GünlükMod::Çıkış;
+}
+
+const QList<ListeSütunu>& günlükSütunları()
+{
+    static const QList<ListeSütunu> sütunlar = {
+        {QStringLiteral("Tarihi"), 1200, Qt::AlignLeft, SütunTürü::Tarih},
+        {QStringLiteral("Kodu"), 1200, Qt::AlignLeft, SütunTürü::Metin},
+        {QStringLiteral("Ürün Adı"), 3000, Qt::AlignLeft, SütunTürü::Metin},
+        {QStringLiteral("Firma Adı"), 2000, Qt::AlignLeft, SütunTürü::Metin},
+        {QStringLiteral("Miktarı"), 1200, Qt::AlignRight, SütunTürü::Sayı},
+        {QStringLiteral("Fiyatı"), 1200, Qt::AlignRight, SütunTürü::Sayı},
+        {QStringLiteral("Tutarı"), 1200, Qt::AlignRight, SütunTürü::Sayı},
+    };
+    return sütunlar;
+}
+
+namespace {
+
+// The movement table and its firm table come from this fixed pair, never from text. The movements are
+// read in the table's own order (or the date index's) and each one's product is looked up: CROSS JOIN
+// keeps SQLite from walking the products instead and reaching the movements through the product index,
+// which would read the movement table's pages at random.
+const QString GirişKaynağı = QStringLiteral(
+    " FROM (GirisIslemleriTablosu CROSS JOIN UrunBilgileriTablosu "
+    "ON UrunBilgileriTablosu.UrunNo = GirisIslemleriTablosu.UrunNo) "
+    "LEFT JOIN SaticiFirmalarTablosu ON GirisIslemleriTablosu.FirmaNo = SaticiFirmalarTablosu.Nosu");
+const QString GirişAlanları = QStringLiteral(
+    "SELECT GirisIslemleriTablosu.Tarihi, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi, "
+    "SaticiFirmalarTablosu.Adi, GirisIslemleriTablosu.Miktari, GirisIslemleriTablosu.Fiyati, "
+    "UrunBilgileriTablosu.UrunNo, SaticiFirmalarTablosu.Nosu");
+const QString GirişGünü = QStringLiteral(" WHERE GirisIslemleriTablosu.Tarihi = ?1");
+
+const QString ÇıkışKaynağı = QStringLiteral(
+    " FROM (CikisIslemleriTablosu CROSS JOIN UrunBilgileriTablosu "
+    "ON UrunBilgileriTablosu.UrunNo = CikisIslemleriTablosu.UrunNo) "
+    "LEFT JOIN AliciFirmalarTablosu ON CikisIslemleriTablosu.FirmaNo = AliciFirmalarTablosu.Nosu");
+const QString ÇıkışAlanları = QStringLiteral(
+    "SELECT CikisIslemleriTablosu.Tarihi, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi, "
+    "AliciFirmalarTablosu.Adi, CikisIslemleriTablosu.Miktari, CikisIslemleriTablosu.Fiyati, "
+    "UrunBilgileriTablosu.UrunNo, AliciFirmalarTablosu.Nosu");
+const QString ÇıkışGünü = QStringLiteral(" WHERE CikisIslemleriTablosu.Tarihi = ?1");
+
+// The rows of a long list name the same products and firms again and again: their names are read once
+// and shared by every row that names them.
+struct GünlükSatırlar {
+    struct Ürün {
+        ListeDeğeri kodu, adı;
+    };
+    QHash<qint64, Ürün> ürünler;
+    QHash<qint64, ListeDeğeri> firmalar;
+
+    Satır operator()(const platform::Statement& s)
+    {
+        const double miktar = kuruşDeğeri(s.real(4));
+        const double fiyat = kuruşDeğeri(s.real(5));
+        const qint64 ürünNo = s.integer(6);
+        auto ü = ürünler.constFind(ürünNo);
+        if (ü == ürünler.cend()) ü = ürünler.insert(ürünNo, {metinHücresi(s, 1), metinHücresi(s, 2)});
+        ListeDeğeri firma;
+        if (!s.isNull(7)) {
+            auto f = firmalar.constFind(s.integer(7));
+            if (f == firmalar.cend()) f = firmalar.insert(s.integer(7), metinHücresi(s, 3));
+            firma = *f;
+        }
+        return {tarihHücresi(s, 0),
+                ü->kodu,
+                ü->adı,
+                firma,
+                tutarHücresi(miktar),
+                tutarHücresi(fiyat),
+                tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
+    }
+};
+
+}  // namespace
+
+int günlükHareketler(platform::Database& db, GünlükMod mod, std::optional<QDate> gün, const SatırAlıcı& alıcı)
+{
+    const bool giriş = mod == GünlükMod::Giriş;
+    const QString kaynak = (giriş ? GirişKaynağı : ÇıkışKaynağı) + (gün ? (giriş ? GirişGünü : ÇıkışGünü) : QString());
+    QVariantList parametreler;
+    if (gün) parametreler.append(turkce::tarihSaklama(*gün));
+    return oku(db, QStringLiteral("SELECT count(*)") + kaynak, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak,
+               parametreler, GünlükSatırlar{}, alıcı);
+}
+
+void GünlükToplamlar::ekle(const Satır& satır)
+{
+    miktar += kuruş(satır.value(4).sayı());
+    fiyat += kuruş(satır.value(5).sayı());
+    tutar += kuruş(satır.value(6).sayı());
+}
+
+QString GünlükToplamlar::miktarMetni() const { return turkce::tutarBiçimi(double(miktar) / 100.0); }
+QString GünlükToplamlar::fiyatMetni() const { return turkce::tutarBiçimi(double(fiyat) / 100.0); }
+QString GünlükToplamlar::tutarMetni() const { return turkce::tutarBiçimi(double(tutar) / 100.0); }
+
+QString günlükDüzBaşlık(GünlükMod mod)
+{
+    return mod == GünlükMod::Giriş ? QStringLiteral("Günlük Giriş Hareketleri") : QStringLiteral("Günlük Çıkış Hareketleri");
+}
+
+QString günlükBaşlık(GünlükMod mod, Listeleme tür, const QDate& gün, bool satırVar)
+{
+    return listelemeBaşlığı(günlükDüzBaşlık(mod), QStringLiteral(" (Tümü)"), tür, gün, satırVar);
+}
+
+}  // namespace rapor

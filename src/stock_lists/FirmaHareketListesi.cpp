@@ -1,0 +1,132 @@
+#include "stock_lists/FirmaHareketListesi.h"
+
+#include "core/OrtakDegiskenler.h"
+#include "platform/TurkceMetin.h"
+
+#include <QProgressBar>
+#include <cmath>
+
+namespace firma_hareketleri {
+
+namespace {
+
+// The statements of the two modes. Only the firm's own movements are read (the firm must still be
+// there), each with its product's code, name, unit and VAT rate.
+const QString SatıcıHareketleri = QStringLiteral(
+    "SELECT H.HareketNo, U.Kodu, U.Adi, H.Tarihi, H.Miktari, U.MiktarBirimi, U.KDVOrani, H.Fiyati "
+    "FROM SaticiFirmalarTablosu AS F JOIN GirisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
+    "LEFT JOIN UrunBilgileriTablosu AS U ON H.UrunNo = U.UrunNo "
+    "WHERE H.FirmaNo = ?1");
+const QString AlıcıHareketleri = QStringLiteral(
+    "SELECT H.HareketNo, U.Kodu, U.Adi, H.Tarihi, H.Miktari, U.MiktarBirimi, U.KDVOrani, H.Fiyati "
+    "FROM AliciFirmalarTablosu AS F JOIN CikisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
+    "LEFT JOIN UrunBilgileriTablosu AS U ON H.UrunNo = U.UrunNo "
+    "WHERE H.FirmaNo = ?1");
+const QString SatıcıSayısı = QStringLiteral(
+    "SELECT count(*) FROM SaticiFirmalarTablosu AS F JOIN GirisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
+    "WHERE H.FirmaNo = ?1");
+const QString AlıcıSayısı = QStringLiteral(
+    "SELECT count(*) FROM AliciFirmalarTablosu AS F JOIN CikisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
+    "WHERE H.FirmaNo = ?1");
+
+ListeDeğeri metinYaDaBoş(const platform::Statement& s, int sütun)
+{
+    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri(s.text(sütun));
+}
+
+ListeDeğeri sayıYaDaBoş(const platform::Statement& s, int sütun)
+{
+    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri::sayı(s.real(sütun));
+}
+
+}  // namespace
+
+FirmaTürü firmaListesiTürü(const QString& seçiliFirmaTablosu)
+{
+    return seçiliFirmaTablosu == AlıcıFirmaTablosuAdı ? FirmaTürü::Alıcı : FirmaTürü::Satıcı;
+}
+
+FirmaTürü hareketTürü(const QString& tag)
+{
+    // Read as a number: a tag that is no number counts as 0.
+    bool sayı = false;
+    const int değer = tag.trimmed().toInt(&sayı);
+    return !sayı || değer == 0 ? FirmaTürü::Satıcı : FirmaTürü::Alıcı;
+}
+
+QString pencereBaşlığı(FirmaTürü tür)
+{
+    return tür == FirmaTürü::Satıcı ? QStringLiteral("Satıcı Firmaların Stok Hareketleri")
+                                    : QStringLiteral("Alıcı Firmaların (Müşterilerin) Stok Hareketleri");
+}
+
+QString sayfaAdı(FirmaTürü tür)
+{
+    return (tür == FirmaTürü::Satıcı ? QStringLiteral("Satıcı") : QStringLiteral("Alıcı"))
+           + QStringLiteral(" Firma Stok Hareketleri");
+}
+
+QString aktarımBaşlığı(const QString& firmaAdı)
+{
+    return firmaAdı + QStringLiteral(" Adlı Firmanın Stok Hareketleri");
+}
+
+QString yazdırmaBaşlığı(const QString& firmaAdı)
+{
+    return firmaAdı + QStringLiteral(" ADLI FİRMANIN STOK HAREKETLERİ");
+}
+
+QList<ListeGirdisi> firmalar(platform::Database& db, FirmaTürü tür)
+{
+    platform::Statement s = db.prepare(tür == FirmaTürü::Alıcı
+                                           ? QStringLiteral("SELECT Nosu, Adi FROM AliciFirmalarTablosu WHERE Nosu > ?1")
+                                           : QStringLiteral("SELECT Nosu, Adi FROM SaticiFirmalarTablosu"));
+    if (tür == FirmaTürü::Alıcı) s.bind(1, FişliSatışFirması);
+    QList<ListeGirdisi> girdiler;
+    while (s.next()) girdiler.append({s.text(1), s.integer(0)});
+    return girdiler;
+}
+
+double tutar(double miktar, double fiyat)
+{
+    // The price as a whole number of ten-thousandths, rounded half away from zero.
+    return miktar * (std::round(fiyat * 10000.0) / 10000.0);
+}
+
+void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
+                    const std::function<void(Hareket&&)>& satır, QProgressBar* çubuk)
+{
+    const bool satıcı = tür == FirmaTürü::Satıcı;
+    if (çubuk) {
+        const int adet = db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt();
+        if (adet > 0) çubuk->setMaximum(adet);
+    }
+    platform::Statement s = db.prepare(satıcı ? SatıcıHareketleri : AlıcıHareketleri);
+    s.bind(1, firmaNo);
+    int sıra = 0;
+    while (s.next()) {
+        ++sıra;
+        if (çubuk && sıra <= çubuk->maximum()) çubuk->setValue(sıra);
+        Hareket h;
+        h.hareketNo = s.integer(0);
+        h.hücreler.reserve(SütunSayısı);
+        h.hücreler.append(metinYaDaBoş(s, 1));
+        h.hücreler.append(metinYaDaBoş(s, 2));
+        h.hücreler.append(ListeDeğeri::tarih(turkce::saklananTarih(s.text(3))));
+        h.hücreler.append(sayıYaDaBoş(s, 4));
+        h.hücreler.append(metinYaDaBoş(s, 5));
+        h.hücreler.append(s.isNull(6) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(s.real(6)));
+        h.hücreler.append(sayıYaDaBoş(s, 7));
+        h.hücreler.append(s.isNull(4) || s.isNull(7) ? ListeDeğeri() : ListeDeğeri::sayı(tutar(s.real(4), s.real(7))));
+        satır(std::move(h));
+    }
+}
+
+QList<Hareket> hareketler(platform::Database& db, FirmaTürü tür, qint64 firmaNo)
+{
+    QList<Hareket> liste;
+    hareketleriOku(db, tür, firmaNo, [&liste](Hareket&& h) { liste.append(std::move(h)); });
+    return liste;
+}
+
+}  // namespace firma_hareketleri

@@ -1,0 +1,393 @@
+// The two print buttons: the extra details, the printer choice, the document and the invoiced marks.
+#include "core/OrtakDegiskenler.h"
+#include "invoicing/FaturaBaskisi.h"
+#include "invoicing/FaturaYazdirFormu.h"
+#include "invoicing/YaziTipiSecmeFormu.h"
+#include "invoicing/YaziyaCevir.h"
+#include "platform/Ayarlar.h"
+#include "platform/Kabuk.h"
+#include "platform/TurkceMetin.h"
+#include "platform/Yazicilar.h"
+#include "support/Ortam.h"
+#include "support/PdfOkuyucu.h"
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace fatura;
+using namespace yazdırma;
+
+namespace {
+
+class FaturaYazdırma : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::ayarlarıTemizle();
+        belgeKlasörü_ = kabuk::belgeKlasörü();
+        sunucu_ = std::make_unique<test::SunucuKlasörü>();
+        auto& db = sunucu_->db();
+        db.exec("INSERT INTO AliciFirmalarTablosu (Adi, Adresi) VALUES ('ÖZKAN YAPI', 'Atatürk Cad. No 5')");
+        const qint64 firma = db.lastInsertId();
+        db.exec("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, KDVOrani) VALUES ('K-1', 'Çivi', 'Adet', 18)");
+        const qint64 ürün = db.lastInsertId();
+        for (const char* gün : {"2026-03-07", "2026-03-07", "2026-03-07", "2026-03-08"}) {
+            db.exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
+                    "VALUES (?, ?, ?, 3, 12.5, 0, 0)",
+                    {ürün, firma, QString::fromLatin1(gün)});
+            nolar_.append(db.lastInsertId());
+        }
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Ofis", "Kat 1", {210, 297}, true}});
+        kayıtlar_ = std::make_shared<YazıcıKayıtları>();
+        kaydediciyeYönlendir(kayıtlar_);
+        YazıcıVar = true;
+        OndalıklıMiktar = 1;
+        FaturaBoşKağıdaGöre = 0;
+        FaturaYazıTipiAdı.clear();
+        FaturaYazıTipiBoyutu = 0;
+        düğme_ = new QPushButton(QStringLiteral("&Fatura Yazdır..."), &pencere_);
+        pencere_.show();
+    }
+    void TearDown() override
+    {
+        sistemYazıcılarınıDeğiştir(std::nullopt);
+        kaydediciyeYönlendir(nullptr);
+        kabuk::belgeKlasörünüDeğiştir(belgeKlasörü_);
+        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+        YazdırmaİptalEdildi = false;
+        FaturaBoşKağıdaGöre = 1;
+        sunucu_.reset();
+    }
+
+    // The three exits of 7 March, as the invoicing window shows them.
+    FaturaVerisi veri(int satırSayısı = 3) const
+    {
+        FaturaVerisi v;
+        v.firmaAdı = QStringLiteral("ÖZKAN YAPI");
+        v.adresi = QStringLiteral("Atatürk Cad. No 5");
+        v.vergiDairesi = QStringLiteral("KADIKÖY");
+        v.vergiNumarası = QStringLiteral("1234567890");
+        v.tarih = QDate(2026, 3, 7);
+        for (int i = 0; i < satırSayısı; ++i)
+            v.satırlar.append({nolar_[i % 3], QStringLiteral("K-1"), QStringLiteral("Çivi"), 3, QStringLiteral("Adet"), 18,
+                               125000, 375000, 67500});
+        v.toplam = 375000 * satırSayısı;
+        v.kdvToplamı = 67500 * satırSayısı;
+        v.genelToplam = v.toplam + v.kdvToplamı;
+        return v;
+    }
+
+    int işaretli() const
+    {
+        return AçıkVeritabanı->scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
+    }
+
+    // Answers the extra invoice details with a number (typed as a user types it) and Tamam.
+    static std::unique_ptr<test::Görününce> faturaBilgileri(const QString& no)
+    {
+        return std::make_unique<test::Görününce>("EkFaturaBilgileriFormu", [no](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>("İrsaliyeNoKutusu"), no);
+            w->findChild<QPushButton*>("TamamDüğmesi")->click();
+        });
+    }
+    static std::unique_ptr<test::Görününce> irsaliyeBilgileri()
+    {
+        return std::make_unique<test::Görününce>("EkİrsaliyeBilgileriFormu", [](QWidget* w) {
+            w->findChild<QPushButton*>("TamamDüğmesi")->click();
+        });
+    }
+    // Answers the printer choice with Tamam or İptal.
+    static std::unique_ptr<test::Görününce> yazıcı(bool tamam = true)
+    {
+        return std::make_unique<test::Görününce>("YazıcıSeçmeFormu", [tamam](QWidget* w) {
+            w->findChild<QPushButton*>(tamam ? "TamamDüğmesi" : "İptalDüğmesi")->click();
+        });
+    }
+
+    void düğmeKullanılabilir(bool odaklı)
+    {
+        EXPECT_TRUE(düğme_->isEnabled());
+        if (odaklı) {
+            EXPECT_EQ(pencere_.focusWidget(), düğme_);
+        }
+    }
+
+    QString belgeKlasörü_;
+    std::unique_ptr<test::SunucuKlasörü> sunucu_;
+    QList<qint64> nolar_;
+    std::shared_ptr<YazıcıKayıtları> kayıtlar_;
+    QWidget pencere_;
+    QPushButton* düğme_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FaturaYazdırma, YazdırılanFaturanınÇıkışlarıİşaretlenir)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("a-17 "));
+    auto seçim = yazıcı();
+    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    const KaydedilenBelge& b = kayıtlar_->son();
+    EXPECT_TRUE(b.bitti());
+    EXPECT_EQ(b.yazıcı, "Ofis");
+    // The number as typed, upper-cased and trimmed; the stored font, or its default; the total in words.
+    ASSERT_TRUE(b.metinBul("A-17"));
+    EXPECT_EQ(b.metinBul("A-17")->yazıTipi, (YazıTipi{VarsayılanFaturaYazıTipi, 10}));
+    EXPECT_TRUE(b.metinBul(YazıyaÇevir(QStringLiteral("132,75"))));
+    EXPECT_EQ(işaretli(), 3);
+    EXPECT_EQ(AçıkVeritabanı->scalar("SELECT Fatura FROM CikisIslemleriTablosu WHERE HareketNo = ?", {nolar_[3]}).toInt(), 0);
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    düğmeKullanılabilir(false);
+
+    // An invoiced day can be printed and marked again.
+    auto ek2 = faturaBilgileri(QStringLiteral("B-1"));
+    auto seçim2 = yazıcı();
+    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(işaretli(), 3);
+}
+
+TEST_F(FaturaYazdırma, SığmayanFaturaHiçYazdırılmazVeİşaretlenmez)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri(60)));
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_TRUE(kayıtlar_->son().vazgeçildi());
+    EXPECT_FALSE(kayıtlar_->son().bitti());
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(mesajlar.görülenler()[0].metin, SığmıyorMetni);
+    EXPECT_EQ(mesajlar.görülenler()[0].simge, mesaj::Simge::Kritik);
+    EXPECT_EQ(mesajlar.görülenler()[0].başlık, "Kavrenta");
+    EXPECT_EQ(işaretli(), 0);
+    düğmeKullanılabilir(true);
+}
+
+TEST_F(FaturaYazdırma, EkBilgilerdenVazgeçmekHiçbirŞeyYapmaz)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    const QList<std::function<void(QWidget*)>> vazgeçişler = {
+        [](QWidget* w) { w->findChild<QPushButton*>("VazgeçDüğmesi")->click(); },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](QWidget* w) { w->close(); },
+    };
+    for (const auto& vazgeç : vazgeçişler) {
+        test::Görününce ek("EkFaturaBilgileriFormu", [&](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>("İrsaliyeNoKutusu"), "A-17");
+            vazgeç(w);
+        });
+        auto seçim = yazıcı();
+        EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+        EXPECT_TRUE(ek.olduMu());
+        EXPECT_FALSE(seçim->olduMu());
+        düğmeKullanılabilir(true);
+    }
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(işaretli(), 0);
+}
+
+TEST_F(FaturaYazdırma, YazıcıSeçimindenVazgeçmekHiçbirŞeyYapmazSonrakiBaskıYenidenSorar)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı(false);
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_TRUE(seçim->olduMu());
+    EXPECT_FALSE(YazdırmaİptalEdildi);
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(işaretli(), 0);
+    düğmeKullanılabilir(true);
+
+    // The next print starts with an empty number; closing the details now is a cancel.
+    QString görülenNo = QStringLiteral("?");
+    test::Görününce ek2("EkFaturaBilgileriFormu", [&](QWidget* w) {
+        görülenNo = w->findChild<QLineEdit*>("İrsaliyeNoKutusu")->text();
+        w->close();
+    });
+    auto seçim2 = yazıcı();
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(görülenNo, "");
+    EXPECT_FALSE(seçim2->olduMu());
+}
+
+TEST_F(FaturaYazdırma, YazdırılamayanBelgeİşaretlemez)
+{
+    // The PDF printer, with its folder below a file: the document cannot be written.
+    kaydediciyeYönlendir(nullptr);
+    QTemporaryFile dosya;
+    ASSERT_TRUE(dosya.open());
+    kabuk::belgeKlasörünüDeğiştir(dosya.fileName() + QStringLiteral("/Kavrenta"));
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    int açılan = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılan, true; });
+    test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_TRUE(mesajlar.sonMetin().contains(dosya.fileName())) << mesajlar.sonMetin().toStdString();
+    EXPECT_EQ(açılan, 0);
+    EXPECT_EQ(işaretli(), 0);
+    düğmeKullanılabilir(true);
+}
+
+TEST_F(FaturaYazdırma, İşaretlemeBaşarısızsaHiçbirSatırİşaretlenmezVeSöylenir)
+{
+    AçıkVeritabanı->exec(QStringLiteral("CREATE TRIGGER Kilit BEFORE UPDATE OF Fatura ON CikisIslemleriTablosu "
+                                        "WHEN NEW.HareketNo = %1 BEGIN SELECT RAISE(ABORT, 'kilitli'); END")
+                             .arg(nolar_[2]));
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_TRUE(kayıtlar_->son().bitti());
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_TRUE(mesajlar.sonMetin().startsWith(İşaretlenemediMetni));
+    EXPECT_EQ(mesajlar.görülenler()[0].simge, mesaj::Simge::Kritik);
+    EXPECT_EQ(işaretli(), 0);
+    düğmeKullanılabilir(false);
+}
+
+TEST_F(FaturaYazdırma, SatırYoksaVeyaYazıcıYoksaBaşlamaz)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri(0)));
+    EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri(0)));
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    YazıcıVar = false;
+    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri()));
+    ASSERT_EQ(mesajlar.sayı(), 2);
+    EXPECT_EQ(mesajlar.sonMetin(), YazıcıYokMetni);
+    EXPECT_EQ(mesajlar.görülenler()[0].simge, mesaj::Simge::Ünlem);
+    test::bekle([] { return false; }, 50);
+    EXPECT_FALSE(ek->olduMu());
+    EXPECT_TRUE(düğme_->isEnabled());
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+}
+
+TEST_F(FaturaYazdırma, İrsaliyeYazdırılırAmaİşaretlemez)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    {
+        auto ek = irsaliyeBilgileri();
+        auto seçim = yazıcı();
+        EXPECT_TRUE(İrsaliyeYazdır(&pencere_, düğme_, veri()));
+    }
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_TRUE(kayıtlar_->son().bitti());
+    EXPECT_TRUE(kayıtlar_->son().metinBul(turkce::tarihBiçimi(QDate::currentDate())));
+    EXPECT_TRUE(kayıtlar_->son().metinBul("ÖZKAN YAPI"));
+    EXPECT_EQ(işaretli(), 0);
+    düğmeKullanılabilir(true);
+
+    // Esc in the details, or İptal at the printer: nothing printed.
+    {
+        test::Görününce ek("EkİrsaliyeBilgileriFormu", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        auto seçim = yazıcı();
+        EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri()));
+        EXPECT_FALSE(seçim->olduMu());
+    }
+    {
+        auto ek = irsaliyeBilgileri();
+        auto seçim = yazıcı(false);
+        EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri()));
+    }
+    EXPECT_EQ(kayıtlar_->sayı(), 1);
+    düğmeKullanılabilir(true);
+
+    // Too many lines: dropped with the message.
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    auto ek = irsaliyeBilgileri();
+    auto seçim = yazıcı();
+    EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri(60)));
+    EXPECT_TRUE(kayıtlar_->son().vazgeçildi());
+    EXPECT_EQ(mesajlar.sonMetin(), SığmıyorMetni);
+    düğmeKullanılabilir(true);
+}
+
+TEST_F(FaturaYazdırma, PdfYazıcısındaHerBlokKayıtlıKonumunda)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    kaydediciyeYönlendir(nullptr);
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    QString pdf;
+    kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
+        pdf = u.toLocalFile();
+        return true;
+    });
+    FaturaBoşKağıdaGöre = 1;
+    ayarlar::yaz(FaturaBölümü, "YaziTipiAdi", "Liberation Sans");
+    ayarlar::yaz(FaturaBölümü, "YaziTipiBoyutu", "10");
+    // Positions away from the factory ones, one of them no number (its factory value stands).
+    const QList<QPair<const char*, const char*>> kayıtlı = {
+        {"Musteri Adi Ust", "60"}, {"Musteri Adi Sol", "30"}, {"Vergi Ust", "95"},  {"Vergi Sol", "40"},
+        {"Tarih Ust", "50"},       {"Tarih Sol", "150"},      {"Icerik Ust", "125"}, {"Adi Sol", "45"},
+        {"Miktar Sol", "100"},     {"Fiyat Sol", "135"},      {"Tutar Sol", "175"},  {"Rakam Ust", "240"},
+        {"Rakam Sol", "180"},      {"Yazi Ust", "265"},       {"Yazi Sol", "25x"}};
+    for (const auto& [anahtar, değer] : kayıtlı) ayarlar::yaz(FaturaBölümü, anahtar, değer);
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    ASSERT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(QFileInfo(pdf).fileName(), "Fatura - ÖZKAN YAPI - 07.03.2026.pdf");
+
+    const QList<test::PdfSözcüğü> sözcükler = test::pdfSözcükleri(pdf);
+    auto bul = [&](const QString& m) -> test::PdfSözcüğü {
+        for (const test::PdfSözcüğü& s : sözcükler)
+            if (s.metin == m) return s;
+        ADD_FAILURE() << "not in the PDF: " << m.toStdString();
+        return {};
+    };
+    struct Blok {
+        QString sözcük;
+        double x, y;  // y < 0: not checked
+        bool sağ;     // x is the right edge
+    };
+    const QList<Blok> bloklar = {
+        {"A-17", 150, 50, false},     {"SAYIN", 30, 60, false},   {"KADIKÖY", 40, 95, false},
+        {"Kodu", 15, 125, false},     {"Çivi", 45, -1, false},     {"3,00", 100, -1, false},
+        {"12,50", 135, -1, true},     {"37,50", 175, -1, true},    {"112,50", 180, 240, true},
+        {"132,75", 180, -1, true},    {"Yalnız", 30, 265, false},
+    };
+    for (const Blok& b : bloklar) {
+        const test::PdfSözcüğü s = bul(b.sözcük);
+        EXPECT_NEAR(b.sağ ? s.x + s.genişlik : s.x, b.x, 0.5) << b.sözcük.toStdString();
+        if (b.y >= 0) {
+            EXPECT_NEAR(s.y, b.y, 0.5) << b.sözcük.toStdString();
+        }
+    }
+    EXPECT_EQ(bul(YazıyaÇevir("132,75")).y, bul("Yalnız").y);
+    EXPECT_GT(bul("20,25").y, bul("112,50").y);
+    EXPECT_EQ(işaretli(), 3);
+}
+
+TEST_F(FaturaYazdırma, FaturalamaPenceresindenYazdırılanGünAğaçtanÇıkar)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    FaturaYazdırFormu f;
+    f.show();
+    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    const QList<QTreeWidgetItem*> günler = ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(günler.size(), 1);
+    f.FirmaListesi_NodeClick(günler[0]);
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_TRUE(kayıtlar_->son().metinBul("07.03.2026"));
+    EXPECT_EQ(işaretli(), 3);
+    EXPECT_TRUE(ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    EXPECT_EQ(ağaç->findItems("08.03.2026", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+}
