@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -138,11 +139,13 @@ void FaturaYazdırFormu::pencereyiKur()
     AdresiKutusu_->setObjectName(QStringLiteral("AdresiKutusu"));
     AdresiKutusu_->setReadOnly(true);
     AdresiKutusu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AdresiKutusu_->setFixedHeight(AdresiKutusu_->fontMetrics().lineSpacing() * 2 + 10);
+    AdresiKutusu_->document()->setDocumentMargin(2);  // two lines within the designed frame
+    AdresiKutusu_->setFixedHeight(AdresiKutusu_->fontMetrics().lineSpacing() * 2 + 6);
     VergiDairesiKutusu_ = saltOkunur(a1, QStringLiteral("VergiDairesiKutusu"));
     VergiNumarasıKutusu_ = saltOkunur(a1, QStringLiteral("VergiNumarasıKutusu"));
     auto* g1 = new QGridLayout(a1);
     g1->setContentsMargins(0, 0, 0, 0);
+    g1->setVerticalSpacing(2);
     g1->addWidget(etiket(a1, 1, QStringLiteral("Adı :")), 0, 0);
     g1->addWidget(FirmaAdıKutusu_, 0, 1, 1, 3);
     g1->addWidget(etiket(a1, 2, QStringLiteral("Adresi :")), 1, 0, Qt::AlignTop);
@@ -167,7 +170,7 @@ void FaturaYazdırFormu::pencereyiKur()
         QLineEdit* k = saltOkunur(a2, ad);
         k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         k->setFont(kalın);
-        k->setFixedWidth(100);
+        k->setFixedWidth(95);
         return k;
     };
     ToplamKutusu_ = toplamKutusu(QStringLiteral("ToplamKutusu"));
@@ -195,13 +198,19 @@ void FaturaYazdırFormu::pencereyiKur()
     ListeyiYenileDüğmesi_ = düğme(this, QStringLiteral("ListeyiYenileDüğmesi"), QStringLiteral("Listeyi Yenile (F5)"));
     KapatDüğmesi_ = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
 
+    // The frames at their designed sizes (twips / 15): the firms on the left, the customer over the lines on
+    // the right, both columns of one height; the check box and the buttons along the bottom.
+    Çerçeve0_->setFixedSize(2805 / 15, 7125 / 15);
+    Çerçeve1_->setFixedSize(7275 / 15, 1635 / 15);
+    Çerçeve2_->setFixedSize(7275 / 15, 5325 / 15);
     auto* sağ = new QVBoxLayout;
+    sağ->setSpacing((7125 - 1635 - 5325) / 15);
     sağ->addWidget(Çerçeve1_);
-    sağ->addWidget(Çerçeve2_, 1);
+    sağ->addWidget(Çerçeve2_);
     auto* üst = new QHBoxLayout;
-    Çerçeve0_->setFixedWidth(2805 / 15);
+    üst->setSpacing(20);
     üst->addWidget(Çerçeve0_);
-    üst->addLayout(sağ, 1);
+    üst->addLayout(sağ);
     auto* alt = new QHBoxLayout;
     alt->addWidget(YazdırılanlarıGösterOnayı_);
     alt->addStretch(1);
@@ -209,9 +218,12 @@ void FaturaYazdırFormu::pencereyiKur()
                            KapatDüğmesi_})
         alt->addWidget(d);
     auto* düzen = new QVBoxLayout(this);
-    düzen->addLayout(üst, 1);
+    düzen->setContentsMargins(19, 11, 19, 11);
+    düzen->addLayout(üst);
+    düzen->addStretch(1);
     düzen->addLayout(alt);
-    resize(10950 / 15, 8265 / 15);
+    düzen->addStretch(1);
+    setFixedSize(10950 / 15, 8265 / 15);
 
     // The find box: upper-case letters, the whole text selected on entry, its caption lit meanwhile.
     using K = AlanGirişiKuralları::Kural;
