@@ -15,11 +15,12 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -138,11 +139,13 @@ void FaturaYazdırFormu::pencereyiKur()
     AdresiKutusu_->setObjectName(QStringLiteral("AdresiKutusu"));
     AdresiKutusu_->setReadOnly(true);
     AdresiKutusu_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AdresiKutusu_->setFixedHeight(AdresiKutusu_->fontMetrics().lineSpacing() * 2 + 10);
+    AdresiKutusu_->document()->setDocumentMargin(2);  // two lines within the designed frame
+    AdresiKutusu_->setFixedHeight(AdresiKutusu_->fontMetrics().lineSpacing() * 2 + 6);
     VergiDairesiKutusu_ = saltOkunur(a1, QStringLiteral("VergiDairesiKutusu"));
     VergiNumarasıKutusu_ = saltOkunur(a1, QStringLiteral("VergiNumarasıKutusu"));
     auto* g1 = new QGridLayout(a1);
     g1->setContentsMargins(0, 0, 0, 0);
+    g1->setVerticalSpacing(2);
     g1->addWidget(etiket(a1, 1, QStringLiteral("Adı :")), 0, 0);
     g1->addWidget(FirmaAdıKutusu_, 0, 1, 1, 3);
     g1->addWidget(etiket(a1, 2, QStringLiteral("Adresi :")), 1, 0, Qt::AlignTop);
@@ -160,13 +163,14 @@ void FaturaYazdırFormu::pencereyiKur()
     QWidget* a2 = altlık(Çerçeve2_, 2);
     ÜrünListesi_ = new ListeGörünümü(a2);
     ÜrünListesi_->setObjectName(QStringLiteral("ÜrünListesi"));
-    QFont kalın = font();
+    QFont kalın(QStringLiteral("MS Sans Serif"));
+    kalın.setPointSizeF(8.25);
     kalın.setBold(true);
     const auto toplamKutusu = [&](const QString& ad) {
         QLineEdit* k = saltOkunur(a2, ad);
         k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         k->setFont(kalın);
-        k->setFixedWidth(100);
+        k->setFixedWidth(95);
         return k;
     };
     ToplamKutusu_ = toplamKutusu(QStringLiteral("ToplamKutusu"));
@@ -194,13 +198,19 @@ void FaturaYazdırFormu::pencereyiKur()
     ListeyiYenileDüğmesi_ = düğme(this, QStringLiteral("ListeyiYenileDüğmesi"), QStringLiteral("Listeyi Yenile (F5)"));
     KapatDüğmesi_ = düğme(this, QStringLiteral("KapatDüğmesi"), QStringLiteral("Kapat (Esc)"));
 
+    // The frames at their designed sizes (twips / 15): the firms on the left, the customer over the lines on
+    // the right, both columns of one height; the check box and the buttons along the bottom.
+    Çerçeve0_->setFixedSize(2805 / 15, 7125 / 15);
+    Çerçeve1_->setFixedSize(7275 / 15, 1635 / 15);
+    Çerçeve2_->setFixedSize(7275 / 15, 5325 / 15);
     auto* sağ = new QVBoxLayout;
+    sağ->setSpacing((7125 - 1635 - 5325) / 15);
     sağ->addWidget(Çerçeve1_);
-    sağ->addWidget(Çerçeve2_, 1);
+    sağ->addWidget(Çerçeve2_);
     auto* üst = new QHBoxLayout;
-    Çerçeve0_->setFixedWidth(2805 / 15);
+    üst->setSpacing(20);
     üst->addWidget(Çerçeve0_);
-    üst->addLayout(sağ, 1);
+    üst->addLayout(sağ);
     auto* alt = new QHBoxLayout;
     alt->addWidget(YazdırılanlarıGösterOnayı_);
     alt->addStretch(1);
@@ -208,9 +218,12 @@ void FaturaYazdırFormu::pencereyiKur()
                            KapatDüğmesi_})
         alt->addWidget(d);
     auto* düzen = new QVBoxLayout(this);
-    düzen->addLayout(üst, 1);
+    düzen->setContentsMargins(19, 11, 19, 11);
+    düzen->addLayout(üst);
+    düzen->addStretch(1);
     düzen->addLayout(alt);
-    resize(10950 / 15, 8265 / 15);
+    düzen->addStretch(1);
+    setFixedSize(10950 / 15, 8265 / 15);
 
     // The find box: upper-case letters, the whole text selected on entry, its caption lit meanwhile.
     using K = AlanGirişiKuralları::Kural;
@@ -225,17 +238,34 @@ void FaturaYazdırFormu::pencereyiKur()
         if (QGuiApplication::mouseButtons() == Qt::NoButton) FirmaListesi_NodeClick(düğüm);
     });
     connect(FirmaListesi_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* düğüm) { FirmaListesi_NodeClick(düğüm); });
-    connect(FirmaListesi_, &QTreeWidget::itemCollapsed, this, [this] { FirmaListesi_NodeClick(FirmaListesi_->currentItem()); });
+    // A firm folded over its selected day takes the selection, as the day can no longer be seen.
+    connect(FirmaListesi_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* firma) {
+        QTreeWidgetItem* seçili = FirmaListesi_->currentItem();
+        if (seçili && seçili->parent() == firma) {
+            const QSignalBlocker sus(FirmaListesi_);
+            FirmaListesi_->setCurrentItem(firma);
+        }
+        FirmaListesi_NodeClick(FirmaListesi_->currentItem());
+    });
     connect(FirmaListesi_, &QTreeWidget::itemExpanded, this, [this] { FirmaListesi_NodeClick(FirmaListesi_->currentItem()); });
 
-    connect(YazdırılanlarıGösterOnayı_, &QCheckBox::clicked, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
+    // Every change of the box reloads the tree, whether the user or the program ticks it.
+    connect(YazdırılanlarıGösterOnayı_, &QCheckBox::toggled, this, [this] { YazdırılanlarıGösterOnayı_Click(); });
     connect(FaturaAyarlarıDüğmesi_, &QPushButton::clicked, this, [this] { FaturaAyarlarıDüğmesi_Click(); });
     connect(FaturaYazdırDüğmesi_, &QPushButton::clicked, this, [this] { FaturaYazdırDüğmesi_Click(); });
     connect(İrsaliyeYazdırDüğmesi_, &QPushButton::clicked, this, [this] { İrsaliyeYazdırDüğmesi_Click(); });
     connect(ListeyiYenileDüğmesi_, &QPushButton::clicked, this, [this] { ListeyiYenileDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { reject(); });
-    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(f5, &QShortcut::activated, this, [this] { ListeyiYenileDüğmesi_Click(); });
+}
+
+void FaturaYazdırFormu::keyPressEvent(QKeyEvent* olay)
+{
+    // The window's controls leave F5 alone, so it comes here from whichever has the focus.
+    if (olay->key() == Qt::Key_F5 && !(olay->modifiers() & ~Qt::KeypadModifier)) {
+        ListeyiYenileDüğmesi_Click();
+        return;
+    }
+    QDialog::keyPressEvent(olay);
 }
 
 // --- The tree ----------------------------------------------------------------------------------------------

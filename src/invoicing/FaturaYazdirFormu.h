@@ -16,6 +16,7 @@
 #include <optional>
 
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -75,6 +76,10 @@ public:
     static QList<ListeDeğeri> hücreler(const fatura::FaturaKalemi& satır);
 
     void done(int sonuç) override;
+
+protected:
+    // F5 anywhere in the window runs the refresh.
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     void pencereyiKur();

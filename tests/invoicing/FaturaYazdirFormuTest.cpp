@@ -2,7 +2,9 @@
 #include "invoicing/FaturaYazdirFormu.h"
 #include "FaturaTohumu.h"
 
+#include "core/Acicilar.h"
 #include "core/ListeGorunumu.h"
+#include "invoicing/FaturaKayit.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/Ayarlar.h"
 #include "support/Ortam.h"
@@ -271,4 +273,47 @@ TEST(FaturaYazdırFormu, SütunDüzeniSaklanır)
     f.aç();
     EXPECT_EQ(f.liste->sütunGenişliğiTwips(FaturaYazdırFormu::KDVMiktarı), 1500);
     EXPECT_EQ(f.liste->sütunKonumu(FaturaYazdırFormu::Tutarı), 1);
+}
+
+TEST(FaturaYazdırFormu, KatlamaF5VeOnayKutusu)
+{
+    FaturaPenceresi f;
+    f.aç();
+    f.tıkla(f.düğüm(0));
+    f.ağaç->expandItem(f.düğüm(0));
+    f.tıkla(f.düğüm(0, 0));
+    ASSERT_EQ(f.liste->satırSayısı(), 2);
+    // Folding the firm over its shown day selects the firm, which clears the display.
+    f.ağaç->collapseItem(f.düğüm(0));
+    EXPECT_EQ(f.seçili(), "BETA BÜRO");
+    EXPECT_EQ(f.kutu("FirmaAdıKutusu"), "");
+    EXPECT_EQ(f.liste->satırSayısı(), 0);
+
+    // F5 reaches the refresh from any control, the window active or not.
+    t::çıkış(f.sunucu.db(), f.beta, f.kalem, "2026-03-12");
+    QTest::keyClick(f.p->findChild<QLineEdit*>("BulKutusu"), Qt::Key_F5);
+    EXPECT_EQ(f.düğüm(0)->childCount(), 3);
+
+    // The box reloads the tree however it gets ticked.
+    f.p->findChild<QCheckBox*>("YazdırılanlarıGösterOnayı")->setChecked(true);
+    EXPECT_EQ(f.düğümler(), QStringList({QString("F-%1 ALFA KIRTASİYE").arg(f.alfa), "  01.03.2026"}));
+}
+
+TEST(FaturaYazdırFormu, MenüÖğesindenSahibineBağlıAçılır)
+{
+    FaturaPenceresi f;
+    FaturaPencereleriniKaydet();
+    QWidget sahip;
+    sahip.show();
+    QWidget* üst = nullptr;
+    bool kipli = false;
+    test::Görününce açılınca("FaturaYazdırFormu", [&](QWidget* p) {
+        üst = p->parentWidget();
+        kipli = p->isModal();
+        p->close();
+    });
+    EXPECT_TRUE(açıcılar::aç("FaturaYazdırMenüsü", &sahip));
+    EXPECT_TRUE(açılınca.olduMu());
+    EXPECT_EQ(üst, &sahip);
+    EXPECT_TRUE(kipli);
 }
