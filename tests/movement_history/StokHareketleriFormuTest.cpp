@@ -103,6 +103,7 @@ TEST(StokHareketleri, SilmeVeRetleri)
         const int sıra = g.seçili();
         düğme(&g.p, "SilDüğmesi")->click();
         EXPECT_EQ(y.sayı(), 1);
+        EXPECT_DOUBLE_EQ(DiğerHareketlerToplamı, 4.5);  // 10,50 entered less the 6,00 row
         EXPECT_EQ(g.sütun(3).size(), 2);
         EXPECT_EQ(g.seçili(), std::min(sıra, 1));  // the same place, or the new last row
         EXPECT_EQ(g.toplam("KalanKutusu"), "0,00");
@@ -194,6 +195,11 @@ TEST(StokHareketleri, MSExceleAktarılır)
     EXPECT_FALSE(girişler.hücreler.value("B3").sayı);
     EXPECT_EQ(girişler.hücreler.value("C3").değer, "1234.5");
     EXPECT_TRUE(girişler.hücreler.value("C3").sayı);
+    EXPECT_EQ(girişler.hücreler.value("C3").sayıBiçimi, "");  // a plain number, as the list's text read
+    // Each sheet column as wide as its list column: 1600, 1100, 1100, 1000, 1000, 1100, 1100 twips.
+    const double genişlikler[] = {16, 11, 11, 10, 10, 11, 11};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_DOUBLE_EQ(girişler.sütunlar.value(i + 1).genişlik, test::yazılanGenişlik(genişlikler[i])) << i;
     EXPECT_EQ(girişler.hücreler.value("D3").değer, "Kg");
 }
 
