@@ -290,7 +290,10 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
             hücreler[Miktarı] = ListeDeğeri::sayı(miktar);
             hücreler[Fiyatı] = ListeDeğeri::sayı(fiyat);
             hücreler[Tutarı] = ListeDeğeri::sayı(miktar * stok::paraDeğeri(fiyat));
-            if (çıkış) hücreler[Nedeni] = ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
+            // A reason that was never recorded stays empty rather than reading as the first reason.
+            if (çıkış)
+                hücreler[Nedeni] = sorgu.isNull(8) ? ListeDeğeri()
+                                                   : ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
             liste()->satırEkle(hücreler, no);
         }
         çubuk.setValue(çubuk.maximum());

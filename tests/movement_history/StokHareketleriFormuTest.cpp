@@ -23,6 +23,8 @@ TEST(StokHareketleri, GirişVeÇıkışListeleriToplamlarıyla)
     çıkış(db, v.şeker, 4, 20, v.alıcıA, 0);
     çıkış(db, v.şeker, 1, 15, FişliSatışFirması, 1);
     çıkış(db, v.şeker, 1, 15, 999, 1);  // a firm that is gone: not shown, yet counted in the totals
+    const int nedensiz = çıkış(db, v.şeker, 0.25, 15, v.alıcıA);
+    db.exec("UPDATE CikisIslemleriTablosu SET Nedeni = NULL WHERE HareketNo = ?1", {nedensiz});
     giriş(db, v.un, 3, 9, v.satıcıX);
 
     Geçmiş g;
@@ -38,13 +40,18 @@ TEST(StokHareketleri, GirişVeÇıkışListeleriToplamlarıyla)
     EXPECT_EQ(g.hareketler()->satır(0).mid(3, 6), QStringList({"2,50", "Kg", "8,00", "13,00", "32,50", ""}));
     EXPECT_EQ(g.hareketler()->hücre(1, 7), "125,00");
     EXPECT_EQ(g.toplam("GirişToplamıKutusu"), "12,50");
-    EXPECT_EQ(g.toplam("ÇıkışToplamıKutusu"), "6,00");
-    EXPECT_EQ(g.toplam("KalanKutusu"), "6,50");
+    EXPECT_EQ(g.toplam("ÇıkışToplamıKutusu"), "6,25");
+    EXPECT_EQ(g.toplam("KalanKutusu"), "6,25");
 
     g.tür(1);
     EXPECT_TRUE(düğme(&g.p, "StoğaİadeEtDüğmesi")->isEnabled());
-    EXPECT_EQ(g.hareketler()->satırSayısı(), 2);
-    EXPECT_EQ(g.sütun(8), QStringList({"0", "1"}));
+    EXPECT_EQ(g.hareketler()->satırSayısı(), 3);
+    auto neden = [&](const char* miktar) {
+        return g.hareketler()->hücre(g.hareketler()->hücreyleBul(StokHareketleriFormu::Miktarı, miktar), 8);
+    };
+    EXPECT_EQ(neden("4,00"), "0");
+    EXPECT_EQ(neden("1,00"), "1");
+    EXPECT_EQ(neden("0,25"), "");  // no reason recorded: not the first reason
     EXPECT_EQ(g.toplam("GirişToplamıKutusu"), "12,50");  // the same totals whichever type is shown
 
     // No unit and no VAT rate: an empty cell and "0"; a product without movements shows 0,00 three times.
