@@ -290,7 +290,10 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
             hücreler[Miktarı] = ListeDeğeri::sayı(miktar);
             hücreler[Fiyatı] = ListeDeğeri::sayı(fiyat);
             hücreler[Tutarı] = ListeDeğeri::sayı(miktar * stok::paraDeğeri(fiyat));
-            if (çıkış) hücreler[Nedeni] = ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
+            // A reason that was never recorded stays empty rather than reading as the first reason.
+            if (çıkış)
+                hücreler[Nedeni] = sorgu.isNull(8) ? ListeDeğeri()
+                                                   : ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
             liste()->satırEkle(hücreler, no);
         }
         çubuk.setValue(çubuk.maximum());
@@ -375,12 +378,16 @@ void StokHareketleriFormu::satırıYenidenSeç(bool görünürYap)
     if (görünürYap && sıra >= 1) liste()->scrollTo(liste()->model()->index(sıra - 1, 0));
 }
 
+double StokHareketleriFormu::diğerHareketlerToplamı(const QLineEdit* toplamKutusu) const
+{
+    return turkce::sayıOku(toplamKutusu->text()) - turkce::sayıOku(liste()->hücre(SeçiliSıra - 1, Miktarı));
+}
+
 void StokHareketleriFormu::DeğişiklikYapDüğmesi_Click()
 {
     if (!satırıAl()) return;
-    const auto h = seçiliHareket();
     if (!çıkışlarGösteriliyor()) {
-        DiğerHareketlerToplamı = h->girişToplamı - h->miktar;
+        DiğerHareketlerToplamı = diğerHareketlerToplamı(GirişToplamıKutusu_);
         StokGirişiDeğiştirFormu pencere(this, *this);
         pencere.exec();
         return;
@@ -391,7 +398,7 @@ void StokHareketleriFormu::DeğişiklikYapDüğmesi_Click()
         && mesaj::göster(metin::İadeVarDeğiştirilsinMi, mesaj::Simge::Soru, mesaj::Düğmeler::EvetHayır)
                == mesaj::Yanıt::Hayır)
         return;
-    DiğerHareketlerToplamı = h->çıkışToplamı - h->miktar;
+    DiğerHareketlerToplamı = diğerHareketlerToplamı(ÇıkışToplamıKutusu_);
     StokÇıkışıDeğiştirFormu pencere(this, *this);
     pencere.exec();
 }
@@ -409,7 +416,7 @@ void StokHareketleriFormu::SilDüğmesi_Click()
         OrtakHataİşleyici(e);
     }
     if (mesaj::göster(metin::SilinsinMi, mesaj::Simge::Soru, mesaj::Düğmeler::EvetHayır) == mesaj::Yanıt::Hayır) return;
-    if (!çıkış) DiğerHareketlerToplamı = seçiliHareket()->girişToplamı - seçiliHareket()->miktar;
+    if (!çıkış) DiğerHareketlerToplamı = diğerHareketlerToplamı(GirişToplamıKutusu_);
     try {
         switch (çıkış ? çıkışıSil(*AçıkVeritabanı, SeçiliHareketNo) : girişiSil(*AçıkVeritabanı, SeçiliHareketNo)) {
         case Sonuç::StokEksiyeDüşer:
@@ -447,9 +454,10 @@ ListeAktarımTablosu StokHareketleriFormu::aktarımTablosu() const
                + (çıkışlarGösteriliyor() ? QStringLiteral("Çıkış") : QStringLiteral("Giriş"))
                + QStringLiteral(" Hareketleri");
     t.başlıkSütunSayısı = 7;
-    const QString biçim = QStringLiteral("#,##0.00");
+    // Columns 2 to 8: neither the movement number nor the reason code; the date as the list shows it.
+    // The numbers go in as plain numbers, in the sheet's general format.
     using T = AktarımSütunu::Tür;
-    t.sütunlar = {{Firması, T::Metin, {}}, {Tarihi, T::Metin, {}},  {Miktarı, T::Sayı, biçim}, {Birimi, T::Metin, {}},
-                  {KDV, T::Sayı, biçim},   {Fiyatı, T::Sayı, biçim}, {Tutarı, T::Sayı, biçim}};
+    t.sütunlar = {{Firması, T::Metin, {}}, {Tarihi, T::Metin, {}}, {Miktarı, T::Sayı, {}}, {Birimi, T::Metin, {}},
+                  {KDV, T::Sayı, {}},      {Fiyatı, T::Sayı, {}},  {Tutarı, T::Sayı, {}}};
     return t;
 }

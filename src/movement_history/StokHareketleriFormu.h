@@ -48,6 +48,8 @@ private:
     void toplamlarıBoşalt();
     bool iadeVarMı() const;
     bool satırıAl();  // sets SeçiliSıra and SeçiliHareketNo from the selected row; false when none
+    // The total in the box less the selected row's quantity, both as shown.
+    double diğerHareketlerToplamı(const QLineEdit* toplamKutusu) const;
 
     QGroupBox* ürünÇerçevesi_ = nullptr;
     QGroupBox* türÇerçevesi_ = nullptr;

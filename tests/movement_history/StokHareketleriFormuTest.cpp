@@ -23,6 +23,8 @@ TEST(StokHareketleri, GirişVeÇıkışListeleriToplamlarıyla)
     çıkış(db, v.şeker, 4, 20, v.alıcıA, 0);
     çıkış(db, v.şeker, 1, 15, FişliSatışFirması, 1);
     çıkış(db, v.şeker, 1, 15, 999, 1);  // a firm that is gone: not shown, yet counted in the totals
+    const int nedensiz = çıkış(db, v.şeker, 0.25, 15, v.alıcıA);
+    db.exec("UPDATE CikisIslemleriTablosu SET Nedeni = NULL WHERE HareketNo = ?1", {nedensiz});
     giriş(db, v.un, 3, 9, v.satıcıX);
 
     Geçmiş g;
@@ -38,13 +40,18 @@ TEST(StokHareketleri, GirişVeÇıkışListeleriToplamlarıyla)
     EXPECT_EQ(g.hareketler()->satır(0).mid(3, 6), QStringList({"2,50", "Kg", "8,00", "13,00", "32,50", ""}));
     EXPECT_EQ(g.hareketler()->hücre(1, 7), "125,00");
     EXPECT_EQ(g.toplam("GirişToplamıKutusu"), "12,50");
-    EXPECT_EQ(g.toplam("ÇıkışToplamıKutusu"), "6,00");
-    EXPECT_EQ(g.toplam("KalanKutusu"), "6,50");
+    EXPECT_EQ(g.toplam("ÇıkışToplamıKutusu"), "6,25");
+    EXPECT_EQ(g.toplam("KalanKutusu"), "6,25");
 
     g.tür(1);
     EXPECT_TRUE(düğme(&g.p, "StoğaİadeEtDüğmesi")->isEnabled());
-    EXPECT_EQ(g.hareketler()->satırSayısı(), 2);
-    EXPECT_EQ(g.sütun(8), QStringList({"0", "1"}));
+    EXPECT_EQ(g.hareketler()->satırSayısı(), 3);
+    auto neden = [&](const char* miktar) {
+        return g.hareketler()->hücre(g.hareketler()->hücreyleBul(StokHareketleriFormu::Miktarı, miktar), 8);
+    };
+    EXPECT_EQ(neden("4,00"), "0");
+    EXPECT_EQ(neden("1,00"), "1");
+    EXPECT_EQ(neden("0,25"), "");  // no reason recorded: not the first reason
     EXPECT_EQ(g.toplam("GirişToplamıKutusu"), "12,50");  // the same totals whichever type is shown
 
     // No unit and no VAT rate: an empty cell and "0"; a product without movements shows 0,00 three times.
@@ -103,6 +110,7 @@ TEST(StokHareketleri, SilmeVeRetleri)
         const int sıra = g.seçili();
         düğme(&g.p, "SilDüğmesi")->click();
         EXPECT_EQ(y.sayı(), 1);
+        EXPECT_DOUBLE_EQ(DiğerHareketlerToplamı, 4.5);  // 10,50 entered less the 6,00 row
         EXPECT_EQ(g.sütun(3).size(), 2);
         EXPECT_EQ(g.seçili(), std::min(sıra, 1));  // the same place, or the new last row
         EXPECT_EQ(g.toplam("KalanKutusu"), "0,00");
@@ -194,6 +202,11 @@ TEST(StokHareketleri, MSExceleAktarılır)
     EXPECT_FALSE(girişler.hücreler.value("B3").sayı);
     EXPECT_EQ(girişler.hücreler.value("C3").değer, "1234.5");
     EXPECT_TRUE(girişler.hücreler.value("C3").sayı);
+    EXPECT_EQ(girişler.hücreler.value("C3").sayıBiçimi, "");  // a plain number, as the list's text read
+    // Each sheet column as wide as its list column: 1600, 1100, 1100, 1000, 1000, 1100, 1100 twips.
+    const double genişlikler[] = {16, 11, 11, 10, 10, 11, 11};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_DOUBLE_EQ(girişler.sütunlar.value(i + 1).genişlik, test::yazılanGenişlik(genişlikler[i])) << i;
     EXPECT_EQ(girişler.hücreler.value("D3").değer, "Kg");
 }
 
