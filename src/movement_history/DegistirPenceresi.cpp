@@ -95,6 +95,11 @@ void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, co
             KaydetDüğmesi_->setEnabled(true);
     });
     connect(ÜrünListesi_, &QListWidget::currentRowChanged, this, [this](int) { ÜrünListesi_Click(); });
+    // A click on the product already chosen reads it again too (the entry window's price box gets its list
+    // price back).
+    connect(ÜrünListesi_, &QListWidget::itemClicked, this, [this](QListWidgetItem* öğe) {
+        if (öğe == ÜrünListesi_->currentItem()) ÜrünListesi_Click();
+    });
     connect(KaydetDüğmesi_, &QPushButton::clicked, this, [this] { KaydetDüğmesi_Click(); });
     connect(KapatDüğmesi_, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
 
@@ -114,6 +119,7 @@ void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, co
     }
 
     // The fields from the history's row; none of them counts as the user's change.
+    dolduruluyor_ = true;
     FirmaListesi_->numarayıSeç(satır_.firmaNo);
     ÜrünListesi_->numarayıSeç(satır_.ürünNo);
     if (ÜrünListesi_->seçiliSatır() >= 0) ÜrünListesi_->scrollToItem(ÜrünListesi_->currentItem());
@@ -122,6 +128,7 @@ void DeğiştirPenceresi::kur(const QList<QPair<QLabel*, QWidget*>>& alanlar, co
     MiktarıKutusu_->setText(turkce::tutarBiçimi(satır_.miktar));
     FiyatıKutusu_->setText(turkce::tutarBiçimi(satır_.fiyat));
     satırdanDoldur(satır_);
+    dolduruluyor_ = false;
 }
 
 bool DeğiştirPenceresi::reddet(const QString& metin, QWidget* odak)

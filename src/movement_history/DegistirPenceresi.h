@@ -70,6 +70,7 @@ protected:
     QPushButton* KaydetDüğmesi_ = nullptr;
     QPushButton* KapatDüğmesi_ = nullptr;
     QList<QLabel*> Etiket_;
+    bool dolduruluyor_ = false;  // while the fields are filled from the history's row
 
 private:
     void yenileVeKapat(bool görünürYap);

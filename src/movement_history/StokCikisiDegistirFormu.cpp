@@ -24,6 +24,14 @@ QString fiyatMetni(const std::optional<double>& değer)
 {
     return değer ? turkce::tutarBiçimi(*değer) : QStringLiteral("0");
 }
+
+// A price that a write takes and that is not below 0.
+bool sıfırVeyaÜstüMü(const QString& metin)
+{
+    bool tamam = false;
+    const auto yazılacak = yüzdelik::yazılacakDeğer(turkce::sayıOku(metin, &tamam));
+    return tamam && yazılacak && *yazılacak >= 0;
+}
 }  // namespace
 
 StokÇıkışıDeğiştirFormu::StokÇıkışıDeğiştirFormu(QWidget* sahip, HareketGeçmişi& geçmiş)
@@ -56,6 +64,8 @@ StokÇıkışıDeğiştirFormu::StokÇıkışıDeğiştirFormu(QWidget* sahip, H
         etiketYap(Çerçeve_, 11, QStringLiteral("Ne&deni :"), NedeniKutusu_),
     };
     AlanGirişiKuralları::uygula(NedeniKutusu_, AlanGirişiKuralları::Kural::EnterİleSonrakiAlan);
+    // A reason the user picks enables the save, also the one that was already chosen.
+    connect(NedeniKutusu_, &QComboBox::activated, this, [this](int) { KaydetDüğmesi_->setEnabled(true); });
     kur({{Etiket_[4], EnDüşükAlışKutusu_}, {Etiket_[5], OrtalamaAlışKutusu_}, {Etiket_[6], EnYüksekAlışKutusu_},
          {Etiket_[7], KalanKutusu_}, {Etiket_[8], tarihAltlığı_}, {Etiket_[9], MiktarıKutusu_},
          {Etiket_[10], FiyatıKutusu_}, {Etiket_[11], nedenAltlığı_}},
@@ -126,7 +136,7 @@ void StokÇıkışıDeğiştirFormu::KaydetDüğmesi_Click()
             FiyatıKutusu_->setFocus();
             return;
         }
-    } else if (!fiyatMetni.isEmpty() && (!turkce::sayıMı(fiyatMetni) || turkce::sayıOku(fiyatMetni) < 0)) {
+    } else if (!fiyatMetni.isEmpty() && !sıfırVeyaÜstüMü(fiyatMetni)) {
         // Any price, also none or 0, is taken for a non-sale exit; a text that is no price is not.
         reddet(stok::metin::FiyatGiriniz, FiyatıKutusu_);
         return;

@@ -37,15 +37,18 @@ StokGirişiDeğiştirFormu::StokGirişiDeğiştirFormu(QWidget* sahip, HareketGe
         etiketYap(Çerçeve_, 9, QStringLiteral("&Miktarı :"), MiktarıKutusu_),
         etiketYap(Çerçeve_, 10, QStringLiteral("&Fiyatı :"), FiyatıKutusu_),
     };
-    // A product picked in the product list itself (not through its find box) enables the save once its
-    // code changes.
+    // A product picked in the product list itself enables the save once its code changes; one reached
+    // only through the find box does not, nor does the filling from the history's row. The find box
+    // searches the list in a handler that kur() connects: the two around it mark its search.
     connect(ÜrünKoduKutusu_, &QLineEdit::textChanged, this, [this] {
-        if (focusWidget() == ÜrünListesi_) KaydetDüğmesi_->setEnabled(true);
+        if (!dolduruluyor_ && !bulKutusuArıyor_) KaydetDüğmesi_->setEnabled(true);
     });
+    connect(ÜrünBulKutusu_, &QLineEdit::textChanged, this, [this] { bulKutusuArıyor_ = true; });
     kur({{Etiket_[4], ÜrünKoduKutusu_}, {Etiket_[5], MiktarBirimiKutusu_}, {Etiket_[6], KDVOranıKutusu_},
          {Etiket_[7], KalanKutusu_}, {Etiket_[8], tarihAltlığı_}, {Etiket_[9], MiktarıKutusu_},
          {Etiket_[10], FiyatıKutusu_}},
         {TarihiKutusu_, MiktarıKutusu_, FiyatıKutusu_}, {TarihiKutusu_, MiktarıKutusu_, FiyatıKutusu_});
+    connect(ÜrünBulKutusu_, &QLineEdit::textChanged, this, [this] { bulKutusuArıyor_ = false; });
 }
 
 StokGirişiDeğiştirFormu::~StokGirişiDeğiştirFormu() = default;

@@ -18,4 +18,5 @@ private:
     QLineEdit* ÜrünKoduKutusu_ = nullptr;
     QLineEdit* MiktarBirimiKutusu_ = nullptr;
     QLineEdit* KDVOranıKutusu_ = nullptr;
+    bool bulKutusuArıyor_ = false;  // while the product find box moves the list's selection
 };

@@ -100,6 +100,29 @@ TEST(GirişDeğiştir, DoldurmaDenetimlerVeKayıt)
     EXPECT_EQ(g.seçili(), sıra);
 }
 
+TEST(GirişDeğiştir, ÜrünListesindeSeçilenÜrünKaydetiAçar)
+{
+    Veri v;
+    giriş(v.db(), v.şeker, 5, 12, v.satıcıY);
+    Geçmiş g;
+    g.ürün("ŞEKER");
+    g.satırSeç("5,00");
+    pencerede(düğme(&g.p, "DeğişiklikYapDüğmesi"), "StokGirişiDeğiştirFormu", [&](QDialog* w) {
+        // A click on the product already chosen brings its list price back and enables nothing.
+        auto* ürünler = liste(w, "ÜrünListesi");
+        QTest::mouseClick(ürünler->viewport(), Qt::LeftButton, {},
+                          ürünler->visualItemRect(ürünler->currentItem()).center());
+        EXPECT_EQ(kutu(w, "FiyatıKutusu")->text(), "12,50");
+        EXPECT_FALSE(düğme(w, "KaydetDüğmesi")->isEnabled());
+        // Whatever has the focus: the find box's search does not count, a pick in the list does.
+        kutu(w, "ÜrünBulKutusu")->setText("UN");
+        EXPECT_EQ(kutu(w, "ÜrünKoduKutusu")->text(), "U-03");
+        EXPECT_FALSE(düğme(w, "KaydetDüğmesi")->isEnabled());
+        seç(ürünler, "ÇAY");
+        EXPECT_TRUE(düğme(w, "KaydetDüğmesi")->isEnabled());
+    });
+}
+
 TEST(GirişDeğiştir, BaşkaYerdeSilinmişHareketKaydedilmişSayılmaz)
 {
     Veri v;
@@ -196,7 +219,10 @@ TEST(ÇıkışDeğiştir, BaşkaÜrüneTaşımaVeHediyeFiyatı)
         seç(liste(w, "ÜrünListesi"), "ÇAY");
         EXPECT_TRUE(düğme(w, "KaydetDüğmesi")->isEnabled());
         EXPECT_EQ(kutu(w, "KalanKutusu")->text(), "4,00");
-        açılır(w, "NedeniKutusu")->setCurrentIndex(3);  // a gift: any price, also none
+        açılır(w, "NedeniKutusu")->setCurrentIndex(3);  // a gift: any price, also none, but one that is a price
+        yaz(kutu(w, "FiyatıKutusu"), "9999999999999");
+        düğme(w, "KaydetDüğmesi")->click();
+        EXPECT_EQ(w->focusWidget(), kutu(w, "FiyatıKutusu"));
         yaz(kutu(w, "FiyatıKutusu"), "");
         yaz(kutu(w, "MiktarıKutusu"), "4");
         platform::Database::open(v.sunucu.veritabanıYolu())
@@ -210,7 +236,8 @@ TEST(ÇıkışDeğiştir, BaşkaÜrüneTaşımaVeHediyeFiyatı)
         düğme(w, "KaydetDüğmesi")->click();
         EXPECT_FALSE(w->isVisible());
     });
-    EXPECT_EQ(metinler(y), QStringList({"Bu değişiklik sonucunda stok mevcudunuz NEGATİF olacağı için değişiklik "
+    EXPECT_EQ(metinler(y), QStringList({"Lütfen geçerli bir FİYAT giriniz.",
+                                        "Bu değişiklik sonucunda stok mevcudunuz NEGATİF olacağı için değişiklik "
                                         "yapılamıyor!"}));
     EXPECT_DOUBLE_EQ(tohum::stok(db, v.çay), 0);
     EXPECT_EQ(db.scalar("SELECT UrunNo FROM CikisIslemleriTablosu WHERE HareketNo = ?1", {c}).toInt(), v.çay);
