@@ -58,10 +58,13 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
     AlanGirişiKuralları::uygula(HareketListesi, K::EtiketVurgusu, etiketler_[1]);
 
     kur();
-    for (const ListeGirdisi& kişi : rapor::yapanlar(*AçıkVeritabanı)) {
-        auto* öğe = new QListWidgetItem(kişi.metin, GirişÇıkışYapanlarListesi);
-        öğe->setData(Qt::UserRole, kişi.numara);
-    }
+    // A database that cannot be read is reported once, and the window opens with no one to choose.
+    HatadaDevam([this] {
+        for (const ListeGirdisi& kişi : rapor::yapanlar(*AçıkVeritabanı)) {
+            auto* öğe = new QListWidgetItem(kişi.metin, GirişÇıkışYapanlarListesi);
+            öğe->setData(Qt::UserRole, kişi.numara);
+        }
+    });
     GirişÇıkışYapanlarListesi->setCurrentRow(-1);
     GirişÇıkışSeçeneği[0]->setChecked(true);
     connect(GirişÇıkışYapanlarListesi, &QListWidget::currentRowChanged, this, [this] { GirişÇıkışYapanlarListesi_Click(); });

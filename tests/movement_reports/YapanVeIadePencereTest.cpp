@@ -158,3 +158,12 @@ TEST_F(RaporTesti, SütunDüzeniPencereninKendiBölümünde)
     EXPECT_EQ(p.İadeBilgileriListesi->sütunKonumu(0), 1);
     EXPECT_EQ(p.İadeBilgileriListesi->sütunGenişliğiTwips(5), 1400);
 }
+
+TEST_F(RaporTesti, KişilerOkunamazsaBildirilirPencereAçılır)
+{
+    db().exec("DROP TABLE GirisCikisYapanlarTablosu");
+    test::MesajYanıtlayıcı mesajlar({"Evet"});
+    GirişÇıkışYapanlaraGöreStokHareketleriFormu p;
+    EXPECT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(p.GirişÇıkışYapanlarListesi->count(), 0);
+}
