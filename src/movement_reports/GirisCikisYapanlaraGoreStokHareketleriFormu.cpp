@@ -5,14 +5,12 @@
 #include "core/OrtakYordamlar.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -60,10 +58,13 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
     AlanGirişiKuralları::uygula(HareketListesi, K::EtiketVurgusu, etiketler_[1]);
 
     kur();
-    for (const ListeGirdisi& kişi : rapor::yapanlar(*AçıkVeritabanı)) {
-        auto* öğe = new QListWidgetItem(kişi.metin, GirişÇıkışYapanlarListesi);
-        öğe->setData(Qt::UserRole, kişi.numara);
-    }
+    // A database that cannot be read is reported once, and the window opens with no one to choose.
+    HatadaDevam([this] {
+        for (const ListeGirdisi& kişi : rapor::yapanlar(*AçıkVeritabanı)) {
+            auto* öğe = new QListWidgetItem(kişi.metin, GirişÇıkışYapanlarListesi);
+            öğe->setData(Qt::UserRole, kişi.numara);
+        }
+    });
     GirişÇıkışYapanlarListesi->setCurrentRow(-1);
     GirişÇıkışSeçeneği[0]->setChecked(true);
     connect(GirişÇıkışYapanlarListesi, &QListWidget::currentRowChanged, this, [this] { GirişÇıkışYapanlarListesi_Click(); });
@@ -71,50 +72,42 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
         connect(s, &QRadioButton::toggled, this, [this](bool seçili) {
             if (seçili) GirişÇıkışYapanlarListesi_Click();
         });
-    resize(732, 528);
+    GirişÇıkışYapanlarListesi->setFocus();  // the first control in the tab order
 }
 
 void GirişÇıkışYapanlaraGöreStokHareketleriFormu::yerleştir()
 {
-    auto* altlık0 = new QWidget(this);
-    altlık0->setObjectName(QStringLiteral("Altlık(0)"));
-    auto* kişiDüzeni = new QVBoxLayout(altlık0);
-    kişiDüzeni->setContentsMargins(0, 0, 0, 0);
-    kişiDüzeni->addWidget(GirişÇıkışYapanlarListesi, 1);
-    kişiDüzeni->addWidget(etiketler_[0]);
-    kişiDüzeni->addWidget(GirişÇıkışYapanBulKutusu);
+    // Every control where the window is designed, in twips inside its container (15 twips a pixel).
+    auto yer = [](QWidget* w, QWidget* içinde, int sol, int üst, int genişlik, int yükseklik) {
+        w->setParent(içinde);
+        w->setGeometry(qRound(sol / 15.0), qRound(üst / 15.0), qRound(genişlik / 15.0), qRound(yükseklik / 15.0));
+    };
+    setFixedSize(qRound(10980 / 15.0), qRound(7920 / 15.0));
+
     auto* kişiÇerçevesi = new QGroupBox(QStringLiteral("Giriş-Çıkış Yapanlar Listesi "), this);
     kişiÇerçevesi->setObjectName(QStringLiteral("Çerçeve(0)"));
-    (new QVBoxLayout(kişiÇerçevesi))->addWidget(altlık0);
-
-    auto* altlık1 = new QWidget(this);
-    altlık1->setObjectName(QStringLiteral("Altlık(1)"));
-    auto* türDüzeni = new QVBoxLayout(altlık1);
-    türDüzeni->setContentsMargins(8, 0, 0, 0);
-    for (QRadioButton* s : GirişÇıkışSeçeneği) türDüzeni->addWidget(s);
+    auto* altlık0 = new QWidget;
+    altlık0->setObjectName(QStringLiteral("Altlık(0)"));
     auto* türÇerçevesi = new QGroupBox(QStringLiteral("Hareket Türü Seç "), this);
     türÇerçevesi->setObjectName(QStringLiteral("Çerçeve(4)"));
-    (new QVBoxLayout(türÇerçevesi))->addWidget(altlık1);
+    auto* altlık1 = new QWidget;
+    altlık1->setObjectName(QStringLiteral("Altlık(1)"));
 
-    auto* sol = new QVBoxLayout;
-    sol->addWidget(kişiÇerçevesi, 1);
-    sol->addWidget(türÇerçevesi);
-    kişiÇerçevesi->setFixedWidth(187);
-    türÇerçevesi->setFixedWidth(187);
+    yer(kişiÇerçevesi, this, 270, 270, 2805, 6045);
+    yer(altlık0, kişiÇerçevesi, 120, 270, 2565, 5655);
+    yer(GirişÇıkışYapanlarListesi, altlık0, 90, 90, 2355, 4740);
+    yer(etiketler_[0], altlık0, 90, 4980, 1455, 195);
+    yer(GirişÇıkışYapanBulKutusu, altlık0, 90, 5250, 2355, 315);
+    yer(türÇerçevesi, this, 270, 6510, 2805, 1065);
+    yer(altlık1, türÇerçevesi, 120, 240, 2565, 705);
+    yer(GirişÇıkışSeçeneği[0], altlık1, 210, 60, 2025, 255);
+    yer(GirişÇıkışSeçeneği[1], altlık1, 210, 375, 2025, 255);
+    yer(etiketler_[1], this, 3330, 270, 735, 195);
+    yer(HareketListesi, this, 3330, 540, 7335, 6435);
+    yer(ListeyiExceleAktarDüğmesi, this, 3330, 7200, 6015, 345);
+    yer(KapatDüğmesi, this, 9420, 7200, 1245, 345);
+    for (QLabel* e : etiketler_) e->adjustSize();
 
-    auto* sağ = new QVBoxLayout;
-    sağ->addWidget(etiketler_[1]);
-    sağ->addWidget(HareketListesi, 1);
-    QHBoxLayout* alt = düğmeDüzeni();
-    alt->addWidget(ListeyiExceleAktarDüğmesi, 1);
-    alt->addWidget(KapatDüğmesi);
-    sağ->addLayout(alt);
-
-    auto* düzen = new QHBoxLayout(this);
-    düzen->setContentsMargins(18, 18, 18, 18);
-    düzen->setSpacing(16);
-    düzen->addLayout(sol);
-    düzen->addLayout(sağ, 1);
     const QList<QWidget*> sıra = {GirişÇıkışYapanlarListesi, GirişÇıkışYapanBulKutusu, GirişÇıkışSeçeneği[0],
                                   GirişÇıkışSeçeneği[1],     HareketListesi,           ListeyiExceleAktarDüğmesi,
                                   KapatDüğmesi};
@@ -130,7 +123,9 @@ void GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlarL
 
 void GirişÇıkışYapanlaraGöreStokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
 {
-    const int kişi = GirişÇıkışYapanlarListesi->currentItem()->data(Qt::UserRole).toInt();
+    const QListWidgetItem* seçili = GirişÇıkışYapanlarListesi->currentItem();
+    if (!seçili) return;  // nobody chosen: nothing to list
+    const int kişi = seçili->data(Qt::UserRole).toInt();
     ListeGörünümü::Doldurma doldurma(HareketListesi);
     rapor::yapanHareketleri(*AçıkVeritabanı, kişi, GirişÇıkışSeçeneği[0]->isChecked(),
                             rapor::listeAlıcısı(*HareketListesi, çubuk));

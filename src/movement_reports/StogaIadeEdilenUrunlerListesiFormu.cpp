@@ -32,7 +32,7 @@ StoğaİadeEdilenÜrünlerListesiFormu::StoğaİadeEdilenÜrünlerListesiFormu(Q
     // A database that cannot take the table (read only) is reported, and the window opens all the same.
     HatadaDevam([] { rapor::iadeTablosunuHazırla(*AçıkVeritabanı); });
     setWindowTitle(rapor::İadeDüzBaşlık);
-    resize(794, 568);
+    setFixedSize(794, 568);  // 11910 × 8520 twips
 }
 
 void StoğaİadeEdilenÜrünlerListesiFormu::ListeyiYükle(QProgressBar& çubuk)

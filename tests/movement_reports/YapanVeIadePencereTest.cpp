@@ -4,6 +4,7 @@
 #include "RaporOrtami.h"
 
 #include "core/IadeTablosu.h"
+#include "platform/Ayarlar.h"
 #include "platform/TurkceMetin.h"
 #include "support/XlsxOkuyucu.h"
 
@@ -141,4 +142,28 @@ TEST_F(RaporTesti, İadeListesiGünTümüYazdırmaVeAktarım)
     EXPECT_FALSE(x.hücre("F3").sayı);
     EXPECT_TRUE(x.hücre("H3").sayı);
     EXPECT_TRUE(x.sayfaGenişliğineSığar);
+}
+
+TEST_F(RaporTesti, SütunDüzeniPencereninKendiBölümünde)
+{
+    ayarlar::yaz("Listeler\\Liste-10", "Genislik-2", "2000");
+    ayarlar::yaz("Listeler\\Liste-9", "Konum-1", "2");
+    ayarlar::yaz("Listeler\\Liste-9", "Konum-2", "1");
+    {
+        GirişÇıkışYapanlaraGöreStokHareketleriFormu p;
+        EXPECT_EQ(p.HareketListesi->sütunGenişliğiTwips(1), 2000);
+        EXPECT_EQ(p.HareketListesi->sütunGenişliğiTwips(0), 1500);
+    }
+    StoğaİadeEdilenÜrünlerListesiFormu p;
+    EXPECT_EQ(p.İadeBilgileriListesi->sütunKonumu(0), 1);
+    EXPECT_EQ(p.İadeBilgileriListesi->sütunGenişliğiTwips(5), 1400);
+}
+
+TEST_F(RaporTesti, KişilerOkunamazsaBildirilirPencereAçılır)
+{
+    db().exec("DROP TABLE GirisCikisYapanlarTablosu");
+    test::MesajYanıtlayıcı mesajlar({"Evet"});
+    GirişÇıkışYapanlaraGöreStokHareketleriFormu p;
+    EXPECT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(p.GirişÇıkışYapanlarListesi->count(), 0);
 }
