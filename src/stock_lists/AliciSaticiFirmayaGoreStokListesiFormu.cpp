@@ -34,6 +34,25 @@ ListeTanımı tanımı()
     return t;
 }
 
+// The find box keeps its caret and selection when it takes the focus: a line edit would select its
+// whole text when reached by Tab or its caption's key.
+class BulmaKutusu : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* olay) override
+    {
+        const bool seçiliydi = hasSelectedText();
+        const int imleç = cursorPosition();
+        QLineEdit::focusInEvent(olay);
+        if (!seçiliydi && hasSelectedText()) {
+            deselect();
+            setCursorPosition(imleç);
+        }
+    }
+};
+
 platform::Database& veritabanı()
 {
     if (!AçıkVeritabanı) throw platform::DbError(platform::hata::Genel, QStringLiteral("Veritabanı açık değil."));
@@ -49,7 +68,7 @@ AlıcıSatıcıFirmayaGöreStokListesiFormu::AlıcıSatıcıFirmayaGöreStokList
     HareketListesi = liste();
     FirmaListesi = new SıralıListeKutusu(this);
     FirmaListesi->setObjectName(QStringLiteral("FirmaListesi"));
-    BulKutusu = new QLineEdit(this);
+    BulKutusu = new BulmaKutusu(this);
     BulKutusu->setObjectName(QStringLiteral("BulKutusu"));
     const QStringList başlıklar = {QStringLiteral("Firma &Listesi"), QStringLiteral("Firma &Bul"),
                                    QStringLiteral("&Hareketler")};

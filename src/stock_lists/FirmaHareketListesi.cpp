@@ -4,6 +4,7 @@
 #include "platform/TurkceMetin.h"
 
 #include <QProgressBar>
+#include <QTime>
 #include <cmath>
 
 namespace firma_hareketleri {
@@ -37,6 +38,18 @@ ListeDeğeri metinYaDaBoş(const platform::Statement& s, int sütun)
 ListeDeğeri sayıYaDaBoş(const platform::Statement& s, int sütun)
 {
     return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri::sayı(s.real(sütun));
+}
+
+// The movement's day; a movement stored with a time of day shows it after the day ("02.04.2026
+// 17:45:00"), as a text that still sorts as a date.
+ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
+{
+    if (s.isNull(sütun)) return {};
+    const QString saklanan = s.text(sütun);
+    const QDate gün = turkce::saklananTarih(saklanan);
+    const QTime saat = saklanan.size() > 10 ? QTime::fromString(saklanan.mid(11, 8), Qt::ISODate) : QTime();
+    if (!gün.isValid() || !saat.isValid() || saat == QTime(0, 0)) return ListeDeğeri::tarih(gün);
+    return ListeDeğeri(turkce::tarihBiçimi(gün) + QLatin1Char(' ') + saat.toString(QStringLiteral("HH:mm:ss")));
 }
 
 }  // namespace
@@ -89,8 +102,9 @@ QList<ListeGirdisi> firmalar(platform::Database& db, FirmaTürü tür)
 
 double tutar(double miktar, double fiyat)
 {
-    // The price as a whole number of ten-thousandths, rounded half away from zero.
-    return miktar * (std::round(fiyat * 10000.0) / 10000.0);
+    // The price as a whole number of ten-thousandths, as a currency value holds it (a half goes to the
+    // even neighbour).
+    return miktar * (std::nearbyint(fiyat * 10000.0) / 10000.0);
 }
 
 void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
@@ -112,7 +126,7 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
         h.hücreler.reserve(SütunSayısı);
         h.hücreler.append(metinYaDaBoş(s, 1));
         h.hücreler.append(metinYaDaBoş(s, 2));
-        h.hücreler.append(ListeDeğeri::tarih(turkce::saklananTarih(s.text(3))));
+        h.hücreler.append(tarihHücresi(s, 3));
         h.hücreler.append(sayıYaDaBoş(s, 4));
         h.hücreler.append(metinYaDaBoş(s, 5));
         h.hücreler.append(s.isNull(6) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(s.real(6)));

@@ -4,6 +4,7 @@
 
 #include "core/Acicilar.h"
 #include "core/SiraliListe.h"
+#include "stock_lists/FirmaHareketListesi.h"
 #include "stock_lists/StokListeleriKayit.h"
 
 #include <QLineEdit>
@@ -27,7 +28,7 @@ protected:
         hareket("GirisIslemleriTablosu", un, 2, "2026-01-01", 5, 30.0);
         // Exits of two reasons to the buyer, one to the receipt-sale buyer, one carrying seller 1's number.
         hareket("CikisIslemleriTablosu", şeker, 2, "2026-04-01", 3, 15.0, 4);
-        hareket("CikisIslemleriTablosu", un, 2, "2026-04-02", 1, 11.0, 0);
+        hareket("CikisIslemleriTablosu", un, 2, "2026-04-02 17:45:00", 1, 11.0, 0);
         hareket("CikisIslemleriTablosu", şeker, FişliSatışFirması, "2026-04-03", 1, 15.0);
         hareket("CikisIslemleriTablosu", şeker, 1, "2026-04-04", 1, 15.0);
         db().exec("UPDATE UrunBilgileriTablosu SET Fiyati = 99");  // the list keeps the movement's price
@@ -98,6 +99,13 @@ TEST_F(FirmaPenceresi, SatıcınınGirişleriAlıcınınÇıkışları)
     EXPECT_EQ(girdiler(alıcı->FirmaListesi), QStringList{"ÇINAR MARKET"});  // never the receipt-sale buyer
     seç(alıcı->FirmaListesi, "ÇINAR MARKET");
     EXPECT_EQ(sütun(alıcı->HareketListesi, 7), (QStringList{"45,00", "11,00"}));  // whatever the reason
+    // A time of day kept with a movement is shown after its day, and the column still sorts by date.
+    EXPECT_EQ(sütun(alıcı->HareketListesi, 2), (QStringList{"01.04.2026", "02.04.2026 17:45:00"}));
+    alıcı->HareketListesi->sütunaTıklandı(2);
+    alıcı->HareketListesi->sütunaTıklandı(2);
+    EXPECT_EQ(sütun(alıcı->HareketListesi, 2), (QStringList{"02.04.2026 17:45:00", "01.04.2026"}));
+    // The unit price is taken as a currency value: to four decimals, a half to the even neighbour.
+    EXPECT_DOUBLE_EQ(firma_hareketleri::tutar(1000, 0.03125), 31.2);
 }
 
 TEST_F(FirmaPenceresi, BulmaKutusuVeYenileme)
@@ -132,6 +140,10 @@ TEST_F(FirmaPenceresi, BulmaKutusuVeYenileme)
     EXPECT_EQ(p->FirmaListesi->seçiliSatır(), -1);
     EXPECT_EQ(p->HareketListesi->satırSayısı(), 0);
     EXPECT_EQ(p->BulKutusu->text(), "ACAR");
+    // Reached by Tab, the find box keeps its text unselected.
+    QTest::keyClick(p->FirmaListesi, Qt::Key_Tab);
+    ASSERT_EQ(p->focusWidget(), p->BulKutusu);
+    EXPECT_FALSE(p->BulKutusu->hasSelectedText());
 }
 
 TEST_F(FirmaPenceresi, MenüdenAçılırVeAktarılır)
