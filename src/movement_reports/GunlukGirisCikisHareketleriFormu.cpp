@@ -2,11 +2,12 @@
 
 #include "core/OrtakDegiskenler.h"
 
-#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -48,12 +49,21 @@ GünlükGirişÇıkışHareketleriFormu::GünlükGirişÇıkışHareketleriFormu
     const QList<QPair<const char*, QWidget*>> toplamlar = {
         {"Toplam Miktar :", ToplamMiktarKutusu}, {"Toplam Fiyat :", ToplamFiyatKutusu}, {"Toplam Tutar :", ToplamTutarKutusu}};
     const QList<QLabel*> etiketler = rapor::etiketler(this, toplamlar);
-    ekDüzen()->addStretch(1);
+    // The totals on their background panel, in a frame without caption.
+    auto* çerçeve = new QGroupBox(this);
+    çerçeve->setObjectName(QStringLiteral("Çerçeve"));
+    auto* altlık = new QWidget(çerçeve);
+    altlık->setObjectName(QStringLiteral("Altlık"));
+    auto* toplamDüzeni = new QHBoxLayout(altlık);
+    toplamDüzeni->setContentsMargins(0, 0, 0, 0);
+    toplamDüzeni->addStretch(1);
     for (int i = 0; i < toplamlar.size(); ++i) {
-        ekDüzen()->addWidget(etiketler[i]);
-        ekDüzen()->addWidget(toplamlar[i].second);
-        ekDüzen()->addSpacing(8);
+        toplamDüzeni->addSpacing(8);
+        toplamDüzeni->addWidget(etiketler[i]);
+        toplamDüzeni->addWidget(toplamlar[i].second);
     }
+    (new QVBoxLayout(çerçeve))->addWidget(altlık);
+    ekDüzen()->addWidget(çerçeve);
 
     kur();
     setWindowTitle(rapor::günlükDüzBaşlık(mod()));

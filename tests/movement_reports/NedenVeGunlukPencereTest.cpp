@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -131,6 +132,10 @@ TEST_F(RaporTesti, GünlükPencereGünTümüVeYenileme)
     EXPECT_EQ(p.ToplamFiyatKutusu->text(), "14,00");
     EXPECT_EQ(p.ToplamTutarKutusu->text(), "29,00");
     EXPECT_EQ(mesajlar.sayı(), 0);
+    // The totals stand on their panel, in the frame.
+    const QWidget* altlık = p.findChild<QWidget*>("Altlık");
+    ASSERT_TRUE(altlık && altlık->isAncestorOf(p.ToplamTutarKutusu));
+    EXPECT_TRUE(p.findChild<QGroupBox*>("Çerçeve")->isAncestorOf(altlık));
     göster(&p);
 
     p.TarihKutusu->setDate(QDate(2026, 3, 7));
