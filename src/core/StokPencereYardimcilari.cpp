@@ -2,6 +2,7 @@
 
 #include "core/AlanGirisiKurallari.h"
 #include "core/SiraliListe.h"
+#include "core/TarihSecici.h"
 
 #include <QAbstractItemView>
 #include <QDate>
@@ -105,11 +106,7 @@ QWidget* altlıkYap(QWidget* pencere, const QString& ad)
 
 QDateEdit* tarihKutusu(QWidget* altlık)
 {
-    auto* t = new QDateEdit(QDate::currentDate(), altlık);
-    t->setObjectName(QStringLiteral("TarihiKutusu"));
-    t->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    t->setCalendarPopup(true);
-    t->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+    QDateEdit* t = tarihSeçici(altlık, QStringLiteral("TarihiKutusu"));
     if (altlık->layout()) altlık->layout()->addWidget(t);
     return t;
 }

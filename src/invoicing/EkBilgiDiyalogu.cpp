@@ -1,6 +1,7 @@
 #include "invoicing/EkBilgiDiyalogu.h"
 
 #include "core/AlanGirisiKurallari.h"
+#include "core/TarihSecici.h"
 
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -42,10 +43,7 @@ EkBilgiDiyaloğu::EkBilgiDiyaloğu(QWidget* sahip) : QDialog(sahip)
 
 QDateEdit* EkBilgiDiyaloğu::tarihKutusu(const char* ad)
 {
-    auto* k = new QDateEdit;
-    k->setObjectName(QString::fromUtf8(ad));
-    k->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    k->setCalendarPopup(true);
+    QDateEdit* k = tarihSeçici(nullptr, QString::fromUtf8(ad));
     k->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     return k;
 }

@@ -2,6 +2,7 @@
 
 #include "core/AlanGirisiKurallari.h"
 #include "core/AnaForm.h"
+#include "core/TarihSecici.h"
 #include "platform/Mesaj.h"
 
 #include <QAction>
@@ -53,10 +54,7 @@ QWidget* doldurmaSahibi(QWidget* pencere)
 TarihliListePenceresi::TarihliListePenceresi(QWidget* sahip, ListeTanımı tanım, const Metinler& metinler)
     : ListePenceresi(sahip, std::move(tanım)), metinler_(metinler), ekDüzen_(new QHBoxLayout)
 {
-    TarihKutusu = new QDateEdit(QDate::currentDate(), this);
-    TarihKutusu->setObjectName(QStringLiteral("TarihKutusu"));
-    TarihKutusu->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    TarihKutusu->setCalendarPopup(true);
+    TarihKutusu = tarihSeçici(this, QStringLiteral("TarihKutusu"));
     TarihKutusu->setMinimumWidth(105);
     TarihEtiketi = new QLabel(QStringLiteral("Tarihi &Değiştir :"), this);
     TarihEtiketi->setObjectName(metinler_.tarihEtiketi);

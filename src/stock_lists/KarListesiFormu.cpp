@@ -3,6 +3,7 @@
 #include "core/AlanGirisiKurallari.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
+#include "core/TarihSecici.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
 #include "stock_lists/KarHesabi.h"
@@ -63,12 +64,7 @@ QLabel* etiket(QList<QLabel*>& etiketler, QWidget* üst, const QString& metin, Q
 
 QDateEdit* tarihKutusu(QWidget* üst, const QString& ad)
 {
-    auto* t = new QDateEdit(QDate::currentDate(), üst);
-    t->setObjectName(ad);
-    t->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    t->setCalendarPopup(true);
-    t->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
-    return t;
+    return tarihSeçici(üst, ad);
 }
 
 // A panel inside a frame, kept below the frame's caption and border where the style draws them lower.
