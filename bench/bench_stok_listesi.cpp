@@ -4,6 +4,7 @@
 #include "core/ListeAktarimi.h"
 #include "core/ListeYazdirma.h"
 #include "core/OrtakDegiskenler.h"
+#include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 #include "platform/YaziciBelgesi.h"
 #include "stock_lists/StokListesiFormu.h"
@@ -76,7 +77,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication uygulama(argc, argv);
+    // The written files are taken as opened: no viewer, no message.
     kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
     benchmark::Initialize(&argc, argv);
     AçıkVeritabanı = bench::büyükVeritabanı();
     benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,6 @@
 
 #include "core/ExcelAktarimi.h"
 #include "core/ListeGorunumu.h"
-#include "core/ListeleniyorFormu.h"
 #include "platform/CalismaKitabi.h"
 
 #include <QProgressBar>
@@ -49,6 +48,5 @@ QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, cons
 bool ListeAktarımınıBaşlat(QWidget* sahip, const QString& görevKodu, int satırSayısı,
                            std::function<void(QProgressBar&)> aktar)
 {
-    if (satırSayısı <= 0) return false;
-    return ListeleniyorFormu::çalıştır(sahip, görevKodu, true, std::move(aktar));
+    return ExcelAktarmayıBaşlat(sahip, görevKodu, satırSayısı, std::move(aktar));
 }

@@ -50,8 +50,9 @@ struct ListeAktarımTablosu {
 // progress window closes and reports it once); then no file is left.
 QString MSExceleAktar(QProgressBar& çubuk, const ListeGörünümü& liste, const ListeAktarımTablosu& tablo);
 
-// Starts an export from a window's button: nothing for an empty list; otherwise the progress window,
-// dressed for an export with the task code as its tag, over `sahip`, runs `aktar`. True when it ran to
+// Starts an export from a window's button (ExcelAktarmayıBaşlat): nothing for an empty list; otherwise
+// the progress window, dressed for an export with the task code as its tag, over `sahip`, runs `aktar`;
+// a workbook that cannot be opened is told of once the progress window has closed. True when it ran to
 // its end.
 bool ListeAktarımınıBaşlat(QWidget* sahip, const QString& görevKodu, int satırSayısı,
                            std::function<void(QProgressBar&)> aktar);
