@@ -39,6 +39,9 @@ ListePenceresi::ListePenceresi(QWidget* sahip, ListeTanımı tanım)
 ListePenceresi::~ListePenceresi()
 {
     if (açık_) Form_QueryUnload();
+    // A window that places its controls itself may leave these layouts unused, and so without an owner.
+    if (!üstDüzen_->parent()) delete üstDüzen_;
+    if (!düğmeDüzeni_->parent()) delete düğmeDüzeni_;
 }
 
 void ListePenceresi::kur()
@@ -61,11 +64,18 @@ void ListePenceresi::kur()
     if (KapatDüğmesi) connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { KapatDüğmesi_Click(); });
 
     if (tanım_.f5Yeniler) {
-        auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
-        f5->setContext(Qt::WindowShortcut);
-        connect(f5, &QShortcut::activated, this, [this] {
-            if (!ListeyiYenileDüğmesi || ListeyiYenileDüğmesi->isEnabled()) ListeyiYenileDüğmesi_Click();
-        });
+        // F5 refreshes whatever Shift, Ctrl or Alt are held with it.
+        for (const int tuşlar : {0, 1, 2, 3, 4, 5, 6, 7}) {
+            Qt::KeyboardModifiers ekler;
+            if (tuşlar & 1) ekler |= Qt::ShiftModifier;
+            if (tuşlar & 2) ekler |= Qt::ControlModifier;
+            if (tuşlar & 4) ekler |= Qt::AltModifier;
+            auto* f5 = new QShortcut(QKeySequence(QKeyCombination(ekler, Qt::Key_F5)), this);
+            f5->setContext(Qt::WindowShortcut);
+            connect(f5, &QShortcut::activated, this, [this] {
+                if (!ListeyiYenileDüğmesi || ListeyiYenileDüğmesi->isEnabled()) ListeyiYenileDüğmesi_Click();
+            });
+        }
     }
 }
 

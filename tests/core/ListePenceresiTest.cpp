@@ -210,6 +210,9 @@ TEST_F(ListePenceresiTesti, F5HerDenetimdeYeniler)
     EXPECT_EQ(p.liste()->satırSayısı(), 3);
     QTest::keyClick(p.liste(), Qt::Key_F4);
     EXPECT_EQ(p.yenileme, 2);
+    QApplication::setActiveWindow(&p);
+    QTest::keyClick(p.liste(), Qt::Key_F5, Qt::ShiftModifier | Qt::ControlModifier);  // whatever is held with it
+    EXPECT_EQ(p.yenileme, 3);
 }
 
 TEST_F(ListePenceresiTesti, HatalıDoldurmaBirKezBildirilirİlerlemeKapanır)
