@@ -52,7 +52,7 @@ TEST(StokListesiSatırı, TutarlarVeKazanç)
 
 TEST_F(StokListesiTesti, İkiKipteSatırlarVeBaşlık)
 {
-    tohum(db());
+    örnekStok(db());
     UyarılacakSayı = 5;
 
     StokListesiTürü = 0;
@@ -85,7 +85,7 @@ TEST_F(StokListesiTesti, ÜrünüSilinmişHareketBoşHücreyleGörünür)
 
 TEST_F(StokListesiTesti, F5BaşkaBağlantınınHareketiniGösterir)
 {
-    tohum(db());
+    örnekStok(db());
     StokListesiTürü = 1;
     StokListesiFormu p;
     p.StokListesiYükle();
@@ -127,7 +127,7 @@ TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
     }
     EXPECT_EQ(gösterilen, 0);
 
-    tohum(db());
+    örnekStok(db());
     UyarılacakSayı = 2;  // only C3 (0) and D4 (−2)
     {
         test::Görününce görününce("StokListesiFormu", kapat);
@@ -150,7 +150,7 @@ TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
 TEST_F(StokListesiTesti, ExceleAktarım)
 {
     test::AçılanDosyalar açılanlar;
-    tohum(db());
+    örnekStok(db());
     YazıcıVar = true;
 
     StokListesiTürü = 0;
