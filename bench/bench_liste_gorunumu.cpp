@@ -1,11 +1,11 @@
 // Filling and sorting the list view with 100,000 rows of 9 columns, as the largest lists do. The rows
 // come as a list routine reads them from the database (numbers, dates and texts) and go in as values;
 // the view formats only the cells it shows.
+#include "BenchOrtami.h"
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/TurkceMetin.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QRandomGenerator>
 
@@ -145,12 +145,4 @@ BENCHMARK(BM_Sıralama)->Arg(1)->Arg(3)->Arg(7)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::çalıştır(argc, argv); }
