@@ -32,6 +32,9 @@ QList<ListeDeğeri> satırı(const Kaynak& k)
     const double çıkan = sayısı(k.çıkışToplamı);
     const double çıkanTutar = sayısı(k.çıkışTutarı);
     const double kalanTutar = girenTutar - çıkanTutar;
+    // Without exits the whole entry total remains, whatever its sign, and there is no gain.
+    const bool çıkışıVar = k.çıkışToplamı.isValid() && !k.çıkışToplamı.isNull();
+    const bool kalanVar = !çıkışıVar || kalanTutar > 0;
     return {metni(k.kodu),
             metni(k.adı),
             tutar(giren),
@@ -39,8 +42,8 @@ QList<ListeDeğeri> satırı(const Kaynak& k)
             tutar(çıkan),
             tutar(çıkanTutar),
             tutar(giren - çıkan),
-            tutar(kalanTutar > 0 ? kalanTutar : 0),
-            tutar(kalanTutar > 0 ? 0 : çıkanTutar - girenTutar)};
+            tutar(kalanVar ? kalanTutar : 0),
+            tutar(kalanVar ? 0 : çıkanTutar - girenTutar)};
 }
 
 bool azalıyorMu(const Kaynak& k, int eşik)
