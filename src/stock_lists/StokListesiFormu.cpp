@@ -1,6 +1,7 @@
 #include "stock_lists/StokListesiFormu.h"
 
 #include "core/AnaForm.h"
+#include "core/BaslangicModulu.h"
 #include "core/OrtakDegiskenler.h"
 
 #include <QProgressBar>
@@ -174,6 +175,9 @@ void StokListesiniAç(QWidget* sahip, int tür)
 
 bool AzalanStokUyarısı(QWidget* sahip)
 {
+    // The warning comes before the start-up brings an older file up to date; the list reads the total views
+    // in their current layout, so the file is brought up to date first (a current file is not written to).
+    BaşlangıçModülü::VeritabanınıGüncelle();
     StokListesiTürü = 1;
     StokListesiFormu pencere(sahip);
     pencere.StokListesiYükle();
