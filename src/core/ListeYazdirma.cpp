@@ -87,7 +87,11 @@ void listeyiÇiz(YazıcıYüzeyi& yüzey, YazdırmaDüzeni düzen, int satırSay
         }
         for (int i = 0; i < düzen.sütunlar.size(); ++i) {
             const YazdırmaSütunu& s = düzen.sütunlar[i];
-            const QString metin = yazdırmaMetni(hücre(r, s.hücre), s.biçim);
+            // A cell is formatted from the number its text shows ("2,50" prints as 3 in whole numbers).
+            const ListeDeğeri& değer = hücre(r, s.hücre);
+            const QString metin = yazdırmaMetni(
+                değer.tür() == ListeDeğeri::Tür::Sayı ? ListeDeğeri::sayı(değer.gösterilenSayı(), değer.biçim()) : değer,
+                s.biçim);
             yüzey.setX(sütunX(yüzey, s.x, s.sağa, metin));
             yüzey.yaz(metin, i + 1 == düzen.sütunlar.size() ? Satır::Bitir : Satır::Sürdür);
         }

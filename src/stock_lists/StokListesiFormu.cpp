@@ -1,6 +1,7 @@
 #include "stock_lists/StokListesiFormu.h"
 
 #include "core/AnaForm.h"
+#include "core/BaslangicModulu.h"
 #include "core/OrtakDegiskenler.h"
 
 #include <QProgressBar>
@@ -32,6 +33,9 @@ QList<ListeDeğeri> satırı(const Kaynak& k)
     const double çıkan = sayısı(k.çıkışToplamı);
     const double çıkanTutar = sayısı(k.çıkışTutarı);
     const double kalanTutar = girenTutar - çıkanTutar;
+    // Without exits the whole entry total remains, whatever its sign, and there is no gain.
+    const bool çıkışıVar = k.çıkışToplamı.isValid() && !k.çıkışToplamı.isNull();
+    const bool kalanVar = !çıkışıVar || kalanTutar > 0;
     return {metni(k.kodu),
             metni(k.adı),
             tutar(giren),
@@ -39,8 +43,8 @@ QList<ListeDeğeri> satırı(const Kaynak& k)
             tutar(çıkan),
             tutar(çıkanTutar),
             tutar(giren - çıkan),
-            tutar(kalanTutar > 0 ? kalanTutar : 0),
-            tutar(kalanTutar > 0 ? 0 : çıkanTutar - girenTutar)};
+            tutar(kalanVar ? kalanTutar : 0),
+            tutar(kalanVar ? 0 : çıkanTutar - girenTutar)};
 }
 
 bool azalıyorMu(const Kaynak& k, int eşik)
@@ -171,6 +175,9 @@ void StokListesiniAç(QWidget* sahip, int tür)
 
 bool AzalanStokUyarısı(QWidget* sahip)
 {
+    // The warning comes before the start-up brings an older file up to date; the list reads the total views
+    // in their current layout, so the file is brought up to date first (a current file is not written to).
+    BaşlangıçModülü::VeritabanınıGüncelle();
     StokListesiTürü = 1;
     StokListesiFormu pencere(sahip);
     pencere.StokListesiYükle();

@@ -107,6 +107,11 @@ TEST_F(ListeYazdırmaTesti, TekSayfaKonumlarVeYazıTipleri)
     EXPECT_TRUE(tam.metinBul("1235"));  // 1234.5
     EXPECT_TRUE(tam.metinBul("10,00"));
     EXPECT_FALSE(tam.metinBul("1.234,50"));
+    // A cell prints the number it shows: 2,4951 shows as "2,50", so as a whole number it is 3.
+    YazıcıKaydedici k(210, 297);
+    listeyiÇiz(k, düzen(), 1, [](int, int c) { return c == 0 ? ListeDeğeri("K") : ListeDeğeri::sayı(2.4951); });
+    EXPECT_TRUE(k.belge().metinBul("3"));
+    EXPECT_FALSE(k.belge().metinBul("2"));
 }
 
 TEST_F(ListeYazdırmaTesti, SayfaSonlarıVeHerSayfadaTekrarlananlar)
