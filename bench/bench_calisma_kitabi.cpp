@@ -3,6 +3,7 @@
 // libxlsxwriter directly. BM_Oran runs both in turn and reports their ratio (oran: list export time /
 // baseline time). Also the peak resident memory of the process (tepeRSS_MB) and its growth while
 // writing (artışRSS_MB).
+#include "BenchOrtami.h"
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -21,12 +21,7 @@ namespace {
 
 constexpr int SatırSayısı = 100000;
 
-double tepeRssMB()
-{
-    rusage k{};
-    getrusage(RUSAGE_SELF, &k);
-    return double(k.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
-}
+using bench::tepeRssMB;
 
 using platform::ListeSütunu;
 using Tür = ListeSütunu::Tür;

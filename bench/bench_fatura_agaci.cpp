@@ -1,16 +1,11 @@
 // The firm tree of the invoicing window on a large shared database: 1,000 buyer firms and 200,000 exits
 // over one year, half of them already invoiced. Two mixes: exits of every reason (a sixth of them invoiced
 // sales, the usual case), and every exit an invoiced sale (the largest tree: about 85,000 days).
-#include "core/OrtakDegiskenler.h"
+#include "BenchOrtami.h"
 #include "invoicing/FaturaSatirlari.h"
 #include "invoicing/FaturaYazdirFormu.h"
-#include "support/Ortam.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QTreeWidget>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -19,29 +14,19 @@ constexpr int ÇıkışSayısı = 200000;
 
 std::shared_ptr<platform::Database> veritabanıYap(int nedenSayısı)
 {
-    static QTemporaryDir dizin;
-    {
-        const QString dosya = dizin.path() + QStringLiteral("/Stok%1.vtb").arg(nedenSayısı);
-        test::yeniVeritabanı(dosya);
-        auto d = platform::Database::open(dosya);
-        platform::Transaction işlem(*d);
-        d->execScript(QStringLiteral(
-                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
-                          "INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani) "
-                          "SELECT 'K' || i, 'Ürün ' || i, 'Adet', 10, 18 FROM n;"
-                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                          "INSERT INTO AliciFirmalarTablosu (Adi, Adresi) SELECT 'FİRMA ' || i, 'Adres' FROM n;"
-                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %2) "
-                          "INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, Fatura, CikisiYapan) "
-                          "SELECT abs(random()) % 500 + 1, abs(random()) % %1 + 2, "
-                          "date('2026-01-01', '+' || (abs(random()) % 365) || ' days'), abs(random()) % 20 + 1, 12.5, "
-                          "abs(random()) % %3, abs(random()) % 2, 0 FROM n;")
-                          .arg(FirmaSayısı)
-                          .arg(ÇıkışSayısı)
-                          .arg(nedenSayısı));
-        işlem.commit();
-        return d;
-    }
+    auto d = bench::yeniVeritabanı(QStringLiteral("Stok%1.vtb").arg(nedenSayısı));
+    platform::Transaction işlem(*d);
+    bench::ürünleriEkle(*d, 500);
+    bench::firmalarıEkle(*d, "AliciFirmalarTablosu", FirmaSayısı);
+    d->execScript(bench::sayılar(ÇıkışSayısı)
+                  + QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, Fatura, CikisiYapan) "
+                                   "SELECT abs(random()) % 500 + 1, abs(random()) % %1 + 2, "
+                                   "date('2026-01-01', '+' || (abs(random()) % 365) || ' days'), abs(random()) % 20 + 1, 12.5, "
+                                   "abs(random()) % %2, abs(random()) % 2, 0 FROM n;")
+                        .arg(FirmaSayısı)
+                        .arg(nedenSayısı));
+    işlem.commit();
+    return d;
 }
 
 // The database of the mix: exits of every reason (6), or invoiced sales only (1).
@@ -82,14 +67,4 @@ BENCHMARK(AğacıDoldur)->Arg(6)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir ayarlar;
-    qputenv("XDG_CONFIG_HOME", ayarlar.path().toUtf8());
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::çalıştır(argc, argv); }

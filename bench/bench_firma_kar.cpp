@@ -2,17 +2,12 @@
 // 1,000 seller and 1,000 buyer firms, 1,000,000 movements (half entries, half exits, recorded day by day
 // over four years, so that the rows of a year lie together as they do in a real file); one seller firm has
 // every fifth entry, 100,000 of them, spread over the whole file.
-#include "core/OrtakDegiskenler.h"
+#include "BenchOrtami.h"
 #include "core/SiraliListe.h"
 #include "stock_lists/AliciSaticiFirmayaGoreStokListesiFormu.h"
 #include "stock_lists/KarListesiFormu.h"
-#include "support/Ortam.h"
 
-#include <QApplication>
 #include <QProgressBar>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -23,21 +18,13 @@ constexpr int BüyükFirmanınHareketleri = 100000;
 
 void veritabanınıHazırla()
 {
-    static QTemporaryDir dizin;
-    const QString dosya = dizin.path() + QStringLiteral("/Stok.vtb");
-    test::yeniVeritabanı(dosya);
-    AçıkVeritabanı = platform::Database::open(dosya);
+    AçıkVeritabanı = bench::yeniVeritabanı();
     auto& d = *AçıkVeritabanı;
     platform::Transaction işlem(d);
-    const QString sayılar = QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) ");
-    d.execScript(sayılar.arg(ÜrünSayısı)
-                 + QStringLiteral("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani) "
-                                  "SELECT 'K' || i, 'Ürün ' || i, 'Adet', 10, 18 FROM n;"));
-    for (const char* tablo : {"SaticiFirmalarTablosu", "AliciFirmalarTablosu"})
-        d.execScript(sayılar.arg(FirmaSayısı)
-                     + QStringLiteral("INSERT INTO %1 (Adi) SELECT 'FİRMA ' || i FROM n;").arg(QString::fromLatin1(tablo)));
+    bench::ürünleriEkle(d, ÜrünSayısı);
+    for (const char* tablo : {"SaticiFirmalarTablosu", "AliciFirmalarTablosu"}) bench::firmalarıEkle(d, tablo, FirmaSayısı);
     // Seller 1 gets every fifth entry (100,000); the rest go to the other sellers, the exits to the buyers.
-    d.execScript(sayılar.arg(HareketSayısı / 2)
+    d.execScript(bench::sayılar(HareketSayısı / 2)
                  + QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
                                   "SELECT abs(random()) % %1 + 1, CASE WHEN i % 5 = 0 THEN 1 ELSE abs(random()) % %2 + 2 END, "
                                   "date('2021-01-01', '+' || (i * 1460 / %3) || ' days'), abs(random()) % 20 + 1, "
@@ -45,7 +32,7 @@ void veritabanınıHazırla()
                        .arg(ÜrünSayısı)
                        .arg(FirmaSayısı - 1)
                        .arg(HareketSayısı / 2));
-    d.execScript(sayılar.arg(HareketSayısı / 2)
+    d.execScript(bench::sayılar(HareketSayısı / 2)
                  + QStringLiteral("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
                                   "SELECT abs(random()) % %1 + 1, abs(random()) % %2 + 1, "
                                   "date('2021-01-01', '+' || (i * 1460 / %3) || ' days'), abs(random()) % 20 + 1, "
@@ -98,16 +85,4 @@ BENCHMARK(BirYılınKârListesi)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir ayarlar;
-    qputenv("XDG_CONFIG_HOME", ayarlar.path().toUtf8());
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    veritabanınıHazırla();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    AçıkVeritabanı.reset();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::çalıştır(argc, argv, veritabanınıHazırla); }

@@ -1,40 +1,28 @@
 // The movement history of one product with 100,000 entries: choosing the product reads its movements
 // and totals and fills the list behind the progress window.
-#include "core/OrtakDegiskenler.h"
+#include "BenchOrtami.h"
 #include "core/SiraliListe.h"
 #include "movement_history/StokHareketleriFormu.h"
-#include "platform/Database.h"
-#include "support/Ortam.h"
-
-#include <QApplication>
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int HareketSayısı = 100000;
 
+// Two products, 500 sellers; every entry is the first product's.
 void veritabanınıKur()
 {
-    static QTemporaryDir dizin;
-    const QString dosya = dizin.path() + QStringLiteral("/Stok.vtb");
-    test::yeniVeritabanı(dosya);
-    auto d = platform::Database::open(dosya);
+    auto d = bench::yeniVeritabanı();
     {
         platform::Transaction işlem(*d);
         d->execScript(QStringLiteral(
             "INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani) VALUES ('K1', 'KALEM', 'Adet', 2, 18);"
-            "INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani) VALUES ('K2', 'SİLGİ', 'Adet', 2, 18);"
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
-            "INSERT INTO SaticiFirmalarTablosu (Adi) SELECT 'FİRMA ' || i FROM n;"));
-        d->execScript(QStringLiteral(
-                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                          "INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
-                          "SELECT 1, abs(random()) % 500 + 1, "
-                          "date('2021-01-01', '+' || (abs(random()) % 1460) || ' days'), "
-                          "(abs(random()) % 10000) / 100.0, (abs(random()) % 100000) / 100.0, 0 FROM n;")
-                          .arg(HareketSayısı));
+            "INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, Fiyati, KDVOrani) VALUES ('K2', 'SİLGİ', 'Adet', 2, 18);"));
+        bench::firmalarıEkle(*d, "SaticiFirmalarTablosu", 500);
+        d->execScript(bench::sayılar(HareketSayısı)
+                      + QStringLiteral("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
+                                       "SELECT 1, abs(random()) % 500 + 1, "
+                                       "date('2021-01-01', '+' || (abs(random()) % 1460) || ' days'), "
+                                       "(abs(random()) % 10000) / 100.0, (abs(random()) % 100000) / 100.0, 0 FROM n;"));
         işlem.commit();
     }
     AçıkVeritabanı = d;
@@ -60,12 +48,4 @@ BENCHMARK(BM_ÜrününHareketleri)->Iterations(10)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::çalıştır(argc, argv); }

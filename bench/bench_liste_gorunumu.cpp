@@ -1,11 +1,11 @@
 // Filling and sorting the list view with 100,000 rows of 9 columns, as the largest lists do. The rows
 // come as a list routine reads them from the database (numbers, dates and texts) and go in as values;
 // the view formats only the cells it shows.
+#include "BenchOrtami.h"
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/TurkceMetin.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QRandomGenerator>
 
@@ -82,9 +82,9 @@ size_t ayrılanBayt()
     return m.uordblks + m.hblkhd;
 }
 
-// Adding the rows with updates suspended, and the view's first paint. Reports the memory the filled
-// list holds (bellek_MB) and per row (satırBaşınaBayt).
-void BM_Doldurma(benchmark::State& durum)
+// One filling of a new view by `doldurma` and the view's first paint, each time; reports the memory the
+// filled list holds (bellek_MB) and per row (satırBaşınaBayt).
+void doldurmayıÖlç(benchmark::State& durum, void (*doldurma)(ListeGörünümü&))
 {
     kayıtlar();
     double bellek = 0;
@@ -92,7 +92,7 @@ void BM_Doldurma(benchmark::State& durum)
         const size_t önce = ayrılanBayt();
         ListeGörünümü liste;
         hazırla(liste);
-        doldur(liste);
+        doldurma(liste);
         liste.repaint();
         bellek = double(ayrılanBayt() - önce);
         benchmark::DoNotOptimize(liste.satırSayısı());
@@ -100,31 +100,22 @@ void BM_Doldurma(benchmark::State& durum)
     durum.counters["bellek_MB"] = bellek / (1024.0 * 1024.0);
     durum.counters["satırBaşınaBayt"] = bellek / SatırSayısı;
 }
+
+// Adding the rows as values with updates suspended.
+void BM_Doldurma(benchmark::State& durum) { doldurmayıÖlç(durum, doldur); }
 BENCHMARK(BM_Doldurma)->Unit(benchmark::kMillisecond);
 
 // For comparison: the same rows formatted to texts on the way in and added as texts.
 void BM_DoldurmaMetinOlarak(benchmark::State& durum)
 {
-    kayıtlar();
-    double bellek = 0;
-    for (auto _ : durum) {
-        const size_t önce = ayrılanBayt();
-        ListeGörünümü liste;
-        hazırla(liste);
-        {
-            ListeGörünümü::Doldurma doldurma(&liste);
-            for (const Kayıt& k : kayıtlar())
-                liste.satırEkle(QStringList{QString::number(k.no), turkce::tarihBiçimi(k.tarih), k.kodu, k.adı, k.firması,
-                                            turkce::tutarBiçimi(k.miktar), k.birimi, turkce::tutarBiçimi(k.fiyat),
-                                            turkce::tutarBiçimi(k.miktar * k.fiyat)},
-                                k.no);
-        }
-        liste.repaint();
-        bellek = double(ayrılanBayt() - önce);
-        benchmark::DoNotOptimize(liste.satırSayısı());
-    }
-    durum.counters["bellek_MB"] = bellek / (1024.0 * 1024.0);
-    durum.counters["satırBaşınaBayt"] = bellek / SatırSayısı;
+    doldurmayıÖlç(durum, [](ListeGörünümü& liste) {
+        ListeGörünümü::Doldurma doldurma(&liste);
+        for (const Kayıt& k : kayıtlar())
+            liste.satırEkle(QStringList{QString::number(k.no), turkce::tarihBiçimi(k.tarih), k.kodu, k.adı, k.firması,
+                                        turkce::tutarBiçimi(k.miktar), k.birimi, turkce::tutarBiçimi(k.fiyat),
+                                        turkce::tutarBiçimi(k.miktar * k.fiyat)},
+                            k.no);
+    });
 }
 BENCHMARK(BM_DoldurmaMetinOlarak)->Unit(benchmark::kMillisecond);
 
@@ -145,12 +136,4 @@ BENCHMARK(BM_Sıralama)->Arg(1)->Arg(3)->Arg(7)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication uygulama(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::çalıştır(argc, argv); }

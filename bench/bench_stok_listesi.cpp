@@ -9,7 +9,6 @@
 #include "platform/YaziciBelgesi.h"
 #include "stock_lists/StokListesiFormu.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -75,14 +74,10 @@ BENCHMARK(StokListesiAktarımı)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication uygulama(argc, argv);
-    // The written files are taken as opened: no viewer, no message.
-    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
-    platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
-    benchmark::Initialize(&argc, argv);
-    AçıkVeritabanı = bench::büyükVeritabanı();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::çalıştır(argc, argv, [] {
+        // The written files are taken as opened: no viewer, no message.
+        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+        platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
+        AçıkVeritabanı = bench::büyükVeritabanı();
+    });
 }

@@ -53,7 +53,7 @@ Satır hareketSatırı(const platform::Statement& s)
             // A rate that is not there shows "0", and is the number 0 wherever it goes.
             s.isNull(5) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : tutarHücresi(kuruşDeğeri(s.real(5))),
             tutarHücresi(kuruşDeğeri(fiyat)),
-            tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
+            tutarHücresi(satırTutarı(miktar, fiyat))};
 }
 
 }  // namespace

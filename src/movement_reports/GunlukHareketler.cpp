@@ -80,7 +80,7 @@ struct GünlükSatırlar {
                 firma,
                 tutarHücresi(miktar),
                 tutarHücresi(fiyat),
-                tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
+                tutarHücresi(satırTutarı(miktar, fiyat))};
     }
 };
 

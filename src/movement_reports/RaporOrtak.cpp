@@ -5,8 +5,6 @@
 #include "platform/TurkceMetin.h"
 #include "platform/Yuzdelik.h"
 
-#include <cmath>
-
 namespace rapor {
 
 ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
@@ -42,9 +40,7 @@ ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); 
 
 qint64 kuruş(double değer) { return yüzdelik::yüzdeliğeÇevir(değer).value_or(0); }
 
-double kuruşDeğeri(double değer) { return double(kuruş(değer)) / 100.0; }
-
-double paraDeğeri(double değer) { return double(std::llround(değer * 10000.0)) / 10000.0; }
+double satırTutarı(double miktar, double fiyat) { return kuruşDeğeri(miktar * paraDeğeri(fiyat)); }
 
 QString nedenMetni(qint64 kod)
 {

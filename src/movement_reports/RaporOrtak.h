@@ -3,6 +3,7 @@
 // which a figure is read back from its shown two-decimal text, and the listing kinds of the two windows
 // that list one day or every day.
 #include "core/ListeDegeri.h"
+#include "core/StokKurallari.h"
 
 #include <QDate>
 #include <QList>
@@ -33,9 +34,12 @@ ListeDeğeri tutarHücresi(double değer);                               // show
 // A figure as its "##,##0.00" text shows it, in hundredths (half away from zero, as the text rounds); 0 for
 // one that is no number or beyond reckoning.
 qint64 kuruş(double değer);
-double kuruşDeğeri(double değer);
-// A price as the four-decimal currency value.
-double paraDeğeri(double değer);
+// A figure as its two-decimal text reads back, and a price as the four-decimal currency value: the stock
+// rules' own, so that a report shows a figure as the stock windows do.
+using stok::kuruşDeğeri;
+using stok::paraDeğeri;
+// A row's amount as the lists show it: the quantity times the price as the lists keep it, to the hundredth.
+double satırTutarı(double miktar, double fiyat);
 
 // The exit reason's text; empty for a code outside 0 to 5.
 QString nedenMetni(qint64 kod);

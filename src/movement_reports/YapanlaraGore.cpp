@@ -53,7 +53,7 @@ Satır yapanSatırı(const platform::Statement& s)
             tarihHücresi(s, 2),
             tutarHücresi(kuruşDeğeri(miktar)),
             tutarHücresi(kuruşDeğeri(fiyat)),
-            tutarHücresi(kuruşDeğeri(miktar * paraDeğeri(fiyat)))};
+            tutarHücresi(satırTutarı(miktar, fiyat))};
 }
 
 }  // namespace

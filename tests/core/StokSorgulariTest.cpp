@@ -1,6 +1,6 @@
 // What the stock windows and the movement change windows read, against a real database file, without windows.
 #include "core/StokSorgulari.h"
-#include "stock_movements/Tohum.h"
+#include "support/Tohum.h"
 #include "support/Ortam.h"
 
 using namespace stok;

@@ -5,7 +5,7 @@
 #include "core/IadeTablosu.h"
 #include "movement_history/HareketIslemleri.h"
 #include "stock_movements/StokVeritabani.h"
-#include "stock_movements/Tohum.h"
+#include "support/Tohum.h"
 #include "support/Ortam.h"
 
 #include <QCoreApplication>

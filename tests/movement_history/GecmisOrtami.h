@@ -2,7 +2,7 @@
 // What the window tests of the movement history share: a server folder with products, firms and
 // movements, the history window over it, and a way to work in a change or return window while it runs.
 #include "movement_history/StokHareketleriFormu.h"
-#include "stock_movements/PencereOrtami.h"
+#include "support/PencereOrtami.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -12,21 +12,11 @@ namespace gecmis {
 
 using namespace pencere;
 
-// A movement straight into the file; returns its number.
-inline int giriş(platform::Database& db, int ürün, double miktar, double fiyat, int firma,
-                 const QString& tarih = "2026-01-05")
-{
-    db.exec("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
-            "VALUES (?, ?, ?, ?, ?, 0)",
-            {ürün, firma, tarih, miktar, fiyat});
-    return int(db.lastInsertId());
-}
+// A movement straight into the file; returns its number. An exit is a sale unless told otherwise.
+using tohum::giriş;
 inline int çıkış(platform::Database& db, int ürün, double miktar, double fiyat, int firma, int neden = 0)
 {
-    db.exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
-            "VALUES (?, ?, '2026-01-06', ?, ?, ?, 0)",
-            {ürün, firma, miktar, fiyat, neden});
-    return int(db.lastInsertId());
+    return tohum::çıkış(db, ürün, miktar, fiyat, firma, neden);
 }
 
 // The history window, shown, with a product chosen and entries (0) or exits (1) shown.

@@ -3,7 +3,7 @@
 #include "movement_history/HareketIslemleri.h"
 
 #include "core/IadeTablosu.h"
-#include "stock_movements/Tohum.h"
+#include "support/Tohum.h"
 #include "support/Ortam.h"
 
 using namespace hareket;

@@ -84,7 +84,7 @@ TEST_F(RaporTesti, NedenPenceresiListeToplamYazdırmaVeAktarım)
 
     // The export: the reason in the title, numbers as numbers (a missing VAT rate as 0).
     p.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     const test::XlsxSayfa s = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(s.sayfaAdı, "Çıkış Nedenine Göre Hareketler");
     EXPECT_EQ(s.metin("A1"), "Çıkış Nedeni \"Emanet\" Olan Stok Hareketleri");
@@ -213,7 +213,7 @@ TEST_F(RaporTesti, GünlükYazdırmaAktarımVePdf)
 
     // The export has the same title, no totals row, and fits the page width when a printer is there.
     p.ListeyiMSExceleGönderMenüsü->trigger();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     const test::XlsxSayfa x = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(x.sayfaAdı, "Günlük Giriş Hareketleri");
     EXPECT_EQ(x.metin("A1"), başlık);
@@ -228,7 +228,7 @@ TEST_F(RaporTesti, GünlükYazdırmaAktarımVePdf)
     yazdırma::kaydediciyeYönlendir(nullptr);
     ASSERT_TRUE(yazdırma::geçerliYazıcıyıDeğiştir(yazdırma::PdfYazıcısıAdı));
     yazdır(p.YazdırDüğmesi);
-    ASSERT_EQ(açılanlar.size(), 2);
+    ASSERT_EQ(açılanlar.sayı(), 2);
     ASSERT_TRUE(açılanlar[1].endsWith(".pdf"));
     QProcess pdf;
     pdf.start("pdftotext", {"-layout", açılanlar[1], "-"});

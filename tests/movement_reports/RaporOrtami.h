@@ -6,7 +6,10 @@
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 #include "platform/Yazicilar.h"
+#include "support/ListeOkuyucu.h"
 #include "support/Ortam.h"
+#include "support/SunucuTesti.h"
+#include "support/Tohum.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,47 +21,19 @@ namespace raporTest {
 inline const QString Gün1 = QStringLiteral("2026-03-07");
 inline const QString Gün2 = QStringLiteral("2026-03-31");
 
-class RaporTesti : public ::testing::Test {
+class RaporTesti : public test::BelgeTesti {
 protected:
-    void SetUp() override
-    {
-        test::ayarlarıTemizle();
-        sunucu_ = std::make_unique<test::SunucuKlasörü>();
-        eskiKlasör_ = kabuk::belgeKlasörü();
-        kabuk::belgeKlasörünüDeğiştir(belgeler_.path());
-        kabuk::açıcıyıDeğiştir([this](const QUrl& u) {
-            açılanlar.append(u.toLocalFile());
-            return true;
-        });
-        yazdırma::sistemYazıcılarınıDeğiştir(QList<yazdırma::Yazıcı>{});
-        kayıtlar = std::make_shared<yazdırma::YazıcıKayıtları>();
-        yazdırma::kaydediciyeYönlendir(kayıtlar);
-    }
     void TearDown() override
     {
-        yazdırma::kaydediciyeYönlendir(nullptr);
-        yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
-        kabuk::belgeKlasörünüDeğiştir(eskiKlasör_);
-        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
-        YazıcıVar = false;
-        OndalıklıMiktar = 1;
+        BelgeTesti::TearDown();
         ListelerMenüsüTag.clear();
     }
-    platform::Database& db() { return sunucu_->db(); }
 
     int ürün(const QString& kodu, const QVariant& adı, const QVariant& birimi = "Adet", const QVariant& kdv = 18.0)
     {
-        db().exec("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, KDVOrani, Fiyati) VALUES (?, ?, ?, ?, 1)",
-                  {kodu, adı, birimi, kdv});
-        return int(db().lastInsertId());
+        return tohum::ürün(db(), kodu, adı, birimi, kdv, 1.0);
     }
-    int firma(bool alıcı, const QVariant& adı)
-    {
-        db().exec(alıcı ? "INSERT INTO AliciFirmalarTablosu (Adi, Adresi) VALUES (?, 'A')"
-                        : "INSERT INTO SaticiFirmalarTablosu (Adi, Adresi) VALUES (?, 'A')",
-                  {adı});
-        return int(db().lastInsertId());
-    }
+    int firma(bool alıcı, const QVariant& adı) { return alıcı ? tohum::alıcı(db(), adı) : tohum::satıcı(db(), adı); }
     int kişi(const QString& adı)
     {
         db().exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES (?)", {adı});
@@ -66,17 +41,11 @@ protected:
     }
     int giriş(int ürünNo, int firmaNo, const QString& gün, double miktar, double fiyat, int kişiNo = 0)
     {
-        db().exec("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
-                  "VALUES (?, ?, ?, ?, ?, ?)",
-                  {ürünNo, firmaNo, gün, miktar, fiyat, kişiNo});
-        return int(db().lastInsertId());
+        return tohum::giriş(db(), ürünNo, miktar, fiyat, firmaNo, gün, kişiNo);
     }
     int çıkış(int ürünNo, int firmaNo, const QString& gün, double miktar, double fiyat, int neden, int kişiNo = 0)
     {
-        db().exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
-                  "VALUES (?, ?, ?, ?, ?, ?, ?)",
-                  {ürünNo, firmaNo, gün, miktar, fiyat, neden, kişiNo});
-        return int(db().lastInsertId());
+        return tohum::çıkış(db(), ürünNo, miktar, fiyat, firmaNo, neden, gün, kişiNo);
     }
     void iade(int hareketNo, const QString& gün, double miktar)
     {
@@ -93,27 +62,10 @@ protected:
         düğme->click();
         EXPECT_TRUE(tamam.olduMu());
     }
-
-    std::unique_ptr<test::SunucuKlasörü> sunucu_;
-    QTemporaryDir belgeler_;
-    QString eskiKlasör_;
-    QStringList açılanlar;
-    std::shared_ptr<yazdırma::YazıcıKayıtları> kayıtlar;
 };
 
-inline QStringList satır(const ListeGörünümü* l, int r)
-{
-    QStringList s;
-    for (int c = 0; c < l->sütunSayısı(); ++c) s << l->hücre(r, c);
-    return s;
-}
-
-inline QStringList sütun(const ListeGörünümü* l, int c)
-{
-    QStringList s;
-    for (int r = 0; r < l->satırSayısı(); ++r) s << l->hücre(r, c);
-    return s;
-}
+using test::satır;
+using test::sütun;
 
 // The texts of one printed line (page, Y), left to right.
 inline QStringList yazılanSatır(const yazdırma::KaydedilenBelge& b, int sayfa, double y)

@@ -50,7 +50,7 @@ TEST_F(RaporTesti, KişininGirişVeÇıkışları)
     EXPECT_EQ(sütun(p.HareketListesi, 1), (QStringList{"ARDA MARKET", "Fişli Satış"}));
 
     p.ListeyiExceleAktarDüğmesi->click();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     const test::XlsxSayfa x = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(x.sayfaAdı, "Stok Hareketleri");
     EXPECT_EQ(x.metin("A1"), "AYŞE KARA Adlı Personelin Çıkış Hareketleri");
@@ -65,7 +65,7 @@ TEST_F(RaporTesti, KişininGirişVeÇıkışları)
     EXPECT_EQ(p.GirişÇıkışYapanlarListesi->currentRow(), -1);
     EXPECT_EQ(p.HareketListesi->satırSayısı(), 0);
     p.ListeyiExceleAktarDüğmesi->click();  // an empty list exports nothing
-    EXPECT_EQ(açılanlar.size(), 1);
+    EXPECT_EQ(açılanlar.sayı(), 1);
 }
 
 TEST_F(RaporTesti, İadeListesiTablosuzVeriTabanında)
@@ -131,7 +131,7 @@ TEST_F(RaporTesti, İadeListesiGünTümüYazdırmaVeAktarım)
               (QStringList{"ARDA MARKET", "ÇAY", "07.03.2026", "13", "10,00", "Emanet", "31.03.2026", "3,00"}));
 
     p.ListeyiMSExceleGönderMenüsü->trigger();
-    ASSERT_EQ(açılanlar.size(), 1);
+    ASSERT_EQ(açılanlar.sayı(), 1);
     const test::XlsxSayfa x = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(x.sayfaAdı, "Stoğa İade Hareketleri");
     EXPECT_EQ(x.metin("A1"), "Stoğa İade Edilen Ürün Bilgileri (Tüm İadeler)");

@@ -1,6 +1,6 @@
 // The profit list's periods and rows, on a real database.
 #include "stock_lists/KarHesabi.h"
-#include "stock_movements/Tohum.h"
+#include "support/Tohum.h"
 #include "support/Ortam.h"
 
 #include <gtest/gtest.h>

@@ -19,9 +19,7 @@ class KarPenceresi : public ListePenceresiTesti {
 protected:
     void çıkış(int ürün, const QDate& tarih, double miktar, double fiyat)
     {
-        db().exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni) "
-                  "VALUES (?, 2, ?, ?, ?, 0)",
-                  {ürün, turkce::tarihSaklama(tarih), miktar, fiyat});
+        tohum::çıkış(db(), ürün, miktar, fiyat, 2, 0, turkce::tarihSaklama(tarih));
     }
     std::unique_ptr<KarListesiFormu> pencere()
     {

@@ -7,8 +7,9 @@
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
 #include "platform/Yazicilar.h"
-#include "stock_movements/Tohum.h"
+#include "support/Tohum.h"
 #include "support/Ortam.h"
+#include "support/SunucuTesti.h"
 #include "support/XlsxOkuyucu.h"
 #include "StokListesiOrtami.h"
 
@@ -69,32 +70,20 @@ inline QStringList pdfSayfaları(const QString& dosya)
     return sayfalar;
 }
 
-class ListePenceresiTesti : public ::testing::Test {
+// One office printer whose documents are recorded.
+class ListePenceresiTesti : public test::BelgeTesti {
 protected:
+    ListePenceresiTesti() : BelgeTesti({{"Ofis", "Kat 1", {210, 297}, true}}) {}
     void SetUp() override
     {
-        test::ayarlarıTemizle();
-        sunucu_ = std::make_unique<test::SunucuKlasörü>();
-        kabuk::belgeKlasörünüDeğiştir(belgeler_.path());
-        kabuk::açıcıyıDeğiştir([this](const QUrl& u) {
-            açılanlar_.append(u.toLocalFile());
-            return true;
-        });
-        yazdırma::sistemYazıcılarınıDeğiştir(QList<yazdırma::Yazıcı>{{"Ofis", "Kat 1", {210, 297}, true}});
-        yazdırma::kaydediciyeYönlendir(kayıtlar_);
+        BelgeTesti::SetUp();
         YazıcıVar = true;
     }
     void TearDown() override
     {
-        yazdırma::kaydediciyeYönlendir(nullptr);
-        yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
-        kabuk::belgeKlasörünüDeğiştir(eskiKlasör_);
-        kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
-        YazıcıVar = false;
-        OndalıklıMiktar = 1;
+        BelgeTesti::TearDown();
         SeçiliFirmaTablosu.clear();
     }
-    platform::Database& db() { return sunucu_->db(); }
 
     // Presses the window's print button and confirms the printer choice.
     bool yazdır(QWidget* pencere)
@@ -102,34 +91,28 @@ protected:
         test::Görününce seçim(QStringLiteral("YazıcıSeçmeFormu"), [](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("TamamDüğmesi")), Qt::LeftButton);
         });
-        const int önce = kayıtlar_->sayı();
+        const int önce = kayıtlar->sayı();
         pencere->findChild<QPushButton*>(QStringLiteral("YazdırDüğmesi"))->click();
-        return kayıtlar_->sayı() > önce && kayıtlar_->son().bitti();
+        return kayıtlar->sayı() > önce && kayıtlar->son().bitti();
     }
     // The same on the PDF printer: the written file.
     QString pdfeYazdır(QWidget* pencere)
     {
         yazdırma::kaydediciyeYönlendir(nullptr);
         yazdırma::geçerliYazıcıyıDeğiştir(yazdırma::PdfYazıcısıAdı);
-        açılanlar_.clear();
+        açılanlar.temizle();
         yazdır(pencere);
-        yazdırma::kaydediciyeYönlendir(kayıtlar_);
-        return açılanlar_.value(0);
+        yazdırma::kaydediciyeYönlendir(kayıtlar);
+        return açılanlar[0];
     }
     // Presses the window's export button: the written workbook.
     QString aktar(QWidget* pencere)
     {
-        açılanlar_.clear();
+        açılanlar.temizle();
         pencere->findChild<QPushButton*>(QStringLiteral("ListeyiExceleAktarDüğmesi"))->click();
-        return açılanlar_.value(0);
+        return açılanlar[0];
     }
-    const yazdırma::KaydedilenBelge& belge() const { return kayıtlar_->son(); }
-
-    std::unique_ptr<test::SunucuKlasörü> sunucu_;
-    QString eskiKlasör_ = kabuk::belgeKlasörü();
-    QTemporaryDir belgeler_;
-    QStringList açılanlar_;
-    std::shared_ptr<yazdırma::YazıcıKayıtları> kayıtlar_ = std::make_shared<yazdırma::YazıcıKayıtları>();
+    const yazdırma::KaydedilenBelge& belge() const { return kayıtlar->son(); }
 };
 
 }  // namespace listeTest

@@ -54,7 +54,7 @@ TEST(StokListesiSatırı, TutarlarVeKazanç)
 
 TEST_F(StokListesiTesti, İkiKipteSatırlarVeBaşlık)
 {
-    tohum(db());
+    örnekStok(db());
     UyarılacakSayı = 5;
 
     StokListesiTürü = 0;
@@ -87,7 +87,7 @@ TEST_F(StokListesiTesti, ÜrünüSilinmişHareketBoşHücreyleGörünür)
 
 TEST_F(StokListesiTesti, F5BaşkaBağlantınınHareketiniGösterir)
 {
-    tohum(db());
+    örnekStok(db());
     StokListesiTürü = 1;
     StokListesiFormu p;
     p.StokListesiYükle();
@@ -129,7 +129,7 @@ TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
     }
     EXPECT_EQ(gösterilen, 0);
 
-    tohum(db());
+    örnekStok(db());
     UyarılacakSayı = 2;  // only C3 (0) and D4 (−2)
     {
         test::Görününce görününce("StokListesiFormu", kapat);
@@ -152,7 +152,7 @@ TEST_F(StokListesiTesti, AçılışUyarısıYalnızSatırVarsaGösterilir)
 TEST_F(StokListesiTesti, ExceleAktarım)
 {
     test::AçılanDosyalar açılanlar;
-    tohum(db());
+    örnekStok(db());
     YazıcıVar = true;
 
     StokListesiTürü = 0;

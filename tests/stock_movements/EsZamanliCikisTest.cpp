@@ -3,7 +3,7 @@
 // workstations (the disabled test below is their loop).
 #include "stock_movements/StokVeritabani.h"
 #include "support/Ortam.h"
-#include "Tohum.h"
+#include "support/Tohum.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The stock-exit window driven as a user drives it, offscreen, against a real database file.
 #include "stock_movements/StokCikisiFormu.h"
-#include "PencereOrtami.h"
+#include "support/PencereOrtami.h"
 
 #include "platform/Ayarlar.h"
 

@@ -1,7 +1,7 @@
 // The two working lists exported from their windows, read back from the written .xlsx files.
 #include "stock_movements/StokCikisiFormu.h"
 #include "stock_movements/StokGirisiFormu.h"
-#include "PencereOrtami.h"
+#include "support/PencereOrtami.h"
 
 #include "core/ExcelAktarimi.h"
 #include "platform/CalismaKitabi.h"

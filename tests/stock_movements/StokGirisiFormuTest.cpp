@@ -1,6 +1,6 @@
 // The stock-entry window driven as a user drives it, offscreen, against a real database file.
 #include "stock_movements/StokGirisiFormu.h"
-#include "PencereOrtami.h"
+#include "support/PencereOrtami.h"
 
 #include "platform/Ayarlar.h"
 #include "platform/TurkceMetin.h"

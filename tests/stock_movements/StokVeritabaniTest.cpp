@@ -1,7 +1,7 @@
 // What the stock windows read and write, against a real database file, without windows.
 #include "stock_movements/StokVeritabani.h"
 #include "support/Ortam.h"
-#include "Tohum.h"
+#include "support/Tohum.h"
 
 #include "core/OrtakDegiskenler.h"
 #include "platform/Yuzdelik.h"

@@ -30,6 +30,7 @@ public:
     const QStringList& dosyalar() const { return dosyalar_; }
     int sayı() const { return int(dosyalar_.size()); }
     QString operator[](int i) const { return dosyalar_.value(i); }
+    void temizle() { dosyalar_.clear(); }
 
 private:
     QString eski_ = kabuk::belgeKlasörü();

@@ -7,7 +7,8 @@
 
 namespace tohum {
 
-inline int ürün(platform::Database& db, const QString& kodu, const QString& adı, const QVariant& birimi = "Adet",
+// A name may be null (a QVariant()), as an old file can have it.
+inline int ürün(platform::Database& db, const QString& kodu, const QVariant& adı, const QVariant& birimi = "Adet",
                 const QVariant& kdv = 18.0, const QVariant& fiyat = 10.0)
 {
     db.exec("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, KDVOrani, Fiyati) VALUES (?, ?, ?, ?, ?)",
@@ -15,30 +16,36 @@ inline int ürün(platform::Database& db, const QString& kodu, const QString& ad
     return int(db.lastInsertId());
 }
 
-inline int satıcı(platform::Database& db, const QString& adı)
+inline int satıcı(platform::Database& db, const QVariant& adı)
 {
     db.exec("INSERT INTO SaticiFirmalarTablosu (Adi, Adresi) VALUES (?, 'Adres')", {adı});
     return int(db.lastInsertId());
 }
 
-inline int alıcı(platform::Database& db, const QString& adı)
+inline int alıcı(platform::Database& db, const QVariant& adı)
 {
     db.exec("INSERT INTO AliciFirmalarTablosu (Adi, Adresi) VALUES (?, 'Adres')", {adı});
     return int(db.lastInsertId());
 }
 
-inline void giriş(platform::Database& db, int ürünNo, double miktar, double fiyat, int firmaNo = 1)
+// An entry or an exit (by default a sale with receipt) straight into the file, by the person `kişiNo`;
+// returns its number.
+inline int giriş(platform::Database& db, int ürünNo, double miktar, double fiyat, int firmaNo = 1,
+                 const QString& tarih = "2026-01-05", int kişiNo = 0)
 {
     db.exec("INSERT INTO GirisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, GirisiYapan) "
-            "VALUES (?, ?, '2026-01-05', ?, ?, 0)",
-            {ürünNo, firmaNo, miktar, fiyat});
+            "VALUES (?, ?, ?, ?, ?, ?)",
+            {ürünNo, firmaNo, tarih, miktar, fiyat, kişiNo});
+    return int(db.lastInsertId());
 }
 
-inline void çıkış(platform::Database& db, int ürünNo, double miktar, double fiyat = 1, int firmaNo = 1)
+inline int çıkış(platform::Database& db, int ürünNo, double miktar, double fiyat = 1, int firmaNo = 1, int neden = 1,
+                 const QString& tarih = "2026-01-06", int kişiNo = 0)
 {
     db.exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
-            "VALUES (?, ?, '2026-01-06', ?, ?, 1, 0)",
-            {ürünNo, firmaNo, miktar, fiyat});
+            "VALUES (?, ?, ?, ?, ?, ?, ?)",
+            {ürünNo, firmaNo, tarih, miktar, fiyat, neden, kişiNo});
+    return int(db.lastInsertId());
 }
 
 inline double stok(platform::Database& db, int ürünNo)

@@ -4,8 +4,9 @@
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/SiraliListe.h"
+#include "support/ListeOkuyucu.h"
 #include "support/Ortam.h"
-#include "Tohum.h"
+#include "support/Tohum.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,12 +68,7 @@ inline void yaz(QWidget* w, const QString& metin)
     }
 }
 
-inline QStringList sütunDeğerleri(const ListeGörünümü* l, int sütun)
-{
-    QStringList s;
-    for (int i = 0; i < l->satırSayısı(); ++i) s.append(l->hücre(i, sütun));
-    return s;
-}
+inline QStringList sütunDeğerleri(const ListeGörünümü* l, int sütun) { return test::sütun(l, sütun); }
 
 // Shows the window and makes it the active one, so that focus moves as for a user.
 inline void göster(QWidget* w)
