@@ -7,8 +7,6 @@
 #include <QProgressBar>
 #include <utility>
 
-QString ExcelKurulDeğilMetni() { return platform::HesapTablosuProgramıYokMetni; }
-
 namespace {
 // While an export runs behind the progress window, a workbook that could not be opened waits here until
 // the window has closed, so that the message about it never stands over the progress window.

@@ -11,9 +11,6 @@
 class QProgressBar;
 class QWidget;
 
-// The message shown, with the file's path, when no spreadsheet program is installed.
-QString ExcelKurulDeğilMetni();
-
 // Starts an export: does nothing when the list has no rows; otherwise runs `MSExceleAktar` behind the
 // progress window dressed for an export, with the task code as its tag, over `sahip`, then opens the
 // workbook it wrote. True when the routine ran to its end.
