@@ -1,7 +1,7 @@
 // Corrections on one workstation while another commits exits of the same products: two processes, each
-// with its own connection to one file, each doing a fixed number of operations. The file itself writes down every moment at
-// which a product's stock stood below zero. The test program starts itself twice as the workstations (the
-// disabled tests below are their loops).
+// with its own connection to one file and a fixed number of operations, so that a slow machine only makes
+// the run longer. The file itself writes down every moment at which a product's stock stood below zero.
+// The test program starts itself twice as the workstations (the disabled tests below are their loops).
 #include "core/IadeTablosu.h"
 #include "movement_history/HareketIslemleri.h"
 #include "stock_movements/StokVeritabani.h"
