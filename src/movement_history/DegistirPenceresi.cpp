@@ -164,7 +164,11 @@ void DeğiştirPenceresi::sonucuİşle(Sonuç sonuç, bool görünürYap)
         return;
     case Sonuç::ÜrünYok: reddet(metin::ÜrünSilinmiş, ÜrünListesi_); return;
     case Sonuç::FirmaYok: reddet(metin::FirmaSilinmiş, FirmaListesi_); return;
-    case Sonuç::DeğerGeçersiz: reddet(stok::metin::MiktarGiriniz, MiktarıKutusu_); return;
+    // What the window's own checks refuse, refused again by the save: the same messages.
+    case Sonuç::TarihGeçersiz: reddet(stok::metin::TarihGiriniz, TarihiKutusu_); return;
+    case Sonuç::MiktarGeçersiz: reddet(stok::metin::MiktarGiriniz, MiktarıKutusu_); return;
+    case Sonuç::FiyatGeçersiz: reddet(stok::metin::FiyatGiriniz, FiyatıKutusu_); return;
+    case Sonuç::NedenGeçersiz: reddet(stok::metin::NedenBelirtiniz, nedenKutusu()); return;
     case Sonuç::Silinmiş:
     case Sonuç::Değişmiş:
     case Sonuç::İadeVar:

@@ -41,6 +41,8 @@ protected:
     virtual QList<ListeGirdisi> firmalar() = 0;
     // Fills the window's own fields from the row (after firm, product, date, quantity and price).
     virtual void satırdanDoldur(const SeçiliHareket&) {}
+    // The reason box, for the exit window; none for the entry window.
+    virtual QWidget* nedenKutusu() const { return nullptr; }
 
     // The first input checks of both windows: a firm (unless `firmaGerekmez`), a product, a date, a
     // quantity. Shows the refusal and moves the focus; true when all passed.

@@ -1,6 +1,8 @@
 #pragma once
 // What the change and return windows read from the movement history window that opens them, and how
 // they make it reload. The history window implements it; the windows keep a reference while they are open.
+#include "movement_history/HareketIslemleri.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -21,6 +23,12 @@ struct SeçiliHareket {
     int nedeni = -1;        // exits: the reason code 0 to 5
     double girişToplamı = 0;  // the product's totals as of the last reload
     double çıkışToplamı = 0;
+
+    // The movement as this row shows it, for the change or return that must find it unchanged.
+    hareket::GörülenHareket görülen() const
+    {
+        return {ürünNo, firmaNo, tarih, miktar, fiyat, giriş ? -1 : nedeni};
+    }
 };
 
 class HareketGeçmişi {

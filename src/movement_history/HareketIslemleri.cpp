@@ -1,6 +1,9 @@
 #include "movement_history/HareketIslemleri.h"
 
 #include "core/IadeTablosu.h"
+#include "core/OrtakDegiskenler.h"
+#include "core/Para.h"
+#include "core/StokKurallari.h"
 #include "platform/TurkceMetin.h"
 
 #include <optional>
@@ -22,15 +25,28 @@ namespace {
 
 qint64 kuruş(double değer) { return yüzdelik::stokYüzdeliği(değer); }
 
-// The quantity and the price as they are written: a quantity of at least 0,01, a price of 0 or more.
-bool yazılabilir(double& miktar, double& fiyat)
+// A date that is stored as its ISO text: the text has four digits of year.
+bool saklanabilirTarih(const QDate& tarih) { return tarih.isValid() && tarih.year() >= 1 && tarih.year() <= 9999; }
+
+// The value as it is written, at least `enAz` hundredths (1: above 0, 0: not below 0); false when it
+// cannot be written.
+bool yazılabilir(double& değer, qint64 enAz)
 {
-    const auto m = yüzdelik::yazılacakDeğer(miktar);
-    const auto f = yüzdelik::yazılacakDeğer(fiyat);
-    if (!m || *m <= 0 || !f || *f < 0) return false;
-    miktar = *m;
-    fiyat = *f;
+    const auto y = yüzdelik::yazılacakDeğer(değer);
+    if (!y || *yüzdelik::yüzdeliğeÇevir(*y) < enAz) return false;
+    değer = *y;
     return true;
+}
+
+// What a change or a return takes, checked before anything is read, in the order of the windows' checks.
+// The price of an entry or a sale must be above 0, of any other exit not below 0, as the stock windows'
+// commits take it.
+Sonuç değerleriDenetle(const QDate& tarih, double& miktar, double& fiyat, qint64 enAzFiyat)
+{
+    if (!saklanabilirTarih(tarih)) return Sonuç::TarihGeçersiz;
+    if (!yazılabilir(miktar, 1)) return Sonuç::MiktarGeçersiz;
+    if (!yazılabilir(fiyat, enAzFiyat)) return Sonuç::FiyatGeçersiz;
+    return Sonuç::Tamam;
 }
 
 // The product's entry and exit totals, each in whole hundredths.
@@ -51,19 +67,37 @@ Toplamlar toplamlar(Database& db, int ürünNo)
     return t;
 }
 
-// The movement's product and quantity; nothing when the row is gone.
-struct KayıtlıHareket {
-    int ürünNo = 0;
-    double miktar = 0;
-};
-
-std::optional<KayıtlıHareket> hareketiOku(Database& db, bool giriş, int hareketNo)
+// The stored movement; nothing when the row is gone.
+std::optional<GörülenHareket> hareketiOku(Database& db, bool giriş, int hareketNo)
 {
-    Statement s = db.prepare(giriş ? QStringLiteral("SELECT UrunNo, Miktari FROM GirisIslemleriTablosu WHERE HareketNo = ?1")
-                                   : QStringLiteral("SELECT UrunNo, Miktari FROM CikisIslemleriTablosu WHERE HareketNo = ?1"));
+    Statement s = db.prepare(
+        giriş ? QStringLiteral("SELECT UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, NULL FROM GirisIslemleriTablosu "
+                               "WHERE HareketNo = ?1")
+              : QStringLiteral("SELECT UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni FROM CikisIslemleriTablosu "
+                               "WHERE HareketNo = ?1"));
     s.bind(1, hareketNo);
     if (!s.next()) return std::nullopt;
-    return KayıtlıHareket{int(s.integer(0)), s.real(1)};
+    return GörülenHareket{int(s.integer(0)), int(s.integer(1)), turkce::saklananTarih(s.text(2)), s.real(3),
+                          s.real(4), s.isNull(5) ? -1 : int(s.integer(5))};
+}
+
+// Whether the stored movement is still what the window showed: the same product, firm and day, the same
+// quantity as its two decimals show it, the same price as the lists keep it, the same reason.
+bool görüldüğüGibi(const GörülenHareket& kayıtlı, const GörülenHareket& görülen)
+{
+    return kayıtlı.ürünNo == görülen.ürünNo && kayıtlı.firmaNo == görülen.firmaNo && kayıtlı.tarih == görülen.tarih
+           && kuruş(kayıtlı.miktar) == kuruş(görülen.miktar)
+           && para::paraya(kayıtlı.fiyat) == para::paraya(görülen.fiyat) && kayıtlı.nedeni == görülen.nedeni;
+}
+
+// The stored movement, when it is still as the window showed it: Tamam with the row in `h`, or Silinmiş
+// or Değişmiş.
+Sonuç görüldüğüGibiOku(Database& db, bool giriş, int hareketNo, const GörülenHareket& görülen,
+                       std::optional<GörülenHareket>& h)
+{
+    h = hareketiOku(db, giriş, hareketNo);
+    if (!h) return Sonuç::Silinmiş;
+    return görüldüğüGibi(*h, görülen) ? Sonuç::Tamam : Sonuç::Değişmiş;
 }
 
 bool kayıtVar(Database& db, const QString& sql, int no) { return db.scalar(sql, {no}).isValid(); }
@@ -73,13 +107,13 @@ bool ürünVar(Database& db, int ürünNo)
     return kayıtVar(db, QStringLiteral("SELECT 1 FROM UrunBilgileriTablosu WHERE UrunNo = ?1"), ürünNo);
 }
 
-// What a change checks first, inside its transaction: the movement, the chosen product and the chosen firm
-// (a seller for an entry, a buyer for an exit) are there. Tamam, with the movement read into `h`.
-Sonuç değişecekKayıtlar(Database& db, bool giriş, int hareketNo, int ürünNo, int firmaNo,
-                        std::optional<KayıtlıHareket>& h)
+// What a change checks first, inside its transaction: the movement is there and still as the window
+// showed it, the chosen product and the chosen firm (a seller for an entry, a buyer for an exit) are
+// there. Tamam, with the movement read into `h`.
+Sonuç değişecekKayıtlar(Database& db, bool giriş, int hareketNo, const GörülenHareket& görülen, int ürünNo,
+                        int firmaNo, std::optional<GörülenHareket>& h)
 {
-    h = hareketiOku(db, giriş, hareketNo);
-    if (!h) return Sonuç::Silinmiş;
+    if (const Sonuç s = görüldüğüGibiOku(db, giriş, hareketNo, görülen, h); s != Sonuç::Tamam) return s;
     if (!ürünVar(db, ürünNo)) return Sonuç::ÜrünYok;
     const QString firma = giriş ? QStringLiteral("SELECT 1 FROM SaticiFirmalarTablosu WHERE Nosu = ?1")
                                 : QStringLiteral("SELECT 1 FROM AliciFirmalarTablosu WHERE Nosu = ?1");
@@ -120,12 +154,13 @@ Sonuç çıkışıSil(Database& db, int hareketNo)
     return Sonuç::Tamam;
 }
 
-Sonuç girişiDeğiştir(Database& db, int hareketNo, GirişDeğişikliği d)
+Sonuç girişiDeğiştir(Database& db, int hareketNo, const GörülenHareket& görülen, GirişDeğişikliği d)
 {
-    if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
+    if (const Sonuç s = değerleriDenetle(d.tarih, d.miktar, d.fiyat, 1); s != Sonuç::Tamam) return s;
     platform::Transaction işlem(db);
-    std::optional<KayıtlıHareket> h;
-    if (const Sonuç s = değişecekKayıtlar(db, true, hareketNo, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam) return s;
+    std::optional<GörülenHareket> h;
+    if (const Sonuç s = değişecekKayıtlar(db, true, hareketNo, görülen, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam)
+        return s;
     // The product that has the entry now loses its old quantity; it gains the new one only when the
     // entry stays with it.
     const Toplamlar t = toplamlar(db, h->ürünNo);
@@ -139,12 +174,15 @@ Sonuç girişiDeğiştir(Database& db, int hareketNo, GirişDeğişikliği d)
     return Sonuç::Tamam;
 }
 
-Sonuç çıkışıDeğiştir(Database& db, int hareketNo, ÇıkışDeğişikliği d)
+Sonuç çıkışıDeğiştir(Database& db, int hareketNo, const GörülenHareket& görülen, ÇıkışDeğişikliği d)
 {
-    if (!yazılabilir(d.miktar, d.fiyat)) return Sonuç::DeğerGeçersiz;
+    if (d.nedeni < 0 || d.nedeni >= ÇıkışNedenleri.size()) return Sonuç::NedenGeçersiz;
+    const qint64 enAzFiyat = stok::satışMı(d.nedeni) ? 1 : 0;
+    if (const Sonuç s = değerleriDenetle(d.tarih, d.miktar, d.fiyat, enAzFiyat); s != Sonuç::Tamam) return s;
     platform::Transaction işlem(db);
-    std::optional<KayıtlıHareket> h;
-    if (const Sonuç s = değişecekKayıtlar(db, false, hareketNo, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam) return s;
+    std::optional<GörülenHareket> h;
+    if (const Sonuç s = değişecekKayıtlar(db, false, hareketNo, görülen, d.ürünNo, d.firmaNo, h); s != Sonuç::Tamam)
+        return s;
     // Only the product that has the exit afterwards can lose stock; the one it leaves gains.
     const Toplamlar t = toplamlar(db, d.ürünNo);
     const qint64 eski = d.ürünNo == h->ürünNo ? kuruş(h->miktar) : 0;
@@ -157,14 +195,15 @@ Sonuç çıkışıDeğiştir(Database& db, int hareketNo, ÇıkışDeğişikliğ
     return Sonuç::Tamam;
 }
 
-Sonuç stoğaİadeEt(Database& db, int hareketNo, const QDate& tarih, double miktar, bool tümü)
+Sonuç stoğaİadeEt(Database& db, int hareketNo, const GörülenHareket& görülen, const QDate& tarih, double miktar,
+                  bool tümü)
 {
-    const auto yazılacak = yüzdelik::yazılacakDeğer(miktar);
-    if (!yazılacak || *yazılacak <= 0) return Sonuç::DeğerGeçersiz;
+    if (!saklanabilirTarih(tarih)) return Sonuç::TarihGeçersiz;
+    if (!yazılabilir(miktar, 1)) return Sonuç::MiktarGeçersiz;
     platform::Transaction işlem(db);
-    const auto h = hareketiOku(db, false, hareketNo);
-    if (!h) return Sonuç::Silinmiş;
-    const qint64 iade = kuruş(*yazılacak);
+    std::optional<GörülenHareket> h;
+    if (const Sonuç s = görüldüğüGibiOku(db, false, hareketNo, görülen, h); s != Sonuç::Tamam) return s;
+    const qint64 iade = kuruş(miktar);
     const qint64 çıkan = kuruş(h->miktar);
     if (tümü) {
         if (iade != çıkan) return Sonuç::Değişmiş;

@@ -105,8 +105,10 @@ void StoğaİadeEtFormu::İadeEtDüğmesi_Click()
         return;
     }
     try {
-        const Sonuç sonuç = stoğaİadeEt(*AçıkVeritabanı, SeçiliHareketNo, İadeTarihiKutusu_->date(), iade, tümü);
-        if (sonuç == Sonuç::DeğerGeçersiz) return reddet(metin::İadeMiktarıGiriniz, İadeMiktarıKutusu_);
+        const Sonuç sonuç =
+            stoğaİadeEt(*AçıkVeritabanı, SeçiliHareketNo, satır_.görülen(), İadeTarihiKutusu_->date(), iade, tümü);
+        if (sonuç == Sonuç::TarihGeçersiz) return reddet(metin::İadeTarihiGiriniz, İadeTarihiKutusu_);
+        if (sonuç == Sonuç::MiktarGeçersiz) return reddet(metin::İadeMiktarıGiriniz, İadeMiktarıKutusu_);
         if (sonuç == Sonuç::Silinmiş || sonuç == Sonuç::Değişmiş)
             mesaj::göster(sonuç == Sonuç::Silinmiş ? metin::HareketSilinmiş : metin::HareketDeğişmiş,
                           mesaj::Simge::Ünlem, mesaj::Düğmeler::Tamam);

@@ -87,6 +87,8 @@ void StokÇıkışıDeğiştirFormu::satırdanDoldur(const SeçiliHareket& satı
     NedeniKutusu_->setCurrentIndex(satır.nedeni >= 0 && satır.nedeni < NedeniKutusu_->count() ? satır.nedeni : -1);
 }
 
+QWidget* StokÇıkışıDeğiştirFormu::nedenKutusu() const { return NedeniKutusu_; }
+
 void StokÇıkışıDeğiştirFormu::ÜrünListesi_Click()
 {
     const qint64 no = ÜrünListesi_->seçiliNumara();
@@ -152,7 +154,7 @@ void StokÇıkışıDeğiştirFormu::KaydetDüğmesi_Click()
     d.fiyat = turkce::sayıOku(FiyatıKutusu_->text());
     d.nedeni = neden;
     try {
-        sonucuİşle(çıkışıDeğiştir(*AçıkVeritabanı, SeçiliHareketNo, d), true);
+        sonucuİşle(çıkışıDeğiştir(*AçıkVeritabanı, SeçiliHareketNo, satır_.görülen(), d), true);
     } catch (const std::exception& e) {
         hatayıİşle(e, true);
     }

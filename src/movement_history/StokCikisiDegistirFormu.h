@@ -18,6 +18,7 @@ public:
 protected:
     QList<ListeGirdisi> firmalar() override;
     void satırdanDoldur(const SeçiliHareket& satır) override;
+    QWidget* nedenKutusu() const override;
 
 private:
     QLineEdit* EnDüşükAlışKutusu_ = nullptr;

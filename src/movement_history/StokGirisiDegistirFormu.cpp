@@ -98,7 +98,7 @@ void StokGirişiDeğiştirFormu::KaydetDüğmesi_Click()
     d.miktar = turkce::sayıOku(MiktarıKutusu_->text());
     d.fiyat = turkce::sayıOku(FiyatıKutusu_->text());
     try {
-        sonucuİşle(girişiDeğiştir(*AçıkVeritabanı, SeçiliHareketNo, d), false);
+        sonucuİşle(girişiDeğiştir(*AçıkVeritabanı, SeçiliHareketNo, satır_.görülen(), d), false);
     } catch (const std::exception& e) {
         hatayıİşle(e, false);
     }

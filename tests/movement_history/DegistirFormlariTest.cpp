@@ -4,6 +4,7 @@
 #include "GecmisOrtami.h"
 
 #include "core/IadeTablosu.h"
+#include "movement_history/StokCikisiDegistirFormu.h"
 
 #include <QClipboard>
 
@@ -20,6 +21,14 @@ double miktar(platform::Database& db, const char* tablo, int no)
 {
     return db.scalar(QStringLiteral("SELECT Miktari FROM %1 WHERE HareketNo = ?1").arg(tablo), {no}).toDouble();
 }
+const QString DeğişmişMetni =
+    QStringLiteral("Bu hareket başka bir bilgisayarda değiştirilmiş!\n\nLütfen, hareketi yeniden seçiniz.");
+
+// The exit window with the handling of its save's result in reach.
+struct SonuçGösteren : StokÇıkışıDeğiştirFormu {
+    using StokÇıkışıDeğiştirFormu::StokÇıkışıDeğiştirFormu;
+    using DeğiştirPenceresi::sonucuİşle;
+};
 }  // namespace
 
 TEST(GirişDeğiştir, DoldurmaDenetimlerVeKayıt)
@@ -143,6 +152,106 @@ TEST(GirişDeğiştir, BaşkaYerdeSilinmişHareketKaydedilmişSayılmaz)
     EXPECT_EQ(metinler(y), QStringList({"Bu hareket başka bir bilgisayarda silinmiş!"}));
     EXPECT_EQ(g.sütun(3), QStringList({"7,00"}));
     EXPECT_EQ(tohum::sayı(db, "GirisIslemleriTablosu"), 1);
+}
+
+TEST(GirişDeğiştir, BaşkaYerdeDeğişenGirişEskiDeğerleriyleYazılmaz)
+{
+    Veri v;
+    auto& db = v.db();
+    const int e = giriş(db, v.şeker, 3, 12, v.satıcıY);
+    Geçmiş g;
+    g.ürün("ŞEKER");
+    g.satırSeç("3,00");
+    test::MesajYanıtlayıcı y;
+    pencerede(düğme(&g.p, "DeğişiklikYapDüğmesi"), "StokGirişiDeğiştirFormu", [&](QDialog* w) {
+        // Another workstation makes the entry 1 while the window shows 3; the window changes the price only.
+        platform::Database::open(v.sunucu.veritabanıYolu())
+            ->exec("UPDATE GirisIslemleriTablosu SET Miktari = 1 WHERE HareketNo = ?1", {e});
+        yaz(kutu(w, "FiyatıKutusu"), "13");
+        düğme(w, "KaydetDüğmesi")->click();
+        EXPECT_FALSE(w->isVisible());
+    });
+    EXPECT_EQ(metinler(y), QStringList({DeğişmişMetni}));
+    EXPECT_EQ(db.scalar("SELECT Miktari || '/' || Fiyati FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e})
+                  .toString(),
+              "1.0/12.0");
+    EXPECT_EQ(g.sütun(3), QStringList({"1,00"}));
+}
+
+TEST(ÇıkışDeğiştir, İadedenSonraEskiPencereÇıkışıGeriYazmaz)
+{
+    Veri v;
+    auto& db = v.db();
+    giriş(db, v.şeker, 10, 12.5, v.satıcıX);
+    const int c = çıkış(db, v.şeker, 1, 20, v.alıcıA, 0);
+    İadeTablosunuOluştur(db);
+    Geçmiş g;
+    g.ürün("ŞEKER");
+    g.tür(1);
+    g.satırSeç("1,00");
+    {
+        test::MesajYanıtlayıcı y;
+        pencerede(düğme(&g.p, "DeğişiklikYapDüğmesi"), "StokÇıkışıDeğiştirFormu", [&](QDialog* w) {
+            // Another workstation returns 0,40 of the 1,00 the window shows: the exit becomes 0,60.
+            auto öbür = platform::Database::open(v.sunucu.veritabanıYolu());
+            ASSERT_EQ(hareket::stoğaİadeEt(*öbür, c, {v.şeker, v.alıcıA, QDate(2026, 1, 6), 1, 20, 0}, QDate(2026, 2, 1),
+                                           0.4, false),
+                      hareket::Sonuç::Tamam);
+            yaz(kutu(w, "FiyatıKutusu"), "21");
+            düğme(w, "KaydetDüğmesi")->click();
+            EXPECT_FALSE(w->isVisible());
+        });
+        EXPECT_EQ(metinler(y), QStringList({DeğişmişMetni}));
+        EXPECT_EQ(db.scalar("SELECT Miktari || '/' || Fiyati FROM CikisIslemleriTablosu WHERE HareketNo = ?1", {c})
+                      .toString(),
+                  "0.6/20.0");
+        EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 1);
+        EXPECT_EQ(g.sütun(3), QStringList({"0,60"}));
+    }
+
+    // The return window opened on the 0,60 while another workstation makes it 0,50: its return is refused.
+    g.satırSeç("0,60");
+    test::MesajYanıtlayıcı y2;
+    pencerede(düğme(&g.p, "StoğaİadeEtDüğmesi"), "StoğaİadeEtFormu", [&](QDialog* w) {
+        platform::Database::open(v.sunucu.veritabanıYolu())
+            ->exec("UPDATE CikisIslemleriTablosu SET Miktari = 0.5 WHERE HareketNo = ?1", {c});
+        yaz(kutu(w, "İadeMiktarıKutusu"), "0,3");
+        düğme(w, "İadeEtDüğmesi")->click();
+        EXPECT_FALSE(w->isVisible());
+    });
+    EXPECT_EQ(metinler(y2), QStringList({DeğişmişMetni}));
+    EXPECT_DOUBLE_EQ(miktar(db, "CikisIslemleriTablosu", c), 0.5);
+    EXPECT_EQ(g.sütun(3), QStringList({"0,50"}));
+}
+
+TEST(ÇıkışDeğiştir, KaydınReddettiğiDeğerinMesajıVeKutusu)
+{
+    Veri v;
+    giriş(v.db(), v.şeker, 10, 12.5, v.satıcıX);
+    çıkış(v.db(), v.şeker, 1, 20, v.alıcıA, 0);
+    Geçmiş g;
+    g.ürün("ŞEKER");
+    g.tür(1);
+    g.satırSeç("1,00");
+    SonuçGösteren w(&g.p, g.p);
+    göster(&w);
+    struct Durum {
+        hareket::Sonuç sonuç;
+        const char* metin;
+        const char* kutu;
+    };
+    for (const Durum& d : {Durum{hareket::Sonuç::TarihGeçersiz, "Lütfen geçerli bir TARİH giriniz.", "TarihiKutusu"},
+                           Durum{hareket::Sonuç::MiktarGeçersiz, "Lütfen geçerli bir MİKTAR giriniz.", "MiktarıKutusu"},
+                           Durum{hareket::Sonuç::FiyatGeçersiz, "Lütfen geçerli bir FİYAT giriniz.", "FiyatıKutusu"},
+                           Durum{hareket::Sonuç::NedenGeçersiz, "Lütfen ÇIKIŞ NEDENİ'ni belirtiniz.", "NedeniKutusu"}}) {
+        test::MesajYanıtlayıcı y;
+        QApplication::setActiveWindow(&w);
+        w.sonucuİşle(d.sonuç, true);
+        EXPECT_EQ(y.sonMetin(), QString::fromUtf8(d.metin));
+        ASSERT_TRUE(w.focusWidget());
+        EXPECT_EQ(w.focusWidget()->objectName(), QString::fromUtf8(d.kutu));
+        EXPECT_TRUE(w.isVisible());
+    }
 }
 
 TEST(ÇıkışDeğiştir, FişliSatışNedenVeAlıştanDüşükFiyat)

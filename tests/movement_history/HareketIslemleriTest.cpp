@@ -29,6 +29,9 @@ struct İşlemTesti : ::testing::Test {
         tohum::çıkış(db, ürün, miktar, 4, alıcı);
         return int(db.lastInsertId());
     }
+    // The rows of giriş() and çıkış() as a window opened on them shows them.
+    GörülenHareket girişGörülen(int ürün, double miktar) { return {ürün, satıcı, QDate(2026, 1, 5), miktar, 2.5}; }
+    GörülenHareket çıkışGörülen(int ürün, double miktar) { return {ürün, alıcı, QDate(2026, 1, 6), miktar, 4, 1}; }
     double miktar(const char* tablo, int no)
     {
         return db.scalar(QStringLiteral("SELECT Miktari FROM %1 WHERE HareketNo = ?1").arg(tablo), {no}).toDouble();
@@ -72,6 +75,17 @@ TEST_F(İşlemTesti, GirişSilmeSıfırdaDururKesirHatasıylaReddedilmez)
     EXPECT_EQ(girişiSil(db, altı), Sonuç::Silinmiş);
 }
 
+TEST_F(İşlemTesti, StokDenetimiYüzdeBirlereYuvarlarKesmez)
+{
+    // 0,29 is held just below its hundredth: cut, it would count one short and its delete would seem to
+    // leave exactly 0 instead of -0,01.
+    giriş(kalem, 1);
+    const int e = giriş(kalem, 0.29);
+    çıkış(kalem, 1.01);
+    EXPECT_EQ(girişiSil(db, e), Sonuç::StokEksiyeDüşer);
+    EXPECT_TRUE(var("GirisIslemleriTablosu", e));
+}
+
 TEST_F(İşlemTesti, SilmeBaşkaBağlantınınSonÇıkışınıSayar)
 {
     giriş(kalem, 10);
@@ -108,23 +122,23 @@ TEST_F(İşlemTesti, GirişDeğişikliği)
     const int e = giriş(silgi, 5);
     giriş(silgi, 8);
     const int c = çıkış(silgi, 9);
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 100, 1}), Sonuç::StokEksiyeDüşer);
+    const GörülenHareket görülen = girişGörülen(silgi, 5);
+    EXPECT_EQ(girişiDeğiştir(db, e, görülen, {kalem, satıcı, QDate(2026, 3, 4), 100, 1}), Sonuç::StokEksiyeDüşer);
     db.exec("UPDATE CikisIslemleriTablosu SET Miktari = 8 WHERE HareketNo = ?1", {c});
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 100, 3.25}), Sonuç::Tamam);
+    EXPECT_EQ(girişiDeğiştir(db, e, görülen, {kalem, satıcı, QDate(2026, 3, 4), 100, 3.25}), Sonuç::Tamam);
     EXPECT_EQ(db.scalar("SELECT UrunNo || '/' || Tarihi || '/' || Fiyati || '/' || GirisiYapan FROM "
                         "GirisIslemleriTablosu WHERE HareketNo = ?1",
                         {e})
                   .toString(),
               QStringLiteral("%1/2026-03-04/3.25/0").arg(kalem));
 
-    // A product or firm that is gone, a value that cannot be written as shown: nothing written.
-    EXPECT_EQ(girişiDeğiştir(db, e, {9999, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::ÜrünYok);
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, 9999, QDate(2026, 3, 4), 2, 1}), Sonuç::FirmaYok);
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 2e12, 1}), Sonuç::DeğerGeçersiz);
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 0.004, 1}), Sonuç::DeğerGeçersiz);
+    // A product or firm that is gone: nothing written.
+    const GörülenHareket şimdi{kalem, satıcı, QDate(2026, 3, 4), 100, 3.25};
+    EXPECT_EQ(girişiDeğiştir(db, e, şimdi, {9999, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::ÜrünYok);
+    EXPECT_EQ(girişiDeğiştir(db, e, şimdi, {kalem, 9999, QDate(2026, 3, 4), 2, 1}), Sonuç::FirmaYok);
     EXPECT_DOUBLE_EQ(miktar("GirisIslemleriTablosu", e), 100);
     db.exec("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e});
-    EXPECT_EQ(girişiDeğiştir(db, e, {kalem, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::Silinmiş);
+    EXPECT_EQ(girişiDeğiştir(db, e, şimdi, {kalem, satıcı, QDate(2026, 3, 4), 2, 1}), Sonuç::Silinmiş);
 }
 
 TEST_F(İşlemTesti, ÇıkışDeğişikliğiFaturaİşaretiniVeSonÇıkışlarıSayar)
@@ -137,9 +151,9 @@ TEST_F(İşlemTesti, ÇıkışDeğişikliğiFaturaİşaretiniVeSonÇıkışları
     auto öbür = Database::open(sunucu.veritabanıYolu());
     tohum::çıkış(*öbür, kalem, 1, 4, alıcı);
     d.miktar = 9.01;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::StokEksiyeDüşer);
+    EXPECT_EQ(çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 2), d), Sonuç::StokEksiyeDüşer);
     d.miktar = 9;
-    EXPECT_EQ(çıkışıDeğiştir(db, c, d), Sonuç::Tamam);
+    EXPECT_EQ(çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 2), d), Sonuç::Tamam);
     EXPECT_EQ(db.scalar("SELECT Fatura || '/' || CikisiYapan || '/' || Nedeni || '/' || Tarihi FROM "
                         "CikisIslemleriTablosu WHERE HareketNo = ?1",
                         {c})
@@ -147,12 +161,133 @@ TEST_F(İşlemTesti, ÇıkışDeğişikliğiFaturaİşaretiniVeSonÇıkışları
               "1/3/0/2026-05-06");
 }
 
+// A window open on a movement while another workstation changes it: the save finds the stored row no
+// longer as shown and writes nothing; the other workstation's values stay.
+TEST_F(İşlemTesti, BaşkaYerdeDeğişenHareketÜzerineYazılmaz)
+{
+    İadeTablosunuOluştur(db);
+    auto öbür = Database::open(sunucu.veritabanıYolu());
+    giriş(kalem, 20);
+    const int e = giriş(silgi, 3);
+    const int c = çıkış(kalem, 1);
+
+    // The exit of 1,00 is open in the change window; the other workstation returns 0,40 of it.
+    ASSERT_EQ(stoğaİadeEt(*öbür, c, çıkışGörülen(kalem, 1), QDate(2026, 2, 1), 0.4, false), Sonuç::Tamam);
+    EXPECT_EQ(çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 1), {kalem, alıcı, QDate(2026, 1, 6), 1, 5, 1}),
+              Sonuç::Değişmiş);
+    EXPECT_DOUBLE_EQ(miktar("CikisIslemleriTablosu", c), 0.6);
+    EXPECT_DOUBLE_EQ(tohum::stok(db, kalem), 19.4);
+    // Nor may a return measured against the 1,00 go on: 0,50 of it would leave 0,10.
+    EXPECT_EQ(stoğaİadeEt(db, c, çıkışGörülen(kalem, 1), QDate(2026, 2, 2), 0.5, false), Sonuç::Değişmiş);
+    EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 1);
+
+    // Each value of the row changed elsewhere refuses the save; changed back, the same save goes through.
+    struct Durum {
+        const char* tablo;
+        const char* sütun;
+        QVariant başka;
+        QVariant eski;
+    };
+    const QList<Durum> durumlar = {
+        {"GirisIslemleriTablosu", "FirmaNo", tohum::satıcı(db, "BORA"), satıcı},
+        {"GirisIslemleriTablosu", "UrunNo", kalem, silgi},
+        {"GirisIslemleriTablosu", "Tarihi", "2026-01-04", "2026-01-05"},
+        {"GirisIslemleriTablosu", "Miktari", 1, 3},
+        {"GirisIslemleriTablosu", "Fiyati", 2.51, 2.5},
+        {"CikisIslemleriTablosu", "FirmaNo", tohum::alıcı(db, "KAYA"), alıcı},
+        {"CikisIslemleriTablosu", "UrunNo", silgi, kalem},
+        {"CikisIslemleriTablosu", "Tarihi", "2026-01-07", "2026-01-06"},
+        {"CikisIslemleriTablosu", "Miktari", 0.61, 0.6},
+        {"CikisIslemleriTablosu", "Fiyati", 4.0001, 4},
+        {"CikisIslemleriTablosu", "Nedeni", 0, 1},
+    };
+    for (const Durum& d : durumlar) {
+        const bool girişMi = QLatin1String(d.tablo) == QLatin1String("GirisIslemleriTablosu");
+        const int no = girişMi ? e : c;
+        const auto değiştir = [&] {
+            return girişMi ? girişiDeğiştir(db, e, girişGörülen(silgi, 3), {silgi, satıcı, QDate(2026, 1, 5), 3, 9})
+                           : çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 0.6), {kalem, alıcı, QDate(2026, 1, 6), 0.6, 9, 1});
+        };
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE HareketNo = ?2").arg(d.tablo, d.sütun);
+        öbür->exec(sql, {d.başka, no});
+        EXPECT_EQ(değiştir(), Sonuç::Değişmiş) << d.tablo << " " << d.sütun;
+        EXPECT_EQ(db.scalar(QStringLiteral("SELECT %1 FROM %2 WHERE HareketNo = ?1").arg(d.sütun, d.tablo), {no}),
+                  d.başka)
+            << d.sütun;
+        // Written again with the values the window shows: nothing changed for it, the save goes through.
+        öbür->exec(sql, {d.eski, no});
+        EXPECT_EQ(değiştir(), Sonuç::Tamam) << d.tablo << " " << d.sütun;
+        öbür->exec(QStringLiteral("UPDATE %1 SET Fiyati = ?1 WHERE HareketNo = ?2").arg(d.tablo), {girişMi ? 2.5 : 4, no});
+    }
+
+    // Gone meanwhile: said so, nothing written.
+    öbür->exec("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e});
+    EXPECT_EQ(girişiDeğiştir(db, e, girişGörülen(silgi, 3), {silgi, satıcı, QDate(2026, 1, 5), 3, 9}), Sonuç::Silinmiş);
+}
+
+// What the windows refuse is refused by the functions too, before anything is read or written.
+TEST_F(İşlemTesti, PencereninReddettiğiDeğerlerYazılmaz)
+{
+    İadeTablosunuOluştur(db);
+    giriş(kalem, 10);
+    const int e = giriş(kalem, 3);
+    const int c = çıkış(kalem, 2);
+    const QDate gün(2026, 3, 4), geçersiz, uzakYıl(99999, 1, 1);
+    struct Giriş {
+        QDate tarih;
+        double miktar, fiyat;
+        Sonuç sonuç;
+    };
+    for (const Giriş& g : QList<Giriş>{{geçersiz, 1, 1, Sonuç::TarihGeçersiz},
+                                        {uzakYıl, 1, 1, Sonuç::TarihGeçersiz},
+                                        {gün, 0.004, 1, Sonuç::MiktarGeçersiz},
+                                        {gün, 2e12, 1, Sonuç::MiktarGeçersiz},
+                                        {gün, 1, 0, Sonuç::FiyatGeçersiz},
+                                        {gün, 1, 0.004, Sonuç::FiyatGeçersiz},
+                                        {gün, 1, 2e12, Sonuç::FiyatGeçersiz}})
+        EXPECT_EQ(girişiDeğiştir(db, e, girişGörülen(kalem, 3), {kalem, satıcı, g.tarih, g.miktar, g.fiyat}), g.sonuç)
+            << g.tarih.year() << " " << g.miktar << " " << g.fiyat;
+
+    struct Çıkış {
+        QDate tarih;
+        double fiyat;
+        int nedeni;
+        Sonuç sonuç;
+    };
+    for (const Çıkış& ç : QList<Çıkış>{{gün, 1, 99, Sonuç::NedenGeçersiz},
+                                        {gün, 1, -1, Sonuç::NedenGeçersiz},
+                                        {uzakYıl, 1, 0, Sonuç::TarihGeçersiz},
+                                        {geçersiz, 1, 0, Sonuç::TarihGeçersiz},
+                                        {gün, 0, 0, Sonuç::FiyatGeçersiz},
+                                        {gün, 0, 1, Sonuç::FiyatGeçersiz},
+                                        {gün, -0.01, 3, Sonuç::FiyatGeçersiz}})
+        EXPECT_EQ(çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 2), {kalem, alıcı, ç.tarih, 1, ç.fiyat, ç.nedeni}), ç.sonuç)
+            << ç.nedeni << " " << ç.fiyat;
+    EXPECT_EQ(stoğaİadeEt(db, c, çıkışGörülen(kalem, 2), uzakYıl, 1, false), Sonuç::TarihGeçersiz);
+    EXPECT_EQ(stoğaİadeEt(db, c, çıkışGörülen(kalem, 2), geçersiz, 1, false), Sonuç::TarihGeçersiz);
+    EXPECT_EQ(stoğaİadeEt(db, c, çıkışGörülen(kalem, 2), gün, 0, false), Sonuç::MiktarGeçersiz);
+
+    EXPECT_EQ(db.scalar("SELECT Tarihi || '/' || Miktari || '/' || Fiyati FROM GirisIslemleriTablosu "
+                        "WHERE HareketNo = ?1",
+                        {e})
+                  .toString(),
+              "2026-01-05/3.0/2.5");
+    EXPECT_EQ(db.scalar("SELECT Tarihi || '/' || Miktari || '/' || Fiyati || '/' || Nedeni FROM "
+                        "CikisIslemleriTablosu WHERE HareketNo = ?1",
+                        {c})
+                  .toString(),
+              "2026-01-06/2.0/4.0/1");
+    EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 0);
+    // A gift at 0 is taken, as the exit window takes it.
+    EXPECT_EQ(çıkışıDeğiştir(db, c, çıkışGörülen(kalem, 2), {kalem, alıcı, gün, 2, 0, 3}), Sonuç::Tamam);
+}
+
 TEST_F(İşlemTesti, KısmiVeTamİade)
 {
     giriş(kalem, 20);
     const int c = çıkış(kalem, 10);
     İadeTablosunuOluştur(db);
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 4), 2.5, false), Sonuç::Tamam);
+    EXPECT_EQ(stoğaİadeEt(db, c, çıkışGörülen(kalem, 10), QDate(2020, 3, 4), 2.5, false), Sonuç::Tamam);
     EXPECT_DOUBLE_EQ(miktar("CikisIslemleriTablosu", c), 7.5);
     auto s = db.prepare("SELECT CikisHareketiNo, IadeTarihi, IadeMiktari FROM StogaIadeBilgileriTablosu");
     ASSERT_TRUE(s.next());
@@ -161,17 +296,18 @@ TEST_F(İşlemTesti, KısmiVeTamİade)
     EXPECT_DOUBLE_EQ(s.real(2), 2.5);
     EXPECT_FALSE(s.next());
 
-    // Measured against a quantity that is no longer the stored one: nothing written.
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), 10, true), Sonuç::Değişmiş);
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), 7.5, false), Sonuç::Değişmiş);
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 5), -2, false), Sonuç::DeğerGeçersiz);
+    // Measured against a quantity that is not the stored one: nothing written.
+    const GörülenHareket görülen = çıkışGörülen(kalem, 7.5);
+    EXPECT_EQ(stoğaİadeEt(db, c, görülen, QDate(2020, 3, 5), 10, true), Sonuç::Değişmiş);
+    EXPECT_EQ(stoğaİadeEt(db, c, görülen, QDate(2020, 3, 5), 7.5, false), Sonuç::Değişmiş);
+    EXPECT_EQ(stoğaİadeEt(db, c, görülen, QDate(2020, 3, 5), -2, false), Sonuç::MiktarGeçersiz);
     EXPECT_DOUBLE_EQ(miktar("CikisIslemleriTablosu", c), 7.5);
     EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 1);
 
     // The whole of it: the exit goes, the earlier return row stays, no new one.
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 6), 7.5, true), Sonuç::Tamam);
+    EXPECT_EQ(stoğaİadeEt(db, c, görülen, QDate(2020, 3, 6), 7.5, true), Sonuç::Tamam);
     EXPECT_FALSE(var("CikisIslemleriTablosu", c));
     EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 1);
-    EXPECT_EQ(stoğaİadeEt(db, c, QDate(2020, 3, 6), 1, false), Sonuç::Silinmiş);
+    EXPECT_EQ(stoğaİadeEt(db, c, görülen, QDate(2020, 3, 6), 1, false), Sonuç::Silinmiş);
     EXPECT_DOUBLE_EQ(tohum::stok(db, kalem), 20);
 }
