@@ -132,11 +132,12 @@ bool iadeVarİçinde(Database& db, int hareketNo)
 
 bool iadeVarMı(Database& db, int hareketNo) { return iadeVarİçinde(db, hareketNo); }
 
-Sonuç girişiSil(Database& db, int hareketNo)
+Sonuç girişiSil(Database& db, int hareketNo, const std::optional<GörülenHareket>& görülen)
 {
     platform::Transaction işlem(db);
     const auto h = hareketiOku(db, true, hareketNo);
     if (!h) return Sonuç::Silinmiş;
+    if (görülen && !görüldüğüGibi(*h, *görülen)) return Sonuç::Değişmiş;
     const Toplamlar t = toplamlar(db, h->ürünNo);
     if (t.giriş - kuruş(h->miktar) - t.çıkış < 0) return Sonuç::StokEksiyeDüşer;
     db.exec(QStringLiteral("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1"), {hareketNo});
@@ -144,10 +145,12 @@ Sonuç girişiSil(Database& db, int hareketNo)
     return Sonuç::Tamam;
 }
 
-Sonuç çıkışıSil(Database& db, int hareketNo)
+Sonuç çıkışıSil(Database& db, int hareketNo, const std::optional<GörülenHareket>& görülen)
 {
     platform::Transaction işlem(db);
-    if (!hareketiOku(db, false, hareketNo)) return Sonuç::Silinmiş;
+    const auto h = hareketiOku(db, false, hareketNo);
+    if (!h) return Sonuç::Silinmiş;
+    if (görülen && !görüldüğüGibi(*h, *görülen)) return Sonuç::Değişmiş;
     if (iadeVarİçinde(db, hareketNo)) return Sonuç::İadeVar;
     db.exec(QStringLiteral("DELETE FROM CikisIslemleriTablosu WHERE HareketNo = ?1"), {hareketNo});
     işlem.commit();

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 
 namespace hareket {
 
@@ -66,10 +67,11 @@ struct ÇıkışDeğişikliği {
 // Whether the exit has at least one return row (false while there is no returns table).
 bool iadeVarMı(platform::Database& db, int hareketNo);
 
-// Deletes an entry unless the product's stock would go below zero without it.
-Sonuç girişiSil(platform::Database& db, int hareketNo);
-// Deletes an exit unless goods of it were returned to stock.
-Sonuç çıkışıSil(platform::Database& db, int hareketNo);
+// Deletes an entry unless the product's stock would go below zero without it. With `görülen`, the stored
+// entry must still be as the history showed it (else Değişmiş, nothing deleted).
+Sonuç girişiSil(platform::Database& db, int hareketNo, const std::optional<GörülenHareket>& görülen = std::nullopt);
+// Deletes an exit unless goods of it were returned to stock; with `görülen`, as for an entry.
+Sonuç çıkışıSil(platform::Database& db, int hareketNo, const std::optional<GörülenHareket>& görülen = std::nullopt);
 
 // Writes the entry's product, firm, date, quantity and price (never the person). The values are checked
 // first, as the window checks them: a date that can be stored, a quantity and a price above 0. Then,

@@ -346,17 +346,21 @@ std::optional<SeçiliHareket> StokHareketleriFormu::seçiliHareket() const
     h.sıra = satır + 1;
     h.ürünNo = int(ÜrünListesi_->seçiliNumara());
     h.ürünAdı = ÜrünListesi_->metin(ÜrünListesi_->seçiliSatır());
-    // The firm by its number, as the movement has it now (two firms may share a name).
+    h.firmaAdı = liste()->hücre(satır, Firması);
+    // The firm by its number, as the movement has it now (two firms may share a name). When the movement
+    // has gone to a firm of another name since the list was read, no firm matches what the row shows, and
+    // a change or delete finds the movement changed.
     if (AçıkVeritabanı) {
         HatayıAtla([&] {
-            h.firmaNo = AçıkVeritabanı
-                            ->scalar(h.giriş ? QStringLiteral("SELECT FirmaNo FROM GirisIslemleriTablosu WHERE HareketNo = ?1")
-                                             : QStringLiteral("SELECT FirmaNo FROM CikisIslemleriTablosu WHERE HareketNo = ?1"),
-                                     {h.hareketNo})
-                            .toInt();
+            auto s = AçıkVeritabanı->prepare(
+                h.giriş ? QStringLiteral("SELECT H.FirmaNo, F.Adi FROM GirisIslemleriTablosu AS H "
+                                         "LEFT JOIN SaticiFirmalarTablosu AS F ON F.Nosu = H.FirmaNo WHERE H.HareketNo = ?1")
+                        : QStringLiteral("SELECT H.FirmaNo, F.Adi FROM CikisIslemleriTablosu AS H "
+                                         "LEFT JOIN AliciFirmalarTablosu AS F ON F.Nosu = H.FirmaNo WHERE H.HareketNo = ?1"));
+            s.bind(1, h.hareketNo);
+            if (s.next() && s.text(1) == h.firmaAdı) h.firmaNo = int(s.integer(0));
         });
     }
-    h.firmaAdı = liste()->hücre(satır, Firması);
     h.tarihMetni = liste()->hücre(satır, Tarihi);
     h.tarih = QDate::fromString(h.tarihMetni.left(10), QStringLiteral("dd.MM.yyyy"));
     h.miktar = liste()->hücreDeğeri(satır, Miktarı).sayı();
@@ -417,8 +421,12 @@ void StokHareketleriFormu::SilDüğmesi_Click()
     }
     if (mesaj::göster(metin::SilinsinMi, mesaj::Simge::Soru, mesaj::Düğmeler::EvetHayır) == mesaj::Yanıt::Hayır) return;
     if (!çıkış) DiğerHareketlerToplamı = diğerHareketlerToplamı(GirişToplamıKutusu_);
+    // The row as the list shows it: a movement changed on another workstation meanwhile is not deleted.
+    std::optional<hareket::GörülenHareket> görülen;
+    if (const auto h = seçiliHareket()) görülen = h->görülen();
     try {
-        switch (çıkış ? çıkışıSil(*AçıkVeritabanı, SeçiliHareketNo) : girişiSil(*AçıkVeritabanı, SeçiliHareketNo)) {
+        switch (çıkış ? çıkışıSil(*AçıkVeritabanı, SeçiliHareketNo, görülen)
+                      : girişiSil(*AçıkVeritabanı, SeçiliHareketNo, görülen)) {
         case Sonuç::StokEksiyeDüşer:
             mesaj::göster(metin::SilmeStokEksi, mesaj::Simge::Ünlem, mesaj::Düğmeler::Tamam);
             return;
@@ -427,6 +435,9 @@ void StokHareketleriFormu::SilDüğmesi_Click()
             return;
         case Sonuç::Silinmiş:
             mesaj::göster(metin::HareketSilinmiş, mesaj::Simge::Ünlem, mesaj::Düğmeler::Tamam);
+            break;
+        case Sonuç::Değişmiş:
+            mesaj::göster(metin::HareketDeğişmiş, mesaj::Simge::Ünlem, mesaj::Düğmeler::Tamam);
             break;
         default:
             break;

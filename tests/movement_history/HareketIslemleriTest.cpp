@@ -220,6 +220,14 @@ TEST_F(İşlemTesti, BaşkaYerdeDeğişenHareketÜzerineYazılmaz)
         öbür->exec(QStringLiteral("UPDATE %1 SET Fiyati = ?1 WHERE HareketNo = ?2").arg(d.tablo), {girişMi ? 2.5 : 4, no});
     }
 
+    // A delete acts on the row the history showed too: changed elsewhere, it is kept.
+    öbür->exec("UPDATE GirisIslemleriTablosu SET Miktari = 2 WHERE HareketNo = ?1", {e});
+    EXPECT_EQ(girişiSil(db, e, girişGörülen(silgi, 3)), Sonuç::Değişmiş);
+    öbür->exec("UPDATE CikisIslemleriTablosu SET Nedeni = 0 WHERE HareketNo = ?1", {c});
+    EXPECT_EQ(çıkışıSil(db, c, çıkışGörülen(kalem, 0.6)), Sonuç::Değişmiş);
+    EXPECT_EQ(tohum::sayı(db, "CikisIslemleriTablosu"), 1);
+    öbür->exec("UPDATE GirisIslemleriTablosu SET Miktari = 3 WHERE HareketNo = ?1", {e});
+
     // Gone meanwhile: said so, nothing written.
     öbür->exec("DELETE FROM GirisIslemleriTablosu WHERE HareketNo = ?1", {e});
     EXPECT_EQ(girişiDeğiştir(db, e, girişGörülen(silgi, 3), {silgi, satıcı, QDate(2026, 1, 5), 3, 9}), Sonuç::Silinmiş);
