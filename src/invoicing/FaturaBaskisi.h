@@ -1,7 +1,8 @@
 #pragma once
-// The invoice and the delivery note laid out on a printing surface, and the marking of printed exits.
-// The print buttons (FaturaVerisi.h) wrap these in the extra details, the printer choice, the document
-// and the messages; here is only what goes where on the page.
+// The invoice and the delivery note laid out on a printing surface, and the reading again and marking of
+// the exits an invoice prints. The print buttons (FaturaVerisi.h) wrap these in the extra details, the
+// printer choice, the document and the messages; here is what goes where on the page, and what the
+// invoice's transaction does with the database.
 #include "invoicing/EkFaturaBilgileriFormu.h"
 #include "invoicing/EkIrsaliyeBilgileriFormu.h"
 #include "invoicing/FaturaDuzeni.h"
@@ -23,8 +24,8 @@ inline const QString SığmıyorMetni =
 inline const QString İşaretlenemediMetni =
     QStringLiteral("Fatura yazdırıldı, ancak faturadaki satırlar faturalandı olarak işaretlenemedi!");
 inline const QString SatırlarDeğişmişMetni = QStringLiteral(
-    "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş veya faturalandırılmış!\n\n"
-    "Bu nedenle fatura yazdırılmadı. Lütfen, listeyi kontrol edip tekrar deneyiniz.");
+    "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş, silinmiş veya faturalandırılmış!\n\n"
+    "Bu nedenle fatura yazdırılmadı. Lütfen, yenilenen listeyi kontrol edip tekrar deneyiniz.");
 
 // The blank kept below the last item line: a list that ends closer to the bottom does not fit.
 inline constexpr double AltPay = 5;
