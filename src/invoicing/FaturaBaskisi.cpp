@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 using yazdırma::Satır;
 using yazdırma::YazıcıYüzeyi;
@@ -193,16 +195,60 @@ bool irsaliyeyiDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkİrsaliyeB
     return true;
 }
 
+bool satırlarGösterildiğiGibi(platform::Database& db, const FaturaVerisi& v)
+{
+    // The first column tells whether the exit still belongs where the window found it: the same
+    // conditions as the window's line list (FaturaSatirlari.cpp), the invoiced state only outside a reprint.
+    platform::Statement oku = db.prepare(QStringLiteral(
+        "SELECT c.FirmaNo = ?2 AND c.Tarihi >= ?3 AND c.Tarihi < ?4 AND c.Nedeni = 0 AND (?5 OR (c.Fatura <> 0) = 0), "
+        "c.UrunNo, c.Miktari, c.Fiyati, u.Kodu, u.Adi, u.KDVOrani "
+        "FROM CikisIslemleriTablosu AS c LEFT JOIN UrunBilgileriTablosu AS u ON c.UrunNo = u.UrunNo "
+        "WHERE c.HareketNo = ?1"));
+    const QString gün = turkce::tarihSaklama(v.tarih), ertesiGün = turkce::tarihSaklama(v.tarih.addDays(1));
+    for (const FaturaSatırı& r : v.satırlar) {
+        oku.reset();
+        oku.bindAll({r.hareketNo, v.firmaNo, gün, ertesiGün, v.yazdırılanlar ? 1 : 0});
+        if (!oku.next()) return false;  // deleted, or fully returned
+        const bool aynı = oku.integer(0) != 0 && oku.integer(1) == r.ürünNo && oku.real(2) == r.miktarı &&
+                          para::paraya(oku.real(3)) == r.fiyatı && oku.text(4) == r.kodu && oku.text(5) == r.adı &&
+                          oku.real(6) == r.kdvOranı;
+        if (!aynı) return false;
+    }
+    return true;
+}
+
 void çıkışlarıFaturalandır(platform::Database& db, const QList<qint64>& hareketNolar)
 {
-    platform::Transaction t(db);
+    std::optional<platform::Transaction> kendi;
+    if (!db.inTransaction()) kendi.emplace(db);
     platform::Statement işaretle = db.prepare(QStringLiteral("UPDATE CikisIslemleriTablosu SET Fatura = 1 WHERE HareketNo = ?"));
     for (qint64 no : hareketNolar) {
         işaretle.reset();
         işaretle.bind(1, no);
         işaretle.exec();
+        if (db.changes() != 1)
+            throw platform::DbError(platform::hata::Genel, QStringLiteral("%1 numaralı çıkış bulunamadı.").arg(no));
     }
-    t.commit();
+    if (kendi) kendi->commit();
+}
+
+Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& v, const std::function<bool()>& gönder)
+{
+    platform::Transaction t(db);
+    if (!satırlarGösterildiğiGibi(db, v)) return {Faturalama::Durum::SatırlarDeğişmiş, {}};
+    if (!gönder()) return {Faturalama::Durum::Sığmadı, {}};
+    // The page is out: its exits are invoiced now, all together.
+    try {
+        if (!v.yazdırılanlar) {
+            QList<qint64> hareketNolar;
+            for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
+            çıkışlarıFaturalandır(db, hareketNolar);
+        }
+        t.commit();
+    } catch (const platform::DbError& hata) {
+        return {Faturalama::Durum::Gitti, hata.text()};
+    }
+    return {Faturalama::Durum::Gitti, {}};
 }
 
 namespace {
@@ -236,23 +282,41 @@ private:
     QAbstractButton* düğme_;
 };
 
-// Asks the printer, opens a document on it, lays it out and sends it. A layout that does not fit is
-// dropped before anything goes out, with the critical message; an error of the printer goes to the
-// common error reporter. True only when the document went out.
+// The printer choice; false when it was cancelled.
+bool yazıcıSeç(QWidget* pencere)
+{
+    if (YazıcıSeçmeFormu::YazıcıSeçimi(pencere)) return true;
+    YazdırmaİptalEdildi = false;
+    return false;
+}
+
+// Opens a document on the chosen printer, lays it out and hands it to the printer, without opening a
+// PDF file yet (göster() does that). A layout that does not fit is dropped before anything goes out:
+// nothing then. Throws what the printer or the layout throws.
+std::unique_ptr<YazıcıYüzeyi> dizVeGönder(const QString& belgeAdı, const std::function<bool(YazıcıYüzeyi&)>& diz)
+{
+    std::unique_ptr<YazıcıYüzeyi> belge = yazdırma::belgeAç(belgeAdı);
+    if (!diz(*belge)) {
+        belge->vazgeç();
+        return nullptr;
+    }
+    belge->gönder();
+    return belge;
+}
+
+// Asks the printer, then lays the document out and sends it. A layout that does not fit is dropped with
+// the critical message; an error of the printer goes to the common error reporter. True only when the
+// document went out.
 bool yazıcıyaGönder(QWidget* pencere, const QString& belgeAdı, const std::function<bool(YazıcıYüzeyi&)>& diz)
 {
-    if (!YazıcıSeçmeFormu::YazıcıSeçimi(pencere)) {
-        YazdırmaİptalEdildi = false;
-        return false;
-    }
+    if (!yazıcıSeç(pencere)) return false;
     try {
-        std::unique_ptr<YazıcıYüzeyi> belge = yazdırma::belgeAç(belgeAdı);
-        if (!diz(*belge)) {
-            belge->vazgeç();
+        std::unique_ptr<YazıcıYüzeyi> belge = dizVeGönder(belgeAdı, diz);
+        if (!belge) {
             mesaj::göster(SığmıyorMetni, mesaj::Simge::Kritik);
             return false;
         }
-        belge->bitir();
+        belge->göster();
         return true;
     } catch (const std::exception& hata) {
         OrtakHataİşleyici(hata);
@@ -266,12 +330,12 @@ QString belgeAdı(const QString& tür, const FaturaVerisi& v)
 }
 }  // namespace
 
-bool FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& v)
+FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& v)
 {
-    if (!yazdırılabilir(v)) return false;
+    if (!yazdırılabilir(v)) return FaturaSonucu::Yazdırılmadı;
     DüğmeKilidi kilit(düğme);
     const std::optional<EkFaturaBilgileri> ek = EkFaturaBilgileriFormu::sor(pencere, v.tarih);
-    if (!ek) return false;
+    if (!ek) return FaturaSonucu::Yazdırılmadı;
 
     // The stored invoice font, read once a run unless the font window has filled it.
     if (FaturaYazıTipiAdı.isEmpty() && FaturaYazıTipiBoyutu == 0) FaturaYazıTipiniYükle();
@@ -282,21 +346,38 @@ bool FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVeris
     a.boşKağıt = FaturaBoşKağıdaGöre == 1;
     a.ondalıklıMiktar = OndalıklıMiktar == 1;
     const QString yazıyla = YazıyaÇevir(para::biçimle(v.genelToplam));
-    if (!yazıcıyaGönder(pencere, belgeAdı(QStringLiteral("Fatura"), v),
-                        [&](YazıcıYüzeyi& s) { return faturayıDiz(s, v, *ek, yazıyla, a); }))
-        return false;
+    if (!yazıcıSeç(pencere)) return FaturaSonucu::Yazdırılmadı;
 
-    // The page is out: its exits are invoiced now, all together.
-    QList<qint64> hareketNolar;
-    for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
+    std::unique_ptr<YazıcıYüzeyi> belge;
+    Faturalama sonuç;
     try {
         if (!AçıkVeritabanı) throw platform::DbError(platform::hata::Genel, QStringLiteral("Veritabanı açık değil."));
-        çıkışlarıFaturalandır(*AçıkVeritabanı, hareketNolar);
-    } catch (const platform::DbError& hata) {
-        mesaj::göster(İşaretlenemediMetni + QStringLiteral("\n\n") + hata.text(), mesaj::Simge::Kritik);
+        sonuç = yazdırVeİşaretle(*AçıkVeritabanı, v, [&] {
+            belge = dizVeGönder(belgeAdı(QStringLiteral("Fatura"), v),
+                                [&](YazıcıYüzeyi& s) { return faturayıDiz(s, v, *ek, yazıyla, a); });
+            return belge != nullptr;
+        });
+    } catch (const std::exception& hata) {
+        OrtakHataİşleyici(hata);
+        return FaturaSonucu::Yazdırılmadı;
     }
+
+    // The transaction is over: the messages and the PDF viewer may wait for the user now.
+    switch (sonuç.durum) {
+    case Faturalama::Durum::SatırlarDeğişmiş:
+        mesaj::göster(SatırlarDeğişmişMetni, mesaj::Simge::Ünlem);
+        return FaturaSonucu::SatırlarDeğişmiş;
+    case Faturalama::Durum::Sığmadı:
+        mesaj::göster(SığmıyorMetni, mesaj::Simge::Kritik);
+        return FaturaSonucu::Yazdırılmadı;
+    case Faturalama::Durum::Gitti:
+        break;
+    }
+    belge->göster();
+    if (!sonuç.işaretHatası.isEmpty())
+        mesaj::göster(İşaretlenemediMetni + QStringLiteral("\n\n") + sonuç.işaretHatası, mesaj::Simge::Kritik);
     kilit.bırak(false);
-    return true;
+    return FaturaSonucu::Yazdırıldı;
 }
 
 bool İrsaliyeYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& v)

@@ -1,12 +1,15 @@
 #pragma once
-// The invoice and the delivery note laid out on a printing surface, and the marking of printed exits.
-// The print buttons (FaturaVerisi.h) wrap these in the extra details, the printer choice, the document
-// and the messages; here is only what goes where on the page.
+// The invoice and the delivery note laid out on a printing surface, and the reading again and marking of
+// the exits an invoice prints. The print buttons (FaturaVerisi.h) wrap these in the extra details, the
+// printer choice, the document and the messages; here is what goes where on the page, and what the
+// invoice's transaction does with the database.
 #include "invoicing/EkFaturaBilgileriFormu.h"
 #include "invoicing/EkIrsaliyeBilgileriFormu.h"
 #include "invoicing/FaturaDuzeni.h"
 #include "invoicing/FaturaVerisi.h"
 #include "platform/YaziciYuzeyi.h"
+
+#include <functional>
 
 namespace platform {
 class Database;
@@ -20,6 +23,9 @@ inline const QString SığmıyorMetni =
     QStringLiteral("Ürün listeniz faturaya sığmayacak kadar uzun!\n\nBu nedenle fatura yazdırılamıyor!");
 inline const QString İşaretlenemediMetni =
     QStringLiteral("Fatura yazdırıldı, ancak faturadaki satırlar faturalandı olarak işaretlenemedi!");
+inline const QString SatırlarDeğişmişMetni = QStringLiteral(
+    "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş, silinmiş veya faturalandırılmış!\n\n"
+    "Bu nedenle fatura yazdırılmadı. Lütfen, yenilenen listeyi kontrol edip tekrar deneyiniz.");
 
 // The blank kept below the last item line: a list that ends closer to the bottom does not fit.
 inline constexpr double AltPay = 5;
@@ -44,7 +50,28 @@ bool faturayıDiz(yazdırma::YazıcıYüzeyi& s, const FaturaVerisi& veri, const
 bool irsaliyeyiDiz(yazdırma::YazıcıYüzeyi& s, const FaturaVerisi& veri, const EkİrsaliyeBilgileri& ek,
                    const FaturaDüzeni& düzen, bool ondalıklıMiktar);
 
-// Marks the exits as invoiced, all or none (one transaction). Throws platform::DbError.
+// Reads the invoice's lines again: true while each is still an invoiced-sale exit of the invoice's firm
+// and day, with the product (number, code, name and VAT rate), quantity and price it was shown with, and,
+// unless the lines come from the view of invoiced exits, not yet invoiced. Run it in the transaction that
+// prints and marks them. Throws platform::DbError.
+bool satırlarGösterildiğiGibi(platform::Database& db, const FaturaVerisi& veri);
+
+// What became of an invoice handed to yazdırVeİşaretle.
+struct Faturalama {
+    enum class Durum { SatırlarDeğişmiş, Sığmadı, Gitti } durum = Durum::SatırlarDeğişmiş;
+    QString işaretHatası;  // Gitti: why the lines could not be marked (empty when they were, or in a reprint)
+};
+
+// The invoice's one BEGIN IMMEDIATE transaction: reads the lines again (satırlarGösterildiğiGibi); when
+// they are still as shown, runs `gönder`, which lays the document out and hands it to the printer (false
+// when the layout was dropped), and once the document went out marks the lines, unless they come from the
+// view of invoiced exits. Nothing is marked unless the document went out. Shows nothing: the caller tells
+// the user once the transaction is over. Throws platform::DbError, and what `gönder` throws, before the
+// document went out.
+Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& veri, const std::function<bool()>& gönder);
+
+// Marks the exits as invoiced, all or none: in the caller's transaction when one is open, else in one of
+// its own. Throws platform::DbError, also when an exit is no longer there to be marked.
 void çıkışlarıFaturalandır(platform::Database& db, const QList<qint64>& hareketNolar);
 
 }  // namespace fatura

@@ -89,7 +89,7 @@ QList<FaturaKalemi> satırlarıOku(platform::Database& db, int firmaNo, const QD
     Statement s = db.prepare(QStringLiteral(
         "SELECT CikisIslemleriTablosu.HareketNo, UrunBilgileriTablosu.Kodu, UrunBilgileriTablosu.Adi, "
         "CikisIslemleriTablosu.Miktari, UrunBilgileriTablosu.MiktarBirimi, CikisIslemleriTablosu.Fiyati, "
-        "UrunBilgileriTablosu.KDVOrani "
+        "UrunBilgileriTablosu.KDVOrani, CikisIslemleriTablosu.UrunNo "
         "FROM CikisIslemleriTablosu LEFT JOIN UrunBilgileriTablosu "
         "ON CikisIslemleriTablosu.UrunNo = UrunBilgileriTablosu.UrunNo "
         "WHERE CikisIslemleriTablosu.FirmaNo = ?1 AND CikisIslemleriTablosu.Tarihi >= ?2 "
@@ -101,6 +101,7 @@ QList<FaturaKalemi> satırlarıOku(platform::Database& db, int firmaNo, const QD
         std::optional<double> oran;
         if (!s.isNull(6)) oran = s.real(6);
         satırlar.append(satırıHesapla(s.integer(0), s.text(1), s.text(2), s.text(4), s.real(3), s.real(5), oran));
+        satırlar.last().ürünNo = int(s.integer(7));
     }
     return satırlar;
 }

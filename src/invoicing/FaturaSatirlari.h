@@ -46,6 +46,7 @@ struct FaturaKalemi {
     para::Para tutar = 0;              // price × quantity, to four decimals
     double kdvMiktarı = 0;             // VAT of the line (rate / 100 × the amount), 0 without a rate
     para::Para kdv = 0;                // the same to four decimals, as the VAT total counts it
+    int ürünNo = 0;                    // UrunNo of the exit row (set by satırlarıOku)
 };
 
 // Computes a line's amount and VAT from its stored values.

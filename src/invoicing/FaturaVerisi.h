@@ -2,7 +2,8 @@
 // What the invoice and the delivery note take from the invoicing window (FaturaYazdırFormu): the buyer
 // firm as its customer boxes show it, the day of the selected tree node, the exit lines in the list's
 // current order and the three totals. Neither print reads the database for what it prints; the invoice
-// marks its exits as invoiced once the page has gone out.
+// reads its lines again before it prints them (another workstation may have changed, returned or
+// invoiced them meanwhile) and marks its exits as invoiced once the page has gone out.
 //
 // Money is para::Para (core/Para.h), whole ten-thousandths: 12,50 is 125000.
 #include "core/Para.h"
@@ -29,6 +30,7 @@ struct FaturaSatırı {
     Para fiyatı = 0;       // unit price
     Para tutarı = 0;       // line amount (printed with two decimals)
     Para kdvMiktarı = 0;   // VAT of the line
+    int ürünNo = 0;        // UrunNo of the exit row
 };
 
 struct FaturaVerisi {
@@ -37,8 +39,12 @@ struct FaturaVerisi {
     QString adresi;
     QString vergiDairesi;
     QString vergiNumarası;
-    // The day of the selected tree node: the invoice date.
+    // The day of the selected tree node: the invoice date; the firm of its parent node.
     QDate tarih;
+    int firmaNo = 0;
+    // The lines come from the view of exits already invoiced ("Sadece yazdırılan faturaları göster"):
+    // a reprint, which marks nothing.
+    bool yazdırılanlar = false;
     // The rows of ÜrünListesi, in the list's current order.
     QList<FaturaSatırı> satırlar;
     // ToplamKutusu, KDVToplamıKutusu, GenelToplamKutusu.
@@ -52,10 +58,14 @@ struct FaturaVerisi {
 // runs and enabled again when it ends, whichever way.
 //
 // FaturaYazdır: with no lines it does nothing; without a printer it says so; otherwise it asks the
-// extra invoice details and the printer, prints the invoice and, once the page has gone out, marks
-// every printed exit as invoiced in one transaction. True when the invoice was printed (the window then
-// reloads its tree and shows a neighbouring node), even if the marking failed and a message said so.
-bool FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& veri);
+// extra invoice details and the printer. Then, in one BEGIN IMMEDIATE transaction, it reads the lines
+// again: when one is gone or no longer as shown (or already invoiced, outside a reprint), nothing is
+// printed or marked and the user is told (SatırlarDeğişmiş: the window reloads its tree); otherwise it
+// prints the invoice and, once the page has gone out, marks every printed exit as invoiced before the
+// transaction ends. Yazdırıldı when the invoice was printed (the window then reloads its tree and shows a
+// neighbouring node), even if the marking failed and a message said so.
+enum class FaturaSonucu { Yazdırılmadı, Yazdırıldı, SatırlarDeğişmiş };
+FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& veri);
 
 // İrsaliyeYazdır: the same for the delivery note, which asks its own extra details and changes nothing
 // in the database. True when the delivery note was printed.

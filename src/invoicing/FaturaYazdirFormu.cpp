@@ -344,6 +344,7 @@ void FaturaYazdırFormu::FirmaListesi_NodeClick(QTreeWidgetItem* düğüm)
         VergiDairesiKutusu_->setText(müşteri->vergiDairesi);
         VergiNumarasıKutusu_->setText(müşteri->vergiNumarası);
         satırlar_ = std::move(satırlar);
+        satırlarYazdırılanlardan_ = YazdırılanlarıGösterOnayı_->isChecked();
         {
             ListeGörünümü::Doldurma dolum(ÜrünListesi_);
             for (const fatura::FaturaKalemi& s : satırlar_) ÜrünListesi_->satırEkle(hücreler(s), s.hareketNo);
@@ -426,6 +427,12 @@ void FaturaYazdırFormu::seçVeGöster(QTreeWidgetItem* düğüm)
 
 void FaturaYazdırFormu::ListeyiYenileDüğmesi_Click()
 {
+    AramaVar = false;
+    yenidenOkuVeGöster(true);
+}
+
+void FaturaYazdırFormu::yenidenOkuVeGöster(bool ağacaOdak)
+{
     // What to show again: the shown day, else the selected node (a firm), and its place in the tree.
     std::optional<int> firma;
     std::optional<QDate> gün;
@@ -438,9 +445,8 @@ void FaturaYazdırFormu::ListeyiYenileDüğmesi_Click()
     }
     const int yer = firma ? int(düğümler().indexOf(düğümüBul(*firma, gün))) : -1;
 
-    AramaVar = false;
     FirmaListesiniYükle();
-    FirmaListesi_->setFocus();
+    if (ağacaOdak) FirmaListesi_->setFocus();
     const QList<QTreeWidgetItem*> yeni = düğümler();
     if (yeni.isEmpty()) return;  // the fill has emptied the display
 
@@ -463,7 +469,12 @@ void FaturaYazdırFormu::FaturaAyarlarıDüğmesi_Click() { açıcılar::aç(QSt
 
 void FaturaYazdırFormu::FaturaYazdırDüğmesi_Click()
 {
-    if (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) yazdırıldıktanSonraYenile();
+    switch (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) {
+    case fatura::FaturaSonucu::Yazdırıldı: yazdırıldıktanSonraYenile(); break;
+    // The lines are shown again as they are now (the find, if any, still narrowing the tree).
+    case fatura::FaturaSonucu::SatırlarDeğişmiş: yenidenOkuVeGöster(false); break;
+    case fatura::FaturaSonucu::Yazdırılmadı: break;
+    }
 }
 
 void FaturaYazdırFormu::İrsaliyeYazdırDüğmesi_Click()
@@ -478,10 +489,14 @@ fatura::FaturaVerisi FaturaYazdırFormu::faturaVerisi() const
     v.adresi = AdresiKutusu_->toPlainText();
     v.vergiDairesi = VergiDairesiKutusu_->text();
     v.vergiNumarası = VergiNumarasıKutusu_->text();
-    if (gösterilen_) v.tarih = gösterilen_->tarih;
+    if (gösterilen_) {
+        v.tarih = gösterilen_->tarih;
+        v.firmaNo = gösterilen_->firmaNo;
+    }
+    v.yazdırılanlar = satırlarYazdırılanlardan_;
     for (const fatura::FaturaKalemi& k : gösterilenSatırlar())
         v.satırlar.append({k.hareketNo, k.kodu, k.adı, k.miktar, k.birimi, k.kdvOranı.value_or(0), k.fiyat,
-                           para::kuruşaYuvarla(k.tutar), k.kdv});
+                           para::kuruşaYuvarla(k.tutar), k.kdv, k.ürünNo});
     v.toplam = toplamlar_.toplam;
     v.kdvToplamı = toplamlar_.kdv;
     v.genelToplam = toplamlar_.genel;

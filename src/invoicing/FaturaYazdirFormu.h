@@ -55,7 +55,9 @@ public:
     // tree empties the display.
     void yazdırıldıktanSonraYenile();
     void FaturaAyarlarıDüğmesi_Click();
-    // The prints of what the window shows; after an invoice has gone out the tree is reloaded.
+    // The prints of what the window shows; after an invoice has gone out the tree is reloaded, and so it is
+    // when the invoice was refused because its lines had changed meanwhile (the shown day then shown again
+    // as the refresh does, without ending the find).
     void FaturaYazdırDüğmesi_Click();
     void İrsaliyeYazdırDüğmesi_Click();
 
@@ -93,10 +95,16 @@ private:
     QTreeWidgetItem* düğümüBul(int firmaNo, const std::optional<QDate>& gün) const;
     // Selects the node (or none) without the tree's own handlers, then shows it.
     void seçVeGöster(QTreeWidgetItem* düğüm);
+    // The refresh without its end of the find: reloads the tree and shows the shown day again (see
+    // ListeyiYenileDüğmesi_Click); the tree takes the focus when told.
+    void yenidenOkuVeGöster(bool ağacaOdak);
 
     bool AramaVar = false;
     std::optional<Gün> gösterilen_;
     QList<fatura::FaturaKalemi> satırlar_;
+    // The shown lines were read from the view of exits already invoiced (the check box may have changed
+    // since, as ticking it leaves the shown lines alone).
+    bool satırlarYazdırılanlardan_ = false;
     fatura::Toplamlar toplamlar_;
 
     QGroupBox* Çerçeve0_ = nullptr;

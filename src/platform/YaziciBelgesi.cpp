@@ -20,6 +20,7 @@ struct YazıcıBelgesi::Veri {
     QString pdfDosyası;
     bool başladı = false;
     bool bozuk = false;
+    bool yazıldı = false;  // the document went out whole
     double mmNokta = 0;  // printer dots per millimetre
 };
 
@@ -149,7 +150,12 @@ void YazıcıBelgesi::belgeyiBitir()
         if (pdf) throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
         throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
     }
-    if (pdf && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
+    d_->yazıldı = true;
+}
+
+void YazıcıBelgesi::belgeyiGöster()
+{
+    if (d_->yazıldı && !d_->pdfDosyası.isEmpty() && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
         mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
                       mesaj::Simge::Bilgi);
 }

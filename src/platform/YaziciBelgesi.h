@@ -29,6 +29,7 @@ protected:
     void sayfaEkle() override;
     void belgeyiBitir() override;
     void belgeyiAt() override;
+    void belgeyiGöster() override;
 
 private:
     struct Veri;

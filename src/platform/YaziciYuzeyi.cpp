@@ -113,9 +113,23 @@ void YazıcıYüzeyi::yeniSayfa()
 
 void YazıcıYüzeyi::bitir()
 {
+    gönder();
+    göster();
+}
+
+void YazıcıYüzeyi::gönder()
+{
     if (kapandı_) return;
     kapandı_ = true;
     belgeyiBitir();
+    gönderildi_ = true;
+}
+
+void YazıcıYüzeyi::göster()
+{
+    if (!gönderildi_) return;
+    gönderildi_ = false;
+    belgeyiGöster();
 }
 
 void YazıcıYüzeyi::vazgeç()

@@ -78,6 +78,12 @@ public:
 
     // Ends the document: it goes to the printer. Nothing is printed when nothing was drawn.
     void bitir();
+    // bitir() in two steps, for a print that holds the shared database meanwhile: gönder() hands the
+    // document to the printer or writes its PDF file; göster() then opens that file with the desktop's
+    // viewer (with the message when it cannot), which bitir() does at once. göster() does nothing for a
+    // paper printer, nor before the document was sent.
+    void gönder();
+    void göster();
     // Throws the document away; nothing is printed.
     void vazgeç();
     bool kapandı() const { return kapandı_; }
@@ -94,6 +100,8 @@ protected:
     virtual void sayfaEkle() = 0;
     virtual void belgeyiBitir() = 0;
     virtual void belgeyiAt() = 0;
+    // Shows the user what belgeyiBitir() has written; nothing by default.
+    virtual void belgeyiGöster() {}
 
     // Distance from a text's top to its baseline in the current font (mm).
     double tabanUzaklığı() const;
@@ -106,6 +114,7 @@ private:
     double y_ = 0;
     int sayfa_ = 1;
     bool kapandı_ = false;
+    bool gönderildi_ = false;  // sent and not yet shown
 };
 
 }  // namespace yazdırma

@@ -93,6 +93,19 @@ TEST(FirmaAğacı, FirmalarGünleriVeFaturaDurumu)
     EXPECT_EQ(müşteriOku(db, adsız)->adı, "");
 }
 
+TEST(FirmaAğacı, FişliSatışFaturalanmaz)
+{
+    // A sale with a receipt (reason 1) has had its paper: no node, no line, in either view.
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    const int firma = t::alıcı(db, "ZETA");
+    t::çıkış(db, firma, t::ürün(db, "K1", "Kalem"), "2026-03-07", 1, 10, 1);
+    EXPECT_TRUE(firmaAğacınıOku(db, false).isEmpty());
+    EXPECT_TRUE(firmaAğacınıOku(db, true).isEmpty());
+    EXPECT_TRUE(firmaAğacınıOku(db, false, "Z").isEmpty());
+    EXPECT_TRUE(satırlarıOku(db, firma, QDate(2026, 3, 7), false).isEmpty());
+}
+
 TEST(FirmaAğacı, BulmaAdınBaşınıHarfHarfArar)
 {
     test::SunucuKlasörü sunucu;

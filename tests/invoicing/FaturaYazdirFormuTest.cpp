@@ -116,6 +116,8 @@ TEST(FaturaYazdırFormu, GünSeçilinceMüşteriSatırlarVeToplamlar)
     // What the prints take: the shown day, the lines in the list's order, the totals.
     fatura::FaturaVerisi v = f.p->faturaVerisi();
     EXPECT_EQ(v.tarih, QDate(2026, 3, 5));
+    EXPECT_EQ(v.firmaNo, f.beta);
+    EXPECT_FALSE(v.yazdırılanlar);
     EXPECT_EQ(v.firmaAdı, "BETA BÜRO");
     ASSERT_EQ(v.satırlar.size(), 2);
     EXPECT_EQ(v.satırlar[0].kodu, "D-1");
@@ -139,6 +141,11 @@ TEST(FaturaYazdırFormu, GünSeçilinceMüşteriSatırlarVeToplamlar)
     f.ağaç->expandItem(f.düğüm(0));
     f.tıkla(f.düğüm(0, 0));
     EXPECT_EQ(f.toplamlar(), "7,00 0,00 7,00");
+    EXPECT_TRUE(f.p->faturaVerisi().yazdırılanlar);
+    // Unticking reloads the tree but leaves these lines shown: they still print as a reprint.
+    f.p->findChild<QCheckBox*>("YazdırılanlarıGösterOnayı")->click();
+    EXPECT_EQ(f.toplamlar(), "7,00 0,00 7,00");
+    EXPECT_TRUE(f.p->faturaVerisi().yazdırılanlar);
 }
 
 TEST(FaturaYazdırFormu, FirmasıSilinenGünHiçbirŞeyGöstermez)

@@ -1,9 +1,12 @@
 // The two print buttons: the extra details, the printer choice, the document and the invoiced marks.
+#include "core/IadeTablosu.h"
 #include "core/OrtakDegiskenler.h"
+#include "FaturaTohumu.h"
 #include "invoicing/FaturaBaskisi.h"
 #include "invoicing/FaturaYazdirFormu.h"
 #include "invoicing/YaziTipiSecmeFormu.h"
 #include "invoicing/YaziyaCevir.h"
+#include "movement_history/HareketIslemleri.h"
 #include "platform/Ayarlar.h"
 #include "platform/Kabuk.h"
 #include "platform/TurkceMetin.h"
@@ -18,6 +21,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -35,13 +40,13 @@ protected:
         sunucu_ = std::make_unique<test::SunucuKlasörü>();
         auto& db = sunucu_->db();
         db.exec("INSERT INTO AliciFirmalarTablosu (Adi, Adresi) VALUES ('ÖZKAN YAPI', 'Atatürk Cad. No 5')");
-        const qint64 firma = db.lastInsertId();
+        firma_ = int(db.lastInsertId());
         db.exec("INSERT INTO UrunBilgileriTablosu (Kodu, Adi, MiktarBirimi, KDVOrani) VALUES ('K-1', 'Çivi', 'Adet', 18)");
-        const qint64 ürün = db.lastInsertId();
+        ürün_ = int(db.lastInsertId());
         for (const char* gün : {"2026-03-07", "2026-03-07", "2026-03-07", "2026-03-08"}) {
             db.exec("INSERT INTO CikisIslemleriTablosu (UrunNo, FirmaNo, Tarihi, Miktari, Fiyati, Nedeni, CikisiYapan) "
                     "VALUES (?, ?, ?, 3, 12.5, 0, 0)",
-                    {ürün, firma, QString::fromLatin1(gün)});
+                    {ürün_, firma_, QString::fromLatin1(gün)});
             nolar_.append(db.lastInsertId());
         }
         sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Ofis", "Kat 1", {210, 297}, true}});
@@ -75,9 +80,10 @@ protected:
         v.vergiDairesi = QStringLiteral("KADIKÖY");
         v.vergiNumarası = QStringLiteral("1234567890");
         v.tarih = QDate(2026, 3, 7);
+        v.firmaNo = firma_;
         for (int i = 0; i < satırSayısı; ++i)
             v.satırlar.append({nolar_[i % 3], QStringLiteral("K-1"), QStringLiteral("Çivi"), 3, QStringLiteral("Adet"), 18,
-                               125000, 375000, 67500});
+                               125000, 375000, 67500, ürün_});
         v.toplam = 375000 * satırSayısı;
         v.kdvToplamı = 67500 * satırSayısı;
         v.genelToplam = v.toplam + v.kdvToplamı;
@@ -121,6 +127,8 @@ protected:
 
     QString belgeKlasörü_;
     std::unique_ptr<test::SunucuKlasörü> sunucu_;
+    int firma_ = 0;
+    int ürün_ = 0;
     QList<qint64> nolar_;
     std::shared_ptr<YazıcıKayıtları> kayıtlar_;
     QWidget pencere_;
@@ -134,7 +142,7 @@ TEST_F(FaturaYazdırma, YazdırılanFaturanınÇıkışlarıİşaretlenir)
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("a-17 "));
     auto seçim = yazıcı();
-    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırıldı);
     ASSERT_EQ(kayıtlar_->sayı(), 1);
     const KaydedilenBelge& b = kayıtlar_->son();
     EXPECT_TRUE(b.bitti());
@@ -148,11 +156,16 @@ TEST_F(FaturaYazdırma, YazdırılanFaturanınÇıkışlarıİşaretlenir)
     EXPECT_EQ(mesajlar.sayı(), 0);
     düğmeKullanılabilir(false);
 
-    // An invoiced day can be printed and marked again.
+    // An invoiced day is printed again from the view of invoiced exits; nothing new is marked.
     auto ek2 = faturaBilgileri(QStringLiteral("B-1"));
     auto seçim2 = yazıcı();
-    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    FaturaVerisi yeniden = veri();
+    yeniden.yazdırılanlar = true;
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, yeniden), FaturaSonucu::Yazdırıldı);
+    EXPECT_EQ(kayıtlar_->sayı(), 2);
+    EXPECT_TRUE(kayıtlar_->son().metinBul("B-1"));
     EXPECT_EQ(işaretli(), 3);
+    EXPECT_EQ(mesajlar.sayı(), 0);
 }
 
 TEST_F(FaturaYazdırma, SığmayanFaturaHiçYazdırılmazVeİşaretlenmez)
@@ -160,7 +173,7 @@ TEST_F(FaturaYazdırma, SığmayanFaturaHiçYazdırılmazVeİşaretlenmez)
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri(60)));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri(60)), FaturaSonucu::Yazdırılmadı);
     ASSERT_EQ(kayıtlar_->sayı(), 1);
     EXPECT_TRUE(kayıtlar_->son().vazgeçildi());
     EXPECT_FALSE(kayıtlar_->son().bitti());
@@ -186,7 +199,7 @@ TEST_F(FaturaYazdırma, EkBilgilerdenVazgeçmekHiçbirŞeyYapmaz)
             vazgeç(w);
         });
         auto seçim = yazıcı();
-        EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+        EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
         EXPECT_TRUE(ek.olduMu());
         EXPECT_FALSE(seçim->olduMu());
         düğmeKullanılabilir(true);
@@ -200,7 +213,7 @@ TEST_F(FaturaYazdırma, YazıcıSeçimindenVazgeçmekHiçbirŞeyYapmazSonrakiBas
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı(false);
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
     EXPECT_TRUE(seçim->olduMu());
     EXPECT_FALSE(YazdırmaİptalEdildi);
     EXPECT_EQ(kayıtlar_->sayı(), 0);
@@ -214,7 +227,7 @@ TEST_F(FaturaYazdırma, YazıcıSeçimindenVazgeçmekHiçbirŞeyYapmazSonrakiBas
         w->close();
     });
     auto seçim2 = yazıcı();
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
     EXPECT_EQ(görülenNo, "");
     EXPECT_FALSE(seçim2->olduMu());
 }
@@ -232,7 +245,7 @@ TEST_F(FaturaYazdırma, YazdırılamayanBelgeİşaretlemez)
     test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
     ASSERT_EQ(mesajlar.sayı(), 1);
     EXPECT_TRUE(mesajlar.sonMetin().contains(dosya.fileName())) << mesajlar.sonMetin().toStdString();
     EXPECT_EQ(açılan, 0);
@@ -248,7 +261,7 @@ TEST_F(FaturaYazdırma, İşaretlemeBaşarısızsaHiçbirSatırİşaretlenmezVeS
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
-    EXPECT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırıldı);
     EXPECT_TRUE(kayıtlar_->son().bitti());
     ASSERT_EQ(mesajlar.sayı(), 1);
     EXPECT_TRUE(mesajlar.sonMetin().startsWith(İşaretlenemediMetni));
@@ -257,16 +270,85 @@ TEST_F(FaturaYazdırma, İşaretlemeBaşarısızsaHiçbirSatırİşaretlenmezVeS
     düğmeKullanılabilir(false);
 }
 
+TEST_F(FaturaYazdırma, PencereBaskıSürerkenDüğmesiniKapatır)
+{
+    test::MesajYanıtlayıcı mesajlar;
+    FaturaYazdırFormu f;
+    f.show();
+    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    auto* düğme = f.findChild<QPushButton*>("FaturaYazdırDüğmesi");
+    f.FirmaListesi_NodeClick(ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    ASSERT_EQ(f.gösterilenSatırlar().size(), 3);
+    std::optional<bool> açıkken;
+    test::Görününce ek("EkFaturaBilgileriFormu", [&](QWidget* w) {
+        açıkken = düğme->isEnabled();
+        w->findChild<QPushButton*>("VazgeçDüğmesi")->click();
+    });
+    düğme->click();
+    ASSERT_TRUE(açıkken.has_value());
+    EXPECT_FALSE(*açıkken);
+    EXPECT_TRUE(düğme->isEnabled());
+    EXPECT_EQ(f.focusWidget(), düğme);
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+}
+
+TEST_F(FaturaYazdırma, BaşkaBilgisayardaDeğişenFaturaReddedilirVeAğaçYenilenir)
+{
+    // Nine lines of one day; the second at 0,99.
+    auto& db = *AçıkVeritabanı;
+    const int firma = faturaTohumu::alıcı(db, "BETA");
+    QList<qint64> satırlar;
+    for (int i = 1; i <= 9; ++i) satırlar.append(faturaTohumu::çıkış(db, firma, ürün_, "2026-03-10", i, i == 2 ? 0.99 : 10));
+
+    test::MesajYanıtlayıcı mesajlar;
+    FaturaYazdırFormu f;
+    f.show();
+    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    f.FirmaListesi_NodeClick(ağaç->findItems("10.03.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    ASSERT_EQ(f.gösterilenSatırlar().size(), 9);
+
+    // Meanwhile, on another workstation: line 1 wholly returned, line 2 at 7,99 and no sale any more, and
+    // a new exit of another day.
+    const auto öteki = platform::Database::open(sunucu_->veritabanıYolu());
+    İadeTablosunuOluştur(*öteki);
+    ASSERT_EQ(hareket::stoğaİadeEt(*öteki, int(satırlar[0]), QDate(2026, 3, 10), 1, true), hareket::Sonuç::Tamam);
+    öteki->exec("UPDATE CikisIslemleriTablosu SET Fiyati = 7.99, Nedeni = 2 WHERE HareketNo = ?", {satırlar[1]});
+    faturaTohumu::çıkış(*öteki, firma_, ürün_, "2026-03-09");
+
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
+    EXPECT_TRUE(seçim->olduMu());
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(işaretli(), 0);
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(mesajlar.sonMetin(), SatırlarDeğişmişMetni);
+    EXPECT_EQ(mesajlar.görülenler()[0].simge, mesaj::Simge::Ünlem);
+    // The tree is read again and the day shown as it is now.
+    EXPECT_EQ(ağaç->findItems("09.03.2026", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    EXPECT_EQ(f.gösterilenGün(), (FaturaYazdırFormu::Gün{firma, QDate(2026, 3, 10)}));
+    EXPECT_EQ(f.gösterilenSatırlar().size(), 7);
+    EXPECT_TRUE(f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->isEnabled());
+
+    // Printed now, the seven lines as they are.
+    auto ek2 = faturaBilgileri(QStringLiteral("A-18"));
+    auto seçim2 = yazıcı();
+    f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
+    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_EQ(işaretli(), 7);
+    EXPECT_EQ(mesajlar.sayı(), 1);
+}
+
 TEST_F(FaturaYazdırma, SatırYoksaVeyaYazıcıYoksaBaşlamaz)
 {
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri(0)));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri(0)), FaturaSonucu::Yazdırılmadı);
     EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri(0)));
     EXPECT_EQ(mesajlar.sayı(), 0);
     YazıcıVar = false;
-    EXPECT_FALSE(FaturaYazdır(&pencere_, düğme_, veri()));
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
     EXPECT_FALSE(İrsaliyeYazdır(&pencere_, düğme_, veri()));
     ASSERT_EQ(mesajlar.sayı(), 2);
     EXPECT_EQ(mesajlar.sonMetin(), YazıcıYokMetni);
@@ -323,8 +405,10 @@ TEST_F(FaturaYazdırma, PdfYazıcısındaHerBlokKayıtlıKonumunda)
     kaydediciyeYönlendir(nullptr);
     geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
     QString pdf;
+    bool açılırkenKilitli = true;  // the viewer opens after the lock of the marking is let go
     kabuk::açıcıyıDeğiştir([&](const QUrl& u) {
         pdf = u.toLocalFile();
+        açılırkenKilitli = AçıkVeritabanı->inTransaction();
         return true;
     });
     FaturaBoşKağıdaGöre = 1;
@@ -339,8 +423,9 @@ TEST_F(FaturaYazdırma, PdfYazıcısındaHerBlokKayıtlıKonumunda)
     for (const auto& [anahtar, değer] : kayıtlı) ayarlar::yaz(FaturaBölümü, anahtar, değer);
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
-    ASSERT_TRUE(FaturaYazdır(&pencere_, düğme_, veri()));
+    ASSERT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırıldı);
     ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_FALSE(açılırkenKilitli);
     EXPECT_EQ(QFileInfo(pdf).fileName(), "Fatura - ÖZKAN YAPI - 07.03.2026.pdf");
 
     const QList<test::PdfSözcüğü> sözcükler = test::pdfSözcükleri(pdf);

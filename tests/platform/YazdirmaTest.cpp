@@ -179,6 +179,20 @@ TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
     ikinci->bitir();
     EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (2).pdf");
     EXPECT_TRUE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
+
+    // Ended in two steps: gönder() writes the file, göster() opens it, once.
+    açılan.clear();
+    auto üçüncü = belgeAç(QStringLiteral("Stok Listesi"));
+    üçüncü->yaz("x");
+    üçüncü->gönder();
+    EXPECT_EQ(açılan, "");
+    EXPECT_GT(QFileInfo(kabuk::belgeKlasörü() + "/Stok Listesi (3).pdf").size(), 0);
+    üçüncü->göster();
+    EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (3).pdf");
+    açılan.clear();
+    üçüncü->göster();
+    üçüncü->bitir();
+    EXPECT_EQ(açılan, "");
 }
 
 TEST_F(Yazdırma, BoşVeyaAtılanBelgeDosyaBırakmaz)
@@ -190,6 +204,11 @@ TEST_F(Yazdırma, BoşVeyaAtılanBelgeDosyaBırakmaz)
     });
     geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
     belgeAç(QStringLiteral("Boş"))->bitir();
+    {
+        auto boş = belgeAç(QStringLiteral("Boş"));
+        boş->gönder();
+        boş->göster();
+    }
     {
         auto atılan = belgeAç(QStringLiteral("Atılan"));
         atılan->yaz("bir");
