@@ -8,10 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QTextStream>
 #include <QUrl>
 
 #include <xlsxwriter.h>
@@ -380,41 +377,7 @@ QString ÇalışmaKitabı::kaydet()
 bool hesapTablosuProgramıVarMı()
 {
     if (denetimYeri()) return denetimYeri()();
-
-    QProcess sorgu;
-    sorgu.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), XlsxTürü});
-    if (sorgu.waitForStarted(3000)) {
-        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit && sorgu.exitCode() == 0)
-            return !QString::fromUtf8(sorgu.readAllStandardOutput()).trimmed().isEmpty();
-        if (sorgu.state() != QProcess::NotRunning) {
-            sorgu.kill();
-            sorgu.waitForFinished(1000);
-        }
-    }
-
-    // Without an answer from xdg-mime: a program that the desktop files or the user's choices register for the type.
-    QStringList listeler;
-    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
-        listeler << k + QStringLiteral("/mimeinfo.cache") << k + QStringLiteral("/mimeapps.list");
-    }
-    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
-        listeler << k + QStringLiteral("/mimeapps.list");
-    for (const QString& yol : listeler) {
-        QFile dosya(yol);
-        if (!dosya.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
-        QTextStream akış(&dosya);
-        bool kaldırılanlar = false;
-        while (!akış.atEnd()) {
-            const QString satır = akış.readLine().trimmed();
-            if (satır.startsWith(QLatin1Char('['))) {
-                kaldırılanlar = satır == QStringLiteral("[Removed Associations]");
-                continue;
-            }
-            if (kaldırılanlar || !satır.startsWith(XlsxTürü + QLatin1Char('='))) continue;
-            if (!satır.mid(XlsxTürü.size() + 1).remove(QLatin1Char(';')).trimmed().isEmpty()) return true;
-        }
-    }
-    return false;
+    return kabuk::işleyiciVarMı(XlsxTürü);
 }
 
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }

@@ -149,7 +149,10 @@ void YazıcıBelgesi::belgeyiBitir()
         if (pdf) throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
         throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
     }
-    if (pdf && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
+    // Without a PDF viewer the desktop's opener takes the file and shows nothing: the user is told where
+    // the file is instead.
+    if (!pdf) return;
+    if (!kabuk::işleyiciVarMı(QStringLiteral("application/pdf")) || !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
         mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
                       mesaj::Simge::Bilgi);
 }

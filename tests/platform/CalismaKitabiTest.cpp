@@ -305,7 +305,8 @@ TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapHataVerirDosyaBırakmaz)
 }
 
 // The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
-// whether a program handles .xlsx files.
+// whether a program handles a file type: the spreadsheet export asks it about .xlsx files, the PDF
+// printer about PDF files.
 TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
 {
     const QStringList değişkenler{"XDG_DATA_HOME",
@@ -331,10 +332,11 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
     qputenv("XDG_CONFIG_HOME", ayar.toUtf8());
     qputenv("XDG_CONFIG_DIRS", boş.toUtf8());
     hesapTablosuDenetiminiDeğiştir({});
+    kabuk::işleyiciDenetiminiDeğiştir({});
 
     const QString tür = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
     const QByteArray yol = eski.value("PATH", "/usr/bin:/bin");
-    QList<bool> sonuçlar;
+    QList<bool> sonuçlar, pdf;
     for (const QByteArray& path : {yol, boş.toUtf8()}) {  // with xdg-mime, and where it cannot be found
         qputenv("PATH", path);
         QFile::remove(veri + "/applications/mimeinfo.cache");
@@ -349,9 +351,11 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
         önbellek.write(("[MIME Cache]\n" + tür + "=hesap.desktop;\n").toUtf8());
         önbellek.close();
         sonuçlar << hesapTablosuProgramıVarMı();
+        pdf << kabuk::işleyiciVarMı("application/pdf");  // a spreadsheet program opens no PDF
     }
 
     hesapTablosuDenetiminiDeğiştir([] { return true; });
+    kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
     for (const QString& d : değişkenler) {
         if (eski.contains(d))
             qputenv(d.toLatin1(), eski[d]);
@@ -359,4 +363,5 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
             qunsetenv(d.toLatin1());
     }
     EXPECT_EQ(sonuçlar, (QList<bool>{false, true, false, true}));
+    EXPECT_EQ(pdf, (QList<bool>{false, false}));
 }

@@ -2,6 +2,7 @@
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
+#include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
 
 #include <QDir>
@@ -73,6 +74,7 @@ protected:
         sistemYazıcılarınıDeğiştir(std::nullopt);
         kaydediciyeYönlendir(nullptr);
         kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+        kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
     }
 };
 
@@ -249,4 +251,28 @@ TEST_F(Yazdırma, AçılamayanYazıcıBirKezBildirilir)
     EXPECT_NO_THROW(belge->yaz("iki"));
     EXPECT_NO_THROW(belge->yeniSayfa());
     EXPECT_NO_THROW(belge->bitir());
+}
+
+TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
+{
+    // The desktop has a spreadsheet program but nothing for PDF files: its opener would take the file and
+    // show nothing.
+    QStringList sorulanlar;
+    kabuk::işleyiciDenetiminiDeğiştir([&](const QString& tür) {
+        sorulanlar << tür;
+        return tür != "application/pdf";
+    });
+    int açılış = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılış, true; });
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    test::MesajYanıtlayıcı yanıt({"Tamam"});
+    auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+    belge->yaz("bir");
+    belge->bitir();
+    const QString dosya = kabuk::belgeKlasörü() + "/Stok Listesi.pdf";
+    EXPECT_EQ(sorulanlar, QStringList{"application/pdf"});
+    EXPECT_EQ(açılış, 0);
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), "Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n" + dosya);
+    EXPECT_TRUE(QFile::exists(dosya));
 }
