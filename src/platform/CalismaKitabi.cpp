@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <QUrl>
 
 #include <xlsxwriter.h>
@@ -23,6 +23,10 @@ namespace {
 constexpr int EnÇokSatır = 1048576;
 constexpr int EnÇokSütun = 16384;
 constexpr int SayfaAdıUzunluğu = 31;
+// A new file's permissions before the umask takes its share.
+constexpr QFileDevice::Permissions HerkesOkurYazar = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                     | QFileDevice::ReadOther | QFileDevice::WriteOther;
 const QString XlsxTürü = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 
 std::function<bool()>& denetimYeri()
@@ -121,12 +125,18 @@ double twipsGenişliği(int twips) { return double(float(twips) / 100.0f); }
 {
     // The workbook is built in a hidden file beside the final one and takes its name only when it is
     // complete, so that no half-written workbook ever stands under a name the user sees.
-    QTemporaryFile geçici(kabuk::belgeKlasörü() + QStringLiteral("/.kavrenta-XXXXXX.xlsx"));
-    geçici.setAutoRemove(false);
-    if (!geçici.open())
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + kabuk::belgeKlasörü());
-    geçiciYol_ = geçici.fileName();
-    geçici.close();
+    // It is created with the permissions the user's umask gives a new file (not only the owner's, as a
+    // temporary file would have), so that a colleague on the share can open the exported list.
+    const QString klasör = kabuk::belgeKlasörü();
+    for (int deneme = 0; deneme < 100 && geçiciYol_.isEmpty(); ++deneme) {
+        const QString aday = klasör + QStringLiteral("/.kavrenta-%1.xlsx")
+                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QFile geçici(aday);
+        if (geçici.open(QIODevice::WriteOnly | QIODevice::NewOnly, HerkesOkurYazar)) geçiciYol_ = aday;
+        else if (!geçici.exists()) break;
+    }
+    if (geçiciYol_.isEmpty())
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + klasör);
 
     lxw_workbook_options seçenekler{};
     seçenekler.constant_memory = LXW_TRUE;

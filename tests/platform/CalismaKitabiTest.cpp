@@ -1,5 +1,6 @@
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
+#include "platform/Yazicilar.h"
 #include "support/Ortam.h"
 #include "support/XlsxOkuyucu.h"
 
@@ -11,6 +12,8 @@
 #include <QUrl>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -302,6 +305,31 @@ TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapHataVerirDosyaBırakmaz)
     }
     const QStringList görünenler = QDir(kabuk::belgeKlasörü()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     EXPECT_TRUE(görünenler.isEmpty()) << görünenler.join(", ").toStdString();
+}
+
+// Exported lists and PDFs get the permissions the user's umask gives, so that others on the share can
+// read them.
+TEST_F(ÇalışmaKitabıTesti, DosyalarUmaskİzinleriyleYazılır)
+{
+    yazdırma::sistemYazıcılarınıDeğiştir(QList<yazdırma::Yazıcı>{});
+    yazdırma::geçerliYazıcıyıDeğiştir(yazdırma::PdfYazıcısıAdı);
+    const auto izni = [](const QString& yol) {
+        struct stat durum {};
+        return stat(QFile::encodeName(yol).constData(), &durum) == 0 ? int(durum.st_mode & 0777) : -1;
+    };
+    const mode_t eski = umask(022);
+    QList<int> izinler;
+    for (const mode_t maske : {022, 027}) {
+        umask(maske);
+        izinler << izni(listeyiYaz(örnekListe()));
+        auto belge = yazdırma::belgeAç(QStringLiteral("Liste %1").arg(maske));
+        belge->yaz("x");
+        belge->bitir();
+        izinler << izni(kabuk::belgeKlasörü() + QStringLiteral("/Liste %1.pdf").arg(maske));
+    }
+    umask(eski);
+    yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
+    EXPECT_EQ(izinler, (QList<int>{0644, 0644, 0640, 0640}));
 }
 
 // The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
