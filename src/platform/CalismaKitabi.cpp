@@ -8,10 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryFile>
-#include <QTextStream>
+#include <QRandomGenerator>
 #include <QUrl>
 
 #include <xlsxwriter.h>
@@ -26,6 +23,10 @@ namespace {
 constexpr int EnÇokSatır = 1048576;
 constexpr int EnÇokSütun = 16384;
 constexpr int SayfaAdıUzunluğu = 31;
+// A new file's permissions before the umask takes its share.
+constexpr QFileDevice::Permissions HerkesOkurYazar = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                     | QFileDevice::ReadOther | QFileDevice::WriteOther;
 const QString XlsxTürü = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 
 std::function<bool()>& denetimYeri()
@@ -124,12 +125,18 @@ double twipsGenişliği(int twips) { return double(float(twips) / 100.0f); }
 {
     // The workbook is built in a hidden file beside the final one and takes its name only when it is
     // complete, so that no half-written workbook ever stands under a name the user sees.
-    QTemporaryFile geçici(kabuk::belgeKlasörü() + QStringLiteral("/.kavrenta-XXXXXX.xlsx"));
-    geçici.setAutoRemove(false);
-    if (!geçici.open())
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + kabuk::belgeKlasörü());
-    geçiciYol_ = geçici.fileName();
-    geçici.close();
+    // It is created with the permissions the user's umask gives a new file (not only the owner's, as a
+    // temporary file would have), so that a colleague on the share can open the exported list.
+    const QString klasör = kabuk::belgeKlasörü();
+    for (int deneme = 0; deneme < 100 && geçiciYol_.isEmpty(); ++deneme) {
+        const QString aday = klasör + QStringLiteral("/.kavrenta-%1.xlsx")
+                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QFile geçici(aday);
+        if (geçici.open(QIODevice::WriteOnly | QIODevice::NewOnly, HerkesOkurYazar)) geçiciYol_ = aday;
+        else if (!geçici.exists()) break;
+    }
+    if (geçiciYol_.isEmpty())
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + klasör);
 
     lxw_workbook_options seçenekler{};
     seçenekler.constant_memory = LXW_TRUE;
@@ -380,41 +387,7 @@ QString ÇalışmaKitabı::kaydet()
 bool hesapTablosuProgramıVarMı()
 {
     if (denetimYeri()) return denetimYeri()();
-
-    QProcess sorgu;
-    sorgu.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), XlsxTürü});
-    if (sorgu.waitForStarted(3000)) {
-        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit && sorgu.exitCode() == 0)
-            return !QString::fromUtf8(sorgu.readAllStandardOutput()).trimmed().isEmpty();
-        if (sorgu.state() != QProcess::NotRunning) {
-            sorgu.kill();
-            sorgu.waitForFinished(1000);
-        }
-    }
-
-    // Without an answer from xdg-mime: a program that the desktop files or the user's choices register for the type.
-    QStringList listeler;
-    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
-        listeler << k + QStringLiteral("/mimeinfo.cache") << k + QStringLiteral("/mimeapps.list");
-    }
-    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
-        listeler << k + QStringLiteral("/mimeapps.list");
-    for (const QString& yol : listeler) {
-        QFile dosya(yol);
-        if (!dosya.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
-        QTextStream akış(&dosya);
-        bool kaldırılanlar = false;
-        while (!akış.atEnd()) {
-            const QString satır = akış.readLine().trimmed();
-            if (satır.startsWith(QLatin1Char('['))) {
-                kaldırılanlar = satır == QStringLiteral("[Removed Associations]");
-                continue;
-            }
-            if (kaldırılanlar || !satır.startsWith(XlsxTürü + QLatin1Char('='))) continue;
-            if (!satır.mid(XlsxTürü.size() + 1).remove(QLatin1Char(';')).trimmed().isEmpty()) return true;
-        }
-    }
-    return false;
+    return kabuk::işleyiciVarMı(XlsxTürü);
 }
 
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }

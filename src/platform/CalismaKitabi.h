@@ -120,8 +120,9 @@ private:
     QByteArray utf8_;  // the text of the cell being written, in UTF-8
 };
 
-// Whether a spreadsheet program is installed: the desktop has a handler for .xlsx files. Tests replace
-// the check; an empty function restores the real one.
+// Whether a spreadsheet program is installed: the desktop has a handler for .xlsx files
+// (kabuk::işleyiciVarMı). Tests replace this check alone, or every handler check through kabuk; an
+// empty function restores the real one.
 bool hesapTablosuProgramıVarMı();
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim);
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
 #include <iterator>
@@ -48,9 +49,24 @@ QString hataAçıklaması(int sqliteCode, const QString& sqliteMetni)
         return QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir giriş/çıkış hatası oluştu.");
     case SQLITE_NOTADB: return QStringLiteral("Açılan dosya bir veritabanı dosyası değil.");
     case SQLITE_CORRUPT: return QStringLiteral("Veritabanı dosyası bozuk.");
-    default:
-        return sqliteMetni.isEmpty() ? QString::fromUtf8(sqlite3_errstr(sqliteCode)) : sqliteMetni;
+    case SQLITE_ERROR: {
+        // A file that another program's database has taken the place of, or whose tables another program
+        // changed, lacks what a statement names: said in the words of the start-up check.
+        static const QRegularExpression tablo(QStringLiteral("^no such table: (?:main\\.)?(.+)$"));
+        static const QRegularExpression alan(QStringLiteral("^no such column: (.+)$"));
+        static const QRegularExpression tablodaAlan(
+            QStringLiteral("^table (?:main\\.)?(\\S+) has no column named (.+)$"));
+        if (const auto e = tablo.match(sqliteMetni); e.hasMatch())
+            return QStringLiteral("Tablo bulunamadı: %1").arg(e.captured(1));
+        if (const auto e = alan.match(sqliteMetni); e.hasMatch())
+            return QStringLiteral("Alan bulunamadı: %1").arg(e.captured(1));
+        if (const auto e = tablodaAlan.match(sqliteMetni); e.hasMatch())
+            return QStringLiteral("Alan bulunamadı: %1.%2").arg(e.captured(1), e.captured(2));
+        break;
     }
+    default: break;
+    }
+    return sqliteMetni.isEmpty() ? QString::fromUtf8(sqlite3_errstr(sqliteCode)) : sqliteMetni;
 }
 
 namespace {

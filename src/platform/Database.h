@@ -131,8 +131,8 @@ private:
 // Maps an SQLite result code (extended or primary) to the program's error number.
 int hataNumarası(int sqliteCode);
 // The Turkish description of an SQLite result code: the lock held elsewhere, a read-only file, a full
-// disk, an input/output error, a file that is not a database, a damaged file; SQLite's own text (given)
-// for anything else.
+// disk, an input/output error, a file that is not a database, a damaged file, a table or a column that
+// the file lacks (told from SQLite's text); SQLite's own text (given) for anything else.
 QString hataAçıklaması(int sqliteCode, const QString& sqliteMetni = {});
 
 }  // namespace platform

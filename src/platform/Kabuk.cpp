@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <pwd.h>
@@ -27,6 +28,11 @@ std::function<bool(const QUrl&)>& açıcıYeri()
 {
     static std::function<bool(const QUrl&)> a;
     return a;
+}
+std::function<bool(const QString&)>& işleyiciDenetimi()
+{
+    static std::function<bool(const QString&)> d;
+    return d;
 }
 QString& belgeYeri()
 {
@@ -59,6 +65,51 @@ bool aç(const QUrl& adres)
 }
 
 void açıcıyıDeğiştir(std::function<bool(const QUrl&)> açıcı) { açıcıYeri() = std::move(açıcı); }
+
+bool işleyiciVarMı(const QString& mimeTürü)
+{
+    if (işleyiciDenetimi()) return işleyiciDenetimi()(mimeTürü);
+
+    QProcess sorgu;
+    sorgu.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeTürü});
+    if (sorgu.waitForStarted(3000)) {
+        if (sorgu.waitForFinished(10000) && sorgu.exitStatus() == QProcess::NormalExit && sorgu.exitCode() == 0)
+            return !QString::fromUtf8(sorgu.readAllStandardOutput()).trimmed().isEmpty();
+        if (sorgu.state() != QProcess::NotRunning) {
+            sorgu.kill();
+            sorgu.waitForFinished(1000);
+        }
+    }
+
+    // Without an answer from xdg-mime: a program that the desktop files or the user's choices register for the type.
+    QStringList listeler;
+    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+        listeler << k + QStringLiteral("/mimeinfo.cache") << k + QStringLiteral("/mimeapps.list");
+    }
+    for (const QString& k : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        listeler << k + QStringLiteral("/mimeapps.list");
+    for (const QString& yol : listeler) {
+        QFile dosya(yol);
+        if (!dosya.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+        QTextStream akış(&dosya);
+        bool kaldırılanlar = false;
+        while (!akış.atEnd()) {
+            const QString satır = akış.readLine().trimmed();
+            if (satır.startsWith(QLatin1Char('['))) {
+                kaldırılanlar = satır == QStringLiteral("[Removed Associations]");
+                continue;
+            }
+            if (kaldırılanlar || !satır.startsWith(mimeTürü + QLatin1Char('='))) continue;
+            if (!satır.mid(mimeTürü.size() + 1).remove(QLatin1Char(';')).trimmed().isEmpty()) return true;
+        }
+    }
+    return false;
+}
+
+void işleyiciDenetiminiDeğiştir(std::function<bool(const QString&)> denetim)
+{
+    işleyiciDenetimi() = std::move(denetim);
+}
 
 QString kullanıcınınTamAdı()
 {

@@ -20,6 +20,14 @@ void klasörSeçiciyiDeğiştir(std::function<QString(QWidget*, const QString&)>
 bool aç(const QUrl& adres);
 void açıcıyıDeğiştir(std::function<bool(const QUrl&)> açıcı);
 
+// Whether the desktop has a program for files of the MIME type (e.g. "application/pdf"): the default
+// that xdg-mime gives, or, without an answer from it, a program that the desktop files or the user's
+// choices register for the type. The desktop's opener takes a file even when nothing can open it, so a
+// file is handed to it only when this says yes. Tests replace the check; an empty function restores
+// the real one.
+bool işleyiciVarMı(const QString& mimeTürü);
+void işleyiciDenetiminiDeğiştir(std::function<bool(const QString&)> denetim);
+
 // The user's full name (for "registered owner"), falling back to the login name.
 QString kullanıcınınTamAdı();
 

@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBoundaryFinder>
 #include <QUrl>
 
 namespace yazdırma {
@@ -24,6 +25,30 @@ struct YazıcıBelgesi::Veri {
     double mmNokta = 0;  // printer dots per millimetre
 };
 
+namespace {
+
+// The longest file name, in bytes, that the file systems the documents folder lies on take.
+constexpr qsizetype EnUzunDosyaAdı = 255;
+
+// The start of `ad` that ends on a whole character (a letter with its accents, or a character made of two
+// UTF-16 units, is never cut apart) and holds at most `enÇokKarakter` UTF-16 units and `enÇokBayt`
+// bytes in the file system's encoding.
+QString bütünKarakterlerle(const QString& ad, qsizetype enÇokKarakter, qsizetype enÇokBayt)
+{
+    if (ad.size() <= enÇokKarakter && QFile::encodeName(ad).size() <= enÇokBayt) return ad;
+    QTextBoundaryFinder sınırlar(QTextBoundaryFinder::Grapheme, ad);
+    qsizetype son = 0, bayt = 0;
+    for (qsizetype sınır = sınırlar.toNextBoundary(); sınır > 0; sınır = sınırlar.toNextBoundary()) {
+        const qsizetype ekBayt = QFile::encodeName(ad.mid(son, sınır - son)).size();
+        if (sınır > enÇokKarakter || bayt + ekBayt > enÇokBayt) break;
+        bayt += ekBayt;
+        son = sınır;
+    }
+    return ad.left(son);
+}
+
+}  // namespace
+
 QString belgeDosyaAdı(const QString& belgeAdı)
 {
     QString ad;
@@ -33,8 +58,16 @@ QString belgeDosyaAdı(const QString& belgeAdı)
     }
     ad = ad.trimmed();
     while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
-    if (ad.size() > 100) ad = ad.left(100).trimmed();
+    ad = bütünKarakterlerle(ad, 100, EnUzunDosyaAdı - 4).trimmed();  // room for ".pdf"
     return ad.isEmpty() ? QStringLiteral("Kavrenta") : ad;
+}
+
+QString pdfDosyaAdı(const QString& belgeAdı, int sıra)
+{
+    const QString ek = (sıra > 1 ? QStringLiteral(" (%1)").arg(sıra) : QString()) + QStringLiteral(".pdf");
+    const QString kök = belgeDosyaAdı(belgeAdı);
+    const QString ad = bütünKarakterlerle(kök, kök.size(), EnUzunDosyaAdı - QFile::encodeName(ek).size()).trimmed();
+    return (ad.isEmpty() ? QStringLiteral("Kavrenta") : ad) + ek;
 }
 
 YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
@@ -64,9 +97,8 @@ std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::pdfDosyasında(const QString& 
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = QStringLiteral("PDF");
     QDir().mkpath(klasör);
-    const QString kök = QDir(klasör).filePath(belgeDosyaAdı(belgeAdı));
-    QString dosya = kök + QStringLiteral(".pdf");
-    for (int n = 2; QFile::exists(dosya); ++n) dosya = kök + QStringLiteral(" (%1).pdf").arg(n);
+    QString dosya = QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, 1));
+    for (int n = 2; QFile::exists(dosya); ++n) dosya = QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, n));
     // Holds the name against a second document opened before this one draws.
     {
         QFile ayır(dosya);
@@ -155,7 +187,10 @@ void YazıcıBelgesi::belgeyiBitir()
 
 void YazıcıBelgesi::belgeyiGöster()
 {
-    if (d_->yazıldı && !d_->pdfDosyası.isEmpty() && !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
+    if (!d_->yazıldı || d_->pdfDosyası.isEmpty()) return;
+    // Without a PDF viewer the desktop's opener takes the file and shows nothing: the user is told where
+    // the file is instead.
+    if (!kabuk::işleyiciVarMı(QStringLiteral("application/pdf")) || !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
         mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
                       mesaj::Simge::Bilgi);
 }

@@ -40,7 +40,11 @@ private:
 };
 
 // A file name for a document: the characters a file name cannot hold become "-"; an empty name becomes
-// "Kavrenta".
+// "Kavrenta". A long name is cut, between whole characters, to 100 characters and to what leaves room
+// for ".pdf" within a file name's 255 bytes.
 QString belgeDosyaAdı(const QString& belgeAdı);
+// The name of a document's PDF file: the file name with " (2)", " (3)"... from the second one (`sıra`)
+// and ".pdf", the name cut shorter where the whole would not fit in 255 bytes.
+QString pdfDosyaAdı(const QString& belgeAdı, int sıra);
 
 }  // namespace yazdırma

@@ -1,5 +1,6 @@
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
+#include "platform/Yazicilar.h"
 #include "support/Ortam.h"
 #include "support/XlsxOkuyucu.h"
 
@@ -11,6 +12,8 @@
 #include <QUrl>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -304,8 +307,34 @@ TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapHataVerirDosyaBırakmaz)
     EXPECT_TRUE(görünenler.isEmpty()) << görünenler.join(", ").toStdString();
 }
 
+// Exported lists and PDFs get the permissions the user's umask gives, so that others on the share can
+// read them.
+TEST_F(ÇalışmaKitabıTesti, DosyalarUmaskİzinleriyleYazılır)
+{
+    yazdırma::sistemYazıcılarınıDeğiştir(QList<yazdırma::Yazıcı>{});
+    yazdırma::geçerliYazıcıyıDeğiştir(yazdırma::PdfYazıcısıAdı);
+    const auto izni = [](const QString& yol) {
+        struct stat durum {};
+        return stat(QFile::encodeName(yol).constData(), &durum) == 0 ? int(durum.st_mode & 0777) : -1;
+    };
+    const mode_t eski = umask(022);
+    QList<int> izinler;
+    for (const mode_t maske : {022, 027}) {
+        umask(maske);
+        izinler << izni(listeyiYaz(örnekListe()));
+        auto belge = yazdırma::belgeAç(QStringLiteral("Liste %1").arg(maske));
+        belge->yaz("x");
+        belge->bitir();
+        izinler << izni(kabuk::belgeKlasörü() + QStringLiteral("/Liste %1.pdf").arg(maske));
+    }
+    umask(eski);
+    yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
+    EXPECT_EQ(izinler, (QList<int>{0644, 0644, 0640, 0640}));
+}
+
 // The real check asks the desktop's MIME database (xdg-mime; without it, the registrations themselves)
-// whether a program handles .xlsx files.
+// whether a program handles a file type: the spreadsheet export asks it about .xlsx files, the PDF
+// printer about PDF files.
 TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
 {
     const QStringList değişkenler{"XDG_DATA_HOME",
@@ -331,10 +360,11 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
     qputenv("XDG_CONFIG_HOME", ayar.toUtf8());
     qputenv("XDG_CONFIG_DIRS", boş.toUtf8());
     hesapTablosuDenetiminiDeğiştir({});
+    kabuk::işleyiciDenetiminiDeğiştir({});
 
     const QString tür = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
     const QByteArray yol = eski.value("PATH", "/usr/bin:/bin");
-    QList<bool> sonuçlar;
+    QList<bool> sonuçlar, pdf;
     for (const QByteArray& path : {yol, boş.toUtf8()}) {  // with xdg-mime, and where it cannot be found
         qputenv("PATH", path);
         QFile::remove(veri + "/applications/mimeinfo.cache");
@@ -349,9 +379,11 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
         önbellek.write(("[MIME Cache]\n" + tür + "=hesap.desktop;\n").toUtf8());
         önbellek.close();
         sonuçlar << hesapTablosuProgramıVarMı();
+        pdf << kabuk::işleyiciVarMı("application/pdf");  // a spreadsheet program opens no PDF
     }
 
     hesapTablosuDenetiminiDeğiştir([] { return true; });
+    kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
     for (const QString& d : değişkenler) {
         if (eski.contains(d))
             qputenv(d.toLatin1(), eski[d]);
@@ -359,4 +391,5 @@ TEST(HesapTablosuProgramı, MasaüstününKayıtlarındanOkunur)
             qunsetenv(d.toLatin1());
     }
     EXPECT_EQ(sonuçlar, (QList<bool>{false, true, false, true}));
+    EXPECT_EQ(pdf, (QList<bool>{false, false}));
 }

@@ -6,6 +6,7 @@
 
 using platform::Database;
 using platform::DbError;
+using platform::Statement;
 
 TEST(Veritabanı, AçmaHatalarıNumaralarıylaGelir)
 {
@@ -141,4 +142,31 @@ TEST(Veritabanı, YazmaHatalarıTürkçeAçıklanırKomutGösterilmez)
 
     öteki->execScript("ROLLBACK");
     EXPECT_NO_THROW(ekle());
+}
+
+// Another program's database put in the file's place, or its tables changed by another program: what a
+// statement names but the file lacks is told in Turkish, with the general number.
+TEST(Veritabanı, EksikTabloVeAlanTürkçeAnlatılır)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    Statement hazır = db.prepare("SELECT Miktari FROM GirisIslemleriTablosu");
+    auto öteki = Database::open(sunucu.veritabanıYolu());
+    öteki->execScript("DROP TABLE GirisIslemleriTablosu; DROP TABLE UrunBilgileriTablosu;"
+                      "CREATE TABLE UrunBilgileriTablosu (Baska TEXT)");
+    const auto hata = [](const std::function<void()>& iş) {
+        try {
+            iş();
+        } catch (const DbError& e) {
+            return QString::number(e.number()) + " " + e.text();
+        }
+        return QString();
+    };
+    EXPECT_EQ(hata([&] { hazır.next(); }), "3000 Tablo bulunamadı: GirisIslemleriTablosu");
+    EXPECT_EQ(hata([&] { db.scalar("SELECT count(*) FROM CikisIslemleriTablosu c JOIN GirisIslemleriTablosu g"); }),
+              "3000 Tablo bulunamadı: GirisIslemleriTablosu");
+    EXPECT_EQ(hata([&] { db.prepare("SELECT Kodu FROM UrunBilgileriTablosu"); }), "3000 Alan bulunamadı: Kodu");
+    EXPECT_EQ(hata([&] { db.exec("INSERT INTO UrunBilgileriTablosu (Kodu) VALUES (?)", {"A"}); }),
+              "3000 Alan bulunamadı: UrunBilgileriTablosu.Kodu");
+    EXPECT_EQ(hata([&] { db.execScript("UPDATE UrunBilgileriTablosu SET Adi = 1"); }), "3000 Alan bulunamadı: Adi");
 }

@@ -2,6 +2,7 @@
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
+#include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
 
 #include <QDir>
@@ -73,6 +74,7 @@ protected:
         sistemYazıcılarınıDeğiştir(std::nullopt);
         kaydediciyeYönlendir(nullptr);
         kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+        kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
     }
 };
 
@@ -268,4 +270,61 @@ TEST_F(Yazdırma, AçılamayanYazıcıBirKezBildirilir)
     EXPECT_NO_THROW(belge->yaz("iki"));
     EXPECT_NO_THROW(belge->yeniSayfa());
     EXPECT_NO_THROW(belge->bitir());
+}
+
+TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
+{
+    // The desktop has a spreadsheet program but nothing for PDF files: its opener would take the file and
+    // show nothing.
+    QStringList sorulanlar;
+    kabuk::işleyiciDenetiminiDeğiştir([&](const QString& tür) {
+        sorulanlar << tür;
+        return tür != "application/pdf";
+    });
+    int açılış = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılış, true; });
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    test::MesajYanıtlayıcı yanıt({"Tamam"});
+    auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+    belge->yaz("bir");
+    belge->bitir();
+    const QString dosya = kabuk::belgeKlasörü() + "/Stok Listesi.pdf";
+    EXPECT_EQ(sorulanlar, QStringList{"application/pdf"});
+    EXPECT_EQ(açılış, 0);
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), "Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n" + dosya);
+    EXPECT_TRUE(QFile::exists(dosya));
+}
+
+// A file name holds at most 255 bytes (UTF-8): a long name is cut between whole characters, keeping
+// the number that tells documents of one name apart and the ".pdf".
+TEST_F(Yazdırma, UzunAdlıBelgeDosyaAdınaSığar)
+{
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    const QString avro = QString(120, QChar(0x20AC));  // 3 bytes each
+    const QString uzun = QString(300, QLatin1Char('a'));
+    QString gülen = QStringLiteral("a");  // characters of two UTF-16 units, the 100th unit in the middle of one
+    for (int i = 0; i < 80; ++i) gülen += QString::fromUtf8("\xF0\x9F\x98\x80");
+    for (const QString& ad : {avro, QStringLiteral("Fatura - ") + avro, uzun, gülen}) {
+        for (const QString ek : {".pdf", " (2).pdf"}) {
+            auto belge = belgeAç(ad);
+            belge->yaz("x");
+            belge->bitir();
+            const auto* pdf = dynamic_cast<YazıcıBelgesi*>(belge.get());
+            ASSERT_TRUE(pdf);
+            const QString dosyaAdı = QFileInfo(pdf->pdfDosyası()).fileName();
+            const QByteArray bayt = QFile::encodeName(dosyaAdı);
+            EXPECT_TRUE(QFile::exists(pdf->pdfDosyası())) << bayt.toStdString();
+            EXPECT_LE(bayt.size(), 255) << bayt.toStdString();
+            EXPECT_TRUE(dosyaAdı.endsWith(ek)) << bayt.toStdString();
+            const QString kök = dosyaAdı.chopped(ek.size());
+            EXPECT_TRUE(ad.startsWith(kök)) << bayt.toStdString();
+            EXPECT_EQ(QString::fromUtf8(bayt), dosyaAdı);  // no character cut in half
+            EXPECT_FALSE(kök.back().isHighSurrogate());
+        }
+    }
+    // Cut only as far as needed: 83 and 82 euro signs, where one more would make 256 bytes.
+    EXPECT_EQ(pdfDosyaAdı(avro, 1), avro.left(83) + ".pdf");
+    EXPECT_EQ(pdfDosyaAdı(avro, 2), avro.left(82) + " (2).pdf");
+    EXPECT_EQ(pdfDosyaAdı(uzun, 2), uzun.left(100) + " (2).pdf");
 }

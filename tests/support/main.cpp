@@ -1,6 +1,6 @@
 // Entry point of every test program: an offscreen application with its settings and documents in
-// temporary folders, a spreadsheet program taken as installed (opening switched off), and a stand-in
-// for ending the program that unwinds instead of leaving.
+// temporary folders, a program for every file type taken as installed (opening switched off), and a
+// stand-in for ending the program that unwinds instead of leaving.
 #include "core/BaslangicModulu.h"
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     BaşlangıçModülü::OrtakDenetimleriHazırla();
     kabuk::belgeKlasörünüDeğiştir(belgeDizini.path() + QStringLiteral("/Kavrenta"));
     kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
     platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
     program::bitirmeYordamınıDeğiştir([] { throw test::ProgramBitti(); });
     test::beklenmeyenPencereleriKapat();
