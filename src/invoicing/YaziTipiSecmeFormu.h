@@ -38,4 +38,5 @@ private:
     QLabel* ÖrnekEtiketi;
     QPushButton* TamamDüğmesi;
     QPushButton* İptalDüğmesi;
+    int yerineSeçilen_ = -1;  // the entry selected at opening for a stored face the system lacks
 };
