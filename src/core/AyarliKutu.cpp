@@ -241,8 +241,11 @@ void AyarliKutu::aralıkMesajı(int sınır)
     mesajGösteriliyor_ = true;
     mesaj::göster(QStringLiteral("Belirlediğiniz değer, %1 ile %2 arasında olmalıdır!").arg(EnDusuk()).arg(EnYuksek()),
                   mesaj::Simge::Bilgi, mesaj::Düğmeler::Tamam, QStringLiteral("Hatalı değer!"));
-    setValue(sınır);
-    setText(QString::number(sınır));
-    mesajGösteriliyor_ = false;
+    // The focus is back in the box before the number changes, so that the host takes the correction for
+    // the user's own change; the bound is written with the unit, as every number the box writes.
     kutu_->setFocus(Qt::OtherFocusReason);
+    setValue(sınır);
+    setText(QString::number(sınır) + birim_);
+    if (kutu_->hasFocus()) kutu_->selectAll();
+    mesajGösteriliyor_ = false;
 }

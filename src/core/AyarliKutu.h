@@ -6,7 +6,7 @@
 // Text and number are kept in step: what the user types moves the spin button's position while it lies
 // within the bounds, without touching what is being typed; the spin button, the arrow keys and Value
 // write the position into the text. A number outside the bounds is refused when the user leaves the box:
-// the range message, the number brought to the bound it passed, the focus back in the box.
+// the range message, the focus back in the box, the number brought to the bound it passed ("10 mm").
 //
 // Change is raised on every change of the text, whoever made it. Enabled is the widget's own enabled
 // state; while the control is disabled the spin position no longer rewrites the text.

@@ -5,7 +5,6 @@
 #include "platform/Ayarlar.h"
 #include "platform/Yazicilar.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -238,12 +237,8 @@ void FaturaAyarlarıFormu::Form_Load()
     KağıtBoyutuEtiketi->setText(kağıtBoyutuMetni(yazıcı.kağıt));
     önizlemeyiYerleştir(yazıcı.kağıt);
 
-    // A stored value the box cannot hold leaves the box at its factory value.
-    for (int i = 0; i < KonumSayısı; ++i) {
-        const KonumTanımı& t = konumTanımları()[i];
-        const int v = konumOku(Konum(i));
-        kutular_[i]->setValue(v >= t.enAz && v <= t.enÇok ? v : t.fabrika);
-    }
+    // A stored value the box cannot hold leaves the box at its factory value, as the prints take it.
+    for (int i = 0; i < KonumSayısı; ++i) kutular_[i]->setValue(konumOku(Konum(i)));
     ÖnizlemeyiÇiz();
 }
 
@@ -272,8 +267,9 @@ void FaturaAyarlarıFormu::Form_Activate() { ÖnizlemeyiÇiz(); }
 
 void FaturaAyarlarıFormu::kutuDeğişti(int sıra)
 {
-    // Only the user's change counts: the box being changed has the focus.
-    if (QApplication::focusWidget() != kutular_[sıra]->değerKutusu()) return;
+    // Only the user's change counts: the box being changed is the window's focus, also while a message
+    // of the box (its range correction) has the activation.
+    if (focusWidget() != kutular_[sıra]->değerKutusu()) return;
     TamamDüğmesi->setEnabled(true);
     ÖnizlemeyiÇiz();
 }

@@ -13,7 +13,9 @@
 
 #include <QAbstractButton>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -82,8 +84,22 @@ void vergiBilgileriniYaz(YazıcıYüzeyi& s, const FaturaVerisi& v, const Fatura
     altAltaYaz(s, d[Konum::VergiÜst], 0, {{x, v.vergiDairesi}, {x, v.vergiNumarası}});
 }
 
+// Two measures closer than this are one: a position summed from line heights does not cross a limit by
+// the rounding of the sum.
+constexpr double Eşlik = 1e-6;
+
 // After an item line: the next one would still begin more than the bottom reserve above the page's end.
-bool sığıyor(const YazıcıYüzeyi& s) { return s.sayfaYüksekliği() > s.y() + AltPay; }
+bool sığıyor(const YazıcıYüzeyi& s) { return s.sayfaYüksekliği() - (s.y() + AltPay) > Eşlik; }
+
+// The lowest place an invoice's item lines may end at: the top of the totals in figures and of the total
+// in words, each where it stands below the first item line; elsewhere only the page's end limits them.
+double kalemSınırı(const FaturaDüzeni& d, double ilkSatır)
+{
+    double sınır = std::numeric_limits<double>::infinity();
+    for (Konum k : {Konum::RakamÜst, Konum::YazıÜst})
+        if (d[k] > ilkSatır) sınır = std::min(sınır, double(d[k]));
+    return sınır;
+}
 }  // namespace
 
 void adresiYaz(YazıcıYüzeyi& s, const QString& adres, double sol, double genişlik)
@@ -148,13 +164,14 @@ bool faturayıDiz(YazıcıYüzeyi& s, const FaturaVerisi& v, const EkFaturaBilgi
         s.setKalın(false);
         s.setY(s.y() + BaşlıkAralığı);
     }
+    const double sınır = kalemSınırı(d, s.y());
     for (const FaturaSatırı& r : v.satırlar) {
         soldanYaz(s, KodSol, r.kodu, Satır::Sürdür);
         soldanYaz(s, d[Konum::AdıSol], r.adı, Satır::Sürdür);
         soldanYaz(s, d[Konum::MiktarSol], turkce::miktarBiçimi(r.miktarı, a.ondalıklıMiktar), Satır::Sürdür);
         sağdanYaz(s, d[Konum::FiyatSol], para::biçimle(r.fiyatı), Satır::Sürdür);
         sağdanYaz(s, d[Konum::TutarSol], para::biçimle(r.tutarı));
-        if (!sığıyor(s)) return false;
+        if (!sığıyor(s) || s.y() - sınır > Eşlik) return false;
     }
 
     const double RY = d[Konum::RakamÜst], RX = d[Konum::RakamSol];

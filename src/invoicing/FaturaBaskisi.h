@@ -27,7 +27,8 @@ inline const QString SatırlarDeğişmişMetni = QStringLiteral(
     "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş, silinmiş veya faturalandırılmış!\n\n"
     "Bu nedenle fatura yazdırılmadı. Lütfen, yenilenen listeyi kontrol edip tekrar deneyiniz.");
 
-// The blank kept below the last item line: a list that ends closer to the bottom does not fit.
+// The blank kept below the last item line: a list that ends this close to the bottom or closer does
+// not fit.
 inline constexpr double AltPay = 5;
 
 struct FaturaBaskıAyarları {
@@ -41,12 +42,15 @@ struct FaturaBaskıAyarları {
 // is printed once it has grown wider than that, so a line may run past it by one word.
 void adresiYaz(yazdırma::YazıcıYüzeyi& s, const QString& adres, double sol, double genişlik);
 
-// Lays out the invoice; false when the item lines do not fit the page (nothing after them is laid out,
-// and the caller drops the document). `yazıyla` is the grand total in words.
+// Lays out the invoice; false when the item lines do not fit: they reach the bottom reserve of the page,
+// or run past the top of the totals in figures or in words where these stand below the first item line
+// (nothing after them is laid out, and the caller drops the document). `yazıyla` is the grand total in
+// words.
 bool faturayıDiz(yazdırma::YazıcıYüzeyi& s, const FaturaVerisi& veri, const EkFaturaBilgileri& ek,
                  const QString& yazıyla, const FaturaBaskıAyarları& ayarlar);
 
-// Lays out the delivery note in the surface's current font; false when the lines do not fit.
+// Lays out the delivery note in the surface's current font; false when the lines reach the bottom
+// reserve of the page (it has no totals).
 bool irsaliyeyiDiz(yazdırma::YazıcıYüzeyi& s, const FaturaVerisi& veri, const EkİrsaliyeBilgileri& ek,
                    const FaturaDüzeni& düzen, bool ondalıklıMiktar);
 

@@ -2,8 +2,6 @@
 
 #include "platform/Ayarlar.h"
 
-#include <limits>
-
 namespace fatura {
 
 const std::array<KonumTanımı, KonumSayısı>& konumTanımları()
@@ -36,7 +34,7 @@ int konumOku(Konum k)
     const KonumTanımı& t = tanım(k);
     bool tamam = false;
     const int n = ayarlar::oku(FaturaBölümü, QString::fromUtf8(t.anahtar)).trimmed().toInt(&tamam);
-    if (!tamam || n < std::numeric_limits<qint16>::min() || n > std::numeric_limits<qint16>::max()) return t.fabrika;
+    if (!tamam || n < t.enAz || n > t.enÇok) return t.fabrika;
     return n;
 }
 

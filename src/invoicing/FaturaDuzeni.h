@@ -30,8 +30,9 @@ struct KonumTanımı {
 const std::array<KonumTanımı, KonumSayısı>& konumTanımları();
 const KonumTanımı& tanım(Konum k);
 
-// The stored value of a position. A key that is absent, or holds no whole number a 16-bit box can
-// take, gives the factory value, without a message.
+// The stored value of a position, as the layout window shows it and the prints use it. A key that is
+// absent, holds no whole number, or a number outside the bounds of the position's box (a hand-edited
+// settings file) gives the factory value, without a message.
 int konumOku(Konum k);
 
 // All sixteen at once.

@@ -6,6 +6,7 @@
 #include "platform/YaziciYuzeyi.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,13 @@ const QString BoyutAnahtarı = QStringLiteral("YaziTipiBoyutu");
 
 // The size a print starts with on the printer, in whole points.
 int yazıcınınYazıTipiBoyutu() { return int(std::floor(yazdırma::YazıTipi{}.boyut)); }
+
+// The entry of the family that the system's font matching prints for a face name; -1 when not listed.
+int yazdırılanAile(const QComboBox* liste, const QString& ad)
+{
+    const QFont yazdırılan = yazdırma::YazıcıYüzeyi::qtYazıTipi({ad, 10});
+    return liste->findText(QFontInfo(yazdırılan).family(), Qt::MatchFixedString);
+}
 }  // namespace
 
 void FaturaYazıTipiniYükle()
@@ -108,9 +116,13 @@ void YazıTipiSeçmeFormu::Form_Load()
 
     YazıTipleriniListele(YazıTipiAdıListesi);
     FaturaYazıTipiniYükle();
-    // A stored face that the system lacks, or a size outside the list, leaves its list without a
-    // selection; the stored font stands until another is chosen.
-    YazıTipiAdıListesi->setCurrentIndex(YazıTipiAdıListesi->findText(FaturaYazıTipiAdı, Qt::MatchFixedString));
+    // A stored face that the system lacks ("Arial Tur", the default) selects the family the invoice is
+    // printed in instead. A size outside the list leaves that list without a selection; the stored font
+    // stands until another is chosen.
+    int ad = YazıTipiAdıListesi->findText(FaturaYazıTipiAdı, Qt::MatchFixedString);
+    if (ad < 0 && !FaturaYazıTipiAdı.isEmpty())
+        ad = yerineSeçilen_ = yazdırılanAile(YazıTipiAdıListesi, FaturaYazıTipiAdı);
+    YazıTipiAdıListesi->setCurrentIndex(ad);
     YazıTipiBoyutuListesi->setCurrentIndex(
         YazıTipiBoyutuListesi->findText(QString::number(FaturaYazıTipiBoyutu), Qt::MatchFixedString));
     YazıTipiAdıListesi_Click();
@@ -130,8 +142,10 @@ void YazıTipiSeçmeFormu::YazıTipiBoyutuListesi_Click() { YazıTipiAdıListesi
 
 void YazıTipiSeçmeFormu::TamamDüğmesi_Click()
 {
-    // A list left without a choice keeps the stored value.
-    if (YazıTipiAdıListesi->currentIndex() >= 0) FaturaYazıTipiAdı = YazıTipiAdıListesi->currentText();
+    // A list left without a choice, or at the family that stands in for a missing stored face, keeps the
+    // stored value.
+    const int ad = YazıTipiAdıListesi->currentIndex();
+    if (ad >= 0 && ad != yerineSeçilen_) FaturaYazıTipiAdı = YazıTipiAdıListesi->currentText();
     if (YazıTipiBoyutuListesi->currentIndex() >= 0)
         FaturaYazıTipiBoyutu = YazıTipiBoyutuListesi->currentText().toInt();
     ayarlar::yaz(fatura::FaturaBölümü, AdAnahtarı, FaturaYazıTipiAdı);

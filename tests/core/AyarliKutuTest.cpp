@@ -188,6 +188,20 @@ TEST_F(KutuPenceresi, BirimAyrılıncaVeDüğmeyleYazılır)
     metin->setFocus(Qt::TabFocusReason);
     tuş(Qt::Key_Tab);
     EXPECT_EQ(kutu->Text(), "16 mm");
+
+    // A number brought back to its bound is written with the unit too, and the host sees that change
+    // with the focus in the box, as a change of the user.
+    QWidget* odak = nullptr;
+    QObject::connect(kutu, &AyarliKutu::Change, [&] { odak = pencere.focusWidget(); });
+    test::MesajYanıtlayıcı yanıtlayıcı;
+    metin->setFocus(Qt::TabFocusReason);
+    metin->selectAll();
+    yaz("500");
+    tuş(Qt::Key_Tab);
+    ASSERT_TRUE(odakKutudaDöner(yanıtlayıcı, 1));
+    EXPECT_EQ(kutu->Text(), "300 mm");
+    EXPECT_EQ(kutu->Value(), 300);
+    EXPECT_EQ(odak, metin);
 }
 
 TEST_F(KutuPenceresi, KapalıKutuDeğerleYazılmazVeDarKutuGenişler)

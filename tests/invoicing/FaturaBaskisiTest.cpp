@@ -76,6 +76,30 @@ double ölç(const YazıcıÇağrısı& ç, Ölçü ö)
     return ö == Ölçü::Sol ? ç.x : ö == Ölçü::Üst ? ç.y : ç.x + ç.genişlik;
 }
 
+const EkİrsaliyeBilgileri İrsaliyeEki{QDate(2026, 3, 8), QDate(2026, 3, 9), QTime(14, 5)};
+
+// Where the last of n item lines ends (where a next one would begin), laid out on a page long enough.
+double kalemlerinSonu(FaturaBaskıAyarları a, int n, bool irsaliye = false)
+{
+    YazıcıKaydedici k(210, 10000);
+    a.düzen.set(Konum::RakamÜst, 80);  // the totals out of the items' way
+    a.düzen.set(Konum::YazıÜst, 80);
+    if (irsaliye) irsaliyeyiDiz(k, örnekFatura(n), İrsaliyeEki, a.düzen, true);
+    else faturayıDiz(k, örnekFatura(n), Ek, Yazıyla, a);
+    const YazıcıÇağrısı* son = k.belge().metinBul(QStringLiteral("K-%1").arg(n));
+    EXPECT_TRUE(son);
+    k.setYazıTipi(son ? son->yazıTipi : a.yazıTipi);
+    return son ? son->y + k.metinYüksekliği() : 0;
+}
+
+// The most item lines that end at or above y.
+int sığanSatır(const FaturaBaskıAyarları& a, double y)
+{
+    int n = 0;
+    while (kalemlerinSonu(a, n + 1) <= y) ++n;
+    return n;
+}
+
 }  // namespace
 
 TEST(FaturaBaskısı, HerKonumKendiBloğunuTamDeğişimKadarKaydırır)
@@ -224,26 +248,60 @@ TEST(FaturaBaskısı, MiktarlarTercihleBiçimlenir)
     EXPECT_TRUE(b.metinBul("12,50"));  // prices keep their decimals
 }
 
-TEST(FaturaBaskısı, SonSatırAltBoşluğaGirerseSığmaz)
+TEST(FaturaBaskısı, SonSatırSayfaSonunaBeşMilimetredenYakınsaSığmaz)
 {
     FaturaBaskıAyarları a;
-    const double h = satırYüksekliği(a.yazıTipi);
-    const double üst = a.düzen[Konum::İçerikÜst];
-    // The most lines whose end stays more than 5 mm above the bottom of the 297 mm page.
-    const int sığan = int(std::ceil((297 - AltPay - üst) / h)) - 1;
-    bool sığdı = false;
-    KaydedilenBelge b = diz(a, örnekFatura(sığan), &sığdı);
-    EXPECT_TRUE(sığdı);
-    EXPECT_TRUE(b.metinBul(Yazıyla));
-    b = diz(a, örnekFatura(sığan + 1), &sığdı);
-    EXPECT_FALSE(sığdı);
-    EXPECT_TRUE(b.metinBul(QStringLiteral("K-%1").arg(sığan + 1)));  // the last line was laid out
-    EXPECT_FALSE(b.metinBul("38,49"));                              // nothing after it
+    // The totals above the items: only the page's end limits them.
+    a.düzen.set(Konum::RakamÜst, 80);
+    a.düzen.set(Konum::YazıÜst, 80);
+    for (bool irsaliye : {false, true}) {
+        const double son = kalemlerinSonu(a, 10, irsaliye);
+        auto sığar = [&](double sayfa) {
+            YazıcıKaydedici k(210, sayfa);
+            return irsaliye ? irsaliyeyiDiz(k, örnekFatura(10), İrsaliyeEki, a.düzen, true)
+                            : faturayıDiz(k, örnekFatura(10), Ek, Yazıyla, a);
+        };
+        EXPECT_FALSE(sığar(son + AltPay)) << irsaliye;  // ends exactly 5 mm above the page's end
+        EXPECT_TRUE(sığar(son + AltPay + 0.01)) << irsaliye;
+    }
+}
 
+TEST(FaturaBaskısı, KalemlerToplamlaraUlaşırsaSığmaz)
+{
+    for (bool boşKağıt : {false, true}) {
+        FaturaBaskıAyarları a;
+        a.boşKağıt = boşKağıt;
+        const int sığan = sığanSatır(a, a.düzen[Konum::RakamÜst]);
+        bool sığdı = false;
+        KaydedilenBelge b = diz(a, örnekFatura(sığan), &sığdı);
+        EXPECT_TRUE(sığdı) << boşKağıt;
+        EXPECT_TRUE(b.metinBul("45,32"));
+        b = diz(a, örnekFatura(sığan + 1), &sığdı);
+        EXPECT_FALSE(sığdı) << boşKağıt;
+        EXPECT_FALSE(b.metinBul("38,49"));  // nothing after the items
+        // Forty lines would still end above the page's reserve, over the totals.
+        EXPECT_LT(kalemlerinSonu(a, 40), 297 - AltPay);
+        diz(a, örnekFatura(40), &sığdı);
+        EXPECT_FALSE(sığdı) << boşKağıt;
+    }
+
+    // The words line above the totals limits the items alone; a block above the first item line does not.
+    FaturaBaskıAyarları a;
+    a.düzen.set(Konum::YazıÜst, 200);
+    const int sığan = sığanSatır(a, 200);
+    bool sığdı = false;
+    diz(a, örnekFatura(sığan), &sığdı);
+    EXPECT_TRUE(sığdı);
+    diz(a, örnekFatura(sığan + 1), &sığdı);
+    EXPECT_FALSE(sığdı);
+    a.düzen.set(Konum::YazıÜst, 100);
+    a.düzen.set(Konum::RakamÜst, int(a.düzen[Konum::İçerikÜst]));
+    diz(a, örnekFatura(40), &sığdı);
+    EXPECT_TRUE(sığdı);
+
+    // The delivery note has no totals: forty lines fit its page.
     YazıcıKaydedici k;
-    EXPECT_TRUE(irsaliyeyiDiz(k, örnekFatura(sığan), {QDate(2026, 3, 8), QDate(2026, 3, 9), QTime(14, 5)}, a.düzen, true));
-    YazıcıKaydedici k2;
-    EXPECT_FALSE(irsaliyeyiDiz(k2, örnekFatura(sığan + 1), {QDate(2026, 3, 8), QDate(2026, 3, 9), QTime(14, 5)}, a.düzen, true));
+    EXPECT_TRUE(irsaliyeyiDiz(k, örnekFatura(40), İrsaliyeEki, FaturaDüzeni::fabrika(), true));
 }
 
 TEST(İrsaliyeBaskısı, TarihlerMüşteriVeKalemlerYalnızcaİlkOnKonumla)
@@ -255,7 +313,7 @@ TEST(İrsaliyeBaskısı, TarihlerMüşteriVeKalemlerYalnızcaİlkOnKonumla)
     d.set(Konum::FiyatSol, 60);
     d.set(Konum::RakamÜst, 80);
     YazıcıKaydedici k;
-    ASSERT_TRUE(irsaliyeyiDiz(k, örnekFatura(), {QDate(2026, 3, 8), QDate(2026, 3, 9), QTime(14, 5)}, d, false));
+    ASSERT_TRUE(irsaliyeyiDiz(k, örnekFatura(), İrsaliyeEki, d, false));
     const KaydedilenBelge& b = k.belge();
     const double h = k.metinYüksekliği();
     EXPECT_EQ(metin(b, "08.03.2026").x, 150);
