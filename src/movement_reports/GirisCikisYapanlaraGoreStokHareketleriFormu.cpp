@@ -65,7 +65,10 @@ GirişÇıkışYapanlaraGöreStokHareketleriFormu::GirişÇıkışYapanlaraGöre
             öğe->setData(Qt::UserRole, kişi.numara);
         }
     });
-    GirişÇıkışYapanlarListesi->setCurrentRow(-1);
+    // No one chosen. Set through the view, "no current entry" is the view's own too: a list view that
+    // gets the focus without a current entry ever set makes its first entry current, and that would
+    // list the first person's movements unasked. The arrow keys still start at the first entry.
+    GirişÇıkışYapanlarListesi->setCurrentIndex(QModelIndex());
     GirişÇıkışSeçeneği[0]->setChecked(true);
     connect(GirişÇıkışYapanlarListesi, &QListWidget::currentRowChanged, this, [this] { GirişÇıkışYapanlarListesi_Click(); });
     for (QRadioButton* s : GirişÇıkışSeçeneği)

@@ -7,6 +7,7 @@
 
 #include "core/IadeTablosu.h"
 #include "platform/TurkceMetin.h"
+#include "stock_lists/FirmaHareketListesi.h"
 
 using namespace raporTest;
 
@@ -47,6 +48,28 @@ TEST(RaporHesapları, GösterilenMetinGibiYuvarlar)
     EXPECT_EQ(t.fiyatMetni(), "13,33");
     EXPECT_EQ(t.tutarMetni(), "28,36");
 
+}
+
+// A price stored with five decimals counts as the four-decimal currency value before it is multiplied:
+// 1000 at 1,23456 makes 1.234,60 (not 1.234,56) in the by-person and by-reason reports and in the by-firm list.
+TEST_F(RaporTesti, FiyatDörtOndalığaYuvarlanıpÇarpılır)
+{
+    const int çay = ürün("C-1", "ÇAY");
+    const int s = firma(false, "BORA GIDA");
+    const int a = firma(true, "ARDA MARKET");
+    const int ayşe = kişi("AYŞE KARA");
+    giriş(çay, s, Gün1, 1000, 1.23456, ayşe);
+    çıkış(çay, a, Gün1, 1000, 1.23456, 2, ayşe);
+
+    for (bool girişMi : {true, false}) {
+        const auto satırlar = oku([&](const rapor::SatırAlıcı& al) { return rapor::yapanHareketleri(db(), ayşe, girişMi, al); });
+        EXPECT_EQ(satırlar.value(0).value(5), "1.234,60") << girişMi;
+    }
+    const auto neden = oku([&](const rapor::SatırAlıcı& al) { return rapor::nedenHareketleri(db(), çay, 2, al); });
+    EXPECT_EQ(neden.value(0).value(6), "1.234,60");
+    using namespace firma_hareketleri;
+    for (auto [tür, no] : {std::pair{FirmaTürü::Satıcı, s}, std::pair{FirmaTürü::Alıcı, a}})
+        EXPECT_EQ(hareketler(db(), tür, no).value(0).hücreler.value(Tutarı).görünen(), "1.234,60") << no;
 }
 
 TEST(RaporHesapları, İadeSütunlarıSayfaGenişliğineGöre)

@@ -6,12 +6,14 @@
 #include "core/IadeTablosu.h"
 #include "platform/Ayarlar.h"
 #include "platform/TurkceMetin.h"
+#include "support/PencereOrtami.h"
 #include "support/XlsxOkuyucu.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace raporTest;
 
@@ -66,6 +68,55 @@ TEST_F(RaporTesti, KişininGirişVeÇıkışları)
     EXPECT_EQ(p.HareketListesi->satırSayısı(), 0);
     p.ListeyiExceleAktarDüğmesi->click();  // an empty list exports nothing
     EXPECT_EQ(açılanlar.sayı(), 1);
+}
+
+// Shown as the user sees it: the person list has the focus, and nothing is listed until a person is chosen.
+TEST_F(RaporTesti, KişiPenceresiKimseSeçilmedenAçılır)
+{
+    const int çay = ürün("C-1", "ÇAY");
+    const int s = firma(false, "BORA GIDA");
+    const int ayşe = kişi("AYŞE KARA");
+    const int ali = kişi("ALİ VELİ");
+    giriş(çay, s, Gün1, 2.5, 10, ayşe);
+    giriş(çay, s, Gün2, 4, 1, ali);
+    giriş(çay, s, Gün2, 5, 1, ali);
+
+    GirişÇıkışYapanlaraGöreStokHareketleriFormu p;
+    pencere::göster(&p);
+    QCoreApplication::processEvents();
+    QListWidget* kişiler = p.GirişÇıkışYapanlarListesi;
+    EXPECT_TRUE(kişiler->hasFocus());
+    EXPECT_EQ(kişiler->currentRow(), -1);
+    EXPECT_TRUE(kişiler->selectedItems().isEmpty());
+    EXPECT_EQ(p.HareketListesi->satırSayısı(), 0);
+    p.ListeyiExceleAktarDüğmesi->click();
+    EXPECT_EQ(açılanlar.sayı(), 0);
+
+    // A click on a person lists that person's movements; from none chosen, the arrow down picks the first.
+    QTest::mouseClick(kişiler->viewport(), Qt::LeftButton, {}, kişiler->visualItemRect(kişiler->item(1)).center());
+    EXPECT_EQ(sütun(p.HareketListesi, 3), (QStringList{"4,00", "5,00"}));
+    kişiler->setCurrentRow(-1);
+    QTest::keyClick(kişiler, Qt::Key_Down);
+    EXPECT_EQ(kişiler->currentRow(), 0);
+    EXPECT_EQ(sütun(p.HareketListesi, 3), QStringList{"2,50"});
+}
+
+// With KAVRENTA_EKRAN_GORUNTUSU set to a folder, the person window as it opens is drawn into it.
+TEST_F(RaporTesti, KişiPenceresiEkranGörüntüsü)
+{
+    const QString hedef = qEnvironmentVariable("KAVRENTA_EKRAN_GORUNTUSU");
+    if (hedef.isEmpty()) GTEST_SKIP();
+    pencere::programGörünümü();
+    const int çay = ürün("C-1", "ÇAY");
+    const int s = firma(false, "BORA GIDA");
+    const int ayşe = kişi("AYŞE KARA");
+    kişi("ALİ VELİ");
+    kişi("MEHMET YILMAZ");
+    giriş(çay, s, Gün1, 2.5, 10, ayşe);
+    GirişÇıkışYapanlaraGöreStokHareketleriFormu p;
+    pencere::göster(&p);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(p.grab().save(hedef + "/shot-person-window.png"));
 }
 
 TEST_F(RaporTesti, İadeListesiTablosuzVeriTabanında)
@@ -142,6 +193,28 @@ TEST_F(RaporTesti, İadeListesiGünTümüYazdırmaVeAktarım)
     EXPECT_FALSE(x.hücre("F3").sayı);
     EXPECT_TRUE(x.hücre("H3").sayı);
     EXPECT_TRUE(x.sayfaGenişliğineSığar);
+}
+
+// The date box takes a typed day after a click anywhere in it, and the by-date list lists that day.
+TEST_F(RaporTesti, İadeListesininTarihiYazılır)
+{
+    İadeTablosunuOluştur(db());
+    const int ç = çıkış(ürün("C-1", "ÇAY"), firma(true, "ARDA MARKET"), Gün1, 12.5, 10, 2);
+    iade(ç, Gün2, 3);
+
+    test::MesajYanıtlayıcı mesajlar({"Tamam"});
+    StoğaİadeEdilenÜrünlerListesiFormu p;
+    p.İlkYükleme();
+    pencere::göster(&p);
+    p.TarihKutusu->setDate(QDate(2026, 1, 15));
+    QLineEdit* metin = p.TarihKutusu->findChild<QLineEdit*>();
+    QTest::mouseClick(metin, Qt::LeftButton, {}, QPoint(metin->width() - 4, metin->height() / 2));  // on the year
+    ASSERT_TRUE(p.TarihKutusu->hasFocus());
+    QTest::keyClicks(p.TarihKutusu, "31032026");
+    EXPECT_EQ(p.TarihKutusu->date().toString(Qt::ISODate).toStdString(), "2026-03-31");
+    p.SeçilenTariheGöreListeleDüğmesi->click();
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    EXPECT_EQ(sütun(p.İadeBilgileriListesi, 6), QStringList{"31.03.2026"});
 }
 
 TEST_F(RaporTesti, SütunDüzeniPencereninKendiBölümünde)
