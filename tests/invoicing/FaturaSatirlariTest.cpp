@@ -3,8 +3,7 @@
 #include "FaturaTohumu.h"
 
 #include "support/Ortam.h"
-
-#include <sqlite3.h>
+#include "support/SorguPlani.h"
 
 using namespace fatura;
 namespace t = faturaTohumu;
@@ -122,31 +121,20 @@ TEST(FirmaAğacı, ÇıkışlarYalnızFaturaDizinindenOkunur)
 {
     test::SunucuKlasörü sunucu;
     auto& db = sunucu.db();
-    // The statements the tree runs, as the engine received them.
-    QStringList sorgular;
-    sqlite3_trace_v2(
-        db.handle(), SQLITE_TRACE_STMT,
-        [](unsigned, void* liste, void* sorgu, void*) {
-            static_cast<QStringList*>(liste)->append(QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(sorgu))));
-            return 0;
-        },
-        &sorgular);
-    firmaAğacınıOku(db, false);
-    firmaAğacınıOku(db, true);
-    firmaAğacınıOku(db, false, "A");
-    sqlite3_trace_v2(db.handle(), 0, nullptr, nullptr);
-    sorgular = sorgular.filter("CikisIslemleriTablosu");
-    ASSERT_EQ(sorgular.size(), 3);
-
+    const auto planlar = test::sorguPlanları(db, "CikisIslemleriTablosu", [&] {
+        firmaAğacınıOku(db, false);
+        firmaAğacınıOku(db, true);
+        firmaAğacınıOku(db, false, "A");
+    });
     // Every exit is read from the index of reason, invoiced mark, firm and date alone: one search on the
     // reason, no exit row looked up, whatever the invoiced state and the find text.
-    for (const QString& sorgu : sorgular) {
-        QStringList plan;
-        auto s = db.prepare("EXPLAIN QUERY PLAN " + sorgu);
-        while (s.next()) plan << s.text(3);
-        const QStringList çıkışlar = plan.filter("CikisIslemleriTablosu");
-        ASSERT_EQ(çıkışlar.size(), 1) << plan.join('\n').toStdString();
-        EXPECT_TRUE(çıkışlar[0].startsWith("SEARCH CikisIslemleriTablosu USING COVERING INDEX CikisIslemleriFaturaDizini"))
-            << plan.join('\n').toStdString();
+    ASSERT_EQ(planlar.size(), 3);
+    for (const QStringList& plan : planlar) {
+        ASSERT_EQ(plan.size(), 1) << plan.join('\n').toStdString();
+        EXPECT_TRUE(plan[0].startsWith("SEARCH CikisIslemleriTablosu USING COVERING INDEX CikisIslemleriFaturaDizini"))
+            << plan[0].toStdString();
     }
+    // The lines of one firm's day are found by the firm, not among all sales.
+    const auto satırlar = test::sorguPlanları(db, "CikisIslemleriTablosu", [&] { satırlarıOku(db, 2, QDate(2026, 3, 7), false); });
+    EXPECT_EQ(satırlar, QList<QStringList>({{"SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriFirmaNoDizini (FirmaNo=?)"}}));
 }
