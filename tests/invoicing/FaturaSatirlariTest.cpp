@@ -135,6 +135,8 @@ TEST(FirmaAğacı, ÇıkışlarYalnızFaturaDizinindenOkunur)
             << plan[0].toStdString();
     }
     // The lines of one firm's day are found by the firm, not among all sales.
-    const auto satırlar = test::sorguPlanları(db, "CikisIslemleriTablosu", [&] { satırlarıOku(db, 2, QDate(2026, 3, 7), false); });
-    EXPECT_EQ(satırlar, QList<QStringList>({{"SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriFirmaNoDizini (FirmaNo=?)"}}));
+    const auto satırlar = test::sorguPlanları(db, "CikisIslemleriTablosu",
+                                              [&] { satırlarıOku(db, 2, QDate(2026, 3, 7), false); });
+    EXPECT_EQ(satırlar,
+              QList<QStringList>({{"SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriFirmaNoDizini (FirmaNo=?)"}}));
 }

@@ -105,7 +105,8 @@ TEST_F(RaporTesti, NedenListesiÜrününÇıkışlarınıÜrünDizinindenOkur)
     });
     ASSERT_EQ(planlar.size(), 6);  // the count, the rows and the total, twice
     for (const QStringList& plan : planlar)
-        EXPECT_EQ(plan.join('\n').toStdString(), "SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriUrunNoDizini (UrunNo=?)");
+        EXPECT_EQ(plan.join('\n').toStdString(),
+                  "SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriUrunNoDizini (UrunNo=?)");
 }
 
 TEST_F(RaporTesti, GünlükVeKişiHareketleri)
