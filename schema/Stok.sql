@@ -81,14 +81,15 @@ FROM CikisIslemleriTablosu
 GROUP BY CikisIslemleriTablosu.UrunNo;
 
 -- One product's stock is a lookup in these; the date indexes serve the daily and period lists, the firm
--- indexes the movements of one firm. The program adds any of them that an older file lacks, under these
--- names.
+-- indexes the movements of one firm, and the invoice index alone gives the invoicing tree its firms and
+-- days of sales. The program adds any of them that an older file lacks, under these names.
 CREATE INDEX GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati);
 CREATE INDEX GirisIslemleriTarihiDizini ON GirisIslemleriTablosu (Tarihi);
 CREATE INDEX CikisIslemleriUrunNoDizini ON CikisIslemleriTablosu (UrunNo, Miktari, Fiyati);
 CREATE INDEX CikisIslemleriTarihiDizini ON CikisIslemleriTablosu (Tarihi);
 CREATE INDEX GirisIslemleriFirmaNoDizini ON GirisIslemleriTablosu (FirmaNo);
 CREATE INDEX CikisIslemleriFirmaNoDizini ON CikisIslemleriTablosu (FirmaNo);
+CREATE INDEX CikisIslemleriFaturaDizini ON CikisIslemleriTablosu (Nedeni, Fatura, FirmaNo, Tarihi);
 
 -- The reserved buyer of every receipt sale.
 INSERT INTO AliciFirmalarTablosu (Nosu, Adi, Telefonu, Faksi, VergiDairesi, VergiNumarasi, Adresi)

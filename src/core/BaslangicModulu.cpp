@@ -50,8 +50,8 @@ struct Dizin {
     const char* ad;
     const char* tanım;
 };
-// The indexes of the movement tables: by product (covering the quantity and the price), by date and by
-// firm.
+// The indexes of the movement tables: by product (covering the quantity and the price), by date, by
+// firm, and the exits by reason, invoiced mark, firm and date (all the invoicing tree reads).
 constexpr Dizin Dizinler[] = {
     {"GirisIslemleriTablosu", "GirisIslemleriUrunNoDizini",
      "CREATE INDEX IF NOT EXISTS GirisIslemleriUrunNoDizini ON GirisIslemleriTablosu (UrunNo, Miktari, Fiyati)"},
@@ -65,6 +65,9 @@ constexpr Dizin Dizinler[] = {
      "CREATE INDEX IF NOT EXISTS GirisIslemleriFirmaNoDizini ON GirisIslemleriTablosu (FirmaNo)"},
     {"CikisIslemleriTablosu", "CikisIslemleriFirmaNoDizini",
      "CREATE INDEX IF NOT EXISTS CikisIslemleriFirmaNoDizini ON CikisIslemleriTablosu (FirmaNo)"},
+    {"CikisIslemleriTablosu", "CikisIslemleriFaturaDizini",
+     "CREATE INDEX IF NOT EXISTS CikisIslemleriFaturaDizini ON CikisIslemleriTablosu (Nedeni, Fatura, FirmaNo, "
+     "Tarihi)"},
 };
 
 platform::Database& açıkVeritabanı()

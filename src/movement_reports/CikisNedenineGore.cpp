@@ -36,11 +36,14 @@ QList<ListeGirdisi> nedenÜrünleri(platform::Database& db, int neden)
 
 namespace {
 
+// One product's exits of a reason. The reason is compared as "+Nedeni", which keeps the engine off the
+// invoice index (it leads with the reason and would read every exit of that reason): the product index
+// finds the product's few rows.
 const QString HareketlerinKaynağı = QStringLiteral(
     " FROM (UrunBilgileriTablosu INNER JOIN CikisIslemleriTablosu "
     "ON UrunBilgileriTablosu.UrunNo = CikisIslemleriTablosu.UrunNo) "
     "INNER JOIN AliciFirmalarTablosu ON CikisIslemleriTablosu.FirmaNo = AliciFirmalarTablosu.Nosu "
-    "WHERE CikisIslemleriTablosu.UrunNo = ?1 AND CikisIslemleriTablosu.Nedeni = ?2");
+    "WHERE CikisIslemleriTablosu.UrunNo = ?1 AND +CikisIslemleriTablosu.Nedeni = ?2");
 
 Satır hareketSatırı(const platform::Statement& s)
 {
@@ -71,7 +74,7 @@ int nedenHareketleri(platform::Database& db, int ürünNo, int neden, const Sat�
 QString çıkışToplamı(platform::Database& db, int ürünNo, int neden)
 {
     const QVariant toplam = db.scalar(QStringLiteral("SELECT Sum(Miktari) AS CikisToplami FROM CikisIslemleriTablosu "
-                                                     "WHERE UrunNo = ?1 AND Nedeni = ?2"),
+                                                     "WHERE UrunNo = ?1 AND +Nedeni = ?2"),
                                       {ürünNo, neden});
     return toplam.isValid() && !toplam.isNull() ? turkce::tutarBiçimi(toplam.toDouble()) : QStringLiteral("0");
 }

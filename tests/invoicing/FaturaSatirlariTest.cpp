@@ -3,6 +3,7 @@
 #include "FaturaTohumu.h"
 
 #include "support/Ortam.h"
+#include "support/SorguPlani.h"
 
 using namespace fatura;
 namespace t = faturaTohumu;
@@ -127,4 +128,28 @@ TEST(FirmaAğacı, BulmaAdınBaşınıHarfHarfArar)
     EXPECT_EQ(bul("izm"), QStringList({"İZMİR YAPI"}));  // the Turkish i is İ
     EXPECT_EQ(bul("ış"), QStringList({"IŞIK LTD"}));
     EXPECT_EQ(bul("ONURLU_A VE"), QStringList());
+}
+
+TEST(FirmaAğacı, ÇıkışlarYalnızFaturaDizinindenOkunur)
+{
+    test::SunucuKlasörü sunucu;
+    auto& db = sunucu.db();
+    const auto planlar = test::sorguPlanları(db, "CikisIslemleriTablosu", [&] {
+        firmaAğacınıOku(db, false);
+        firmaAğacınıOku(db, true);
+        firmaAğacınıOku(db, false, "A");
+    });
+    // Every exit is read from the index of reason, invoiced mark, firm and date alone: one search on the
+    // reason, no exit row looked up, whatever the invoiced state and the find text.
+    ASSERT_EQ(planlar.size(), 3);
+    for (const QStringList& plan : planlar) {
+        ASSERT_EQ(plan.size(), 1) << plan.join('\n').toStdString();
+        EXPECT_TRUE(plan[0].startsWith("SEARCH CikisIslemleriTablosu USING COVERING INDEX CikisIslemleriFaturaDizini"))
+            << plan[0].toStdString();
+    }
+    // The lines of one firm's day are found by the firm, not among all sales.
+    const auto satırlar = test::sorguPlanları(db, "CikisIslemleriTablosu",
+                                              [&] { satırlarıOku(db, 2, QDate(2026, 3, 7), false); });
+    EXPECT_EQ(satırlar,
+              QList<QStringList>({{"SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriFirmaNoDizini (FirmaNo=?)"}}));
 }

@@ -8,6 +8,7 @@
 #include "core/IadeTablosu.h"
 #include "platform/TurkceMetin.h"
 #include "stock_lists/FirmaHareketListesi.h"
+#include "support/SorguPlani.h"
 
 using namespace raporTest;
 
@@ -113,6 +114,22 @@ TEST_F(RaporTesti, NedenListesiVeToplamı)
     EXPECT_EQ(rapor::çıkışToplamı(db(), çay, 4), "0");
     const auto şekerSatırı = oku([&](const rapor::SatırAlıcı& al) { return rapor::nedenHareketleri(db(), şeker, 0, al); });
     EXPECT_EQ(şekerSatırı.value(0).mid(3, 2), (QStringList{"Adet", "18,00"}));
+}
+
+TEST_F(RaporTesti, NedenListesiÜrününÇıkışlarınıÜrünDizinindenOkur)
+{
+    // One product's exits of a reason are a handful among all exits of that reason: they are found through
+    // the product index for every reason, never through an index that leads with the reason.
+    const auto planlar = test::sorguPlanları(db(), "CikisIslemleriTablosu", [&] {
+        for (int neden : {0, 2}) {
+            oku([&](const rapor::SatırAlıcı& al) { return rapor::nedenHareketleri(db(), 1, neden, al); });
+            rapor::çıkışToplamı(db(), 1, neden);
+        }
+    });
+    ASSERT_EQ(planlar.size(), 6);  // the count, the rows and the total, twice
+    for (const QStringList& plan : planlar)
+        EXPECT_EQ(plan.join('\n').toStdString(),
+                  "SEARCH CikisIslemleriTablosu USING INDEX CikisIslemleriUrunNoDizini (UrunNo=?)");
 }
 
 TEST_F(RaporTesti, GünlükVeKişiHareketleri)
