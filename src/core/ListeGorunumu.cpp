@@ -5,11 +5,8 @@
 #include "platform/TurkceMetin.h"
 
 #include <QAbstractTableModel>
-#include <QCollator>
-#include <QCollatorSortKey>
 #include <QEvent>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -303,31 +300,23 @@ public:
     {
         if (sütun < 0 || sütun >= sütunSayısı()) return;
         const int n = görünen_;
-        std::vector<int> sıra(static_cast<size_t>(n));
-        std::iota(sıra.begin(), sıra.end(), 0);
         const SütunTürü tür = sütunlar_[sütun].tür;
         if (tür == SütunTürü::Metin) {
-            QCollator sıralayıcı(QLocale(QLocale::Turkish, QLocale::Turkey));
-            sıralayıcı.setCaseSensitivity(Qt::CaseInsensitive);
-            std::vector<QCollatorSortKey> anahtar;
-            anahtar.reserve(size_t(n));
-            for (int i = 0; i < n; ++i) anahtar.push_back(sıralayıcı.sortKey(sıralamaMetni(hücre(i, sütun))));
-            if (yön == 0)
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(a)].compare(anahtar[size_t(b)]) < 0; });
-            else
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(b)].compare(anahtar[size_t(a)]) < 0; });
-        } else {
-            std::vector<double> anahtar(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i) anahtar[size_t(i)] = sıralamaDeğeri(hücre(i, sütun), tür);
-            if (yön == 0)
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(a)] < anahtar[size_t(b)]; });
-            else
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(b)] < anahtar[size_t(a)]; });
+            // The texts live here while they sort: a cell that is no text sorts by a text made for it.
+            std::vector<QString> metinler;
+            metinler.reserve(size_t(n));
+            for (int i = 0; i < n; ++i) metinler.push_back(sıralamaMetni(hücre(i, sütun)));
+            yenidenDiz(turkce::sıralamaDizini(std::vector<QStringView>(metinler.begin(), metinler.end()), yön != 0));
+            return;
         }
+        std::vector<int> sıra(static_cast<size_t>(n));
+        std::iota(sıra.begin(), sıra.end(), 0);
+        std::vector<double> anahtar(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) anahtar[size_t(i)] = sıralamaDeğeri(hücre(i, sütun), tür);
+        if (yön == 0)
+            std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) { return anahtar[size_t(a)] < anahtar[size_t(b)]; });
+        else
+            std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) { return anahtar[size_t(b)] < anahtar[size_t(a)]; });
         yenidenDiz(sıra);
     }
 
