@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
+#include <algorithm>
+
 namespace yazdırma {
 
 namespace {
@@ -40,11 +42,14 @@ protected:
     }
 };
 
-QFontMetricsF ölçü(const YazıTipi& yazıTipi)
+const QPaintDevice& ölçüAygıtı()
 {
     static const ÖlçüAygıtı aygıt;
-    return QFontMetricsF(YazıcıYüzeyi::qtYazıTipi(yazıTipi), &aygıt);
+    return aygıt;
 }
+
+// Fonts kept measured at once.
+constexpr size_t SaklananÖlçüm = 8;
 
 // A family named for its Turkish character set ("Arial Tur") is that family. Where no face of that name
 // is installed, the family's own name is asked for, which the system's font matching answers with the
@@ -57,6 +62,24 @@ QString aileAdı(const QString& ad)
 }
 
 }  // namespace
+
+struct YazıcıYüzeyi::Ölçüm {
+    YazıTipi yazıTipi;
+    QFont qt;
+    QFontMetricsF ölçü;
+    double satırYüksekliği;  // mm
+    double taban;            // mm
+
+    explicit Ölçüm(const YazıTipi& y)
+        : yazıTipi(y),
+          qt(YazıcıYüzeyi::qtYazıTipi(y)),
+          ölçü(qt, &ölçüAygıtı()),
+          satırYüksekliği(ölçü.height() / MmBaşınaNokta),
+          taban(ölçü.ascent() / MmBaşınaNokta)
+    {
+    }
+    double genişlik(const QString& metin) const { return ölçü.horizontalAdvance(metin) / MmBaşınaNokta; }
+};
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}
 
@@ -75,21 +98,42 @@ QFont YazıcıYüzeyi::qtYazıTipi(const YazıTipi& yazıTipi)
     return f;
 }
 
-double YazıcıYüzeyi::metinGenişliği(const QString& metin) const
+const YazıcıYüzeyi::Ölçüm& YazıcıYüzeyi::ölçüm() const
 {
-    return ölçü(yazıTipi_).horizontalAdvance(metin) / MmBaşınaNokta;
+    if (!ölçümler_.empty() && ölçümler_.back()->yazıTipi == yazıTipi_) return *ölçümler_.back();
+    for (auto i = ölçümler_.begin(); i != ölçümler_.end(); ++i)
+        if ((*i)->yazıTipi == yazıTipi_) {
+            std::rotate(i, i + 1, ölçümler_.end());
+            return *ölçümler_.back();
+        }
+    if (ölçümler_.size() == SaklananÖlçüm) ölçümler_.erase(ölçümler_.begin());
+    ölçümler_.push_back(std::make_shared<const Ölçüm>(yazıTipi_));
+    return *ölçümler_.back();
 }
 
-double YazıcıYüzeyi::metinYüksekliği() const { return ölçü(yazıTipi_).height() / MmBaşınaNokta; }
+const QFont& YazıcıYüzeyi::güncelQtYazıTipi() const { return ölçüm().qt; }
 
-double YazıcıYüzeyi::tabanUzaklığı() const { return ölçü(yazıTipi_).ascent() / MmBaşınaNokta; }
+double YazıcıYüzeyi::metinGenişliği(const QString& metin) const { return ölçüm().genişlik(metin); }
+
+double YazıcıYüzeyi::metinYüksekliği() const { return ölçüm().satırYüksekliği; }
+
+double YazıcıYüzeyi::tabanUzaklığı() const { return ölçüm().taban; }
+
+void YazıcıYüzeyi::ilerle() const
+{
+    x_ += bekleyenÖlçüm_->genişlik(bekleyenMetin_);
+    bekliyor_ = false;
+}
 
 void YazıcıYüzeyi::yaz(const QString& metin, Satır satır)
 {
     if (kapandı_) return;
-    metinÇiz(x_, y_, metin);
+    metinÇiz(x(), y_, metin);
     if (satır == Satır::Sürdür) {
-        x_ += metinGenişliği(metin);
+        // The width is measured when the position after the text is read, in the text's own font.
+        if (bekleyenÖlçüm_.get() != &ölçüm()) bekleyenÖlçüm_ = ölçümler_.back();
+        bekleyenMetin_ = metin;
+        bekliyor_ = true;
     } else {
         x_ = 0;
         y_ += metinYüksekliği();
@@ -107,7 +151,7 @@ void YazıcıYüzeyi::yeniSayfa()
     if (kapandı_) return;
     sayfaEkle();
     ++sayfa_;
-    x_ = 0;
+    setX(0);
     y_ = 0;
 }
 

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace yazdırma;
 using test::PdfSözcüğü;
 using test::pdfSözcükleri;
@@ -133,6 +135,53 @@ TEST_F(Yazdırma, KaydediciKonumlarıVeSayfaSonunuTutar)
     k.yeniSayfa();
     k.vazgeç();
     EXPECT_EQ(b.çağrılar.size(), sayı);
+}
+
+TEST_F(Yazdırma, KonumlarYazıTipiDeğişseDeOkunsaDaOkunmasaDaAynıdır)
+{
+    const YazıTipi kalın{QStringLiteral("Liberation Sans"), 12, true, false};
+    const YazıTipi ince{QStringLiteral("Liberation Sans"), 8, false, false};
+    auto genişlik = [](const YazıTipi& t, const QString& m) {
+        YazıcıKaydedici ölçü;
+        ölçü.setYazıTipi(t);
+        return ölçü.metinGenişliği(m);
+    };
+    YazıcıKaydedici ölçü;
+    ölçü.setYazıTipi(kalın);
+    const double kalınSatır = ölçü.metinYüksekliği();
+
+    YazıcıKaydedici k;
+    k.setYazıTipi(kalın);
+    k.setX(10);
+    k.setY(20);
+    k.yaz("Kodu", Satır::Sürdür);
+    k.setYazıTipi(ince);  // the next text starts after "Kodu" as wide as it was printed
+    k.yaz("Adı", Satır::Sürdür);
+    const double okunan = k.x();
+    k.setY(30);  // X stays
+    k.yaz("Miktar", Satır::Sürdür);
+    k.setX(50);  // X given: the width of "Miktar" plays no part
+    k.setYazıTipi(kalın);
+    k.yaz("Birim");
+    k.setYazıTipi(ince);
+    k.yaz("Son", Satır::Sürdür);  // the line ended in the bold font
+    k.yaz("x", Satır::Sürdür);
+    k.setKalın(true);
+    const double sonX = k.x();
+
+    const double adıX = 10 + genişlik(kalın, "Kodu");
+    EXPECT_DOUBLE_EQ(okunan, adıX + genişlik(ince, "Adı"));
+    EXPECT_DOUBLE_EQ(sonX, genişlik(ince, "Son") + genişlik(ince, "x"));
+    const QList<YazıcıÇağrısı> m = k.belge().metinler();
+    ASSERT_EQ(m.size(), 6);
+    const QList<std::tuple<QString, double, double>> beklenen = {
+        {"Kodu", 10, 20}, {"Adı", adıX, 20}, {"Miktar", okunan, 30}, {"Birim", 50, 30},
+        {"Son", 0, 30 + kalınSatır}, {"x", genişlik(ince, "Son"), 30 + kalınSatır}};
+    for (int i = 0; i < m.size(); ++i) {
+        EXPECT_EQ(m[i].metin, std::get<0>(beklenen[i]));
+        EXPECT_DOUBLE_EQ(m[i].x, std::get<1>(beklenen[i])) << i;
+        EXPECT_DOUBLE_EQ(m[i].y, std::get<2>(beklenen[i])) << i;
+    }
 }
 
 TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
