@@ -11,6 +11,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <deque>
 #include <limits>
 #include <numeric>
 #include <optional>
@@ -302,11 +304,20 @@ public:
         const int n = görünen_;
         const SütunTürü tür = sütunlar_[sütun].tür;
         if (tür == SütunTürü::Metin) {
-            // The texts live here while they sort: a cell that is no text sorts by a text made for it.
-            std::vector<QString> metinler;
+            // A text cell sorts by its text as it is held, any other cell by the text it shows.
+            std::vector<QStringView> metinler;
             metinler.reserve(size_t(n));
-            for (int i = 0; i < n; ++i) metinler.push_back(sıralamaMetni(hücre(i, sütun)));
-            yenidenDiz(turkce::sıralamaDizini(std::vector<QStringView>(metinler.begin(), metinler.end()), yön != 0));
+            std::deque<QString> yapılan;
+            for (int i = 0; i < n; ++i) {
+                const ListeDeğeri& d = hücre(i, sütun);
+                if (d.tür() == ListeDeğeri::Tür::Metin) {
+                    metinler.push_back(d.metinGörünümü());
+                } else {
+                    yapılan.push_back(d.görünen());
+                    metinler.push_back(yapılan.back());
+                }
+            }
+            yenidenDiz(turkce::sıralamaDizini(metinler, yön != 0));
             return;
         }
         std::vector<int> sıra(static_cast<size_t>(n));
@@ -327,20 +338,31 @@ private:
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         std::vector<int> yeniYer(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) yeniYer[size_t(sıra[size_t(i)])] = i;
-        std::vector<ListeDeğeri> yeni;
-        yeni.reserve(hücreler_.size());
-        std::vector<qint64> yeniDeğerler;
-        yeniDeğerler.reserve(değerler_.size());
+        // In place, one cycle of the permutation after another: each row is moved once, and no second
+        // copy of a long list is made. A cell moves as its bytes (it holds no address of itself).
+        static_assert(QTypeInfo<ListeDeğeri>::isRelocatable);
+        const size_t satırBaytı = genişlik_ * sizeof(ListeDeğeri);
+        auto* hücreBaytları = reinterpret_cast<unsigned char*>(static_cast<void*>(hücreler_.data()));
+        auto satırı = [&](int satır) { return hücreBaytları + size_t(satır) * satırBaytı; };
+        std::vector<unsigned char> geçici(satırBaytı);
+        std::vector<bool> yerinde(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
-            const auto başı = hücreler_.begin() + ptrdiff_t(size_t(sıra[size_t(i)]) * genişlik_);
-            yeni.insert(yeni.end(), std::make_move_iterator(başı), std::make_move_iterator(başı + ptrdiff_t(genişlik_)));
-            yeniDeğerler.push_back(değerler_[size_t(sıra[size_t(i)])]);
+            if (yerinde[size_t(i)] || sıra[size_t(i)] == i) continue;
+            std::memcpy(geçici.data(), satırı(i), satırBaytı);
+            const qint64 geçiciDeğer = değerler_[size_t(i)];
+            for (int j = i;;) {
+                yerinde[size_t(j)] = true;
+                const int k = sıra[size_t(j)];
+                if (k == i) {
+                    std::memcpy(satırı(j), geçici.data(), satırBaytı);
+                    değerler_[size_t(j)] = geçiciDeğer;
+                    break;
+                }
+                std::memcpy(satırı(j), satırı(k), satırBaytı);
+                değerler_[size_t(j)] = değerler_[size_t(k)];
+                j = k;
+            }
         }
-        const auto bekleyen = hücreler_.begin() + ptrdiff_t(size_t(n) * genişlik_);
-        yeni.insert(yeni.end(), std::make_move_iterator(bekleyen), std::make_move_iterator(hücreler_.end()));
-        yeniDeğerler.insert(yeniDeğerler.end(), değerler_.begin() + n, değerler_.end());
-        hücreler_ = std::move(yeni);
-        değerler_ = std::move(yeniDeğerler);
         const QModelIndexList eski = persistentIndexList();
         QModelIndexList güncel;
         güncel.reserve(eski.size());

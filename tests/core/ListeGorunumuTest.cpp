@@ -161,9 +161,13 @@ TEST(ListeGörünümü, MetinSütunuSatırSatırKarşılaştırmaylaAynıSırala
     ASSERT_EQ(turkce::karşılaştır("ŞEKER", "şeker"), 0);
     ASSERT_EQ(turkce::karşılaştır("ILIK", "ılık"), 0);
     ListeGörünümü liste;
-    liste.sütunlarıKur({{QStringLiteral("Adı"), 1800, Qt::AlignLeft, SütunTürü::Metin}});
+    liste.sütunlarıKur({{QStringLiteral("Adı"), 1800, Qt::AlignLeft, SütunTürü::Metin},
+                        {QStringLiteral("No"), 800, Qt::AlignRight, SütunTürü::Sayı}});
     for (int tur = 0; tur < 3; ++tur)
-        for (int i = 0; i < metinler.size(); ++i) liste.satırEkle({metinler[(i * 7 + tur) % metinler.size()]}, liste.satırSayısı());
+        for (int i = 0; i < metinler.size(); ++i) {
+            const int no = liste.satırSayısı();
+            liste.satırEkle({ListeDeğeri(metinler[(i * 7 + tur) % metinler.size()]), ListeDeğeri::sayı(no)}, no);
+        }
     for (const int yön : {0, 1, 0}) {
         // What a plain stable sort that collates row against row makes of the current order.
         const QList<qint64> şimdiki = değerler(liste);
@@ -178,6 +182,8 @@ TEST(ListeGörünümü, MetinSütunuSatırSatırKarşılaştırmaylaAynıSırala
         for (const int i : sıra) beklenen.append(şimdiki[i]);
         liste.sırala(0, yön);
         EXPECT_EQ(değerler(liste), beklenen) << "direction " << yön;
+        for (int i = 0; i < liste.satırSayısı(); ++i)  // the cells went with their rows
+            ASSERT_EQ(liste.hücreDeğeri(i, 1).sayı(), liste.satırDeğeri(i));
     }
 }
 
