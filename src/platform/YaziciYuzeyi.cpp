@@ -6,6 +6,9 @@
 #include <QPaintDevice>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
 
 namespace yazdırma {
 
@@ -61,6 +64,21 @@ QString aileAdı(const QString& ad)
     return ad;
 }
 
+// The characters numbers are written with. Where a font sets each of them alone, with no kerning
+// between any two of them, a text of them is exactly as wide as its characters together, as the font
+// would measure it as a whole; most texts a list prints on the right of a column are such.
+constexpr char16_t SayıKarakterleri[] = u"0123456789.,-";
+constexpr int SayıKarakteriSayısı = int(std::size(SayıKarakterleri)) - 1;
+
+int sayıKarakteri(char16_t c)
+{
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c == u'.') return 10;
+    if (c == u',') return 11;
+    if (c == u'-') return 12;
+    return -1;
+}
+
 }  // namespace
 
 struct YazıcıYüzeyi::Ölçüm {
@@ -78,7 +96,50 @@ struct YazıcıYüzeyi::Ölçüm {
           taban(ölçü.ascent() / MmBaşınaNokta)
     {
     }
-    double genişlik(const QString& metin) const { return ölçü.horizontalAdvance(metin) / MmBaşınaNokta; }
+
+    double genişlik(const QString& metin) const
+    {
+        if (const std::optional<double> g = sayıyla(metin)) return *g / MmBaşınaNokta;
+        return ölçü.horizontalAdvance(metin) / MmBaşınaNokta;
+    }
+
+private:
+    // The width of a text of number characters as the sum of theirs (in dots), when the font allows it.
+    std::optional<double> sayıyla(const QString& metin) const
+    {
+        if (metin.isEmpty() || sayıKarakteri(metin.front().unicode()) < 0) return std::nullopt;
+        if (!sayıGenişlikleri_) sayıGenişlikleriniÖlç();
+        if (!*sayıGenişlikleri_) return std::nullopt;
+        const auto& g = **sayıGenişlikleri_;
+        double toplam = 0;
+        for (const QChar c : metin) {
+            const int i = sayıKarakteri(c.unicode());
+            if (i < 0) return std::nullopt;
+            toplam += g[size_t(i)];
+        }
+        return toplam;
+    }
+
+    // Each character alone, then every pair of them: any difference (kerning, a joined glyph) and the
+    // font measures every text as a whole.
+    void sayıGenişlikleriniÖlç() const
+    {
+        std::array<double, SayıKarakteriSayısı> g{};
+        for (int i = 0; i < SayıKarakteriSayısı; ++i)
+            g[size_t(i)] = ölçü.horizontalAdvance(QString(QChar(SayıKarakterleri[i])));
+        for (int i = 0; i < SayıKarakteriSayısı; ++i)
+            for (int j = 0; j < SayıKarakteriSayısı; ++j) {
+                const QString ikili = QString(QChar(SayıKarakterleri[i])) + QChar(SayıKarakterleri[j]);
+                if (ölçü.horizontalAdvance(ikili) != g[size_t(i)] + g[size_t(j)]) {
+                    sayıGenişlikleri_.emplace(std::nullopt);
+                    return;
+                }
+            }
+        sayıGenişlikleri_.emplace(g);
+    }
+
+    // Not measured yet; measured but the font kerns them (nullopt); or their widths.
+    mutable std::optional<std::optional<std::array<double, SayıKarakteriSayısı>>> sayıGenişlikleri_;
 };
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}

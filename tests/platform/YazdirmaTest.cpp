@@ -1,4 +1,5 @@
 #include "platform/Kabuk.h"
+#include "platform/TurkceMetin.h"
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
@@ -6,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -181,6 +184,29 @@ TEST_F(Yazdırma, KonumlarYazıTipiDeğişseDeOkunsaDaOkunmasaDaAynıdır)
         EXPECT_EQ(m[i].metin, std::get<0>(beklenen[i]));
         EXPECT_DOUBLE_EQ(m[i].x, std::get<1>(beklenen[i])) << i;
         EXPECT_DOUBLE_EQ(m[i].y, std::get<2>(beklenen[i])) << i;
+    }
+}
+
+TEST_F(Yazdırma, MetinGenişliğiYazıTipininÖlçtüğüdür)
+{
+    // The surface measures at 1200 dots per inch; so does this image.
+    QImage ölçüYeri(1, 1, QImage::Format_Mono);
+    ölçüYeri.setDotsPerMeterX(47244);
+    ölçüYeri.setDotsPerMeterY(47244);
+    ASSERT_EQ(ölçüYeri.logicalDpiY(), 1200);
+    for (const YazıTipi& t : {YazıTipi{QStringLiteral("Liberation Sans"), 8, false, false},
+                              YazıTipi{QStringLiteral("Liberation Sans"), 9, true, true},
+                              YazıTipi{QStringLiteral("DejaVu Sans"), 11, false, false},
+                              YazıTipi{QStringLiteral("Liberation Serif"), 10, true, false}}) {
+        YazıcıKaydedici k;
+        k.setYazıTipi(t);
+        const QFontMetricsF ölçü(YazıcıYüzeyi::qtYazıTipi(t), &ölçüYeri);
+        QStringList metinler = {"1.234.567,89", "-0,01", "10", "7", "1,1", "11.111", "--", "Sayfa - 12", "AVAVA 1",
+                                "Toplam", "1 234", "12a"};
+        for (int i = 0; i < 500; ++i) metinler << turkce::tutarBiçimi(i * 4321.987 - 90000) << QString::number(i * 37);
+        for (const QString& m : metinler)
+            EXPECT_EQ(k.metinGenişliği(m), ölçü.horizontalAdvance(m) / (1200 / 25.4))
+                << m.toStdString() << " " << t.ad.toStdString() << " " << t.boyut;
     }
 }
 
