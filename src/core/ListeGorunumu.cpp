@@ -5,15 +5,14 @@
 #include "platform/TurkceMetin.h"
 
 #include <QAbstractTableModel>
-#include <QCollator>
-#include <QCollatorSortKey>
 #include <QEvent>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <deque>
 #include <limits>
 #include <numeric>
 #include <optional>
@@ -303,31 +302,32 @@ public:
     {
         if (sütun < 0 || sütun >= sütunSayısı()) return;
         const int n = görünen_;
-        std::vector<int> sıra(static_cast<size_t>(n));
-        std::iota(sıra.begin(), sıra.end(), 0);
         const SütunTürü tür = sütunlar_[sütun].tür;
         if (tür == SütunTürü::Metin) {
-            QCollator sıralayıcı(QLocale(QLocale::Turkish, QLocale::Turkey));
-            sıralayıcı.setCaseSensitivity(Qt::CaseInsensitive);
-            std::vector<QCollatorSortKey> anahtar;
-            anahtar.reserve(size_t(n));
-            for (int i = 0; i < n; ++i) anahtar.push_back(sıralayıcı.sortKey(sıralamaMetni(hücre(i, sütun))));
-            if (yön == 0)
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(a)].compare(anahtar[size_t(b)]) < 0; });
-            else
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(b)].compare(anahtar[size_t(a)]) < 0; });
-        } else {
-            std::vector<double> anahtar(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i) anahtar[size_t(i)] = sıralamaDeğeri(hücre(i, sütun), tür);
-            if (yön == 0)
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(a)] < anahtar[size_t(b)]; });
-            else
-                std::stable_sort(sıra.begin(), sıra.end(),
-                                 [&](int a, int b) { return anahtar[size_t(b)] < anahtar[size_t(a)]; });
+            // A text cell sorts by its text as it is held, any other cell by the text it shows.
+            std::vector<QStringView> metinler;
+            metinler.reserve(size_t(n));
+            std::deque<QString> yapılan;
+            for (int i = 0; i < n; ++i) {
+                const ListeDeğeri& d = hücre(i, sütun);
+                if (d.tür() == ListeDeğeri::Tür::Metin) {
+                    metinler.push_back(d.metinGörünümü());
+                } else {
+                    yapılan.push_back(d.görünen());
+                    metinler.push_back(yapılan.back());
+                }
+            }
+            yenidenDiz(turkce::sıralamaDizini(metinler, yön != 0));
+            return;
         }
+        std::vector<int> sıra(static_cast<size_t>(n));
+        std::iota(sıra.begin(), sıra.end(), 0);
+        std::vector<double> anahtar(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) anahtar[size_t(i)] = sıralamaDeğeri(hücre(i, sütun), tür);
+        if (yön == 0)
+            std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) { return anahtar[size_t(a)] < anahtar[size_t(b)]; });
+        else
+            std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) { return anahtar[size_t(b)] < anahtar[size_t(a)]; });
         yenidenDiz(sıra);
     }
 
@@ -338,20 +338,31 @@ private:
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         std::vector<int> yeniYer(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) yeniYer[size_t(sıra[size_t(i)])] = i;
-        std::vector<ListeDeğeri> yeni;
-        yeni.reserve(hücreler_.size());
-        std::vector<qint64> yeniDeğerler;
-        yeniDeğerler.reserve(değerler_.size());
+        // In place, one cycle of the permutation after another: each row is moved once, and no second
+        // copy of a long list is made. A cell moves as its bytes (it holds no address of itself).
+        static_assert(QTypeInfo<ListeDeğeri>::isRelocatable);
+        const size_t satırBaytı = genişlik_ * sizeof(ListeDeğeri);
+        auto* hücreBaytları = reinterpret_cast<unsigned char*>(static_cast<void*>(hücreler_.data()));
+        auto satırı = [&](int satır) { return hücreBaytları + size_t(satır) * satırBaytı; };
+        std::vector<unsigned char> geçici(satırBaytı);
+        std::vector<bool> yerinde(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
-            const auto başı = hücreler_.begin() + ptrdiff_t(size_t(sıra[size_t(i)]) * genişlik_);
-            yeni.insert(yeni.end(), std::make_move_iterator(başı), std::make_move_iterator(başı + ptrdiff_t(genişlik_)));
-            yeniDeğerler.push_back(değerler_[size_t(sıra[size_t(i)])]);
+            if (yerinde[size_t(i)] || sıra[size_t(i)] == i) continue;
+            std::memcpy(geçici.data(), satırı(i), satırBaytı);
+            const qint64 geçiciDeğer = değerler_[size_t(i)];
+            for (int j = i;;) {
+                yerinde[size_t(j)] = true;
+                const int k = sıra[size_t(j)];
+                if (k == i) {
+                    std::memcpy(satırı(j), geçici.data(), satırBaytı);
+                    değerler_[size_t(j)] = geçiciDeğer;
+                    break;
+                }
+                std::memcpy(satırı(j), satırı(k), satırBaytı);
+                değerler_[size_t(j)] = değerler_[size_t(k)];
+                j = k;
+            }
         }
-        const auto bekleyen = hücreler_.begin() + ptrdiff_t(size_t(n) * genişlik_);
-        yeni.insert(yeni.end(), std::make_move_iterator(bekleyen), std::make_move_iterator(hücreler_.end()));
-        yeniDeğerler.insert(yeniDeğerler.end(), değerler_.begin() + n, değerler_.end());
-        hücreler_ = std::move(yeni);
-        değerler_ = std::move(yeniDeğerler);
         const QModelIndexList eski = persistentIndexList();
         QModelIndexList güncel;
         güncel.reserve(eski.size());

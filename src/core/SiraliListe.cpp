@@ -2,11 +2,7 @@
 
 #include "platform/TurkceMetin.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
-#include <QLocale>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -30,20 +26,13 @@ int sonrakiYer(int adet, const QString& metin, MetinAl metinAl)
 
 void türkçeSırala(QList<ListeGirdisi>& girdiler)
 {
-    QCollator sıralayıcı(QLocale(QLocale::Turkish, QLocale::Turkey));
-    sıralayıcı.setCaseSensitivity(Qt::CaseInsensitive);
-    struct Anahtarlı {
-        QCollatorSortKey anahtar;
-        int sıra;
-    };
-    std::vector<Anahtarlı> anahtarlar;
-    anahtarlar.reserve(girdiler.size());
-    for (int i = 0; i < girdiler.size(); ++i) anahtarlar.push_back({sıralayıcı.sortKey(girdiler[i].metin), i});
-    std::stable_sort(anahtarlar.begin(), anahtarlar.end(),
-                     [](const Anahtarlı& a, const Anahtarlı& b) { return a.anahtar.compare(b.anahtar) < 0; });
+    std::vector<QStringView> metinler;
+    metinler.reserve(size_t(girdiler.size()));
+    for (const ListeGirdisi& g : girdiler) metinler.push_back(g.metin);
+    const std::vector<int> sıra = turkce::sıralamaDizini(metinler);
     QList<ListeGirdisi> sıralı;
     sıralı.reserve(girdiler.size());
-    for (const Anahtarlı& a : anahtarlar) sıralı.push_back(std::move(girdiler[a.sıra]));
+    for (const int i : sıra) sıralı.push_back(std::move(girdiler[i]));
     girdiler = std::move(sıralı);
 }
 

@@ -3,6 +3,8 @@
 #include "platform/Yuzdelik.h"
 
 #include <QCollator>
+#include <QCollatorSortKey>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -75,6 +77,53 @@ QString katla(const QString& metin) { return büyükHarf(metin); }
 int karşılaştır(const QString& a, const QString& b, bool duyarlı)
 {
     return sıralayıcı(duyarlı).compare(a, b);
+}
+
+std::vector<int> sıralamaDizini(const std::vector<QStringView>& metinler, bool azalan)
+{
+    const int n = int(metinler.size());
+    // Each distinct text once, in the order it first comes.
+    QHash<QStringView, int> kimlikler;
+    std::vector<QStringView> ayrı;
+    std::vector<int> kimlik(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        auto yer = kimlikler.constFind(metinler[size_t(i)]);
+        if (yer == kimlikler.constEnd()) {
+            yer = kimlikler.insert(metinler[size_t(i)], int(ayrı.size()));
+            ayrı.push_back(metinler[size_t(i)]);
+        }
+        kimlik[size_t(i)] = yer.value();
+    }
+
+    // The distinct texts ranked by their sort keys; texts whose keys compare equal share a rank.
+    const QCollator& c = sıralayıcı(false);
+    const int m = int(ayrı.size());
+    std::vector<QCollatorSortKey> anahtar;
+    anahtar.reserve(size_t(m));
+    for (const QStringView v : ayrı)
+        anahtar.push_back(c.sortKey(QString::fromRawData(reinterpret_cast<const QChar*>(v.utf16()), v.size())));
+    std::vector<int> sıra(static_cast<size_t>(m));
+    for (int k = 0; k < m; ++k) sıra[size_t(k)] = k;
+    std::sort(sıra.begin(), sıra.end(),
+              [&](int a, int b) { return anahtar[size_t(a)].compare(anahtar[size_t(b)]) < 0; });
+    std::vector<int> derece(static_cast<size_t>(m));
+    int dereceSayısı = 0;
+    for (int k = 0; k < m; ++k) {
+        if (k > 0 && anahtar[size_t(sıra[size_t(k - 1)])].compare(anahtar[size_t(sıra[size_t(k)])]) < 0)
+            ++dereceSayısı;
+        derece[size_t(sıra[size_t(k)])] = dereceSayısı;
+    }
+    if (m > 0) ++dereceSayısı;
+    if (azalan)
+        for (int& d : derece) d = dereceSayısı - 1 - d;
+
+    // A counting sort on the ranks keeps texts of one rank in the order they had.
+    std::vector<int> başlangıç(size_t(dereceSayısı) + 1, 0);
+    for (int i = 0; i < n; ++i) ++başlangıç[size_t(derece[size_t(kimlik[size_t(i)])]) + 1];
+    for (int d = 0; d < dereceSayısı; ++d) başlangıç[size_t(d) + 1] += başlangıç[size_t(d)];
+    std::vector<int> sonuç(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) sonuç[size_t(başlangıç[size_t(derece[size_t(kimlik[size_t(i)])])]++)] = i;
+    return sonuç;
 }
 
 bool eşit(const QString& a, const QString& b) { return katla(a) == katla(b); }

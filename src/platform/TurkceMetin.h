@@ -2,6 +2,8 @@
 // Turkish text, numbers and dates, fixed to Turkish whatever the machine's locale.
 #include <QDate>
 #include <QString>
+#include <QStringView>
+#include <vector>
 
 namespace turkce {
 
@@ -14,6 +16,10 @@ QString küçükHarf(const QString& metin);
 QString katla(const QString& metin);
 // Collation order of the Turkish alphabet; < 0, 0, > 0. Case-insensitive when the flag says so.
 int karşılaştır(const QString& a, const QString& b, bool harfBüyüklüğüneDuyarlı = false);
+// The order of the texts in the Turkish alphabet without regard to letter case, ascending or descending:
+// the indexes of the texts, texts that sort equal in the order they had (a stable sort). Each distinct
+// text is collated once, so a column in which many rows name the same thing sorts fast.
+std::vector<int> sıralamaDizini(const std::vector<QStringView>& metinler, bool azalan = false);
 bool eşit(const QString& a, const QString& b);  // equal without regard to letter case
 bool ileBaşlar(const QString& metin, const QString& önEk);  // prefix test without regard to letter case
 

@@ -12,6 +12,8 @@
 #include <QTextBoundaryFinder>
 #include <QUrl>
 
+#include <optional>
+
 namespace yazdırma {
 
 struct YazıcıBelgesi::Veri {
@@ -23,6 +25,9 @@ struct YazıcıBelgesi::Veri {
     bool bozuk = false;
     bool yazıldı = false;  // the document went out whole
     double mmNokta = 0;  // printer dots per millimetre
+    // What the painter holds now, so that it is set only when it changes.
+    enum class Kalem { Yok, Metin, Çizgi } kalem = Kalem::Yok;
+    std::optional<YazıTipi> yazıTipi;
 };
 
 namespace {
@@ -135,6 +140,8 @@ bool YazıcıBelgesi::başlat()
         throw YazdırmaHatası(QStringLiteral("Yazıcıya yazdırılamıyor: ") + d_->yazıcıAdı);
     }
     d_->başladı = true;
+    d_->kalem = Veri::Kalem::Yok;
+    d_->yazıTipi.reset();
     d_->mmNokta = d_->yazıcı.resolution() / 25.4;
     return true;
 }
@@ -143,8 +150,14 @@ void YazıcıBelgesi::metinÇiz(double x, double y, const QString& metin)
 {
     if (!başlat()) return;
     const double k = d_->mmNokta;
-    d_->boya.setFont(qtYazıTipi(yazıTipi()));
-    d_->boya.setPen(QPen(Qt::black));
+    if (d_->yazıTipi != yazıTipi()) {
+        d_->boya.setFont(güncelQtYazıTipi());
+        d_->yazıTipi = yazıTipi();
+    }
+    if (d_->kalem != Veri::Kalem::Metin) {
+        d_->boya.setPen(QPen(Qt::black));
+        d_->kalem = Veri::Kalem::Metin;
+    }
     d_->boya.drawText(QPointF(x * k, (y + tabanUzaklığı()) * k), metin);
 }
 
@@ -152,9 +165,12 @@ void YazıcıBelgesi::çizgiÇiz(double x1, double y1, double x2, double y2)
 {
     if (!başlat()) return;
     const double k = d_->mmNokta;
-    QPen kalem(Qt::black);
-    kalem.setWidth(0);
-    d_->boya.setPen(kalem);
+    if (d_->kalem != Veri::Kalem::Çizgi) {
+        QPen kalem(Qt::black);
+        kalem.setWidth(0);
+        d_->boya.setPen(kalem);
+        d_->kalem = Veri::Kalem::Çizgi;
+    }
     d_->boya.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
 }
 
@@ -167,6 +183,9 @@ void YazıcıBelgesi::sayfaEkle()
         d_->başladı = false;
         throw YazdırmaHatası(QStringLiteral("Yazıcıda yeni sayfaya geçilemiyor: ") + d_->yazıcıAdı);
     }
+    // Each page is given its font and pen again.
+    d_->kalem = Veri::Kalem::Yok;
+    d_->yazıTipi.reset();
 }
 
 void YazıcıBelgesi::belgeyiBitir()

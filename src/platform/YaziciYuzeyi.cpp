@@ -5,6 +5,11 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
+
 namespace yazdırma {
 
 namespace {
@@ -40,11 +45,14 @@ protected:
     }
 };
 
-QFontMetricsF ölçü(const YazıTipi& yazıTipi)
+const QPaintDevice& ölçüAygıtı()
 {
     static const ÖlçüAygıtı aygıt;
-    return QFontMetricsF(YazıcıYüzeyi::qtYazıTipi(yazıTipi), &aygıt);
+    return aygıt;
 }
+
+// Fonts kept measured at once.
+constexpr size_t SaklananÖlçüm = 8;
 
 // A family named for its Turkish character set ("Arial Tur") is that family. Where no face of that name
 // is installed, the family's own name is asked for, which the system's font matching answers with the
@@ -56,7 +64,83 @@ QString aileAdı(const QString& ad)
     return ad;
 }
 
+// The characters numbers are written with. Where a font sets each of them alone, with no kerning
+// between any two of them, a text of them is exactly as wide as its characters together, as the font
+// would measure it as a whole; most texts a list prints on the right of a column are such.
+constexpr char16_t SayıKarakterleri[] = u"0123456789.,-";
+constexpr int SayıKarakteriSayısı = int(std::size(SayıKarakterleri)) - 1;
+
+int sayıKarakteri(char16_t c)
+{
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c == u'.') return 10;
+    if (c == u',') return 11;
+    if (c == u'-') return 12;
+    return -1;
+}
+
 }  // namespace
+
+struct YazıcıYüzeyi::Ölçüm {
+    YazıTipi yazıTipi;
+    QFont qt;
+    QFontMetricsF ölçü;
+    double satırYüksekliği;  // mm
+    double taban;            // mm
+
+    explicit Ölçüm(const YazıTipi& y)
+        : yazıTipi(y),
+          qt(YazıcıYüzeyi::qtYazıTipi(y)),
+          ölçü(qt, &ölçüAygıtı()),
+          satırYüksekliği(ölçü.height() / MmBaşınaNokta),
+          taban(ölçü.ascent() / MmBaşınaNokta)
+    {
+    }
+
+    double genişlik(const QString& metin) const
+    {
+        if (const std::optional<double> g = sayıyla(metin)) return *g / MmBaşınaNokta;
+        return ölçü.horizontalAdvance(metin) / MmBaşınaNokta;
+    }
+
+private:
+    // The width of a text of number characters as the sum of theirs (in dots), when the font allows it.
+    std::optional<double> sayıyla(const QString& metin) const
+    {
+        if (metin.isEmpty() || sayıKarakteri(metin.front().unicode()) < 0) return std::nullopt;
+        if (!sayıGenişlikleri_) sayıGenişlikleriniÖlç();
+        if (!*sayıGenişlikleri_) return std::nullopt;
+        const auto& g = **sayıGenişlikleri_;
+        double toplam = 0;
+        for (const QChar c : metin) {
+            const int i = sayıKarakteri(c.unicode());
+            if (i < 0) return std::nullopt;
+            toplam += g[size_t(i)];
+        }
+        return toplam;
+    }
+
+    // Each character alone, then every pair of them: any difference (kerning, a joined glyph) and the
+    // font measures every text as a whole.
+    void sayıGenişlikleriniÖlç() const
+    {
+        std::array<double, SayıKarakteriSayısı> g{};
+        for (int i = 0; i < SayıKarakteriSayısı; ++i)
+            g[size_t(i)] = ölçü.horizontalAdvance(QString(QChar(SayıKarakterleri[i])));
+        for (int i = 0; i < SayıKarakteriSayısı; ++i)
+            for (int j = 0; j < SayıKarakteriSayısı; ++j) {
+                const QString ikili = QString(QChar(SayıKarakterleri[i])) + QChar(SayıKarakterleri[j]);
+                if (ölçü.horizontalAdvance(ikili) != g[size_t(i)] + g[size_t(j)]) {
+                    sayıGenişlikleri_.emplace(std::nullopt);
+                    return;
+                }
+            }
+        sayıGenişlikleri_.emplace(g);
+    }
+
+    // Not measured yet; measured but the font kerns them (nullopt); or their widths.
+    mutable std::optional<std::optional<std::array<double, SayıKarakteriSayısı>>> sayıGenişlikleri_;
+};
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}
 
@@ -75,21 +159,42 @@ QFont YazıcıYüzeyi::qtYazıTipi(const YazıTipi& yazıTipi)
     return f;
 }
 
-double YazıcıYüzeyi::metinGenişliği(const QString& metin) const
+const YazıcıYüzeyi::Ölçüm& YazıcıYüzeyi::ölçüm() const
 {
-    return ölçü(yazıTipi_).horizontalAdvance(metin) / MmBaşınaNokta;
+    if (!ölçümler_.empty() && ölçümler_.back()->yazıTipi == yazıTipi_) return *ölçümler_.back();
+    for (auto i = ölçümler_.begin(); i != ölçümler_.end(); ++i)
+        if ((*i)->yazıTipi == yazıTipi_) {
+            std::rotate(i, i + 1, ölçümler_.end());
+            return *ölçümler_.back();
+        }
+    if (ölçümler_.size() == SaklananÖlçüm) ölçümler_.erase(ölçümler_.begin());
+    ölçümler_.push_back(std::make_shared<const Ölçüm>(yazıTipi_));
+    return *ölçümler_.back();
 }
 
-double YazıcıYüzeyi::metinYüksekliği() const { return ölçü(yazıTipi_).height() / MmBaşınaNokta; }
+const QFont& YazıcıYüzeyi::güncelQtYazıTipi() const { return ölçüm().qt; }
 
-double YazıcıYüzeyi::tabanUzaklığı() const { return ölçü(yazıTipi_).ascent() / MmBaşınaNokta; }
+double YazıcıYüzeyi::metinGenişliği(const QString& metin) const { return ölçüm().genişlik(metin); }
+
+double YazıcıYüzeyi::metinYüksekliği() const { return ölçüm().satırYüksekliği; }
+
+double YazıcıYüzeyi::tabanUzaklığı() const { return ölçüm().taban; }
+
+void YazıcıYüzeyi::ilerle() const
+{
+    x_ += bekleyenÖlçüm_->genişlik(bekleyenMetin_);
+    bekliyor_ = false;
+}
 
 void YazıcıYüzeyi::yaz(const QString& metin, Satır satır)
 {
     if (kapandı_) return;
-    metinÇiz(x_, y_, metin);
+    metinÇiz(x(), y_, metin);
     if (satır == Satır::Sürdür) {
-        x_ += metinGenişliği(metin);
+        // The width is measured when the position after the text is read, in the text's own font.
+        if (bekleyenÖlçüm_.get() != &ölçüm()) bekleyenÖlçüm_ = ölçümler_.back();
+        bekleyenMetin_ = metin;
+        bekliyor_ = true;
     } else {
         x_ = 0;
         y_ += metinYüksekliği();
@@ -107,7 +212,7 @@ void YazıcıYüzeyi::yeniSayfa()
     if (kapandı_) return;
     sayfaEkle();
     ++sayfa_;
-    x_ = 0;
+    setX(0);
     y_ = 0;
 }
 

@@ -10,7 +10,9 @@
 // texts the same way, so a page laid out on the recorder falls on paper where the recorder says.
 #include <QString>
 
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 class QFont;
 
@@ -58,9 +60,17 @@ public:
     void setAltıÇizili(bool altıÇizili) { yazıTipi_.altıÇizili = altıÇizili; }
 
     // The current position (mm from the paper's left and top edges).
-    double x() const { return x_; }
+    double x() const
+    {
+        if (bekliyor_) ilerle();
+        return x_;
+    }
     double y() const { return y_; }
-    void setX(double x) { x_ = x; }
+    void setX(double x)
+    {
+        x_ = x;
+        bekliyor_ = false;
+    }
     void setY(double y) { y_ = y; }
 
     // Width of a text and height of one line in the current font (mm).
@@ -105,12 +115,27 @@ protected:
 
     // Distance from a text's top to its baseline in the current font (mm).
     double tabanUzaklığı() const;
+    // The current font as Qt draws it (made once for each font).
+    const QFont& güncelQtYazıTipi() const;
 
 private:
+    struct Ölçüm;
+    // The font, its metrics and its line height, made when a font is first used; the last few fonts
+    // are kept, so that a print going back and forth between fonts makes each of them once.
+    const Ölçüm& ölçüm() const;
+    // Moves X by the width of the text printed last on its line: a text's width is measured only when
+    // the position after it is read.
+    void ilerle() const;
+
     double genişlik_;
     double yükseklik_;
     YazıTipi yazıTipi_;
-    double x_ = 0;
+    mutable std::vector<std::shared_ptr<const Ölçüm>> ölçümler_;  // the latest last
+    mutable double x_ = 0;
+    // The text whose width X has yet to move by, and the font it was printed in.
+    mutable bool bekliyor_ = false;
+    QString bekleyenMetin_;
+    std::shared_ptr<const Ölçüm> bekleyenÖlçüm_;
     double y_ = 0;
     int sayfa_ = 1;
     bool kapandı_ = false;

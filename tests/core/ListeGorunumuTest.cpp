@@ -1,6 +1,7 @@
 #include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/Ayarlar.h"
+#include "platform/TurkceMetin.h"
 #include "support/Ortam.h"
 
 #include <QDialog>
@@ -9,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace {
 
@@ -146,6 +149,42 @@ TEST(ListeGörünümü, MetinSütunuTürkçeAlfabeyleSıralanırVeSıralıKalır
     p.liste->sütunaTıklandı(2);
     const int son = p.liste->satırSayısı();
     EXPECT_EQ(p.liste->satırEkle({"Ayna"}), son);
+}
+
+TEST(ListeGörünümü, MetinSütunuSatırSatırKarşılaştırmaylaAynıSıralanır)
+{
+    // Many rows of few texts: equal texts, texts equal but for letter case, the dotted and dotless i, the
+    // Turkish letters against their plain twins, and empty cells.
+    const QStringList metinler = {"ışık", "IŞIK", "Işık", "isik", "İğne", "igne", "iğne", "", "çam", "Çam", "cam",
+                                  "şeker", "Seker", "ŞEKER", "ağaç", "AĞAÇ", "agac", "ödev", "Ödev", "odev", "üzüm",
+                                  "Üzüm", "uzum", "ılık", "ilik", "İLİK", "ILIK", "İ", "I", "ı", "i", ""};
+    ASSERT_EQ(turkce::karşılaştır("ŞEKER", "şeker"), 0);
+    ASSERT_EQ(turkce::karşılaştır("ILIK", "ılık"), 0);
+    ListeGörünümü liste;
+    liste.sütunlarıKur({{QStringLiteral("Adı"), 1800, Qt::AlignLeft, SütunTürü::Metin},
+                        {QStringLiteral("No"), 800, Qt::AlignRight, SütunTürü::Sayı}});
+    for (int tur = 0; tur < 3; ++tur)
+        for (int i = 0; i < metinler.size(); ++i) {
+            const int no = liste.satırSayısı();
+            liste.satırEkle({ListeDeğeri(metinler[(i * 7 + tur) % metinler.size()]), ListeDeğeri::sayı(no)}, no);
+        }
+    for (const int yön : {0, 1, 0}) {
+        // What a plain stable sort that collates row against row makes of the current order.
+        const QList<qint64> şimdiki = değerler(liste);
+        const QStringList önceki = sütunDeğerleri(liste, 0);
+        QList<int> sıra(önceki.size());
+        std::iota(sıra.begin(), sıra.end(), 0);
+        std::stable_sort(sıra.begin(), sıra.end(), [&](int a, int b) {
+            const int k = turkce::karşılaştır(önceki[a], önceki[b]);
+            return yön == 0 ? k < 0 : k > 0;
+        });
+        QList<qint64> beklenen;
+        for (const int i : sıra) beklenen.append(şimdiki[i]);
+        liste.sırala(0, yön);
+        EXPECT_EQ(değerler(liste), beklenen) << "direction " << yön;
+        for (int i = 0; i < liste.satırSayısı(); ++i)  // the cells went with their rows
+            ASSERT_EQ(liste.hücreDeğeri(i, 1).sayı(), liste.satırDeğeri(i));
+    }
 }
 
 TEST(ListeGörünümü, AçılıştakiSıralamaİlkSütunuArtanSıralar)

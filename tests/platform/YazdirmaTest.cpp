@@ -1,4 +1,5 @@
 #include "platform/Kabuk.h"
+#include "platform/TurkceMetin.h"
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
@@ -7,11 +8,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace yazdırma;
 using test::PdfSözcüğü;
@@ -135,6 +140,76 @@ TEST_F(Yazdırma, KaydediciKonumlarıVeSayfaSonunuTutar)
     k.yeniSayfa();
     k.vazgeç();
     EXPECT_EQ(b.çağrılar.size(), sayı);
+}
+
+TEST_F(Yazdırma, KonumlarYazıTipiDeğişseDeOkunsaDaOkunmasaDaAynıdır)
+{
+    const YazıTipi kalın{QStringLiteral("Liberation Sans"), 12, true, false};
+    const YazıTipi ince{QStringLiteral("Liberation Sans"), 8, false, false};
+    auto genişlik = [](const YazıTipi& t, const QString& m) {
+        YazıcıKaydedici ölçü;
+        ölçü.setYazıTipi(t);
+        return ölçü.metinGenişliği(m);
+    };
+    YazıcıKaydedici ölçü;
+    ölçü.setYazıTipi(kalın);
+    const double kalınSatır = ölçü.metinYüksekliği();
+
+    YazıcıKaydedici k;
+    k.setYazıTipi(kalın);
+    k.setX(10);
+    k.setY(20);
+    k.yaz("Kodu", Satır::Sürdür);
+    k.setYazıTipi(ince);  // the next text starts after "Kodu" as wide as it was printed
+    k.yaz("Adı", Satır::Sürdür);
+    const double okunan = k.x();
+    k.setY(30);  // X stays
+    k.yaz("Miktar", Satır::Sürdür);
+    k.setX(50);  // X given: the width of "Miktar" plays no part
+    k.setYazıTipi(kalın);
+    k.yaz("Birim");
+    k.setYazıTipi(ince);
+    k.yaz("Son", Satır::Sürdür);  // the line ended in the bold font
+    k.yaz("x", Satır::Sürdür);
+    k.setKalın(true);
+    const double sonX = k.x();
+
+    const double adıX = 10 + genişlik(kalın, "Kodu");
+    EXPECT_DOUBLE_EQ(okunan, adıX + genişlik(ince, "Adı"));
+    EXPECT_DOUBLE_EQ(sonX, genişlik(ince, "Son") + genişlik(ince, "x"));
+    const QList<YazıcıÇağrısı> m = k.belge().metinler();
+    ASSERT_EQ(m.size(), 6);
+    const QList<std::tuple<QString, double, double>> beklenen = {
+        {"Kodu", 10, 20}, {"Adı", adıX, 20}, {"Miktar", okunan, 30}, {"Birim", 50, 30},
+        {"Son", 0, 30 + kalınSatır}, {"x", genişlik(ince, "Son"), 30 + kalınSatır}};
+    for (int i = 0; i < m.size(); ++i) {
+        EXPECT_EQ(m[i].metin, std::get<0>(beklenen[i]));
+        EXPECT_DOUBLE_EQ(m[i].x, std::get<1>(beklenen[i])) << i;
+        EXPECT_DOUBLE_EQ(m[i].y, std::get<2>(beklenen[i])) << i;
+    }
+}
+
+TEST_F(Yazdırma, MetinGenişliğiYazıTipininÖlçtüğüdür)
+{
+    // The surface measures at 1200 dots per inch; so does this image.
+    QImage ölçüYeri(1, 1, QImage::Format_Mono);
+    ölçüYeri.setDotsPerMeterX(47244);
+    ölçüYeri.setDotsPerMeterY(47244);
+    ASSERT_EQ(ölçüYeri.logicalDpiY(), 1200);
+    for (const YazıTipi& t : {YazıTipi{QStringLiteral("Liberation Sans"), 8, false, false},
+                              YazıTipi{QStringLiteral("Liberation Sans"), 9, true, true},
+                              YazıTipi{QStringLiteral("DejaVu Sans"), 11, false, false},
+                              YazıTipi{QStringLiteral("Liberation Serif"), 10, true, false}}) {
+        YazıcıKaydedici k;
+        k.setYazıTipi(t);
+        const QFontMetricsF ölçü(YazıcıYüzeyi::qtYazıTipi(t), &ölçüYeri);
+        QStringList metinler = {"1.234.567,89", "-0,01", "10", "7", "1,1", "11.111", "--", "Sayfa - 12", "AVAVA 1",
+                                "Toplam", "1 234", "12a"};
+        for (int i = 0; i < 500; ++i) metinler << turkce::tutarBiçimi(i * 4321.987 - 90000) << QString::number(i * 37);
+        for (const QString& m : metinler)
+            EXPECT_EQ(k.metinGenişliği(m), ölçü.horizontalAdvance(m) / (1200 / 25.4))
+                << m.toStdString() << " " << t.ad.toStdString() << " " << t.boyut;
+    }
 }
 
 TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
