@@ -65,6 +65,7 @@ int oku(platform::Database& db, const QString& sayımSql, const QString& sql, co
         alıcı.satır(satırYap(s));
         ++sayı;
     }
+    if (alıcı.bitti) alıcı.bitti();
     return sayı;
 }
 

@@ -1,9 +1,9 @@
 #include "stock_lists/FirmaHareketListesi.h"
 
+#include "core/IlerlemeAdimi.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/TurkceMetin.h"
 
-#include <QProgressBar>
 #include <QTime>
 #include <cmath>
 
@@ -111,16 +111,11 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
                     const std::function<void(Hareket&&)>& satır, QProgressBar* çubuk)
 {
     const bool satıcı = tür == FirmaTürü::Satıcı;
-    if (çubuk) {
-        const int adet = db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt();
-        if (adet > 0) çubuk->setMaximum(adet);
-    }
+    İlerlemeAdımı adım(çubuk, çubuk ? db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt() : 0);
     platform::Statement s = db.prepare(satıcı ? SatıcıHareketleri : AlıcıHareketleri);
     s.bind(1, firmaNo);
-    int sıra = 0;
     while (s.next()) {
-        ++sıra;
-        if (çubuk && sıra <= çubuk->maximum()) çubuk->setValue(sıra);
+        adım.ilerle();
         Hareket h;
         h.hareketNo = s.integer(0);
         h.hücreler.reserve(SütunSayısı);
@@ -134,6 +129,7 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
         h.hücreler.append(s.isNull(4) || s.isNull(7) ? ListeDeğeri() : ListeDeğeri::sayı(tutar(s.real(4), s.real(7))));
         satır(std::move(h));
     }
+    adım.bitir();
 }
 
 QList<Hareket> hareketler(platform::Database& db, FirmaTürü tür, qint64 firmaNo)
