@@ -92,8 +92,15 @@ int günlükHareketler(platform::Database& db, GünlükMod mod, std::optional<QD
     const QString kaynak = (giriş ? GirişKaynağı : ÇıkışKaynağı) + (gün ? (giriş ? GirişGünü : ÇıkışGünü) : QString());
     QVariantList parametreler;
     if (gün) parametreler.append(turkce::tarihSaklama(*gün));
-    return oku(db, QStringLiteral("SELECT count(*)") + kaynak, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak,
-               parametreler, GünlükSatırlar{}, alıcı);
+    // The rows are counted on the movement table, without the joins: a firm is joined on its key and left,
+    // so it neither adds nor drops a row; the product is joined on its key, so a movement counts once if
+    // its product row is still there and not at all otherwise. For every day the count walks the product
+    // index, which holds the product numbers; for one day, the date index.
+    const QString sayım =
+        QStringLiteral("SELECT count(*) FROM %1 WHERE UrunNo IN (SELECT UrunNo FROM UrunBilgileriTablosu)%2")
+            .arg(giriş ? QStringLiteral("GirisIslemleriTablosu") : QStringLiteral("CikisIslemleriTablosu"),
+                 gün ? QStringLiteral(" AND Tarihi = ?1") : QString());
+    return oku(db, sayım, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak, parametreler, GünlükSatırlar{}, alıcı);
 }
 
 void GünlükToplamlar::ekle(const Satır& satır)
