@@ -74,13 +74,17 @@ struct GünlükSatırlar {
             if (f == firmalar.cend()) f = firmalar.insert(s.integer(7), metinHücresi(s, 3));
             firma = *f;
         }
-        return {tarihHücresi(s, 0),
-                ü->kodu,
-                ü->adı,
-                firma,
-                tutarHücresi(miktar),
-                tutarHücresi(fiyat),
-                tutarHücresi(satırTutarı(miktar, fiyat))};
+        // Appended one by one: the cells move into the row instead of being copied from a list.
+        Satır satır;
+        satır.reserve(7);
+        satır.append(tarihHücresi(s, 0));
+        satır.append(ü->kodu);
+        satır.append(ü->adı);
+        satır.append(std::move(firma));
+        satır.append(tutarHücresi(miktar));
+        satır.append(tutarHücresi(fiyat));
+        satır.append(tutarHücresi(satırTutarı(miktar, fiyat)));
+        return satır;
     }
 };
 

@@ -5,6 +5,8 @@
 #include "platform/TurkceMetin.h"
 #include "platform/Yuzdelik.h"
 
+#include <cmath>
+
 namespace rapor {
 
 ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
@@ -15,11 +17,11 @@ ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
 
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    if (s.isNull(sütun)) return {};
-    const QString metin = s.text(sütun);
-    // The stored form "2026-12-07" read at once (a long list has a date in every row); anything else
-    // through the common reading.
-    if (metin.size() >= 10 && metin[4] == QLatin1Char('-') && metin[7] == QLatin1Char('-')) {
+    // The stored form "2026-12-07" read at once from the engine's text (a long list has a date in every
+    // row); anything else through the common reading. NULL gives no text at all.
+    const QByteArrayView metin = s.utf8(sütun);
+    if (metin.isNull()) return {};
+    if (metin.size() >= 10 && metin[4] == '-' && metin[7] == '-') {
         int parça[3] = {0, 0, 0};
         bool tamam = true;
         for (int i = 0, p = 0; i < 10 && tamam; ++i) {
@@ -27,18 +29,26 @@ ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
                 ++p;
                 continue;
             }
-            const int rakam = metin[i].unicode() - '0';
+            const int rakam = metin[i] - '0';
             tamam = rakam >= 0 && rakam <= 9;
             parça[p] = parça[p] * 10 + rakam;
         }
         if (tamam) return ListeDeğeri::tarih(QDate(parça[0], parça[1], parça[2]));
     }
-    return ListeDeğeri::tarih(turkce::saklananTarih(metin));
+    return ListeDeğeri::tarih(turkce::saklananTarih(s.text(sütun)));
 }
 
 ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
 
-qint64 kuruş(double değer) { return yüzdelik::yüzdeliğeÇevir(değer).value_or(0); }
+qint64 kuruş(double değer)
+{
+    // A figure that already stands on a hundredth, as the rows of a list hold them, is read at once: no
+    // decimal reading can take it to another hundredth.
+    const double ölçekli = değer * 100.0;
+    const double yakın = std::nearbyint(ölçekli);
+    if (std::fabs(ölçekli - yakın) < 1e-6 && std::fabs(değer) <= yüzdelik::HesapSınırı) return qint64(yakın);
+    return yüzdelik::yüzdeliğeÇevir(değer).value_or(0);
+}
 
 double satırTutarı(double miktar, double fiyat) { return kuruşDeğeri(miktar * paraDeğeri(fiyat)); }
 

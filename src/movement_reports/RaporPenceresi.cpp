@@ -22,11 +22,14 @@ namespace rapor {
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her)
 {
     auto adım = std::make_shared<std::optional<İlerlemeAdımı>>();
-    return {[&çubuk, adım](int toplam) { adım->emplace(çubuk, toplam); },
+    return {[&liste, &çubuk, adım](int toplam) {
+                adım->emplace(çubuk, toplam);
+                liste.satırYeriAyır(toplam);
+            },
             [&liste, adım, her = std::move(her)](Satır&& satır) {
                 if (*adım) (*adım)->ilerle();
                 if (her) her(satır);
-                liste.satırEkle(satır);
+                liste.satırEkle(std::move(satır));
             },
             [adım] {
                 if (*adım) (*adım)->bitir();
