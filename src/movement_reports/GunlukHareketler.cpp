@@ -74,16 +74,16 @@ struct GünlükSatırlar {
             if (f == firmalar.cend()) f = firmalar.insert(s.integer(7), metinHücresi(s, 3));
             firma = *f;
         }
-        // Appended one by one: the cells move into the row instead of being copied from a list.
-        Satır satır;
-        satır.reserve(7);
-        satır.append(tarihHücresi(s, 0));
-        satır.append(ü->kodu);
-        satır.append(ü->adı);
-        satır.append(std::move(firma));
-        satır.append(tutarHücresi(miktar));
-        satır.append(tutarHücresi(fiyat));
-        satır.append(tutarHücresi(satırTutarı(miktar, fiyat)));
+        // The cells set in place: none is copied through a list of its own.
+        Satır satır(7);
+        ListeDeğeri* h = satır.data();
+        h[0] = tarihHücresi(s, 0);
+        h[1] = ü->kodu;
+        h[2] = ü->adı;
+        h[3] = std::move(firma);
+        h[4] = tutarHücresi(miktar);
+        h[5] = tutarHücresi(fiyat);
+        h[6] = tutarHücresi(satırTutarı(miktar, fiyat));
         return satır;
     }
 };
