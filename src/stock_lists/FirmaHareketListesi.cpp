@@ -30,23 +30,20 @@ const QString AlıcıSayısı = QStringLiteral(
     "SELECT count(*) FROM AliciFirmalarTablosu AS F JOIN CikisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
     "WHERE H.FirmaNo = ?1");
 
+// The cells read with as few calls into the engine as they need: a long list reads millions of them.
 ListeDeğeri metinYaDaBoş(const platform::Statement& s, int sütun)
 {
-    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri(s.text(sütun));
-}
-
-ListeDeğeri sayıYaDaBoş(const platform::Statement& s, int sütun)
-{
-    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri::sayı(s.real(sütun));
+    const QByteArrayView metin = s.utf8(sütun);
+    return metin.isNull() ? ListeDeğeri() : ListeDeğeri(QString::fromUtf8(metin));
 }
 
 // The movement's day; a movement stored with a time of day shows it after the day ("02.04.2026
 // 17:45:00"), as a text that still sorts as a date.
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    if (s.isNull(sütun)) return {};
     // The plain stored day ("2026-02-01") read at once from the engine's text: every row has one.
     const QByteArrayView ham = s.utf8(sütun);
+    if (ham.isNull()) return {};
     if (ham.size() == 10 && ham[4] == '-' && ham[7] == '-') {
         int parça[3] = {0, 0, 0};
         bool tamam = true;
@@ -139,11 +136,15 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
         h.hücreler.append(metinYaDaBoş(s, 1));
         h.hücreler.append(metinYaDaBoş(s, 2));
         h.hücreler.append(tarihHücresi(s, 3));
-        h.hücreler.append(sayıYaDaBoş(s, 4));
+        const bool miktarVar = !s.isNull(4);
+        const double miktar = s.real(4);
+        const bool fiyatVar = !s.isNull(7);
+        const double fiyat = s.real(7);
+        h.hücreler.append(miktarVar ? ListeDeğeri::sayı(miktar) : ListeDeğeri());
         h.hücreler.append(metinYaDaBoş(s, 5));
         h.hücreler.append(s.isNull(6) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(s.real(6)));
-        h.hücreler.append(sayıYaDaBoş(s, 7));
-        h.hücreler.append(s.isNull(4) || s.isNull(7) ? ListeDeğeri() : ListeDeğeri::sayı(tutar(s.real(4), s.real(7))));
+        h.hücreler.append(fiyatVar ? ListeDeğeri::sayı(fiyat) : ListeDeğeri());
+        h.hücreler.append(miktarVar && fiyatVar ? ListeDeğeri::sayı(tutar(miktar, fiyat)) : ListeDeğeri());
         satır(std::move(h));
     }
     adım.bitir();
