@@ -17,25 +17,8 @@ ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
 
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    // The stored form "2026-12-07" read at once from the engine's text (a long list has a date in every
-    // row); anything else through the common reading. NULL gives no text at all.
-    const QByteArrayView metin = s.utf8(sütun);
-    if (metin.isNull()) return {};
-    if (metin.size() >= 10 && metin[4] == '-' && metin[7] == '-') {
-        int parça[3] = {0, 0, 0};
-        bool tamam = true;
-        for (int i = 0, p = 0; i < 10 && tamam; ++i) {
-            if (i == 4 || i == 7) {
-                ++p;
-                continue;
-            }
-            const int rakam = metin[i] - '0';
-            tamam = rakam >= 0 && rakam <= 9;
-            parça[p] = parça[p] * 10 + rakam;
-        }
-        if (tamam) return ListeDeğeri::tarih(QDate(parça[0], parça[1], parça[2]));
-    }
-    return ListeDeğeri::tarih(turkce::saklananTarih(s.text(sütun)));
+    const QByteArrayView metin = s.utf8(sütun);  // no string made: a long list has a date in every row
+    return metin.isNull() ? ListeDeğeri() : ListeDeğeri::tarih(turkce::saklananTarihUtf8(metin));
 }
 
 ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }

@@ -41,24 +41,10 @@ ListeDeğeri metinYaDaBoş(const platform::Statement& s, int sütun)
 // 17:45:00"), as a text that still sorts as a date.
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    // The plain stored day ("2026-02-01") read at once from the engine's text: every row has one.
+    // A plain stored day ("2026-02-01") is read straight from the engine's text: every row has one.
     const QByteArrayView ham = s.utf8(sütun);
     if (ham.isNull()) return {};
-    if (ham.size() == 10 && ham[4] == '-' && ham[7] == '-') {
-        int parça[3] = {0, 0, 0};
-        bool tamam = true;
-        for (int i = 0, p = 0; i < 10 && tamam; ++i) {
-            if (i == 4 || i == 7) {
-                ++p;
-                continue;
-            }
-            const int rakam = ham[i] - '0';
-            tamam = rakam >= 0 && rakam <= 9;
-            parça[p] = parça[p] * 10 + rakam;
-        }
-        const QDate gün(parça[0], parça[1], parça[2]);
-        if (tamam && gün.isValid()) return ListeDeğeri::tarih(gün);
-    }
+    if (ham.size() == 10) return ListeDeğeri::tarih(turkce::saklananTarihUtf8(ham));
     const QString saklanan = s.text(sütun);
     const QDate gün = turkce::saklananTarih(saklanan);
     const QTime saat = saklanan.size() > 10 ? QTime::fromString(saklanan.mid(11, 8), Qt::ISODate) : QTime();
