@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace bench {
 
@@ -25,12 +26,13 @@ inline double tepeRssMB()
     return double(k.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
 }
 
-// A fresh database file of the current layout, named `ad`, in a temporary folder that lives as long as the
-// program; opened.
+// A fresh database file of the current layout, named `ad`, in a temporary folder of its own that lives as
+// long as the program; opened. A second call never meets the file of the first.
 inline std::shared_ptr<platform::Database> yeniVeritabanı(const QString& ad = QStringLiteral("Stok.vtb"))
 {
-    static QTemporaryDir dizin;
-    const QString dosya = dizin.path() + QLatin1Char('/') + ad;
+    static std::vector<std::unique_ptr<QTemporaryDir>> dizinler;
+    dizinler.push_back(std::make_unique<QTemporaryDir>());
+    const QString dosya = dizinler.back()->path() + QLatin1Char('/') + ad;
     test::yeniVeritabanı(dosya);
     return platform::Database::open(dosya);
 }

@@ -3,11 +3,18 @@
 // over four years, so that the rows of a year lie together as they do in a real file); one seller firm has
 // every fifth entry, 100,000 of them, spread over the whole file.
 #include "BenchOrtami.h"
+#include "HamListe.h"
 #include "core/SiraliListe.h"
+#include "platform/TurkceMetin.h"
 #include "stock_lists/AliciSaticiFirmayaGoreStokListesiFormu.h"
 #include "stock_lists/KarListesiFormu.h"
 
+#include <QCollator>
+#include <QHash>
 #include <QProgressBar>
+
+#include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -65,6 +72,100 @@ void BirFirmanınHareketleri(benchmark::State& durum)
     if (pencere.HareketListesi->satırSayısı() != BüyükFirmanınHareketleri) durum.SkipWithError("wrong row count");
 }
 BENCHMARK(BirFirmanınHareketleri)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The baseline's row, as the firm's SQL gives it.
+struct HamSatır {
+    qint64 no;
+    QString kodu, adı, birimi;
+    qint64 gün;
+    double miktar, kdv, fiyat, tutar;
+};
+
+// The window's SQL for a seller firm's movements.
+const QString FirmaSql = QStringLiteral(
+    "SELECT H.HareketNo, U.Kodu, U.Adi, H.Tarihi, H.Miktari, U.MiktarBirimi, U.KDVOrani, H.Fiyati "
+    "FROM SaticiFirmalarTablosu AS F JOIN GirisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
+    "LEFT JOIN UrunBilgileriTablosu AS U ON H.UrunNo = U.UrunNo "
+    "WHERE H.FirmaNo = ?1");
+
+// The baseline: the rows stepped into typed rows, ordered by code in the Turkish alphabet without regard to
+// case (one sort key per distinct code, a stable sort on their ranks), in a plain view.
+std::unique_ptr<bench::HamListe<HamSatır>> hamFirmaHareketleri()
+{
+    bench::HamSorgu s(*AçıkVeritabanı, FirmaSql);
+    sqlite3_bind_int64(*s, 1, 1);
+    std::vector<HamSatır> satırlar;
+    while (s.adım()) {
+        const double miktar = sqlite3_column_double(*s, 4);
+        const double fiyat = sqlite3_column_double(*s, 7);
+        satırlar.push_back({sqlite3_column_int64(*s, 0), s.metin(1), s.metin(2), s.metin(5), s.gün(3), miktar,
+                            sqlite3_column_double(*s, 6), fiyat, miktar * (std::nearbyint(fiyat * 10000.0) / 10000.0)});
+    }
+    QHash<QString, int> kodlar;
+    for (const HamSatır& r : satırlar) kodlar.insert(r.kodu, 0);
+    QCollator sıralayıcı(QLocale(QLocale::Turkish, QLocale::Turkey));
+    sıralayıcı.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, QString>> anahtarlar;
+    anahtarlar.reserve(size_t(kodlar.size()));
+    for (auto k = kodlar.cbegin(); k != kodlar.cend(); ++k) anahtarlar.emplace_back(sıralayıcı.sortKey(k.key()), k.key());
+    std::sort(anahtarlar.begin(), anahtarlar.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    for (size_t i = 0; i < anahtarlar.size(); ++i) kodlar[anahtarlar[i].second] = int(i);
+    std::vector<int> sıra(satırlar.size());
+    std::iota(sıra.begin(), sıra.end(), 0);
+    std::vector<int> derece(satırlar.size());
+    for (size_t i = 0; i < satırlar.size(); ++i) derece[i] = kodlar.value(satırlar[i].kodu);
+    std::stable_sort(sıra.begin(), sıra.end(), [&derece](int a, int b) { return derece[size_t(a)] < derece[size_t(b)]; });
+    std::vector<HamSatır> sıralı;
+    sıralı.reserve(satırlar.size());
+    for (int i : sıra) sıralı.push_back(std::move(satırlar[size_t(i)]));
+
+    auto liste = std::make_unique<bench::HamListe<HamSatır>>(
+        QStringList{"HareketNo", "Ürün Kodu", "Ürün Adı", "Tarihi", "Miktarı", "Birimi", "KDV", "Fiyatı", "Tutarı"},
+        [](const HamSatır& r, int c) -> QVariant {
+            switch (c) {
+            case 0: return QString::number(r.no);
+            case 1: return r.kodu;
+            case 2: return r.adı;
+            case 3: return turkce::tarihBiçimi(QDate::fromJulianDay(r.gün));
+            case 4: return turkce::tutarBiçimi(r.miktar);
+            case 5: return r.birimi;
+            case 6: return turkce::tutarBiçimi(r.kdv);
+            case 7: return turkce::tutarBiçimi(r.fiyat);
+            default: return turkce::tutarBiçimi(r.tutar);
+            }
+        });
+    liste->göster(std::move(sıralı));
+    return liste;
+}
+
+// The firm's movements and their baseline in turn: the ratio of the best of each.
+void BirFirmanınHareketleriOranı(benchmark::State& durum)
+{
+    SeçiliFirmaTablosu = SatıcıFirmaTablosuAdı;
+    AlıcıSatıcıFirmayaGöreStokListesiFormu pencere;
+    pencere.Tag = QStringLiteral("0");
+    pencere.show();
+    pencere.FirmaListesi->blockSignals(true);
+    pencere.FirmaListesi->setCurrentRow(pencere.FirmaListesi->numarayıBul(1));
+    QProgressBar çubuk;
+    std::unique_ptr<bench::HamListe<HamSatır>> ham;
+    bench::oranıÖlç(
+        durum,
+        [&] {
+            pencere.HareketleriGöster(çubuk);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            ham = hamFirmaHareketleri();
+            if (ham->model.rowCount() != BüyükFirmanınHareketleri) durum.SkipWithError("the baseline missed rows");
+        },
+        [&] {
+            pencere.HareketListesi->temizle();
+            ham.reset();
+        });
+    if (pencere.HareketListesi->satırSayısı() != BüyükFirmanınHareketleri) durum.SkipWithError("wrong row count");
+}
+BENCHMARK(BirFirmanınHareketleriOranı)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 // The profit list of one year (about 125,000 exits): the saved query, the rows in the window's list, the
 // total and the count.

@@ -1,10 +1,10 @@
 #include "core/ExcelAktarimi.h"
 
+#include "core/IlerlemeAdimi.h"
 #include "core/ListeleniyorFormu.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/Mesaj.h"
 
-#include <QProgressBar>
 #include <utility>
 
 namespace {
@@ -28,11 +28,11 @@ bool ExcelAktarmayıBaşlat(QWidget* sahip, const QString& görevKodu, int satı
 
 QString ListeyiExceleAktar(QProgressBar& çubuk, platform::ListeTablosu liste)
 {
-    çubuk.setMaximum(std::max(1, liste.kaçSatır()));
-    çubuk.setValue(0);
+    İlerlemeAdımı adım(çubuk, liste.kaçSatır());
     liste.sayfaDüzeni = YazıcıVar;
     liste.sayfaGenişliğineSığdır = liste.sayfaGenişliğineSığdır && YazıcıVar;
-    const QString yol = platform::listeyiYaz(liste, [&çubuk](int satır) { çubuk.setValue(satır); });
+    const QString yol = platform::listeyiYaz(liste, [&adım](int) { adım.ilerle(); });
+    adım.bitir();
     if (platform::çalışmaKitabınıAçmayıDene(yol)) return yol;
     if (açılamayanKitap) *açılamayanKitap = yol;
     else platform::açılamayanKitabıBildir(yol);

@@ -214,6 +214,26 @@ public:
         }
     }
 
+    // During a fill: room for `adet` more rows, so that the rows already in are not moved as more come.
+    void yerAyır(int adet)
+    {
+        if (!toplu_ || adet <= 0) return;
+        hücreler_.reserve(hücreler_.size() + size_t(adet) * genişlik_);
+        değerler_.reserve(değerler_.size() + size_t(adet));
+    }
+
+    // As ekle(), the cells moved in during a fill.
+    int taşıyarakEkle(QList<ListeDeğeri>&& hücreler, qint64 değer)
+    {
+        if (!toplu_) return ekle(hücreler.constData(), hücreler.size(), değer);
+        const size_t n = std::min(size_t(hücreler.size()), genişlik_);
+        hücreler_.insert(hücreler_.end(), std::make_move_iterator(hücreler.begin()),
+                         std::make_move_iterator(hücreler.begin() + qsizetype(n)));
+        hücreler_.resize(hücreler_.size() + genişlik_ - n);
+        değerler_.push_back(değer);
+        return tümSatırlar() - 1;
+    }
+
     // Adds a row from `adet` cells (the missing ones empty, the extra ones dropped).
     template <class Hücre>
     int ekle(const Hücre* hücreler, qsizetype adet, qint64 değer)
@@ -537,6 +557,13 @@ int ListeGörünümü::satırEkle(const QList<ListeDeğeri>& hücreler, qint64 d
 {
     return model_->ekle(hücreler.constData(), hücreler.size(), değer);
 }
+
+int ListeGörünümü::satırEkle(QList<ListeDeğeri>&& hücreler, qint64 değer)
+{
+    return model_->taşıyarakEkle(std::move(hücreler), değer);
+}
+
+void ListeGörünümü::satırYeriAyır(int adet) { model_->yerAyır(adet); }
 
 int ListeGörünümü::metinSatırıEkle(const QStringList& hücreler, qint64 değer)
 {

@@ -91,6 +91,7 @@ public:
     // place; otherwise to the end. A QStringList adds text cells (a braced list of texts makes
     // ListeDeğeri cells, which are the same).
     int satırEkle(const QList<ListeDeğeri>& hücreler, qint64 değer = 0);
+    int satırEkle(QList<ListeDeğeri>&& hücreler, qint64 değer = 0);  // the cells moved in
     template <class Metinler>
         requires std::same_as<Metinler, QStringList>
     int satırEkle(const Metinler& hücreler, qint64 değer = 0)
@@ -119,6 +120,8 @@ public:
 
     void doldurmayaBaşla();
     void doldurmayıBitir();
+    // During a fill whose row count is known beforehand: room for that many more rows at once.
+    void satırYeriAyır(int adet);
     class Doldurma {
     public:
         explicit Doldurma(ListeGörünümü* liste) : liste_(liste) { liste_->doldurmayaBaşla(); }

@@ -1,7 +1,7 @@
 #pragma once
 // The progress window in which long list fills and spreadsheet exports run. It does no work of its own:
-// the calling window hands it a routine, which runs once the window is on screen, sets the maximum and
-// the value of the bar row by row, and ends the window when it returns (or fails).
+// the calling window hands it a routine, which runs once the window is on screen, moves the bar through an
+// İlerlemeAdımı (core/IlerlemeAdimi.h) as its rows go, and ends the window when it returns (or fails).
 #include <QDialog>
 #include <QString>
 #include <exception>

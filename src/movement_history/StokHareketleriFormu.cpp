@@ -1,6 +1,7 @@
 #include "movement_history/StokHareketleriFormu.h"
 
 #include "core/AlanGirisiKurallari.h"
+#include "core/IlerlemeAdimi.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "core/SiraliListe.h"
@@ -262,10 +263,7 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
             .arg(çıkış ? QStringLiteral("H.Nedeni") : QStringLiteral("NULL"))
         + kaynak);
     sorgu.bind(1, ürünNo);
-    çubuk.setMaximum(std::max(n, 1));
-    // The bar moves by thousandths: a setValue per row would cost more than the rest of the fill, and the
-    // bar shows no finer step.
-    const int adım = std::max(1, n / 1000);
+    İlerlemeAdımı adım(çubuk, n);
     // The unit and the VAT rate are the product's, the same on every row; a firm's name is read once.
     QHash<qint64, ListeDeğeri> firmaAdları;
     QList<ListeDeğeri> hücreler(9);
@@ -277,7 +275,7 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
                 hücreler[KDV] = sorgu.isNull(7) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı)
                                                 : ListeDeğeri::sayı(sorgu.real(7));
             }
-            if (sıra % adım == 0 || sıra == n) çubuk.setValue(std::min(sıra, n));
+            adım.ilerle();
             const qint64 firmaNo = sorgu.integer(0);
             auto firma = firmaAdları.find(firmaNo);
             if (firma == firmaAdları.end()) firma = firmaAdları.insert(firmaNo, ListeDeğeri(sorgu.text(1)));
@@ -296,7 +294,7 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
                                                    : ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
             liste()->satırEkle(hücreler, no);
         }
-        çubuk.setValue(çubuk.maximum());
+        adım.bitir();
     }
     const stok::StokDurumu d = stok::ürünStoğu(*AçıkVeritabanı, ürünNo);
     GirişMiktarıToplamı = d.giriş;

@@ -74,13 +74,17 @@ struct GünlükSatırlar {
             if (f == firmalar.cend()) f = firmalar.insert(s.integer(7), metinHücresi(s, 3));
             firma = *f;
         }
-        return {tarihHücresi(s, 0),
-                ü->kodu,
-                ü->adı,
-                firma,
-                tutarHücresi(miktar),
-                tutarHücresi(fiyat),
-                tutarHücresi(satırTutarı(miktar, fiyat))};
+        // The cells set in place: none is copied through a list of its own.
+        Satır satır(7);
+        ListeDeğeri* h = satır.data();
+        h[0] = tarihHücresi(s, 0);
+        h[1] = ü->kodu;
+        h[2] = ü->adı;
+        h[3] = std::move(firma);
+        h[4] = tutarHücresi(miktar);
+        h[5] = tutarHücresi(fiyat);
+        h[6] = tutarHücresi(satırTutarı(miktar, fiyat));
+        return satır;
     }
 };
 
@@ -92,8 +96,15 @@ int günlükHareketler(platform::Database& db, GünlükMod mod, std::optional<QD
     const QString kaynak = (giriş ? GirişKaynağı : ÇıkışKaynağı) + (gün ? (giriş ? GirişGünü : ÇıkışGünü) : QString());
     QVariantList parametreler;
     if (gün) parametreler.append(turkce::tarihSaklama(*gün));
-    return oku(db, QStringLiteral("SELECT count(*)") + kaynak, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak,
-               parametreler, GünlükSatırlar{}, alıcı);
+    // The rows are counted on the movement table, without the joins: a firm is joined on its key and left,
+    // so it neither adds nor drops a row; the product is joined on its key, so a movement counts once if
+    // its product row is still there and not at all otherwise. For every day the count walks the product
+    // index, which holds the product numbers; for one day, the date index.
+    const QString sayım =
+        QStringLiteral("SELECT count(*) FROM %1 WHERE UrunNo IN (SELECT UrunNo FROM UrunBilgileriTablosu)%2")
+            .arg(giriş ? QStringLiteral("GirisIslemleriTablosu") : QStringLiteral("CikisIslemleriTablosu"),
+                 gün ? QStringLiteral(" AND Tarihi = ?1") : QString());
+    return oku(db, sayım, (giriş ? GirişAlanları : ÇıkışAlanları) + kaynak, parametreler, GünlükSatırlar{}, alıcı);
 }
 
 void GünlükToplamlar::ekle(const Satır& satır)

@@ -63,6 +63,7 @@ int iadeler(platform::Database& db, std::optional<QDate> gün, const SatırAlıc
 {
     if (!TabloVar(db)) {
         if (alıcı.başla) alıcı.başla(0);
+        if (alıcı.bitti) alıcı.bitti();
         return 0;
     }
     const QString kaynak = İadeKaynağı + (gün ? İadeGünü : QString());

@@ -5,6 +5,8 @@
 #include "platform/TurkceMetin.h"
 #include "platform/Yuzdelik.h"
 
+#include <cmath>
+
 namespace rapor {
 
 ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
@@ -15,30 +17,21 @@ ListeDeğeri metinHücresi(const platform::Statement& s, int sütun)
 
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    if (s.isNull(sütun)) return {};
-    const QString metin = s.text(sütun);
-    // The stored form "2026-12-07" read at once (a long list has a date in every row); anything else
-    // through the common reading.
-    if (metin.size() >= 10 && metin[4] == QLatin1Char('-') && metin[7] == QLatin1Char('-')) {
-        int parça[3] = {0, 0, 0};
-        bool tamam = true;
-        for (int i = 0, p = 0; i < 10 && tamam; ++i) {
-            if (i == 4 || i == 7) {
-                ++p;
-                continue;
-            }
-            const int rakam = metin[i].unicode() - '0';
-            tamam = rakam >= 0 && rakam <= 9;
-            parça[p] = parça[p] * 10 + rakam;
-        }
-        if (tamam) return ListeDeğeri::tarih(QDate(parça[0], parça[1], parça[2]));
-    }
-    return ListeDeğeri::tarih(turkce::saklananTarih(metin));
+    const QByteArrayView metin = s.utf8(sütun);  // no string made: a long list has a date in every row
+    return metin.isNull() ? ListeDeğeri() : ListeDeğeri::tarih(turkce::saklananTarihUtf8(metin));
 }
 
 ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
 
-qint64 kuruş(double değer) { return yüzdelik::yüzdeliğeÇevir(değer).value_or(0); }
+qint64 kuruş(double değer)
+{
+    // A figure that already stands on a hundredth, as the rows of a list hold them, is read at once: no
+    // decimal reading can take it to another hundredth.
+    const double ölçekli = değer * 100.0;
+    const double yakın = std::nearbyint(ölçekli);
+    if (std::fabs(ölçekli - yakın) < 1e-6 && std::fabs(değer) <= yüzdelik::HesapSınırı) return qint64(yakın);
+    return yüzdelik::yüzdeliğeÇevir(değer).value_or(0);
+}
 
 double satırTutarı(double miktar, double fiyat) { return kuruşDeğeri(miktar * paraDeğeri(fiyat)); }
 
@@ -65,6 +58,7 @@ int oku(platform::Database& db, const QString& sayımSql, const QString& sql, co
         alıcı.satır(satırYap(s));
         ++sayı;
     }
+    if (alıcı.bitti) alıcı.bitti();
     return sayı;
 }
 

@@ -20,10 +20,12 @@ namespace rapor {
 
 // One row of a report, in the order of the window's columns.
 using Satır = QList<ListeDeğeri>;
-// Told the number of rows once, before the first row; then each row in turn.
+// Told the number of rows once, before the first row (for the progress bar: it may count more rows than
+// come); then each row in turn; then that the last row is in.
 struct SatırAlıcı {
     std::function<void(int)> başla;
     std::function<void(Satır&&)> satır;
+    std::function<void()> bitti = {};
 };
 
 // Cells of a query row; a NULL gives an empty cell.

@@ -2,6 +2,7 @@
 
 #include "core/AlanGirisiKurallari.h"
 #include "core/AnaForm.h"
+#include "core/IlerlemeAdimi.h"
 #include "core/TarihSecici.h"
 #include "platform/Mesaj.h"
 
@@ -14,19 +15,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace rapor {
 
 SatırAlıcı listeAlıcısı(ListeGörünümü& liste, QProgressBar& çubuk, std::function<void(const Satır&)> her)
 {
-    auto sıra = std::make_shared<int>(0);
-    return {[&çubuk](int toplam) {
-                çubuk.setMaximum(std::max(1, toplam));
-                çubuk.setValue(0);
+    auto adım = std::make_shared<std::optional<İlerlemeAdımı>>();
+    return {[&liste, &çubuk, adım](int toplam) {
+                adım->emplace(çubuk, toplam);
+                liste.satırYeriAyır(toplam);
             },
-            [&liste, &çubuk, sıra, her = std::move(her)](Satır&& satır) {
-                çubuk.setValue(++*sıra);
+            [&liste, adım, her = std::move(her)](Satır&& satır) {
+                if (*adım) (*adım)->ilerle();
                 if (her) her(satır);
-                liste.satırEkle(satır);
+                liste.satırEkle(std::move(satır));
+            },
+            [adım] {
+                if (*adım) (*adım)->bitir();
             }};
 }
 

@@ -376,6 +376,12 @@ QString Statement::text(int column) const
     return t ? QString::fromUtf8(t, sqlite3_column_bytes(stmt_, column)) : QString();
 }
 
+QByteArrayView Statement::utf8(int column) const
+{
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return t ? QByteArrayView(t, sqlite3_column_bytes(stmt_, column)) : QByteArrayView();
+}
+
 double Statement::real(int column) const { return sqlite3_column_double(stmt_, column); }
 qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 

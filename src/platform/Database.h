@@ -2,6 +2,7 @@
 // The one way the program talks to the shared database file: a thin layer over SQLite.
 // Every statement is prepared and takes its values as bound parameters; errors raise DbError with a
 // Jet-like number so that the callers' error handling can tell a lost network from a missing file.
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -59,6 +60,9 @@ public:
     bool isNull(int column) const;
     QVariant value(int column) const;   // NULL gives an invalid QVariant
     QString text(int column) const;     // NULL gives ""
+    // The text as the engine holds it (UTF-8), valid until the next step: for reading a long list's
+    // cells without a string of its own per cell. NULL gives an empty view.
+    QByteArrayView utf8(int column) const;
     double real(int column) const;      // NULL gives 0
     qint64 integer(int column) const;   // NULL gives 0
 

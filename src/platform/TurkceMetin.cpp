@@ -269,4 +269,24 @@ QString tarihSaklama(const QDate& tarih) { return tarih.toString(Qt::ISODate); }
 
 QDate saklananTarih(const QString& metin) { return QDate::fromString(metin.left(10), Qt::ISODate); }
 
+QDate saklananTarihUtf8(QByteArrayView metin)
+{
+    // "2026-12-07" read digit by digit; any other form through the common reading.
+    if (metin.size() >= 10 && metin[4] == '-' && metin[7] == '-') {
+        int parça[3] = {0, 0, 0};
+        bool tamam = true;
+        for (int i = 0, p = 0; i < 10 && tamam; ++i) {
+            if (i == 4 || i == 7) {
+                ++p;
+                continue;
+            }
+            const int rakam = metin[i] - '0';
+            tamam = rakam >= 0 && rakam <= 9;
+            parça[p] = parça[p] * 10 + rakam;
+        }
+        if (tamam) return QDate(parça[0], parça[1], parça[2]);
+    }
+    return saklananTarih(QString::fromUtf8(metin));
+}
+
 }  // namespace turkce

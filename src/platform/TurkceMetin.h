@@ -1,5 +1,6 @@
 #pragma once
 // Turkish text, numbers and dates, fixed to Turkish whatever the machine's locale.
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -50,5 +51,7 @@ QString tarihBiçimi(const QDate& tarih);
 QString tarihSaklama(const QDate& tarih);
 // Reads a stored date; a time part after the date is ignored.
 QDate saklananTarih(const QString& metin);
+// The same, read straight from the database engine's UTF-8 text: a long list reads a day in every row.
+QDate saklananTarihUtf8(QByteArrayView metin);
 
 }  // namespace turkce

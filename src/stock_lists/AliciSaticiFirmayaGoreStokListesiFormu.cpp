@@ -142,7 +142,7 @@ void AlıcıSatıcıFirmayaGöreStokListesiFormu::HareketleriGöster(QProgressBa
     ListeGörünümü::Doldurma doldurma(HareketListesi);
     fh::hareketleriOku(
         veritabanı(), fh::hareketTürü(Tag), firmaNo,
-        [this](fh::Hareket&& h) { HareketListesi->satırEkle(h.hücreler, h.hareketNo); },
+        [this](fh::Hareket&& h) { HareketListesi->satırEkle(std::move(h.hücreler), h.hareketNo); },
         &çubuk);
 }
 

@@ -1,9 +1,9 @@
 #include "stock_lists/FirmaHareketListesi.h"
 
+#include "core/IlerlemeAdimi.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/TurkceMetin.h"
 
-#include <QProgressBar>
 #include <QTime>
 #include <cmath>
 
@@ -30,21 +30,21 @@ const QString AlıcıSayısı = QStringLiteral(
     "SELECT count(*) FROM AliciFirmalarTablosu AS F JOIN CikisIslemleriTablosu AS H ON F.Nosu = H.FirmaNo "
     "WHERE H.FirmaNo = ?1");
 
+// The cells read with as few calls into the engine as they need: a long list reads millions of them.
 ListeDeğeri metinYaDaBoş(const platform::Statement& s, int sütun)
 {
-    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri(s.text(sütun));
-}
-
-ListeDeğeri sayıYaDaBoş(const platform::Statement& s, int sütun)
-{
-    return s.isNull(sütun) ? ListeDeğeri() : ListeDeğeri::sayı(s.real(sütun));
+    const QByteArrayView metin = s.utf8(sütun);
+    return metin.isNull() ? ListeDeğeri() : ListeDeğeri(QString::fromUtf8(metin));
 }
 
 // The movement's day; a movement stored with a time of day shows it after the day ("02.04.2026
 // 17:45:00"), as a text that still sorts as a date.
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
 {
-    if (s.isNull(sütun)) return {};
+    // A plain stored day ("2026-02-01") is read straight from the engine's text: every row has one.
+    const QByteArrayView ham = s.utf8(sütun);
+    if (ham.isNull()) return {};
+    if (ham.size() == 10) return ListeDeğeri::tarih(turkce::saklananTarihUtf8(ham));
     const QString saklanan = s.text(sütun);
     const QDate gün = turkce::saklananTarih(saklanan);
     const QTime saat = saklanan.size() > 10 ? QTime::fromString(saklanan.mid(11, 8), Qt::ISODate) : QTime();
@@ -111,29 +111,29 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
                     const std::function<void(Hareket&&)>& satır, QProgressBar* çubuk)
 {
     const bool satıcı = tür == FirmaTürü::Satıcı;
-    if (çubuk) {
-        const int adet = db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt();
-        if (adet > 0) çubuk->setMaximum(adet);
-    }
+    İlerlemeAdımı adım(çubuk, çubuk ? db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt() : 0);
     platform::Statement s = db.prepare(satıcı ? SatıcıHareketleri : AlıcıHareketleri);
     s.bind(1, firmaNo);
-    int sıra = 0;
     while (s.next()) {
-        ++sıra;
-        if (çubuk && sıra <= çubuk->maximum()) çubuk->setValue(sıra);
+        adım.ilerle();
         Hareket h;
         h.hareketNo = s.integer(0);
         h.hücreler.reserve(SütunSayısı);
         h.hücreler.append(metinYaDaBoş(s, 1));
         h.hücreler.append(metinYaDaBoş(s, 2));
         h.hücreler.append(tarihHücresi(s, 3));
-        h.hücreler.append(sayıYaDaBoş(s, 4));
+        const bool miktarVar = !s.isNull(4);
+        const double miktar = s.real(4);
+        const bool fiyatVar = !s.isNull(7);
+        const double fiyat = s.real(7);
+        h.hücreler.append(miktarVar ? ListeDeğeri::sayı(miktar) : ListeDeğeri());
         h.hücreler.append(metinYaDaBoş(s, 5));
         h.hücreler.append(s.isNull(6) ? ListeDeğeri::sayı(0, ListeDeğeri::Biçim::TamSayı) : ListeDeğeri::sayı(s.real(6)));
-        h.hücreler.append(sayıYaDaBoş(s, 7));
-        h.hücreler.append(s.isNull(4) || s.isNull(7) ? ListeDeğeri() : ListeDeğeri::sayı(tutar(s.real(4), s.real(7))));
+        h.hücreler.append(fiyatVar ? ListeDeğeri::sayı(fiyat) : ListeDeğeri());
+        h.hücreler.append(miktarVar && fiyatVar ? ListeDeğeri::sayı(tutar(miktar, fiyat)) : ListeDeğeri());
         satır(std::move(h));
     }
+    adım.bitir();
 }
 
 QList<Hareket> hareketler(platform::Database& db, FirmaTürü tür, qint64 firmaNo)

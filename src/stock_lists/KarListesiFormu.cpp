@@ -1,6 +1,7 @@
 #include "stock_lists/KarListesiFormu.h"
 
 #include "core/AlanGirisiKurallari.h"
+#include "core/IlerlemeAdimi.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "core/TarihSecici.h"
@@ -249,15 +250,16 @@ void KarListesiFormu::ListeyiYükle(QProgressBar& çubuk)
 {
     ToplamKar = 0;
     const kl::KarListesi sonuç = kl::karListesi(veritabanı(), {BaşlangıçTarihi, BitişTarihi});
-    çubuk.setMaximum(int(sonuç.satırlar.size()) + 1);
+    İlerlemeAdımı adım(çubuk, int(sonuç.satırlar.size()));
     KarListesi->temizle();
     {
         ListeGörünümü::Doldurma doldurma(KarListesi);
-        for (int i = 0; i < sonuç.satırlar.size(); ++i) {
-            çubuk.setValue(i + 1);
-            KarListesi->satırEkle(sonuç.satırlar[i]);
+        for (const auto& satır : sonuç.satırlar) {
+            adım.ilerle();
+            KarListesi->satırEkle(satır);
         }
     }
+    adım.bitir();
     ToplamKar = sonuç.toplam();
     ToplamKarKutusu->setText(turkce::tutarBiçimi(ToplamKar));
     Etiket[4]->setText(QStringLiteral("(Toplam: ") + QString::number(KarListesi->satırSayısı()) + QLatin1Char(')'));

@@ -2,12 +2,14 @@
 
 #include "core/AnaForm.h"
 #include "core/BaslangicModulu.h"
+#include "core/IlerlemeAdimi.h"
 #include "core/OrtakDegiskenler.h"
 
 #include <QProgressBar>
 #include <QPushButton>
 
 #include <cmath>
+#include <utility>
 
 namespace stokListesi {
 
@@ -113,16 +115,16 @@ void StokListesiFormu::ListeyiYükle(QProgressBar& çubuk)
             kaynaklar.append({sorgu.value(0), sorgu.value(1), sorgu.value(2), sorgu.value(3), sorgu.value(4),
                               sorgu.value(5)});
     }
-    if (!kaynaklar.isEmpty()) çubuk.setMaximum(int(kaynaklar.size()));
+    İlerlemeAdımı adım(çubuk, int(kaynaklar.size()));
     {
         ListeGörünümü::Doldurma doldurma(StokListesi);
-        for (int i = 0; i < kaynaklar.size(); ++i) {
-            çubuk.setValue(i + 1);
-            const stokListesi::Kaynak& k = kaynaklar[i];
+        for (const stokListesi::Kaynak& k : std::as_const(kaynaklar)) {
+            adım.ilerle();
             if (tür == 1 && !stokListesi::azalıyorMu(k, eşik)) continue;
             StokListesi->satırEkle(stokListesi::satırı(k));
         }
     }
+    adım.bitir();
     setWindowTitle(stokListesi::başlık(tür, StokListesi->satırSayısı()));
 }
 

@@ -41,6 +41,9 @@ TEST(TürkçeMetin, SayıOkumaVeBiçimler)
     EXPECT_EQ(turkce::tamSayıBiçimi(1234.5), "1235");
     EXPECT_EQ(turkce::tarihBiçimi(QDate(2026, 3, 7)), "07.03.2026");
     EXPECT_EQ(turkce::saklananTarih("2026-03-07 10:11:12"), QDate(2026, 3, 7));
+    // Read from the engine's bytes, a day reads as from a string, also one that is no day.
+    for (const char* m : {"2026-03-07", "2026-03-07 10:11:12", "2026-02-30", "2026-3-7", "07.03.2026", "", "2026-0a-07"})
+        EXPECT_EQ(turkce::saklananTarihUtf8(QByteArrayView(m)), turkce::saklananTarih(QString::fromUtf8(m))) << m;
 }
 
 TEST(Yüzdelik, KutularınGösterdiğiGibiYuvarlarSınırıAşanıReddeder)

@@ -231,6 +231,26 @@ TEST_F(StokListesiTesti, PdfYazıcısındaHerSatırVarSayfaSayısıDoğru)
     yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
 }
 
+// "Kalan Miktar" is a quantity: with whole-number quantities it prints as the other quantities do,
+// ending at its column's right edge.
+TEST_F(StokListesiTesti, KalanMiktarMiktarOlarakYazdırılır)
+{
+    const int a = ürün(db(), "A1", "KALEM");
+    giriş(db(), a, 12, 3);
+    çıkış(db(), a, 2, 4);
+    OndalıklıMiktar = 0;
+    StokListesiFormu p;
+    p.StokListesiYükle();
+    yazdırma::YazıcıKaydedici kayıt(210, 297);
+    listeyiÇiz(kayıt, p.yazdırmaDüzeni(), *p.StokListesi);
+    const yazdırma::KaydedilenBelge& b = kayıt.belge();
+    const auto* kalan = b.metinBul("10");
+    ASSERT_TRUE(kalan);
+    EXPECT_NEAR(kalan->x + kalan->genişlik, 155, 0.01);
+    EXPECT_FALSE(b.metinBul("10,00"));
+    EXPECT_TRUE(b.metinBul("12") && b.metinBul("2"));
+}
+
 // At the first start on an older file the warning comes before the start-up's upgrade: it brings the file up
 // to date itself instead of failing on the older total views.
 TEST(StokListesiUyarısı, EskiDosyadaHataVermez)
