@@ -3,7 +3,9 @@
 // and the products and firms their generated data starts from, and the main() of a benchmark program
 // that shows windows.
 #include "core/OrtakDegiskenler.h"
+#include "platform/CalismaKitabi.h"
 #include "platform/Database.h"
+#include "platform/Kabuk.h"
 #include "support/Ortam.h"
 
 #include <QApplication>
@@ -66,6 +68,10 @@ inline int çalıştır(int argc, char** argv, const std::function<void()>& haz�
     QTemporaryDir ayarlar;
     qputenv("XDG_CONFIG_HOME", ayarlar.path().toUtf8());
     QApplication uygulama(argc, argv);
+    // Written files are taken as opened by a viewer: no benchmark waits on a message about them.
+    kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+    kabuk::işleyiciDenetiminiDeğiştir([](const QString&) { return true; });
+    platform::hesapTablosuDenetiminiDeğiştir([] { return true; });
     benchmark::Initialize(&argc, argv);
     if (hazırla) hazırla();
     benchmark::RunSpecifiedBenchmarks();
