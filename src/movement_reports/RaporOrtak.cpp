@@ -21,8 +21,6 @@ ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
     return metin.isNull() ? ListeDeğeri() : ListeDeğeri::tarih(turkce::saklananTarihUtf8(metin));
 }
 
-ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
-
 qint64 kuruş(double değer)
 {
     // A figure that already stands on a hundredth, as the rows of a list hold them, is read at once: no

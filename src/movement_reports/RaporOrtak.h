@@ -31,7 +31,7 @@ struct SatırAlıcı {
 // Cells of a query row; a NULL gives an empty cell.
 ListeDeğeri metinHücresi(const platform::Statement& s, int sütun);
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun);  // a stored day ("2026-12-07")
-ListeDeğeri tutarHücresi(double değer);                               // shown "##,##0.00"
+inline ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }  // shown "##,##0.00"
 
 // A figure as its "##,##0.00" text shows it, in hundredths (half away from zero, as the text rounds); 0 for
 // one that is no number or beyond reckoning.
