@@ -21,8 +21,6 @@ ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun)
     return metin.isNull() ? ListeDeğeri() : ListeDeğeri::tarih(turkce::saklananTarihUtf8(metin));
 }
 
-ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }
-
 qint64 kuruş(double değer)
 {
     // A figure that already stands on a hundredth, as the rows of a list hold them, is read at once: no
@@ -43,6 +41,13 @@ QString nedenMetni(qint64 kod)
 int oku(platform::Database& db, const QString& sayımSql, const QString& sql, const QVariantList& parametreler,
         const std::function<Satır(const platform::Statement&)>& satırYap, const SatırAlıcı& alıcı)
 {
+    return oku(db, sayımSql, sql, parametreler,
+               [&satırYap](const platform::Statement& s, Satır& satır) { satır = satırYap(s); }, alıcı);
+}
+
+int oku(platform::Database& db, const QString& sayımSql, const QString& sql, const QVariantList& parametreler,
+        const std::function<void(const platform::Statement&, Satır&)>& satırıDoldur, const SatırAlıcı& alıcı)
+{
     auto bağla = [&parametreler](platform::Statement& s) {
         for (int i = 0; i < parametreler.size(); ++i) s.bind(i + 1, parametreler.at(i));
     };
@@ -54,8 +59,10 @@ int oku(platform::Database& db, const QString& sayımSql, const QString& sql, co
     platform::Statement s = db.prepare(sql);
     bağla(s);
     int sayı = 0;
+    Satır satır;
     while (s.next()) {
-        alıcı.satır(satırYap(s));
+        satırıDoldur(s, satır);
+        alıcı.satır(std::move(satır));
         ++sayı;
     }
     if (alıcı.bitti) alıcı.bitti();

@@ -31,7 +31,7 @@ struct SatırAlıcı {
 // Cells of a query row; a NULL gives an empty cell.
 ListeDeğeri metinHücresi(const platform::Statement& s, int sütun);
 ListeDeğeri tarihHücresi(const platform::Statement& s, int sütun);  // a stored day ("2026-12-07")
-ListeDeğeri tutarHücresi(double değer);                               // shown "##,##0.00"
+inline ListeDeğeri tutarHücresi(double değer) { return ListeDeğeri::sayı(değer); }  // shown "##,##0.00"
 
 // A figure as its "##,##0.00" text shows it, in hundredths (half away from zero, as the text rounds); 0 for
 // one that is no number or beyond reckoning.
@@ -61,5 +61,11 @@ QString listelemeBaşlığı(const QString& düz, const QString& tümüEki, List
 // and then every row as `satırYap` makes it. Returns the number of rows.
 int oku(platform::Database& db, const QString& sayımSql, const QString& sql, const QVariantList& parametreler,
         const std::function<Satır(const platform::Statement&)>& satırYap, const SatırAlıcı& alıcı);
+// The same, each row made in one list that is handed to `alıcı` again and again: `satırıDoldur` sets every
+// cell of it. A receiver that takes the cells (a list view's fill moves them out) leaves the list's room
+// for the next row, so that a long list allocates no list of its own per row; one that takes the whole
+// list leaves an empty one, which the next row fills anew.
+int oku(platform::Database& db, const QString& sayımSql, const QString& sql, const QVariantList& parametreler,
+        const std::function<void(const platform::Statement&, Satır&)>& satırıDoldur, const SatırAlıcı& alıcı);
 
 }  // namespace rapor

@@ -143,6 +143,15 @@ TEST_F(RaporTesti, GünlükVeKişiHareketleri)
     giriş(çay, s, Gün1, 2.5, 10, ali);   // the same product twice on one day: two rows
     giriş(çay, 42, Gün2, 1.005, 3.335, ayşe);  // its firm row is gone
     giriş(55, s, Gün1, 1, 1, ayşe);      // its product row is gone
+    // More movements that list no row: below the lowest product number, in a gap between two products,
+    // without a product number. The products next to the gap keep their movements.
+    const int şeker = ürün("S-1", "ŞEKER");
+    const int tuz = ürün("T-1", "TUZ");
+    giriş(tuz, s, Gün2, 1, 1, ali);
+    db().exec("DELETE FROM UrunBilgileriTablosu WHERE UrunNo = ?", {şeker});
+    giriş(şeker, s, Gün2, 1, 1, ali);
+    giriş(0, s, Gün2, 1, 1, ali);
+    db().exec("UPDATE GirisIslemleriTablosu SET UrunNo = NULL WHERE HareketNo = ?", {giriş(çay, s, Gün2, 1, 1, ali)});
     çıkış(çay, 1, Gün1, 1, 12, 1, ayşe);
     çıkış(çay, a, Gün2, 2, 13, 4, ayşe);
 
@@ -155,9 +164,10 @@ TEST_F(RaporTesti, GünlükVeKişiHareketleri)
     int sayım = 0;
     const auto tümü = oku([&](const rapor::SatırAlıcı& al) { return rapor::günlükHareketler(db(), M::Giriş, {}, al); },
                           &sayım);
-    EXPECT_EQ(sayım, 3);
-    ASSERT_EQ(tümü.size(), 3);
+    EXPECT_EQ(sayım, 4);
+    ASSERT_EQ(tümü.size(), 4);
     EXPECT_EQ(tümü[2], (QStringList{"31.03.2026", "C-1", "ÇAY", "", "1,01", "3,34", "3,37"}));  // 1,01 × 3,34
+    EXPECT_EQ(tümü[3], (QStringList{"31.03.2026", "T-1", "TUZ", "BORA GIDA", "1,00", "1,00", "1,00"}));
     const auto çıkışlar = oku([&](const rapor::SatırAlıcı& al) {
         return rapor::günlükHareketler(db(), M::Çıkış, QDate(2026, 3, 7), al);
     });
@@ -176,6 +186,12 @@ TEST_F(RaporTesti, GünlükVeKişiHareketleri)
     EXPECT_EQ(ayşeÇıkış[0][1], "ARDA MARKET");
     EXPECT_EQ(ayşeÇıkış[1][1], "Fişli Satış");
     EXPECT_EQ(rapor::yapanlar(db()).value(1).metin, "ALİ VELİ");  // the table's order
+
+    // With no product left, no movement is listed, and none is counted.
+    db().exec("DELETE FROM UrunBilgileriTablosu");
+    EXPECT_TRUE(oku([&](const rapor::SatırAlıcı& al) { return rapor::günlükHareketler(db(), M::Giriş, {}, al); },
+                    &sayım).isEmpty());
+    EXPECT_EQ(sayım, 0);
 }
 
 TEST_F(RaporTesti, İadeler)
