@@ -23,11 +23,19 @@ const QString BoyutAnahtarı = QStringLiteral("YaziTipiBoyutu");
 // The size a print starts with on the printer, in whole points.
 int yazıcınınYazıTipiBoyutu() { return int(std::floor(yazdırma::YazıTipi{}.boyut)); }
 
-// The entry of the family that the system's font matching prints for a face name; -1 when not listed.
+// The entry of the family that the system's font matching prints for a face name ("Arial Tur": the
+// family, or its metric twin); -1 when not listed, and for a face the system does not know at all, which
+// only falls to the default family.
 int yazdırılanAile(const QComboBox* liste, const QString& ad)
 {
-    const QFont yazdırılan = yazdırma::YazıcıYüzeyi::qtYazıTipi({ad, 10});
-    return liste->findText(QFontInfo(yazdırılan).family(), Qt::MatchFixedString);
+    const auto aile = [](const QString& a) { return QFontInfo(yazdırma::YazıcıYüzeyi::qtYazıTipi({a, 10})).family(); };
+    const QString yazdırılan = aile(ad);
+    QString istenen = ad;
+    if (istenen.endsWith(QStringLiteral(" Tur"))) istenen.chop(4);
+    const QString varsayılan = aile(QStringLiteral("Kavrenta Olmayan Yazı Tipi"));
+    if (yazdırılan.compare(varsayılan, Qt::CaseInsensitive) == 0 && istenen.compare(yazdırılan, Qt::CaseInsensitive) != 0)
+        return -1;
+    return liste->findText(yazdırılan, Qt::MatchFixedString);
 }
 }  // namespace
 

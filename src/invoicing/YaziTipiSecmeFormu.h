@@ -1,9 +1,11 @@
 #pragma once
 // The choice of the font in which invoices are printed: a family of the system that prints Turkish and a
 // size from 8 to 16 points, with a sample. It opens at the stored font; a stored face the system lacks
-// shows as the family that is printed in its place. Tamam saves the choice in "Ayarlar\Fatura" at once
-// and keeps it in FaturaYazıTipiAdı and FaturaYazıTipiBoyutu; İptal, Esc and the close box save nothing.
-// The window is accepted only by Tamam (the layout window then counts its own contents as changed).
+// shows as the family that is printed in its place ("Arial Tur": Arial, or its metric twin), and one the
+// system does not know at all leaves the list without a selection. Tamam saves the choice in
+// "Ayarlar\Fatura" at once and keeps it in FaturaYazıTipiAdı and FaturaYazıTipiBoyutu; İptal, Esc and the
+// close box save nothing. The window is accepted only by Tamam (the layout window then counts its own
+// contents as changed).
 #include <QDialog>
 
 class QComboBox;

@@ -251,6 +251,17 @@ TEST_F(FaturaAyarları, YazıTipiSeçilmedenTamamKayıtlıOlanıKorurİptalYazma
     EXPECT_EQ(ayarlar::oku(FaturaBölümü, "YaziTipiAdi"), VarsayılanFaturaYazıTipi);
     EXPECT_EQ(ayarlar::oku(FaturaBölümü, "YaziTipiBoyutu"), "10");
 
+    // A face the system does not know at all has no stand-in: no name is selected, and Tamam keeps it.
+    ayarlar::yaz(FaturaBölümü, "YaziTipiAdi", "Olmayan Yazı Tipi");
+    int seçili = 0;
+    EXPECT_EQ(aç([&](QWidget* w) {
+                  seçili = w->findChild<QComboBox*>("YazıTipiAdıListesi")->currentIndex();
+                  düğme(w, "TamamDüğmesi")->click();
+              }),
+              QDialog::Accepted);
+    EXPECT_EQ(seçili, -1);
+    EXPECT_EQ(ayarlar::oku(FaturaBölümü, "YaziTipiAdi"), "Olmayan Yazı Tipi");
+
     ayarlar::yaz(FaturaBölümü, "YaziTipiBoyutu", "büyük");
     for (auto vazgeç : {+[](QWidget* w) { düğme(w, "İptalDüğmesi")->click(); },
                         +[](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, +[](QWidget* w) { w->close(); }})
