@@ -148,6 +148,19 @@ TEST(StokHareketleri, SilmeVeRetleri)
         EXPECT_EQ(g.sütun(3), QStringList({"0,50"}));
         EXPECT_EQ(g.seçili(), 0);
     }
+    {  // An entry moved to another seller meanwhile: said so, nothing deleted, and the list is read again.
+        g.tür(0);
+        g.satırSeç("4,00");
+        platform::Database::open(v.sunucu.veritabanıYolu())
+            ->exec("UPDATE GirisIslemleriTablosu SET FirmaNo = ?1 WHERE Miktari = 4", {v.satıcıY});
+        test::MesajYanıtlayıcı y({"Evet", "Tamam"});
+        düğme(&g.p, "SilDüğmesi")->click();
+        ASSERT_EQ(y.sayı(), 2);
+        EXPECT_EQ(y.sonMetin(), "Bu hareket başka bir bilgisayarda değiştirilmiş!\n\nLütfen, hareketi yeniden seçiniz.");
+        EXPECT_EQ(y.görülenler()[1].simge, mesaj::Simge::Ünlem);
+        EXPECT_EQ(tohum::sayı(db, "GirisIslemleriTablosu"), 2);
+        EXPECT_EQ(g.sütun(1), QStringList({"BEYAZ TİCARET", "BEYAZ TİCARET"}));
+    }
     {  // No row selected: nothing at all.
         test::MesajYanıtlayıcı y;
         g.hareketler()->satırıSeç(-1);
