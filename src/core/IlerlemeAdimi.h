@@ -13,18 +13,25 @@ class QProgressBar;
 
 class İlerlemeAdımı {
 public:
-    // The bar runs from 0 to `satırSayısı` (at least 1: an empty range would show the busy bar). With no
-    // bar, nothing is shown.
-    İlerlemeAdımı(QProgressBar* çubuk, int satırSayısı);
-    İlerlemeAdımı(QProgressBar& çubuk, int satırSayısı) : İlerlemeAdımı(&çubuk, satırSayısı) {}
+    // How the bar's range is set from the row count; each list keeps the range it always had.
+    enum class Aralık {
+        EnAzBir,     // 0 to the count, at least 1 (an empty range would show the busy bar)
+        SayıArtıBir, // 0 to the count plus one: the bar never fills
+        BoşsaDokunma // 0 to the count; with no row counted the bar keeps the range it has
+    };
+    // The bar's value is the number of the row in hand. With no bar, nothing is shown.
+    İlerlemeAdımı(QProgressBar* çubuk, int satırSayısı, Aralık aralık = Aralık::EnAzBir);
+    İlerlemeAdımı(QProgressBar& çubuk, int satırSayısı, Aralık aralık = Aralık::EnAzBir)
+        : İlerlemeAdımı(&çubuk, satırSayısı, aralık) {}
 
     // One more row is in. The bar is set when the row begins a new thousandth; the counted last row sets
-    // it to its end, and rows beyond the count leave it there.
+    // it to that row, and rows beyond the count leave it there.
     void ilerle()
     {
         if (++sıra_ >= sonraki_) ayarla();
     }
-    // Every row is in: the bar at its end, also when fewer rows came than were counted.
+    // Every row is in: the bar at the last row that came (a thousandth step may have passed it over), also
+    // when fewer rows came than were counted.
     void bitir();
 
 private:

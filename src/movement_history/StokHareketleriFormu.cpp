@@ -294,7 +294,8 @@ void StokHareketleriFormu::HareketleriListele(QProgressBar& çubuk)
                                                    : ListeDeğeri::sayı(double(sorgu.integer(8)), ListeDeğeri::Biçim::TamSayı);
             liste()->satırEkle(hücreler, no);
         }
-        adım.bitir();
+        // The count takes in movements whose firm is gone, which list no row: the bar ends full.
+        çubuk.setValue(çubuk.maximum());
     }
     const stok::StokDurumu d = stok::ürünStoğu(*AçıkVeritabanı, ürünNo);
     GirişMiktarıToplamı = d.giriş;

@@ -111,7 +111,8 @@ void hareketleriOku(platform::Database& db, FirmaTürü tür, qint64 firmaNo,
                     const std::function<void(Hareket&&)>& satır, QProgressBar* çubuk)
 {
     const bool satıcı = tür == FirmaTürü::Satıcı;
-    İlerlemeAdımı adım(çubuk, çubuk ? db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt() : 0);
+    İlerlemeAdımı adım(çubuk, çubuk ? db.scalar(satıcı ? SatıcıSayısı : AlıcıSayısı, {firmaNo}).toInt() : 0,
+                       İlerlemeAdımı::Aralık::BoşsaDokunma);
     platform::Statement s = db.prepare(satıcı ? SatıcıHareketleri : AlıcıHareketleri);
     s.bind(1, firmaNo);
     while (s.next()) {

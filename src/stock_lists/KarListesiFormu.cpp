@@ -250,7 +250,7 @@ void KarListesiFormu::ListeyiYükle(QProgressBar& çubuk)
 {
     ToplamKar = 0;
     const kl::KarListesi sonuç = kl::karListesi(veritabanı(), {BaşlangıçTarihi, BitişTarihi});
-    İlerlemeAdımı adım(çubuk, int(sonuç.satırlar.size()));
+    İlerlemeAdımı adım(çubuk, int(sonuç.satırlar.size()), İlerlemeAdımı::Aralık::SayıArtıBir);
     KarListesi->temizle();
     {
         ListeGörünümü::Doldurma doldurma(KarListesi);

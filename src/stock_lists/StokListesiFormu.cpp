@@ -115,7 +115,7 @@ void StokListesiFormu::ListeyiYükle(QProgressBar& çubuk)
             kaynaklar.append({sorgu.value(0), sorgu.value(1), sorgu.value(2), sorgu.value(3), sorgu.value(4),
                               sorgu.value(5)});
     }
-    İlerlemeAdımı adım(çubuk, int(kaynaklar.size()));
+    İlerlemeAdımı adım(çubuk, int(kaynaklar.size()), İlerlemeAdımı::Aralık::BoşsaDokunma);
     {
         ListeGörünümü::Doldurma doldurma(StokListesi);
         for (const stokListesi::Kaynak& k : std::as_const(kaynaklar)) {

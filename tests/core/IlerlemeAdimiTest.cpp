@@ -47,20 +47,41 @@ TEST(İlerlemeAdımı, ÇubukBindeBirlerleİlerlerVeSondaDolar)
     EXPECT_EQ(adımla(5, 5).değerler, (QList<int>{1, 2, 3, 4, 5}));
 }
 
-TEST(İlerlemeAdımı, SayımdanAzYaDaÇokSatırVeBoşListe)
+TEST(İlerlemeAdımı, SayımdanAzYaDaÇokSatırBoşListeVeAralıklar)
 {
-    // Fewer rows came than were counted: the end still fills the bar.
-    const Kayıt az = adımla(100, 60);
-    EXPECT_EQ(az.değerler.last(), 100);
-    EXPECT_EQ(az.değerler.at(az.değerler.size() - 2), 60);
+    // Fewer rows came than were counted: the bar ends at the last row that came.
+    EXPECT_EQ(adımla(100, 60).son, 60);
+    EXPECT_EQ(adımla(5000, 2501).son, 2501);  // a row between two thousandth steps
     // More rows than counted: the bar stays at its end.
     const Kayıt çok = adımla(5, 8);
     EXPECT_EQ(çok.değerler, (QList<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(çok.son, 5);
-    // No row: a range of one (an empty range would show the busy bar), full at the end.
+    // No row: a range of one (an empty range would show the busy bar), left at 0.
     const Kayıt boş = adımla(0, 0);
     EXPECT_EQ(boş.enÇok, 1);
-    EXPECT_EQ(boş.değerler, QList<int>{1});
+    EXPECT_TRUE(boş.değerler.isEmpty());
+    EXPECT_EQ(boş.son, 0);
+
+    // The profit list's range is one more than its rows; a list that keeps an untouched bar when empty.
+    QProgressBar çubuk;
+    çubuk.setRange(0, 100);
+    {
+        İlerlemeAdımı adım(çubuk, 3, İlerlemeAdımı::Aralık::SayıArtıBir);
+        EXPECT_EQ(çubuk.maximum(), 4);
+        for (int i = 0; i < 3; ++i) adım.ilerle();
+        adım.bitir();
+        EXPECT_EQ(çubuk.value(), 3);
+    }
+    çubuk.setRange(0, 100);
+    çubuk.setValue(0);
+    İlerlemeAdımı(çubuk, 0, İlerlemeAdımı::Aralık::SayıArtıBir);
+    EXPECT_EQ(çubuk.maximum(), 1);
+    çubuk.setRange(0, 100);
+    İlerlemeAdımı(çubuk, 0, İlerlemeAdımı::Aralık::BoşsaDokunma).bitir();
+    EXPECT_EQ(çubuk.maximum(), 100);
+    EXPECT_EQ(çubuk.value(), 0);
+    İlerlemeAdımı(çubuk, 7, İlerlemeAdımı::Aralık::BoşsaDokunma);
+    EXPECT_EQ(çubuk.maximum(), 7);
 
     // No bar at all: nothing to set, nothing fails.
     İlerlemeAdımı adım(nullptr, 3);

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 
 using namespace listeTest;
 
@@ -107,6 +108,11 @@ TEST_F(KarPenceresi, DönemlerListelenir)
     EXPECT_EQ(p->BitişTarihi, ay.bitiş.addDays(1));
     // Vida: 11 out for 103; 103 - 11 × 6,5 = 31,50. Somun: 200 - 210 = -10,00.
     EXPECT_EQ(p->ToplamKarKutusu->text(), "21,50");
+    // The progress bar runs to one more than the rows, and stops at the last row.
+    QProgressBar çubuk;
+    p->ListeyiYükle(çubuk);
+    EXPECT_EQ(çubuk.maximum(), 3);
+    EXPECT_EQ(çubuk.value(), 2);
 
     p->TümTarihleriGösterOnayı->click();
     p->DönemSeçKutusu->setCurrentIndex(kar_listesi::Aylık);
