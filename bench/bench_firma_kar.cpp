@@ -50,16 +50,22 @@ void veritabanınıHazırla()
     işlem.commit();
 }
 
+// The seller window shown, with the firm of 100,000 entries chosen but not yet listed.
+void büyükFirmayıSeç(AlıcıSatıcıFirmayaGöreStokListesiFormu& pencere)
+{
+    pencere.Tag = QStringLiteral("0");
+    pencere.show();
+    pencere.FirmaListesi->blockSignals(true);
+    pencere.FirmaListesi->setCurrentRow(pencere.FirmaListesi->numarayıBul(1));
+}
+
 // The movements of the seller firm with 100,000 entries: read, formatted and in the window's list, sorted
 // by code as the window keeps it.
 void BirFirmanınHareketleri(benchmark::State& durum)
 {
     SeçiliFirmaTablosu = SatıcıFirmaTablosuAdı;
     AlıcıSatıcıFirmayaGöreStokListesiFormu pencere;
-    pencere.Tag = QStringLiteral("0");
-    pencere.show();
-    pencere.FirmaListesi->blockSignals(true);
-    pencere.FirmaListesi->setCurrentRow(pencere.FirmaListesi->numarayıBul(1));
+    büyükFirmayıSeç(pencere);
     QProgressBar çubuk;
     for (auto _ : durum) {
         durum.PauseTiming();
@@ -143,10 +149,7 @@ void BirFirmanınHareketleriOranı(benchmark::State& durum)
 {
     SeçiliFirmaTablosu = SatıcıFirmaTablosuAdı;
     AlıcıSatıcıFirmayaGöreStokListesiFormu pencere;
-    pencere.Tag = QStringLiteral("0");
-    pencere.show();
-    pencere.FirmaListesi->blockSignals(true);
-    pencere.FirmaListesi->setCurrentRow(pencere.FirmaListesi->numarayıBul(1));
+    büyükFirmayıSeç(pencere);
     QProgressBar çubuk;
     std::unique_ptr<bench::HamListe<HamSatır>> ham;
     bench::oranıÖlç(
