@@ -251,19 +251,18 @@ void çıkışlarıFaturalandır(platform::Database& db, const QList<qint64>& ha
 
 Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& v, const std::function<bool()>& gönder)
 {
-    platform::Transaction t(db);
+    platform::Transaction t(db, platform::Transaction::Kilit::Özel);
     if (!satırlarGösterildiğiGibi(db, v)) return {Faturalama::Durum::SatırlarDeğişmiş, {}};
+    if (!v.yazdırılanlar) {
+        QList<qint64> hareketNolar;
+        for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
+        çıkışlarıFaturalandır(db, hareketNolar);
+    }
     if (!gönder()) return {Faturalama::Durum::Sığmadı, {}};
-    // The page is out: its exits are invoiced now, all together.
     try {
-        if (!v.yazdırılanlar) {
-            QList<qint64> hareketNolar;
-            for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
-            çıkışlarıFaturalandır(db, hareketNolar);
-        }
         t.commit();
     } catch (const platform::DbError& hata) {
-        return {Faturalama::Durum::Gitti, hata.text()};
+        return {Faturalama::Durum::Gitti, hata};
     }
     return {Faturalama::Durum::Gitti, {}};
 }
@@ -390,9 +389,18 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
     case Faturalama::Durum::Gitti:
         break;
     }
-    belge->göster();
-    if (!sonuç.işaretHatası.isEmpty())
-        mesaj::göster(İşaretlenemediMetni + QStringLiteral("\n\n") + sonuç.işaretHatası, mesaj::Simge::Kritik);
+    if (sonuç.kayıtHatası) {
+        // The marks could not be kept. A PDF that has not yet taken its name is taken back: nothing went
+        // out. A page on a paper printer has.
+        if (belge->geriAlınabilir()) {
+            belge->vazgeç();
+            OrtakHataİşleyici(*sonuç.kayıtHatası);
+            return FaturaSonucu::Yazdırılmadı;
+        }
+        mesaj::göster(İşaretlenemediMetni + QStringLiteral("\n\n") + sonuç.kayıtHatası->text(), mesaj::Simge::Kritik);
+    } else {
+        belge->göster();
+    }
     kilit.bırak(false);
     return FaturaSonucu::Yazdırıldı;
 }

@@ -7,13 +7,11 @@
 #include "invoicing/EkIrsaliyeBilgileriFormu.h"
 #include "invoicing/FaturaDuzeni.h"
 #include "invoicing/FaturaVerisi.h"
+#include "platform/Database.h"
 #include "platform/YaziciYuzeyi.h"
 
 #include <functional>
-
-namespace platform {
-class Database;
-}
+#include <optional>
 
 namespace fatura {
 
@@ -63,15 +61,18 @@ bool satırlarGösterildiğiGibi(platform::Database& db, const FaturaVerisi& ver
 // What became of an invoice handed to yazdırVeİşaretle.
 struct Faturalama {
     enum class Durum { SatırlarDeğişmiş, Sığmadı, Gitti } durum = Durum::SatırlarDeğişmiş;
-    QString işaretHatası;  // Gitti: why the lines could not be marked (empty when they were, or in a reprint)
+    // Gitti: the commit failed after the document was sent, so nothing is marked.
+    std::optional<platform::DbError> kayıtHatası;
 };
 
-// The invoice's one BEGIN IMMEDIATE transaction: reads the lines again (satırlarGösterildiğiGibi); when
-// they are still as shown, runs `gönder`, which lays the document out and hands it to the printer (false
-// when the layout was dropped), and once the document went out marks the lines, unless they come from the
-// view of invoiced exits. Nothing is marked unless the document went out. Shows nothing: the caller tells
-// the user once the transaction is over. Throws platform::DbError, and what `gönder` throws, before the
-// document went out.
+// The invoice's one transaction, exclusive, so that no other workstation reads or writes the file until it
+// ends and its commit waits on nobody: reads the lines again (satırlarGösterildiğiGibi); when they are still
+// as shown, marks them (unless they come from the view of invoiced exits); then runs `gönder`, which lays
+// the document out and sends it (false when the layout was dropped); then commits. Whatever can still fail
+// comes before the document goes out: a database that refuses the marks throws platform::DbError before
+// anything is sent, and nothing stays marked when the layout is dropped or `gönder` throws. Shows nothing:
+// the caller tells the user once the transaction is over, and takes the document back when it can if the
+// commit failed.
 Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& veri, const std::function<bool()>& gönder);
 
 // Marks the exits as invoiced, all or none: in the caller's transaction when one is open, else in one of

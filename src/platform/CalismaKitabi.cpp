@@ -1,5 +1,6 @@
 #include "platform/CalismaKitabi.h"
 
+#include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
@@ -8,13 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QUrl>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cmath>
+#include <unistd.h>
 
 namespace platform {
 
@@ -23,10 +24,6 @@ namespace {
 constexpr int EnÇokSatır = 1048576;
 constexpr int EnÇokSütun = 16384;
 constexpr int SayfaAdıUzunluğu = 31;
-// A new file's permissions before the umask takes its share.
-constexpr QFileDevice::Permissions HerkesOkurYazar = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                     | QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                                     | QFileDevice::ReadOther | QFileDevice::WriteOther;
 const QString XlsxTürü = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
 
 std::function<bool()>& denetimYeri()
@@ -128,15 +125,10 @@ double twipsGenişliği(int twips) { return double(float(twips) / 100.0f); }
     // It is created with the permissions the user's umask gives a new file (not only the owner's, as a
     // temporary file would have), so that a colleague on the share can open the exported list.
     const QString klasör = kabuk::belgeKlasörü();
-    for (int deneme = 0; deneme < 100 && geçiciYol_.isEmpty(); ++deneme) {
-        const QString aday = klasör + QStringLiteral("/.kavrenta-%1.xlsx")
-                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        QFile geçici(aday);
-        if (geçici.open(QIODevice::WriteOnly | QIODevice::NewOnly, HerkesOkurYazar)) geçiciYol_ = aday;
-        else if (!geçici.exists()) break;
-    }
-    if (geçiciYol_.isEmpty())
+    const int fd = dosya::geçiciDosyaYap(klasör, QStringLiteral(".xlsx"), geçiciYol_);
+    if (fd < 0)
         throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + klasör);
+    ::close(fd);  // the library writes the file by its name
 
     lxw_workbook_options seçenekler{};
     seçenekler.constant_memory = LXW_TRUE;
@@ -369,19 +361,13 @@ QString ÇalışmaKitabı::kaydet()
     while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
     const QString kök = QFileInfo(geçiciYol_).absolutePath() + QLatin1Char('/') + ad + QLatin1Char(' ')
                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    for (int sıra = 1; sıra < 1000; ++sıra) {
-        const QString aday =
-            kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
-        if (QFileInfo::exists(aday)) continue;
-        // rename() never replaces an existing file; if another program took the name meanwhile, the
-        // next one is tried.
-        if (QFile::rename(geçiciYol_, aday)) {
-            geçiciYol_.clear();
-            return aday;
-        }
-        if (!QFileInfo::exists(aday)) break;
-    }
-    throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabına bir ad verilemedi: ") + kök + QStringLiteral(".xlsx"));
+    const QString verilen = dosya::adVer(geçiciYol_, [&](int sıra) {
+        return kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
+    });
+    if (verilen.isEmpty())
+        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabına bir ad verilemedi: ") + kök + QStringLiteral(".xlsx"));
+    geçiciYol_.clear();
+    return verilen;
 }
 
 bool hesapTablosuProgramıVarMı()

@@ -387,7 +387,10 @@ qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_,
 
 // ---------------------------------------------------------------------------------------------------
 
-Transaction::Transaction(Database& db) : db_(db) { db_.execScript(QStringLiteral("BEGIN IMMEDIATE")); }
+Transaction::Transaction(Database& db, Kilit kilit) : db_(db)
+{
+    db_.execScript(kilit == Kilit::Özel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 Transaction::~Transaction()
 {

@@ -118,10 +118,16 @@ private:
 // tests may put a recorder in its place (an empty function restores the default).
 void beklemeGöstergesiniDeğiştir(std::function<void(bool bekliyor)> gösterge);
 
-// BEGIN IMMEDIATE on construction; rolls back on destruction unless commit() was called.
+// BEGIN IMMEDIATE on construction (BEGIN EXCLUSIVE when asked); rolls back on destruction unless commit()
+// was called.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    // Immediate: the write lock from the start; other workstations go on reading until the commit, which
+    // waits for their reads to end. Exclusive: no other workstation reads either until the commit, which
+    // then waits on nobody; for a transaction that does something that cannot be taken back before it
+    // commits.
+    enum class Kilit { Anında, Özel };
+    explicit Transaction(Database& db, Kilit kilit = Kilit::Anında);
     ~Transaction();
     void commit();
     Transaction(const Transaction&) = delete;

@@ -1,11 +1,13 @@
 #include "platform/YaziciBelgesi.h"
 
+#include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/Mesaj.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,9 +19,17 @@
 namespace yazdırma {
 
 struct YazıcıBelgesi::Veri {
-    QPrinter yazıcı{QPrinter::HighResolution};
+    // A system printer's document is drawn on its QPrinter; a PDF on a QPdfWriter that writes into a
+    // temporary file, both made when the first thing is drawn.
+    std::unique_ptr<QPrinter> yazıcı;
+    std::unique_ptr<dosya::GeçiciDosya> dosya;
+    std::unique_ptr<QPdfWriter> pdf;
     QPainter boya;
     QString yazıcıAdı;
+    // The PDF's folder, document name and paper; the file's name to be (or taken, once shown).
+    QString klasör;
+    QString belgeAdı;
+    QPageLayout sayfa;
     QString pdfDosyası;
     bool başladı = false;
     bool bozuk = false;
@@ -28,6 +38,19 @@ struct YazıcıBelgesi::Veri {
     // What the painter holds now, so that it is set only when it changes.
     enum class Kalem { Yok, Metin, Çizgi } kalem = Kalem::Yok;
     std::optional<YazıTipi> yazıTipi;
+
+    bool pdfMi() const { return !klasör.isEmpty(); }
+    QPagedPaintDevice* cihaz() const
+    {
+        if (pdf) return pdf.get();
+        return yazıcı.get();
+    }
+    // The failure of a PDF file, with its name and the cause.
+    YazdırmaHatası pdfHatası(int sistemHatası) const
+    {
+        return YazdırmaHatası(QStringLiteral("PDF dosyası yazılamadı: %1\n\n%2")
+                                  .arg(QDir::toNativeSeparators(pdfDosyası), dosya::yazmaHatasıMetni(sistemHatası)));
+    }
 };
 
 namespace {
@@ -50,6 +73,14 @@ QString bütünKarakterlerle(const QString& ad, qsizetype enÇokKarakter, qsizet
         son = sınır;
     }
     return ad.left(son);
+}
+
+// The PDF printer's resolution (dots per inch).
+constexpr int PdfÇözünürlüğü = 1200;
+
+QString pdfDosyaYolu(const QString& klasör, const QString& belgeAdı, int sıra)
+{
+    return QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, sıra));
 }
 
 }  // namespace
@@ -78,21 +109,23 @@ QString pdfDosyaAdı(const QString& belgeAdı, int sıra)
 YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
     : YazıcıYüzeyi(kağıt.width(), kağıt.height()), d_(std::move(veri))
 {
-    d_->mmNokta = d_->yazıcı.resolution() / 25.4;
+    d_->mmNokta = d_->yazıcı ? d_->yazıcı->resolution() / 25.4 : PdfÇözünürlüğü / 25.4;
 }
 
 std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı)
 {
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = yazıcıAdı;
-    v->yazıcı.setPrinterName(yazıcıAdı);
+    v->yazıcı = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& y = *v->yazıcı;
+    y.setPrinterName(yazıcıAdı);
     const QPageSize kağıt = QPrinterInfo::printerInfo(yazıcıAdı).defaultPageSize();
-    if (kağıt.isValid()) v->yazıcı.setPageSize(kağıt);
-    v->yazıcı.setFullPage(true);
-    v->yazıcı.setPageOrientation(QPageLayout::Portrait);
-    v->yazıcı.setDocName(belgeAdı);
-    v->yazıcı.setCreator(QStringLiteral("Kavrenta"));
-    const QSizeF boyut = v->yazıcı.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    if (kağıt.isValid()) y.setPageSize(kağıt);
+    y.setFullPage(true);
+    y.setPageOrientation(QPageLayout::Portrait);
+    y.setDocName(belgeAdı);
+    y.setCreator(QStringLiteral("Kavrenta"));
+    const QSizeF boyut = y.pageLayout().fullRect(QPageLayout::Millimeter).size();
     return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
 }
 
@@ -101,24 +134,16 @@ std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::pdfDosyasında(const QString& 
 {
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = QStringLiteral("PDF");
-    QDir().mkpath(klasör);
-    QString dosya = QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, 1));
-    for (int n = 2; QFile::exists(dosya); ++n) dosya = QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, n));
-    // Holds the name against a second document opened before this one draws.
-    {
-        QFile ayır(dosya);
-        if (ayır.open(QIODevice::WriteOnly)) ayır.close();
-    }
-    v->pdfDosyası = dosya;
-    v->yazıcı.setOutputFormat(QPrinter::PdfFormat);
-    v->yazıcı.setOutputFileName(dosya);
-    v->yazıcı.setResolution(1200);
-    v->yazıcı.setPageSize(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-    v->yazıcı.setPageOrientation(QPageLayout::Portrait);
-    v->yazıcı.setFullPage(true);
-    v->yazıcı.setDocName(belgeAdı);
-    v->yazıcı.setCreator(QStringLiteral("Kavrenta"));
-    const QSizeF boyut = v->yazıcı.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    v->klasör = QDir(klasör).absolutePath();
+    v->belgeAdı = belgeAdı;
+    // The name the file is to take: the first that is free now (another may take it before this one is
+    // written; the file then takes the next).
+    v->pdfDosyası = pdfDosyaYolu(v->klasör, belgeAdı, 1);
+    for (int n = 2; QFile::exists(v->pdfDosyası); ++n) v->pdfDosyası = pdfDosyaYolu(v->klasör, belgeAdı, n);
+    // The paper from its edge: no margins.
+    v->sayfa = QPageLayout(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+                           QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    const QSizeF boyut = v->sayfa.fullRect(QPageLayout::Millimeter).size();
     return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
 }
 
@@ -129,20 +154,40 @@ YazıcıBelgesi::~YazıcıBelgesi()
 
 QString YazıcıBelgesi::pdfDosyası() const { return d_->pdfDosyası; }
 
+bool YazıcıBelgesi::geriAlınabilir() const { return d_->pdfMi(); }
+
 bool YazıcıBelgesi::başlat()
 {
     if (d_->başladı) return true;
     if (d_->bozuk) return false;
-    if (!d_->boya.begin(&d_->yazıcı)) {
+    if (d_->pdfMi()) {
+        d_->dosya = std::make_unique<dosya::GeçiciDosya>();
+        QDir().mkpath(d_->klasör);  // a folder that cannot be made is told of by the file's making
+        if (!d_->dosya->oluştur(d_->klasör, QStringLiteral(".pdf"))) {
+            const int hata = d_->dosya->hata();
+            d_->bozuk = true;
+            d_->dosya.reset();
+            throw d_->pdfHatası(hata);
+        }
+        d_->pdf = std::make_unique<QPdfWriter>(d_->dosya.get());
+        d_->pdf->setResolution(PdfÇözünürlüğü);
+        d_->pdf->setPageLayout(d_->sayfa);
+        d_->pdf->setTitle(d_->belgeAdı);
+        d_->pdf->setCreator(QStringLiteral("Kavrenta"));
+    }
+    if (!d_->boya.begin(d_->cihaz())) {
         d_->bozuk = true;
-        if (!d_->pdfDosyası.isEmpty())
-            throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
+        if (d_->pdfMi()) {
+            const int hata = d_->dosya->hata();
+            at();
+            throw d_->pdfHatası(hata);
+        }
         throw YazdırmaHatası(QStringLiteral("Yazıcıya yazdırılamıyor: ") + d_->yazıcıAdı);
     }
     d_->başladı = true;
     d_->kalem = Veri::Kalem::Yok;
     d_->yazıTipi.reset();
-    d_->mmNokta = d_->yazıcı.resolution() / 25.4;
+    if (d_->yazıcı) d_->mmNokta = d_->yazıcı->resolution() / 25.4;
     return true;
 }
 
@@ -177,10 +222,9 @@ void YazıcıBelgesi::çizgiÇiz(double x1, double y1, double x2, double y2)
 void YazıcıBelgesi::sayfaEkle()
 {
     if (!başlat()) return;
-    if (!d_->yazıcı.newPage()) {
+    if (!d_->cihaz()->newPage()) {
         d_->bozuk = true;
-        d_->boya.end();
-        d_->başladı = false;
+        at();
         throw YazdırmaHatası(QStringLiteral("Yazıcıda yeni sayfaya geçilemiyor: ") + d_->yazıcıAdı);
     }
     // Each page is given its font and pen again.
@@ -190,15 +234,21 @@ void YazıcıBelgesi::sayfaEkle()
 
 void YazıcıBelgesi::belgeyiBitir()
 {
-    const bool pdf = !d_->pdfDosyası.isEmpty();
-    if (!d_->başladı) {
-        // Nothing was drawn: no job, no file.
-        if (pdf) QFile::remove(d_->pdfDosyası);
-        return;
-    }
+    if (!d_->başladı) return;  // nothing was drawn: no job, no file
     d_->başladı = false;
-    if (!d_->boya.end() || d_->yazıcı.printerState() == QPrinter::Error) {
-        if (pdf) throw YazdırmaHatası(QStringLiteral("PDF dosyası yazılamıyor: ") + d_->pdfDosyası);
+    const bool bitti = d_->boya.end();
+    if (d_->pdfMi()) {
+        d_->pdf.reset();
+        dosya::GeçiciDosya& f = *d_->dosya;
+        // Whole: the engine ended the document, every byte reached the file and it closed, and the file
+        // ends with the PDF's end mark.
+        const bool bütün = f.kapat() && bitti && f.sonBaytlar(16).trimmed().endsWith("%%EOF");
+        if (!bütün) {
+            const int hata = f.hata();
+            d_->dosya.reset();
+            throw d_->pdfHatası(hata);
+        }
+    } else if (!bitti || d_->yazıcı->printerState() == QPrinter::Error) {
         throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
     }
     d_->yazıldı = true;
@@ -206,11 +256,18 @@ void YazıcıBelgesi::belgeyiBitir()
 
 void YazıcıBelgesi::belgeyiGöster()
 {
-    if (!d_->yazıldı || d_->pdfDosyası.isEmpty()) return;
+    if (!d_->yazıldı || !d_->dosya) return;
+    // The whole file takes its name now; should the folder refuse the name, the file is left where it
+    // was written and the user is told so.
+    const QString klasör = d_->klasör, ad = d_->belgeAdı;
+    if (d_->dosya->adVer([&](int sıra) { return pdfDosyaYolu(klasör, ad, sıra); }))
+        d_->pdfDosyası = d_->dosya->yol();
+    const QString yol = d_->dosya->yol();
     // Without a PDF viewer the desktop's opener takes the file and shows nothing: the user is told where
     // the file is instead.
-    if (!kabuk::işleyiciVarMı(QStringLiteral("application/pdf")) || !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
-        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
+    if (yol != d_->pdfDosyası || !kabuk::işleyiciVarMı(QStringLiteral("application/pdf"))
+        || !kabuk::aç(QUrl::fromLocalFile(yol)))
+        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + yol,
                       mesaj::Simge::Bilgi);
 }
 
@@ -219,11 +276,12 @@ void YazıcıBelgesi::belgeyiAt() { at(); }
 void YazıcıBelgesi::at()
 {
     if (d_->başladı) {
-        d_->yazıcı.abort();
+        if (d_->yazıcı) d_->yazıcı->abort();
         if (d_->boya.isActive()) d_->boya.end();
         d_->başladı = false;
     }
-    if (!d_->pdfDosyası.isEmpty()) QFile::remove(d_->pdfDosyası);
+    d_->pdf.reset();
+    d_->dosya.reset();  // the temporary file goes with it
 }
 
 }  // namespace yazdırma

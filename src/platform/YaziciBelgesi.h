@@ -2,6 +2,11 @@
 // A document on a real printer: one of the system's printers, or a PDF file. The print job starts with
 // the first thing drawn, so a document on which nothing is drawn prints nothing and leaves no file.
 // A document that is dropped without being ended is thrown away.
+//
+// A PDF file is written under a hidden temporary name in its folder and checked when the document is
+// sent: every write and the close must have succeeded and the file must be complete, or the temporary
+// file is removed and the send fails with the file's name and the cause. It takes its real name only when
+// it is shown, so a document dropped after being sent and before being shown leaves no file.
 #include "platform/YaziciYuzeyi.h"
 
 #include <QSizeF>
@@ -15,13 +20,15 @@ public:
     // A document for the system printer of that name.
     static std::unique_ptr<YazıcıBelgesi> sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı);
     // A document written into `klasör` as a PDF file named after the document (a number is added when
-    // that name is taken); when it ends, the file is opened with the desktop's PDF viewer.
+    // that name is taken); when it is shown, the file is opened with the desktop's PDF viewer.
     static std::unique_ptr<YazıcıBelgesi> pdfDosyasında(const QString& klasör, const QString& belgeAdı,
                                                         QSizeF kağıt);
     ~YazıcıBelgesi() override;
 
-    // The PDF file (empty for a system printer).
+    // The PDF file: the name it is to take, and once shown the name it took (empty for a system printer).
     QString pdfDosyası() const;
+    // A PDF file sent but not yet shown can still be taken back; a system printer's job cannot.
+    bool geriAlınabilir() const override;
 
 protected:
     void metinÇiz(double x, double y, const QString& metin) override;

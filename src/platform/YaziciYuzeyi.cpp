@@ -239,8 +239,9 @@ void YazıcıYüzeyi::göster()
 
 void YazıcıYüzeyi::vazgeç()
 {
-    if (kapandı_) return;
+    if (kapandı_ && !(gönderildi_ && geriAlınabilir())) return;
     kapandı_ = true;
+    gönderildi_ = false;
     belgeyiAt();
 }
 

@@ -88,14 +88,20 @@ public:
 
     // Ends the document: it goes to the printer. Nothing is printed when nothing was drawn.
     void bitir();
-    // bitir() in two steps, for a print that holds the shared database meanwhile: gönder() hands the
-    // document to the printer or writes its PDF file; göster() then opens that file with the desktop's
-    // viewer (with the message when it cannot), which bitir() does at once. göster() does nothing for a
-    // paper printer, nor before the document was sent.
+    // bitir() in two steps, for a print that holds the shared database meanwhile. gönder() does all that
+    // can still fail: it hands the document to a paper printer, or writes the PDF file whole under a
+    // temporary name (throwing YazdırmaHatası, with nothing left behind, when it cannot). göster() then
+    // gives the PDF file its name and opens it with the desktop's viewer (with the message when it
+    // cannot), which bitir() does at once. göster() does nothing for a paper printer, nor before the
+    // document was sent.
     void gönder();
     void göster();
-    // Throws the document away; nothing is printed.
+    // Throws the document away; nothing is printed. After gönder() and before göster() it takes back what
+    // can still be taken back (geriAlınabilir()), and does nothing otherwise.
     void vazgeç();
+    // After gönder(): whether the document can still be taken back, as a PDF file not yet given its name
+    // can; a paper printer's job has gone out once the spooler took it.
+    virtual bool geriAlınabilir() const { return false; }
     bool kapandı() const { return kapandı_; }
 
     // The font as Qt draws it.

@@ -1,10 +1,15 @@
-// The invoice and a second workstation on the same file: the lines are read again inside the invoice's
-// transaction, and an exit is invoiced by one workstation only.
+// The invoice and a second workstation on the same file: the lines are read again, marked and printed in
+// one transaction that no other workstation enters, and an exit is invoiced by one workstation only.
 #include "invoicing/FaturaBaskisi.h"
 #include "invoicing/FaturaSatirlari.h"
 #include "FaturaTohumu.h"
 
 #include "support/Ortam.h"
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
 
 using namespace fatura;
 using platform::Database;
@@ -30,13 +35,19 @@ int faturalı(Database& db)
     return db.scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
 }
 
+// What a wait for another workstation's lock calls, for as long as the object lives.
+struct BeklemeKaydı {
+    explicit BeklemeKaydı(std::function<void(bool)> kayıt) { platform::beklemeGöstergesiniDeğiştir(std::move(kayıt)); }
+    ~BeklemeKaydı() { platform::beklemeGöstergesiniDeğiştir({}); }
+};
+
 }  // namespace
 
 TEST(FaturaEşZamanlı, AynıGünüİkiBilgisayarFaturalandıramaz)
 {
     test::SunucuKlasörü sunucu;
     Database& a = sunucu.db();
-    const auto b = Database::open(sunucu.veritabanıYolu());
+    const auto ikinci = Database::open(sunucu.veritabanıYolu());
     const int ü = t::ürün(a, "K1", "Kalem");
     const int firma = t::alıcı(a, "ALFA");
     const QDate gün(2026, 3, 7);
@@ -44,30 +55,39 @@ TEST(FaturaEşZamanlı, AynıGünüİkiBilgisayarFaturalandıramaz)
     t::çıkış(a, firma, ü, "2026-03-08");
 
     // Both workstations show the day.
-    const FaturaVerisi va = gösterilen(a, firma, gün), vb = gösterilen(*b, firma, gün);
+    const FaturaVerisi va = gösterilen(a, firma, gün), vb = gösterilen(*ikinci, firma, gün);
     ASSERT_EQ(va.satırlar.size(), 3);
-    int gidenA = 0, gidenB = 0;
+    int gidenA = 0;
+    std::atomic<int> gidenB = 0;
     const auto bGönderir = [&] { return ++gidenB, true; };
 
-    // While A's page goes out, B cannot even begin: the check and the marks are one transaction.
-    b->setBusyTimeout(50);
+    // While A's page goes out, B (on a thread of its own) can neither read nor begin: it waits until A's
+    // transaction is over, then reads the lines marked and finds them invoiced. A goes on only once B waits.
+    std::promise<void> bBekliyor;
+    std::once_flag birKez;
+    const BeklemeKaydı bekleme([&](bool bekliyor) {
+        if (bekliyor) std::call_once(birKez, [&] { bBekliyor.set_value(); });
+    });
+    std::future<std::pair<int, Faturalama::Durum>> b;
     const Faturalama sa = yazdırVeİşaretle(a, va, [&] {
-        EXPECT_THROW(yazdırVeİşaretle(*b, vb, bGönderir), platform::DbError);
+        b = std::async(std::launch::async, [&] {
+            const int okunan = faturalı(*ikinci);
+            return std::pair(okunan, yazdırVeİşaretle(*ikinci, vb, bGönderir).durum);
+        });
+        EXPECT_EQ(bBekliyor.get_future().wait_for(std::chrono::seconds(9)), std::future_status::ready);
         return ++gidenA, true;
     });
     EXPECT_EQ(sa.durum, Faturalama::Durum::Gitti);
-    EXPECT_EQ(sa.işaretHatası, "");
+    EXPECT_FALSE(sa.kayıtHatası);
+    EXPECT_EQ(b.get(), std::pair(3, Faturalama::Durum::SatırlarDeğişmiş));
     EXPECT_EQ(faturalı(a), 3);
-
-    // Afterwards B finds its lines invoiced: nothing is sent, nothing marked again.
-    EXPECT_EQ(yazdırVeİşaretle(*b, vb, bGönderir).durum, Faturalama::Durum::SatırlarDeğişmiş);
     EXPECT_EQ(gidenA, 1);
     EXPECT_EQ(gidenB, 0);
 
     // A reprint from the view of invoiced exits goes out and marks nothing new.
-    const FaturaVerisi yeniden = gösterilen(*b, firma, gün, true);
+    const FaturaVerisi yeniden = gösterilen(*ikinci, firma, gün, true);
     ASSERT_EQ(yeniden.satırlar.size(), 3);
-    EXPECT_EQ(yazdırVeİşaretle(*b, yeniden, bGönderir).durum, Faturalama::Durum::Gitti);
+    EXPECT_EQ(yazdırVeİşaretle(*ikinci, yeniden, bGönderir).durum, Faturalama::Durum::Gitti);
     EXPECT_EQ(gidenB, 1);
     EXPECT_EQ(faturalı(a), 3);
     EXPECT_EQ(a.scalar("SELECT Fatura FROM CikisIslemleriTablosu WHERE Tarihi = '2026-03-08'").toInt(), 0);

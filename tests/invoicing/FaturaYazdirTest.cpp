@@ -6,6 +6,7 @@
 #include "invoicing/YaziTipiSecmeFormu.h"
 #include "invoicing/YaziyaCevir.h"
 #include "platform/Ayarlar.h"
+#include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/TurkceMetin.h"
 #include "platform/Yazicilar.h"
@@ -13,6 +14,7 @@
 #include "support/PdfOkuyucu.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +22,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cerrno>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -232,40 +236,100 @@ TEST_F(FaturaYazdırma, YazıcıSeçimindenVazgeçmekHiçbirŞeyYapmazSonrakiBas
 
 TEST_F(FaturaYazdırma, YazdırılamayanBelgeİşaretlemez)
 {
-    // The PDF printer, with its folder below a file: the document cannot be written.
+    // The PDF printer: its folder below a file, or a disk that fills up while the document is written.
     kaydediciyeYönlendir(nullptr);
     QTemporaryFile dosya;
     ASSERT_TRUE(dosya.open());
-    kabuk::belgeKlasörünüDeğiştir(dosya.fileName() + QStringLiteral("/Kavrenta"));
     geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
     int açılan = 0;
     kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılan, true; });
-    test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
-    auto ek = faturaBilgileri(QStringLiteral("A-17"));
-    auto seçim = yazıcı();
-    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
-    ASSERT_EQ(mesajlar.sayı(), 1);
-    EXPECT_TRUE(mesajlar.sonMetin().contains(dosya.fileName())) << mesajlar.sonMetin().toStdString();
-    EXPECT_EQ(açılan, 0);
-    EXPECT_EQ(işaretli(), 0);
-    düğmeKullanılabilir(true);
+    const QString altında = dosya.fileName() + QStringLiteral("/Kavrenta");
+    struct Durum {
+        QString klasör;
+        std::optional<dosya::YazmaSınırı> sınır;
+        QString neden;
+    };
+    for (const Durum& d : {Durum{altında, {}, "Klasör bulunamadı."},
+                           Durum{belgeKlasörü_, dosya::YazmaSınırı{4096, ENOSPC}, "Diskte yeterli boş yer yok."}}) {
+        kabuk::belgeKlasörünüDeğiştir(d.klasör);
+        dosya::yazmaSınırınıDeğiştir(d.sınır);
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        auto seçim = yazıcı();
+        EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
+        dosya::yazmaSınırınıDeğiştir(std::nullopt);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("PDF dosyası yazılamadı: " + d.klasör + "/Fatura - ÖZKAN YAPI - 07.03.2026.pdf\n\n" + d.neden))
+            << mesajlar.sonMetin().toStdString();
+        EXPECT_TRUE(QDir(d.klasör).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        EXPECT_EQ(açılan, 0);
+        EXPECT_EQ(işaretli(), 0);
+        düğmeKullanılabilir(true);
+    }
 }
 
-TEST_F(FaturaYazdırma, İşaretlemeBaşarısızsaHiçbirSatırİşaretlenmezVeSöylenir)
+// A database that refuses the marks stops the invoice before anything goes out: a trigger that rejects
+// one exit's mark, a file that has become read-only.
+TEST_F(FaturaYazdırma, İşaretlenemeyenFaturaGönderilmez)
 {
-    AçıkVeritabanı->exec(QStringLiteral("CREATE TRIGGER Kilit BEFORE UPDATE OF Fatura ON CikisIslemleriTablosu "
-                                        "WHEN NEW.HareketNo = %1 BEGIN SELECT RAISE(ABORT, 'kilitli'); END")
-                             .arg(nolar_[2]));
-    test::MesajYanıtlayıcı mesajlar;
-    auto ek = faturaBilgileri(QStringLiteral("A-17"));
-    auto seçim = yazıcı();
-    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırıldı);
-    EXPECT_TRUE(kayıtlar_->son().bitti());
-    ASSERT_EQ(mesajlar.sayı(), 1);
-    EXPECT_TRUE(mesajlar.sonMetin().startsWith(İşaretlenemediMetni));
-    EXPECT_EQ(mesajlar.görülenler()[0].simge, mesaj::Simge::Kritik);
-    EXPECT_EQ(işaretli(), 0);
-    düğmeKullanılabilir(false);
+    const QString tetik = QStringLiteral("CREATE TRIGGER Kilit BEFORE UPDATE OF Fatura ON CikisIslemleriTablosu "
+                                         "WHEN NEW.HareketNo = %1 BEGIN SELECT RAISE(ABORT, 'kilitli'); END")
+                              .arg(nolar_[2]);
+    const QList<std::tuple<QString, QString, QString>> durumlar = {
+        {tetik, "DROP TRIGGER Kilit", "kilitli"},
+        {"PRAGMA query_only = 1", "PRAGMA query_only = 0", "salt okunur"},
+    };
+    for (const auto& [boz, onar, neden] : durumlar) {
+        AçıkVeritabanı->execScript(boz);
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        auto seçim = yazıcı();
+        EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
+        AçıkVeritabanı->execScript(onar);
+        EXPECT_EQ(kayıtlar_->sayı(), 0);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains(neden)) << mesajlar.sonMetin().toStdString();
+        EXPECT_FALSE(AçıkVeritabanı->inTransaction());
+        EXPECT_EQ(işaretli(), 0);
+        düğmeKullanılabilir(true);
+    }
+}
+
+// The commit fails after the document was sent (here a constraint checked only at the commit). A PDF
+// that has not yet taken its name is taken back: no file, nothing marked, the database's message. A page
+// that a paper printer took has gone out: it is said that its lines could not be marked.
+TEST_F(FaturaYazdırma, KaydedilemeyenİşaretlerdePdfGeriAlınırKağıtGitmiştir)
+{
+    AçıkVeritabanı->execScript(
+        "CREATE TABLE Ana (No INTEGER PRIMARY KEY);"
+        "CREATE TABLE Bağlı (AnaNo INTEGER REFERENCES Ana (No) DEFERRABLE INITIALLY DEFERRED);"
+        "CREATE TRIGGER Bağla AFTER UPDATE OF Fatura ON CikisIslemleriTablosu BEGIN INSERT INTO Bağlı VALUES (7); END;"
+        "PRAGMA foreign_keys = 1;");
+    kaydediciyeYönlendir(nullptr);
+    int açılan = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılan, true; });
+    for (const bool pdf : {true, false}) {
+        if (!pdf) kaydediciyeYönlendir(kayıtlar_);
+        geçerliYazıcıyıDeğiştir(pdf ? PdfYazıcısıAdı : QStringLiteral("Ofis"));
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        auto seçim = yazıcı();
+        EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), pdf ? FaturaSonucu::Yazdırılmadı : FaturaSonucu::Yazdırıldı);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("FOREIGN KEY")) << mesajlar.sonMetin().toStdString();
+        EXPECT_EQ(mesajlar.sonMetin().startsWith(İşaretlenemediMetni), !pdf);
+        EXPECT_EQ(işaretli(), 0);
+        EXPECT_FALSE(AçıkVeritabanı->inTransaction());
+        if (pdf) {
+            EXPECT_TRUE(QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+            EXPECT_EQ(açılan, 0);
+            düğmeKullanılabilir(true);
+        } else {
+            ASSERT_EQ(kayıtlar_->sayı(), 1);
+            EXPECT_TRUE(kayıtlar_->son().bitti());
+            düğmeKullanılabilir(false);
+        }
+    }
 }
 
 TEST_F(FaturaYazdırma, PencereBaskıSürerkenDüğmesiniKapatır)

@@ -1,3 +1,4 @@
+#include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/TurkceMetin.h"
 #include "platform/YaziciBelgesi.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <tuple>
 
 using namespace yazdırma;
@@ -257,19 +259,81 @@ TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
     EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (2).pdf");
     EXPECT_TRUE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
 
-    // Ended in two steps: gönder() writes the file, göster() opens it, once.
-    açılan.clear();
-    auto üçüncü = belgeAç(QStringLiteral("Stok Listesi"));
-    üçüncü->yaz("x");
-    üçüncü->gönder();
-    EXPECT_EQ(açılan, "");
-    EXPECT_GT(QFileInfo(kabuk::belgeKlasörü() + "/Stok Listesi (3).pdf").size(), 0);
-    üçüncü->göster();
-    EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (3).pdf");
-    açılan.clear();
-    üçüncü->göster();
-    üçüncü->bitir();
-    EXPECT_EQ(açılan, "");
+    // Ended in two steps: gönder() writes the file whole, but under a hidden name; göster() gives it its
+    // name and opens it, once. Taken back in between, it leaves nothing.
+    const QString üçüncüAd = kabuk::belgeKlasörü() + "/Stok Listesi (3).pdf";
+    const auto dosyalar = [] { return QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).size(); };
+    for (const bool gösterilir : {false, true}) {
+        açılan.clear();
+        auto üçüncü = belgeAç(QStringLiteral("Stok Listesi"));
+        üçüncü->yaz("x");
+        üçüncü->gönder();
+        EXPECT_TRUE(üçüncü->geriAlınabilir());
+        EXPECT_EQ(açılan, "");
+        EXPECT_FALSE(QFile::exists(üçüncüAd));
+        EXPECT_EQ(dosyalar(), 3);
+        if (!gösterilir) {
+            üçüncü->vazgeç();
+            EXPECT_EQ(dosyalar(), 2);
+            üçüncü->göster();
+            EXPECT_EQ(açılan, "");
+            continue;
+        }
+        üçüncü->göster();
+        EXPECT_EQ(açılan, üçüncüAd);
+        açılan.clear();
+        üçüncü->göster();
+        üçüncü->vazgeç();
+        üçüncü->bitir();
+        EXPECT_EQ(açılan, "");
+        EXPECT_GT(QFileInfo(üçüncüAd).size(), 0);
+        EXPECT_EQ(dosyalar(), 3);
+    }
+}
+
+// A PDF that cannot be written whole is not left behind, under its name or another: a full disk at the
+// start or in the middle, no permission. The message names the file and the cause.
+TEST_F(Yazdırma, YazılamayanPdfHiçDosyaBırakmaz)
+{
+    int açılış = 0;
+    kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılış, true; });
+    geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    struct Sınırı {
+        qint64 bayt;
+        int hata;
+        const char* neden;
+    };
+    for (const Sınırı& s : {Sınırı{0, ENOSPC, "Diskte yeterli boş yer yok."}, Sınırı{4096, ENOSPC, "Diskte yeterli boş yer yok."},
+                            Sınırı{8192, EACCES, "Bu klasöre yazma izniniz yok."}}) {
+        dosya::yazmaSınırınıDeğiştir(dosya::YazmaSınırı{s.bayt, s.hata});
+        auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+        QString metin;
+        try {
+            örnekSayfaÇiz(*belge);
+            for (int i = 0; i < 30; ++i) {  // pages enough to pass the buffer
+                belge->yeniSayfa();
+                belge->yaz(QString(200, QLatin1Char('x')));
+            }
+            belge->bitir();
+        } catch (const YazdırmaHatası& h) {
+            metin = h.metin();
+        }
+        dosya::yazmaSınırınıDeğiştir(std::nullopt);
+        EXPECT_EQ(metin, "PDF dosyası yazılamadı: " + kabuk::belgeKlasörü() + "/Stok Listesi.pdf\n\n" + s.neden) << s.bayt;
+        EXPECT_TRUE(QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << s.bayt;
+    }
+    EXPECT_EQ(açılış, 0);
+
+    // While the document is written, nothing stands under its name: a program stopped meanwhile leaves no
+    // broken file that a user would take for the document.
+    auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+    for (int i = 0; i < 30; ++i) {
+        belge->yaz(QString(200, QLatin1Char('y')));
+        belge->yeniSayfa();
+    }
+    EXPECT_FALSE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
+    belge->bitir();
+    EXPECT_TRUE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
 }
 
 TEST_F(Yazdırma, BoşVeyaAtılanBelgeDosyaBırakmaz)

@@ -1,0 +1,184 @@
+#include "platform/GeciciDosya.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dosya {
+
+namespace {
+
+// What the buffer gathers before it goes to the file: the PDF engine writes in many small pieces.
+constexpr qsizetype TamponBoyu = 64 * 1024;
+// The names tried before a name is given up.
+constexpr int EnÇokAd = 1000;
+
+std::optional<YazmaSınırı>& sınırYeri()
+{
+    static std::optional<YazmaSınırı> s;
+    return s;
+}
+
+}  // namespace
+
+int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
+{
+    for (int deneme = 0; deneme < 100; ++deneme) {
+        const QString aday = klasör + QStringLiteral("/.kavrenta-%1")
+                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                             + uzantı;
+        // 0666: the umask takes away what the user does not share.
+        const int fd = ::open(QFile::encodeName(aday).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            yol = aday;
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+QString adVer(const QString& yol, const std::function<QString(int)>& ad)
+{
+    for (int sıra = 1; sıra <= EnÇokAd; ++sıra) {
+        const QString aday = ad(sıra);
+        if (QFileInfo::exists(aday)) continue;
+        // rename() never replaces an existing file; if another program took the name meanwhile, the
+        // next one is tried.
+        if (QFile::rename(yol, aday)) return aday;
+        if (!QFileInfo::exists(aday)) return {};
+    }
+    errno = EEXIST;
+    return {};
+}
+
+QString yazmaHatasıMetni(int hata)
+{
+    switch (hata) {
+    case 0: return QStringLiteral("Dosya eksik yazıldı.");
+    case ENOSPC: return QStringLiteral("Diskte yeterli boş yer yok.");
+    case EDQUOT: return QStringLiteral("Diskteki kotanız doldu.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Bu klasöre yazma izniniz yok.");
+    case EROFS: return QStringLiteral("Klasör, yalnızca okunabilen bir diskte.");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("Klasör bulunamadı.");
+    case EIO: return QStringLiteral("Diske yazılırken bir giriş/çıkış hatası oluştu.");
+    case EFBIG: return QStringLiteral("Dosya, diskin alabileceğinden büyük.");
+    case ENAMETOOLONG: return QStringLiteral("Dosyanın adı çok uzun.");
+    default: return QStringLiteral("Sistem hatası %1: %2").arg(hata).arg(QString::fromLocal8Bit(std::strerror(hata)));
+    }
+}
+
+GeçiciDosya::GeçiciDosya() = default;
+
+GeçiciDosya::~GeçiciDosya()
+{
+    if (fd_ >= 0) ::close(fd_);
+    sil();
+}
+
+bool GeçiciDosya::oluştur(const QString& klasör, const QString& uzantı)
+{
+    fd_ = geçiciDosyaYap(klasör, uzantı, yol_);
+    if (fd_ < 0) {
+        başarısızOl(errno);
+        return false;
+    }
+    tampon_.reserve(TamponBoyu);
+    return open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+void GeçiciDosya::başarısızOl(int hata)
+{
+    if (başarısız_) return;
+    başarısız_ = true;
+    hata_ = hata;
+}
+
+qint64 GeçiciDosya::writeData(const char* veri, qint64 uzunluk)
+{
+    if (başarısız_ || fd_ < 0) return -1;
+    tampon_.append(veri, uzunluk);
+    if (tampon_.size() >= TamponBoyu && !boşalt()) return -1;
+    return uzunluk;
+}
+
+bool GeçiciDosya::boşalt()
+{
+    const char* p = tampon_.constData();
+    qint64 kalan = tampon_.size();
+    while (kalan > 0 && !başarısız_) {
+        qint64 parça = kalan;
+        if (const std::optional<YazmaSınırı>& sınır = sınırYeri()) {
+            parça = std::min(parça, std::max<qint64>(sınır->bayt - yazılan_, 0));
+            if (parça == 0) {
+                başarısızOl(sınır->hata);
+                break;
+            }
+        }
+        const ssize_t n = ::write(fd_, p, size_t(parça));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            başarısızOl(errno);
+            break;
+        }
+        p += n;
+        kalan -= n;
+        yazılan_ += n;
+    }
+    tampon_.clear();
+    return !başarısız_;
+}
+
+bool GeçiciDosya::kapat()
+{
+    if (fd_ < 0) return false;
+    boşalt();
+    struct stat bilgi {};
+    if (!başarısız_ && (::fstat(fd_, &bilgi) != 0 || bilgi.st_size != yazılan_)) başarısızOl(0);
+    // A share on the network may tell of a failed write only when the file is closed.
+    if (::close(fd_) != 0) başarısızOl(errno);
+    fd_ = -1;
+    QIODevice::close();
+    return !başarısız_;
+}
+
+QByteArray GeçiciDosya::sonBaytlar(int n) const
+{
+    QFile f(yol_);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const qint64 boy = f.size();
+    f.seek(std::max<qint64>(boy - n, 0));
+    return f.read(n);
+}
+
+bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
+{
+    kalıcı_ = true;
+    const QString verilen = dosya::adVer(yol_, ad);
+    if (verilen.isEmpty()) {
+        hata_ = errno;
+        return false;
+    }
+    yol_ = verilen;
+    return true;
+}
+
+void GeçiciDosya::sil()
+{
+    if (kalıcı_ || yol_.isEmpty()) return;
+    QFile::remove(yol_);
+    yol_.clear();
+}
+
+void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır) { sınırYeri() = sınır; }
+
+}  // namespace dosya

@@ -1,0 +1,79 @@
+#pragma once
+// Files the program writes for the user (PDF documents, workbooks) are written under a hidden temporary
+// name in their folder and take their real name only when they are whole, so that no half-written file
+// ever stands under a name the user sees: not after a full disk, nor after the program was stopped while
+// writing.
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace dosya {
+
+// A new empty file in `klasör` under a hidden temporary name (".kavrenta-" and eight hex digits, then
+// `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a shared folder
+// can open it once it is named. Returns its descriptor, open for reading and writing, and sets `yol`; -1
+// with errno set when no file could be made.
+int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol);
+
+// Gives the file at `yol` the first of the names ad(1), ad(2)... (paths in the same folder) that no file
+// has; a file that exists is never replaced, even one made meanwhile by another program. Returns the path
+// it took, or an empty text (errno set) when the file could not be renamed.
+QString adVer(const QString& yol, const std::function<QString(int sıra)>& ad);
+
+// Why a file could not be written, as the user reads it, from the system's error number; an error number
+// of 0 means the file came out shorter than what was written to it.
+QString yazmaHatasıMetni(int sistemHatası);
+
+// A file written through a buffer into a temporary file (geçiciDosyaYap), checking every write: the first
+// failure is kept, and every later write fails too. kapat() tells whether the file is whole. A file that
+// has not been given its name when the object goes is removed.
+class GeçiciDosya : public QIODevice {
+public:
+    GeçiciDosya();
+    ~GeçiciDosya() override;
+
+    // Makes the temporary file in `klasör` and opens the device for writing; false with hata() set.
+    bool oluştur(const QString& klasör, const QString& uzantı);
+    // Writes out what the buffer holds and closes the file; true when every write and the close succeeded
+    // and the file holds every byte written. Otherwise hata() says why.
+    bool kapat();
+    // The last `n` bytes of the written file (before kapat(): of what has reached the file).
+    QByteArray sonBaytlar(int n) const;
+    // The temporary file's path, or the name it was given.
+    QString yol() const { return yol_; }
+    // adVer() for the closed, whole file; false with hata() set. After it the file stays when the object
+    // goes, under its name or, when none could be given, where it was written.
+    bool adVer(const std::function<QString(int sıra)>& ad);
+    // The error number of the first failure (0 with a failure: the file came out short); 0 when none.
+    int hata() const { return hata_; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* veri, qint64 uzunluk) override;
+
+private:
+    bool boşalt();
+    void başarısızOl(int hata);
+    // Removes the temporary file (nothing once adVer() has run).
+    void sil();
+
+    int fd_ = -1;
+    QString yol_;
+    bool kalıcı_ = false;
+    QByteArray tampon_;
+    qint64 yazılan_ = 0;  // bytes that reached the file
+    int hata_ = 0;
+    bool başarısız_ = false;
+};
+
+// Tests: every GeçiciDosya made from now on takes only `bayt` bytes; the write that would pass them fails
+// with the error number `hata` (ENOSPC for a full disk). No value: files are written as they come.
+struct YazmaSınırı {
+    qint64 bayt = 0;
+    int hata = 0;
+};
+void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır);
+
+}  // namespace dosya
