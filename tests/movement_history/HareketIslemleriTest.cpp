@@ -6,6 +6,8 @@
 #include "support/Tohum.h"
 #include "support/Ortam.h"
 
+#include <functional>
+
 using namespace hareket;
 using platform::Database;
 
@@ -40,6 +42,29 @@ struct İşlemTesti : ::testing::Test {
     {
         return db.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE HareketNo = ?1").arg(tablo), {no}).isValid();
     }
+};
+
+// While it lives, the first wait of a statement for a lock held elsewhere runs `iş`, from inside the
+// waiting connection's busy handler (so `iş` may use another connection, never the waiting one). The
+// default wait indicator is back afterwards, however the test ends.
+class BeklemeBaşlayınca {
+public:
+    explicit BeklemeBaşlayınca(std::function<void()> iş)
+    {
+        platform::beklemeGöstergesiniDeğiştir([this, iş = std::move(iş)](bool bekliyor) {
+            if (!bekliyor || oldu) return;
+            oldu = true;
+            try {
+                iş();
+            } catch (const platform::DbError& e) {  // never through the engine's frames
+                ADD_FAILURE() << e.text().toStdString();
+            }
+        });
+    }
+    ~BeklemeBaşlayınca() { platform::beklemeGöstergesiniDeğiştir({}); }
+    BeklemeBaşlayınca(const BeklemeBaşlayınca&) = delete;
+    BeklemeBaşlayınca& operator=(const BeklemeBaşlayınca&) = delete;
+    bool oldu = false;
 };
 
 }  // namespace
@@ -233,6 +258,51 @@ TEST_F(İşlemTesti, BaşkaYerdeDeğişenHareketÜzerineYazılmaz)
     EXPECT_EQ(girişiDeğiştir(db, e, girişGörülen(silgi, 3), {silgi, satıcı, QDate(2026, 1, 5), 3, 9}), Sonuç::Silinmiş);
 }
 
+// The stored row is read and compared only once this save holds the write lock: another workstation that
+// holds a change of the same row in an open write transaction, and commits it while this save waits for
+// the lock, is not overwritten.
+TEST_F(İşlemTesti, KilitBeklenirkenYazılanDeğişiklikÜzerineYazılmaz)
+{
+    İadeTablosunuOluştur(db);
+    auto öbür = Database::open(sunucu.veritabanıYolu());
+    giriş(kalem, 20);
+    const int e = giriş(silgi, 3);
+    const int c1 = çıkış(kalem, 2);
+    const int c2 = çıkış(kalem, 2);
+    struct Durum {
+        const char* tablo;
+        int no;
+        const char* başkası;  // the other workstation's change of the row
+        std::function<Sonuç()> kaydet;
+        const char* sonra;    // the row's quantity and price afterwards
+    };
+    const QList<Durum> durumlar = {
+        {"GirisIslemleriTablosu", e, "Fiyati = 2.75",
+         [&] { return girişiDeğiştir(db, e, girişGörülen(silgi, 3), {silgi, satıcı, QDate(2026, 1, 5), 3, 9}); },
+         "3.0/2.75"},
+        {"CikisIslemleriTablosu", c1, "Miktari = 1.5",
+         [&] { return çıkışıDeğiştir(db, c1, çıkışGörülen(kalem, 2), {kalem, alıcı, QDate(2026, 1, 6), 2, 9, 1}); },
+         "1.5/4.0"},
+        {"CikisIslemleriTablosu", c2, "Miktari = 1.2",
+         [&] { return stoğaİadeEt(db, c2, çıkışGörülen(kalem, 2), QDate(2026, 2, 1), 0.5, false); }, "1.2/4.0"},
+    };
+    for (const Durum& d : durumlar) {
+        platform::Transaction başkaİşlem(*öbür);
+        öbür->exec(QStringLiteral("UPDATE %1 SET %2 WHERE HareketNo = ?1").arg(d.tablo, d.başkası), {d.no});
+        const BeklemeBaşlayınca bekleme([&] { başkaİşlem.commit(); });
+        EXPECT_EQ(d.kaydet(), Sonuç::Değişmiş) << d.başkası;
+        EXPECT_TRUE(bekleme.oldu) << d.başkası;  // the save did wait for the other workstation
+        EXPECT_FALSE(öbür->inTransaction());
+        EXPECT_EQ(db.scalar(QStringLiteral("SELECT Miktari || '/' || Fiyati FROM %1 WHERE HareketNo = ?1").arg(d.tablo),
+                            {d.no})
+                      .toString(),
+                  d.sonra)
+            << d.başkası;
+    }
+    EXPECT_EQ(tohum::sayı(db, "StogaIadeBilgileriTablosu"), 0);
+    EXPECT_FALSE(db.inTransaction());
+}
+
 // What the windows refuse is refused by the functions too, before anything is read or written.
 TEST_F(İşlemTesti, PencereninReddettiğiDeğerlerYazılmaz)
 {
@@ -240,7 +310,7 @@ TEST_F(İşlemTesti, PencereninReddettiğiDeğerlerYazılmaz)
     giriş(kalem, 10);
     const int e = giriş(kalem, 3);
     const int c = çıkış(kalem, 2);
-    const QDate gün(2026, 3, 4), geçersiz, uzakYıl(99999, 1, 1);
+    const QDate gün(2026, 3, 4), geçersiz, uzakYıl(10000, 1, 1);
     struct Giriş {
         QDate tarih;
         double miktar, fiyat;
@@ -262,7 +332,8 @@ TEST_F(İşlemTesti, PencereninReddettiğiDeğerlerYazılmaz)
         int nedeni;
         Sonuç sonuç;
     };
-    for (const Çıkış& ç : QList<Çıkış>{{gün, 1, 99, Sonuç::NedenGeçersiz},
+    for (const Çıkış& ç : QList<Çıkış>{{gün, 1, 6, Sonuç::NedenGeçersiz},
+                                        {gün, 1, 99, Sonuç::NedenGeçersiz},
                                         {gün, 1, -1, Sonuç::NedenGeçersiz},
                                         {uzakYıl, 1, 0, Sonuç::TarihGeçersiz},
                                         {geçersiz, 1, 0, Sonuç::TarihGeçersiz},
