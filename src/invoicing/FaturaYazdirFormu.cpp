@@ -428,10 +428,10 @@ void FaturaYazdırFormu::seçVeGöster(QTreeWidgetItem* düğüm)
 void FaturaYazdırFormu::ListeyiYenileDüğmesi_Click()
 {
     AramaVar = false;
-    yenidenOkuVeGöster(true);
+    yenidenOkuVeGöster(true, Yoksa::YerindekiDüğüm);
 }
 
-void FaturaYazdırFormu::yenidenOkuVeGöster(bool ağacaOdak)
+void FaturaYazdırFormu::yenidenOkuVeGöster(bool ağacaOdak, Yoksa yoksa)
 {
     // What to show again: the shown day, else the selected node (a firm), and its place in the tree.
     std::optional<int> firma;
@@ -451,7 +451,8 @@ void FaturaYazdırFormu::yenidenOkuVeGöster(bool ağacaOdak)
     if (yeni.isEmpty()) return;  // the fill has emptied the display
 
     QTreeWidgetItem* düğüm = firma ? düğümüBul(*firma, gün) : nullptr;
-    if (!düğüm && yer >= 0) düğüm = yeni.at(std::min(yer, int(yeni.size()) - 1));
+    if (!düğüm && firma && yoksa == Yoksa::Firması) düğüm = düğümüBul(*firma, std::nullopt);
+    else if (!düğüm && yer >= 0) düğüm = yeni.at(std::min(yer, int(yeni.size()) - 1));
     seçVeGöster(düğüm);
 }
 
@@ -471,8 +472,10 @@ void FaturaYazdırFormu::FaturaYazdırDüğmesi_Click()
 {
     switch (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) {
     case fatura::FaturaSonucu::Yazdırıldı: yazdırıldıktanSonraYenile(); break;
-    // The lines are shown again as they are now (the find, if any, still narrowing the tree).
-    case fatura::FaturaSonucu::SatırlarDeğişmiş: yenidenOkuVeGöster(false); break;
+    // The lines are shown again as they are now (the find, if any, still narrowing the tree); a day that
+    // has gone leaves its firm's node selected, as the node at its place may be another firm's day, which
+    // the next press would print.
+    case fatura::FaturaSonucu::SatırlarDeğişmiş: yenidenOkuVeGöster(false, Yoksa::Firması); break;
     case fatura::FaturaSonucu::Yazdırılmadı: break;
     }
 }

@@ -56,8 +56,10 @@ public:
     void yazdırıldıktanSonraYenile();
     void FaturaAyarlarıDüğmesi_Click();
     // The prints of what the window shows; after an invoice has gone out the tree is reloaded, and so it is
-    // when the invoice was refused because its lines had changed meanwhile (the shown day then shown again
-    // as the refresh does, without ending the find).
+    // when the invoice was refused because its lines had changed meanwhile, without ending the find: the
+    // shown day is shown again as it is now when it is still in the tree, else its firm's node is selected
+    // with nothing shown, else (the firm has left the tree too) no node and nothing shown. Another firm's
+    // day, or another day, is never put in its place, so the press the refusal asks for cannot print it.
     void FaturaYazdırDüğmesi_Click();
     void İrsaliyeYazdırDüğmesi_Click();
 
@@ -95,9 +97,14 @@ private:
     QTreeWidgetItem* düğümüBul(int firmaNo, const std::optional<QDate>& gün) const;
     // Selects the node (or none) without the tree's own handlers, then shows it.
     void seçVeGöster(QTreeWidgetItem* düğüm);
-    // The refresh without its end of the find: reloads the tree and shows the shown day again (see
-    // ListeyiYenileDüğmesi_Click); the tree takes the focus when told.
-    void yenidenOkuVeGöster(bool ağacaOdak);
+    // What a reload shows when the day it showed (or the node it had selected) has left the tree.
+    enum class Yoksa {
+        YerindekiDüğüm,  // the node now at its place, the last node when the tree got shorter
+        Firması,         // the firm's node with nothing shown, no node when the firm has gone too
+    };
+    // Reloads the tree without ending the find and shows again the shown day, else the selected node (a
+    // firm); when that has left the tree, what `yoksa` tells. The tree takes the focus when told.
+    void yenidenOkuVeGöster(bool ağacaOdak, Yoksa yoksa);
 
     bool AramaVar = false;
     std::optional<Gün> gösterilen_;

@@ -1,10 +1,12 @@
 // The two print buttons: the extra details, the printer choice, the document and the invoiced marks.
+#include "core/ListeGorunumu.h"
 #include "core/OrtakDegiskenler.h"
 #include "FaturaTohumu.h"
 #include "invoicing/FaturaBaskisi.h"
 #include "invoicing/FaturaYazdirFormu.h"
 #include "invoicing/YaziTipiSecmeFormu.h"
 #include "invoicing/YaziyaCevir.h"
+#include "movement_history/HareketIslemleri.h"
 #include "platform/Ayarlar.h"
 #include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <QTest>
@@ -400,6 +403,99 @@ TEST_F(FaturaYazdırma, BaşkaBilgisayardaDeğişenFaturaReddedilirVeAğaçYenil
     EXPECT_EQ(işaretli(), 7);
     EXPECT_EQ(mesajlar.sayı(), 1);
 }
+
+namespace {
+
+// What another workstation did meanwhile to the day the window shows: invoiced it, or returned every line
+// of it to stock; and whether the firm keeps another day in the tree.
+struct KapananGün {
+    const char* ad;
+    bool faturalandı;
+    bool firmaKalır;
+};
+void PrintTo(const KapananGün& durum, std::ostream* çıktı) { *çıktı << durum.ad; }
+
+class ReddedilenFatura : public FaturaYazdırma, public ::testing::WithParamInterface<KapananGün> {};
+
+}  // namespace
+
+TEST_P(ReddedilenFatura, GünüKapanmışsaBaşkaFirmanınGünüGösterilmez)
+{
+    // The tree: ÖZKAN YAPI 07.03, 08.03; SINIR OTUZİKİ 01.12, 02.12; SINIR OTUZÜÇ 03.12. The shown 02.12 is node
+    // 5; once it closes together with a node before it (ÖZKAN YAPI's 08.03, or the firm's 01.12 and so the
+    // firm itself), SINIR OTUZÜÇ's 03.12 is node 5 or the last node.
+    const KapananGün durum = GetParam();
+    auto& db = *AçıkVeritabanı;
+    const int otuzİki = faturaTohumu::alıcı(db, "SINIR OTUZİKİ");
+    const int otuzÜç = faturaTohumu::alıcı(db, "SINIR OTUZÜÇ");
+    const qint64 ilkGün = faturaTohumu::çıkış(db, otuzİki, ürün_, "2026-12-01");
+    QList<qint64> kapanan = {faturaTohumu::çıkış(db, otuzİki, ürün_, "2026-12-02", 2),
+                             faturaTohumu::çıkış(db, otuzİki, ürün_, "2026-12-02", 5)};
+    kapanan.append(durum.firmaKalır ? nolar_[3] : ilkGün);
+    for (int i = 1; i <= 3; ++i) faturaTohumu::çıkış(db, otuzÜç, ürün_, "2026-12-03", i);
+
+    test::MesajYanıtlayıcı mesajlar;
+    FaturaYazdırFormu f;
+    f.show();
+    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    f.FirmaListesi_NodeClick(ağaç->findItems("02.12.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    ASSERT_EQ(f.gösterilenSatırlar().size(), 2);
+
+    // Meanwhile, on another workstation: the lines invoiced there, or each wholly returned to stock through
+    // the routine of the return window.
+    const auto öteki = platform::Database::open(sunucu_->veritabanıYolu());
+    for (const qint64 no : kapanan) {
+        if (durum.faturalandı) {
+            öteki->exec("UPDATE CikisIslemleriTablosu SET Fatura = 1 WHERE HareketNo = ?", {no});
+            continue;
+        }
+        platform::Statement s = öteki->prepare(
+            "SELECT UrunNo, FirmaNo, Tarihi, Miktari, Fiyati FROM CikisIslemleriTablosu WHERE HareketNo = ?");
+        s.bind(1, no);
+        ASSERT_TRUE(s.next());
+        const hareket::GörülenHareket görülen{int(s.integer(0)), int(s.integer(1)),
+                                              QDate::fromString(s.text(2), Qt::ISODate), s.real(3), s.real(4), 0};
+        s.reset();
+        ASSERT_EQ(hareket::stoğaİadeEt(*öteki, int(no), görülen, QDate(2026, 12, 20), görülen.miktar, true),
+                  hareket::Sonuç::Tamam);
+    }
+    const int işaretlenen = işaretli();
+
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    auto* yazdır = f.findChild<QPushButton*>("FaturaYazdırDüğmesi");
+    yazdır->click();
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    ASSERT_EQ(mesajlar.sayı(), 1);
+    EXPECT_EQ(mesajlar.sonMetin(), SatırlarDeğişmişMetni);
+    // The tree is read again; the firm's node is selected while the firm is in it, else no node; nothing shown.
+    EXPECT_EQ(ağaç->findItems("03.12.2026", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    QTreeWidgetItem* seçili = ağaç->currentItem();
+    EXPECT_EQ(seçili ? seçili->text(0) : QString(), durum.firmaKalır ? "SINIR OTUZİKİ" : "");
+    EXPECT_FALSE(f.gösterilenGün().has_value());
+    for (const char* kutu : {"FirmaAdıKutusu", "VergiDairesiKutusu", "VergiNumarasıKutusu", "ToplamKutusu",
+                             "KDVToplamıKutusu", "GenelToplamKutusu"})
+        EXPECT_EQ(f.findChild<QLineEdit*>(kutu)->text(), "") << kutu;
+    EXPECT_EQ(f.findChild<QPlainTextEdit*>("AdresiKutusu")->toPlainText(), "");
+    EXPECT_EQ(dynamic_cast<ListeGörünümü*>(f.findChild<QTableView*>("ÜrünListesi"))->satırSayısı(), 0);
+    EXPECT_TRUE(f.faturaVerisi().satırlar.isEmpty());
+
+    // The press the message asks for finds no lines: nothing is asked, printed or marked.
+    auto ek2 = faturaBilgileri(QStringLiteral("A-18"));
+    auto seçim2 = yazıcı();
+    yazdır->click();
+    EXPECT_FALSE(ek2->olduMu());
+    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(işaretli(), işaretlenen);
+    EXPECT_EQ(mesajlar.sayı(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(BaşkaBilgisayarda, ReddedilenFatura,
+                         ::testing::Values(KapananGün{"FaturalandiFirmaKalir", true, true},
+                                           KapananGün{"FaturalandiFirmaGitti", true, false},
+                                           KapananGün{"IadeFirmaKalir", false, true},
+                                           KapananGün{"IadeFirmaGitti", false, false}),
+                         [](const auto& bilgi) { return std::string(bilgi.param.ad); });
 
 TEST_F(FaturaYazdırma, SatırYoksaVeyaYazıcıYoksaBaşlamaz)
 {
