@@ -189,10 +189,11 @@ TEST_F(GüncellemeTesti, BaşkaİstasyonYazarkenGüncelDosyaBeklemedenAçılır)
     öteki->execScript("BEGIN IMMEDIATE");
     AçıkVeritabanı->setBusyTimeout(50);  // a step that wanted to write would fail at once, with a message
     QList<bool> bekleme;
-    platform::beklemeGöstergesiniDeğiştir([&bekleme](bool b) { bekleme << b; });
     test::MesajYanıtlayıcı yanıt;
-    VeritabanınıGüncelle();
-    platform::beklemeGöstergesiniDeğiştir({});
+    {
+        const test::BeklemeKaydı kayıt([&bekleme](bool b) { bekleme << b; });
+        VeritabanınıGüncelle();
+    }
     öteki->execScript("ROLLBACK");
     EXPECT_EQ(yanıt.sayı(), 0) << yanıt.sonMetin().toStdString();
     EXPECT_TRUE(bekleme.isEmpty());

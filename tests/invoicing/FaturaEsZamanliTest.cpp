@@ -35,12 +35,6 @@ int faturalı(Database& db)
     return db.scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
 }
 
-// What a wait for another workstation's lock calls, for as long as the object lives.
-struct BeklemeKaydı {
-    explicit BeklemeKaydı(std::function<void(bool)> kayıt) { platform::beklemeGöstergesiniDeğiştir(std::move(kayıt)); }
-    ~BeklemeKaydı() { platform::beklemeGöstergesiniDeğiştir({}); }
-};
-
 }  // namespace
 
 TEST(FaturaEşZamanlı, AynıGünüİkiBilgisayarFaturalandıramaz)
@@ -65,7 +59,7 @@ TEST(FaturaEşZamanlı, AynıGünüİkiBilgisayarFaturalandıramaz)
     // transaction is over, then reads the lines marked and finds them invoiced. A goes on only once B waits.
     std::promise<void> bBekliyor;
     std::once_flag birKez;
-    const BeklemeKaydı bekleme([&](bool bekliyor) {
+    const test::BeklemeKaydı bekleme([&](bool bekliyor) {
         if (bekliyor) std::call_once(birKez, [&] { bBekliyor.set_value(); });
     });
     std::future<std::pair<int, Faturalama::Durum>> b;

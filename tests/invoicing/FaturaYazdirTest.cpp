@@ -122,6 +122,17 @@ protected:
         });
     }
 
+    // Shows the invoicing window and in it the day whose node reads `gün`; gives the window's tree.
+    static QTreeWidget* günüGöster(FaturaYazdırFormu& f, const QString& gün)
+    {
+        f.show();
+        auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+        const QList<QTreeWidgetItem*> düğümler = ağaç->findItems(gün, Qt::MatchExactly | Qt::MatchRecursive);
+        EXPECT_EQ(düğümler.size(), 1) << gün.toStdString();
+        f.FirmaListesi_NodeClick(düğümler.value(0));
+        return ağaç;
+    }
+
     void düğmeKullanılabilir(bool odaklı)
     {
         EXPECT_TRUE(düğme_->isEnabled());
@@ -339,10 +350,8 @@ TEST_F(FaturaYazdırma, PencereBaskıSürerkenDüğmesiniKapatır)
 {
     test::MesajYanıtlayıcı mesajlar;
     FaturaYazdırFormu f;
-    f.show();
-    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
+    günüGöster(f, "07.03.2026");
     auto* düğme = f.findChild<QPushButton*>("FaturaYazdırDüğmesi");
-    f.FirmaListesi_NodeClick(ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
     ASSERT_EQ(f.gösterilenSatırlar().size(), 3);
     std::optional<bool> açıkken;
     test::Görününce ek("EkFaturaBilgileriFormu", [&](QWidget* w) {
@@ -367,9 +376,7 @@ TEST_F(FaturaYazdırma, BaşkaBilgisayardaDeğişenFaturaReddedilirVeAğaçYenil
 
     test::MesajYanıtlayıcı mesajlar;
     FaturaYazdırFormu f;
-    f.show();
-    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
-    f.FirmaListesi_NodeClick(ağaç->findItems("10.03.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    QTreeWidget* ağaç = günüGöster(f, "10.03.2026");
     ASSERT_EQ(f.gösterilenSatırlar().size(), 9);
 
     // Meanwhile, on another workstation: line 1 wholly returned, line 2 at 7,99 and no sale any more, and
@@ -436,9 +443,7 @@ TEST_P(ReddedilenFatura, GünüKapanmışsaBaşkaFirmanınGünüGösterilmez)
 
     test::MesajYanıtlayıcı mesajlar;
     FaturaYazdırFormu f;
-    f.show();
-    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
-    f.FirmaListesi_NodeClick(ağaç->findItems("02.12.2026", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    QTreeWidget* ağaç = günüGöster(f, "02.12.2026");
     ASSERT_EQ(f.gösterilenSatırlar().size(), 2);
 
     // Meanwhile, on another workstation: the lines invoiced there, or each wholly returned to stock through
@@ -620,11 +625,7 @@ TEST_F(FaturaYazdırma, FaturalamaPenceresindenYazdırılanGünAğaçtanÇıkar)
 {
     test::MesajYanıtlayıcı mesajlar;
     FaturaYazdırFormu f;
-    f.show();
-    auto* ağaç = f.findChild<QTreeWidget*>("FirmaListesi");
-    const QList<QTreeWidgetItem*> günler = ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(günler.size(), 1);
-    f.FirmaListesi_NodeClick(günler[0]);
+    QTreeWidget* ağaç = günüGöster(f, "07.03.2026");
     auto ek = faturaBilgileri(QStringLiteral("A-17"));
     auto seçim = yazıcı();
     f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();

@@ -47,24 +47,21 @@ struct İşlemTesti : ::testing::Test {
 // While it lives, the first wait of a statement for a lock held elsewhere runs `iş`, from inside the
 // waiting connection's busy handler (so `iş` may use another connection, never the waiting one). The
 // default wait indicator is back afterwards, however the test ends.
-class BeklemeBaşlayınca {
-public:
+struct BeklemeBaşlayınca {
     explicit BeklemeBaşlayınca(std::function<void()> iş)
+        : kayıt([this, iş = std::move(iş)](bool bekliyor) {
+              if (!bekliyor || oldu) return;
+              oldu = true;
+              try {
+                  iş();
+              } catch (const platform::DbError& e) {  // never through the engine's frames
+                  ADD_FAILURE() << e.text().toStdString();
+              }
+          })
     {
-        platform::beklemeGöstergesiniDeğiştir([this, iş = std::move(iş)](bool bekliyor) {
-            if (!bekliyor || oldu) return;
-            oldu = true;
-            try {
-                iş();
-            } catch (const platform::DbError& e) {  // never through the engine's frames
-                ADD_FAILURE() << e.text().toStdString();
-            }
-        });
     }
-    ~BeklemeBaşlayınca() { platform::beklemeGöstergesiniDeğiştir({}); }
-    BeklemeBaşlayınca(const BeklemeBaşlayınca&) = delete;
-    BeklemeBaşlayınca& operator=(const BeklemeBaşlayınca&) = delete;
     bool oldu = false;
+    const test::BeklemeKaydı kayıt;
 };
 
 }  // namespace

@@ -130,9 +130,10 @@ TEST(Veritabanı, YazmaHatalarıTürkçeAçıklanırKomutGösterilmez)
     öteki->execScript("BEGIN IMMEDIATE");
     db.setBusyTimeout(30);
     QList<bool> gösterge;
-    platform::beklemeGöstergesiniDeğiştir([&gösterge](bool bekliyor) { gösterge << bekliyor; });
-    e = hatası(ekle);
-    platform::beklemeGöstergesiniDeğiştir({});
+    {
+        const test::BeklemeKaydı kayıt([&gösterge](bool bekliyor) { gösterge << bekliyor; });
+        e = hatası(ekle);
+    }
     EXPECT_EQ(e.number(), platform::hata::Genel);
     EXPECT_EQ(e.text(), "Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. Lütfen, biraz sonra tekrar deneyiniz.");
     EXPECT_EQ(gösterge, QList<bool>({true, false}));

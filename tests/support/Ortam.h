@@ -95,6 +95,20 @@ private:
     std::shared_ptr<Durum> d_;
 };
 
+// While it lives, a statement's wait for a lock that another connection holds calls `kayıt` (with true
+// when the wait begins, false when it is over; on the waiting connection's thread) instead of showing the
+// busy cursor; the cursor is back afterwards, however the test ends.
+class BeklemeKaydı {
+public:
+    explicit BeklemeKaydı(std::function<void(bool bekliyor)> kayıt)
+    {
+        platform::beklemeGöstergesiniDeğiştir(std::move(kayıt));
+    }
+    ~BeklemeKaydı() { platform::beklemeGöstergesiniDeğiştir({}); }
+    BeklemeKaydı(const BeklemeKaydı&) = delete;
+    BeklemeKaydı& operator=(const BeklemeKaydı&) = delete;
+};
+
 // Installed by every test program: a message box that no answerer is waiting for is closed after half a
 // second, and any other modal window that nothing waits for after ten, failing the running test with its
 // text, so that a test fails instead of hanging.
