@@ -134,7 +134,7 @@ bool GeçiciDosya::boşalt()
         kalan -= n;
         yazılan_ += n;
     }
-    tampon_.clear();
+    tampon_.resize(0);  // keeps its room
     return !başarısız_;
 }
 
