@@ -82,7 +82,7 @@ GeçiciDosya::GeçiciDosya() = default;
 GeçiciDosya::~GeçiciDosya()
 {
     if (fd_ >= 0) ::close(fd_);
-    sil();
+    if (!kalıcı_ && !yol_.isEmpty()) QFile::remove(yol_);
 }
 
 bool GeçiciDosya::oluştur(const QString& klasör, const QString& uzantı)
@@ -170,13 +170,6 @@ bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
     }
     yol_ = verilen;
     return true;
-}
-
-void GeçiciDosya::sil()
-{
-    if (kalıcı_ || yol_.isEmpty()) return;
-    QFile::remove(yol_);
-    yol_.clear();
 }
 
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır) { sınırYeri() = sınır; }

@@ -56,8 +56,6 @@ protected:
 private:
     bool boşalt();
     void başarısızOl(int hata);
-    // Removes the temporary file (nothing once adVer() has run).
-    void sil();
 
     int fd_ = -1;
     QString yol_;

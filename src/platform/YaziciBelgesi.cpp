@@ -33,7 +33,6 @@ struct YazıcıBelgesi::Veri {
     QString pdfDosyası;
     bool başladı = false;
     bool bozuk = false;
-    bool yazıldı = false;  // the document went out whole
     double mmNokta = 0;  // printer dots per millimetre
     // What the painter holds now, so that it is set only when it changes.
     enum class Kalem { Yok, Metin, Çizgi } kalem = Kalem::Yok;
@@ -251,12 +250,11 @@ void YazıcıBelgesi::belgeyiBitir()
     } else if (!bitti || d_->yazıcı->printerState() == QPrinter::Error) {
         throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
     }
-    d_->yazıldı = true;
 }
 
 void YazıcıBelgesi::belgeyiGöster()
 {
-    if (!d_->yazıldı || !d_->dosya) return;
+    if (!d_->dosya) return;  // a paper printer's, or a PDF of which nothing was drawn or that was taken back
     // The whole file takes its name now; should the folder refuse the name, the file is left where it
     // was written and the user is told so.
     const QString klasör = d_->klasör, ad = d_->belgeAdı;
