@@ -1,5 +1,7 @@
 #include "invoicing/FaturaBaskisi.h"
 
+#include "platform/YaziciBelgesi.h"
+
 #include "core/AlanGirisiKurallari.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
@@ -9,6 +11,7 @@
 #include "platform/Database.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
+#include "platform/YaziciBelgesi.h"
 #include "platform/Yazicilar.h"
 
 #include <QAbstractButton>
@@ -249,16 +252,17 @@ void çıkışlarıFaturalandır(platform::Database& db, const QList<qint64>& ha
     if (kendi) kendi->commit();
 }
 
-Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& v, const std::function<bool()>& gönder)
+Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& v, const std::function<void()>& gönder)
 {
-    platform::Transaction t(db, platform::Transaction::Kilit::Özel);
+    using platform::Transaction;
+    Transaction t(db, v.yazdırılanlar ? Transaction::Kilit::Okuma : Transaction::Kilit::Özel);
     if (!satırlarGösterildiğiGibi(db, v)) return {Faturalama::Durum::SatırlarDeğişmiş, {}};
     if (!v.yazdırılanlar) {
         QList<qint64> hareketNolar;
         for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
         çıkışlarıFaturalandır(db, hareketNolar);
     }
-    if (!gönder()) return {Faturalama::Durum::Sığmadı, {}};
+    gönder();
     try {
         t.commit();
     } catch (const platform::DbError& hata) {
@@ -306,28 +310,28 @@ bool yazıcıSeç(QWidget* pencere)
     return false;
 }
 
-// Opens a document on the chosen printer, lays it out and hands it to the printer, without opening a
-// PDF file yet (göster() does that). A layout that does not fit is dropped before anything goes out:
-// nothing then. Throws what the printer or the layout throws.
-std::unique_ptr<YazıcıYüzeyi> dizVeGönder(const QString& belgeAdı, const std::function<bool(YazıcıYüzeyi&)>& diz)
+// Opens a document on the chosen printer, lays it out and readies it to go out (hazırla()): written whole,
+// with its paper job made. A layout that does not fit is dropped before anything goes out: nothing then.
+// Throws what the printer or the layout throws.
+std::unique_ptr<YazıcıYüzeyi> dizVeHazırla(const QString& belgeAdı, const std::function<bool(YazıcıYüzeyi&)>& diz)
 {
     std::unique_ptr<YazıcıYüzeyi> belge = yazdırma::belgeAç(belgeAdı);
     if (!diz(*belge)) {
         belge->vazgeç();
         return nullptr;
     }
-    belge->gönder();
+    belge->hazırla();
     return belge;
 }
 
-// Asks the printer, then lays the document out and sends it. A layout that does not fit is dropped with
+// Asks the printer, then lays the document out and prints it. A layout that does not fit is dropped with
 // the critical message; an error of the printer goes to the common error reporter. True only when the
 // document went out.
 bool yazıcıyaGönder(QWidget* pencere, const QString& belgeAdı, const std::function<bool(YazıcıYüzeyi&)>& diz)
 {
     if (!yazıcıSeç(pencere)) return false;
     try {
-        std::unique_ptr<YazıcıYüzeyi> belge = dizVeGönder(belgeAdı, diz);
+        std::unique_ptr<YazıcıYüzeyi> belge = dizVeHazırla(belgeAdı, diz);
         if (!belge) {
             mesaj::göster(SığmıyorMetni, mesaj::Simge::Kritik);
             return false;
@@ -340,9 +344,11 @@ bool yazıcıyaGönder(QWidget* pencere, const QString& belgeAdı, const std::fu
     }
 }
 
+// "Fatura - firm - date": a long firm name is shortened, so that the file name keeps the type and the date.
 QString belgeAdı(const QString& tür, const FaturaVerisi& v)
 {
-    return tür + QStringLiteral(" - ") + v.firmaAdı + QStringLiteral(" - ") + turkce::tarihBiçimi(v.tarih);
+    return yazdırma::belgeAdıKısaltarak(tür + QStringLiteral(" - "), v.firmaAdı,
+                                        QStringLiteral(" - ") + turkce::tarihBiçimi(v.tarih));
 }
 }  // namespace
 
@@ -364,36 +370,42 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
     const QString yazıyla = YazıyaÇevir(para::biçimle(v.genelToplam));
     if (!yazıcıSeç(pencere)) return FaturaSonucu::Yazdırılmadı;
 
+    // Everything that can wait on the user, a disk or the network comes before the transaction: the
+    // document is laid out from the lines as shown, written whole, and its paper job made.
     std::unique_ptr<YazıcıYüzeyi> belge;
+    try {
+        belge = dizVeHazırla(belgeAdı(QStringLiteral("Fatura"), v),
+                             [&](YazıcıYüzeyi& s) { return faturayıDiz(s, v, *ek, yazıyla, a); });
+    } catch (const std::exception& hata) {
+        OrtakHataİşleyici(hata);
+        return FaturaSonucu::Yazdırılmadı;
+    }
+    if (!belge) {
+        mesaj::göster(SığmıyorMetni, mesaj::Simge::Kritik);
+        return FaturaSonucu::Yazdırılmadı;
+    }
+
     Faturalama sonuç;
     try {
         if (!AçıkVeritabanı) throw platform::DbError(platform::hata::Genel, QStringLiteral("Veritabanı açık değil."));
-        sonuç = yazdırVeİşaretle(*AçıkVeritabanı, v, [&] {
-            belge = dizVeGönder(belgeAdı(QStringLiteral("Fatura"), v),
-                                [&](YazıcıYüzeyi& s) { return faturayıDiz(s, v, *ek, yazıyla, a); });
-            return belge != nullptr;
-        });
+        sonuç = yazdırVeİşaretle(*AçıkVeritabanı, v, [&] { belge->gönder(); });
     } catch (const std::exception& hata) {
+        // Refused marks, or a printer that refused the document: nothing went out, nothing is marked.
+        belge->vazgeç();
         OrtakHataİşleyici(hata);
         return FaturaSonucu::Yazdırılmadı;
     }
 
     // The transaction is over: the messages and the PDF viewer may wait for the user now.
-    switch (sonuç.durum) {
-    case Faturalama::Durum::SatırlarDeğişmiş:
+    if (sonuç.durum == Faturalama::Durum::SatırlarDeğişmiş) {
+        belge->vazgeç();
         mesaj::göster(SatırlarDeğişmişMetni, mesaj::Simge::Ünlem);
         return FaturaSonucu::SatırlarDeğişmiş;
-    case Faturalama::Durum::Sığmadı:
-        mesaj::göster(SığmıyorMetni, mesaj::Simge::Kritik);
-        return FaturaSonucu::Yazdırılmadı;
-    case Faturalama::Durum::Gitti:
-        break;
     }
     if (sonuç.kayıtHatası) {
-        // The marks could not be kept. A PDF that has not yet taken its name is taken back: nothing went
-        // out. A page on a paper printer has.
-        if (belge->geriAlınabilir()) {
-            belge->vazgeç();
+        // The marks could not be kept. A PDF that has not yet taken its name is taken back, and so is a
+        // paper job that the server can still cancel: nothing went out. Otherwise the page has.
+        if (belge->vazgeç()) {
             OrtakHataİşleyici(*sonuç.kayıtHatası);
             return FaturaSonucu::Yazdırılmadı;
         }

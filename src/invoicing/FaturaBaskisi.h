@@ -60,20 +60,22 @@ bool satırlarGösterildiğiGibi(platform::Database& db, const FaturaVerisi& ver
 
 // What became of an invoice handed to yazdırVeİşaretle.
 struct Faturalama {
-    enum class Durum { SatırlarDeğişmiş, Sığmadı, Gitti } durum = Durum::SatırlarDeğişmiş;
+    enum class Durum { SatırlarDeğişmiş, Gitti } durum = Durum::SatırlarDeğişmiş;
     // Gitti: the commit failed after the document was sent, so nothing is marked.
     std::optional<platform::DbError> kayıtHatası;
 };
 
-// The invoice's one transaction, exclusive, so that no other workstation reads or writes the file until it
-// ends and its commit waits on nobody: reads the lines again (satırlarGösterildiğiGibi); when they are still
-// as shown, marks them (unless they come from the view of invoiced exits); then runs `gönder`, which lays
-// the document out and sends it (false when the layout was dropped); then commits. Whatever can still fail
+// The invoice's one transaction, around a document that has been laid out, written whole and (for a
+// paper printer) given its job before it: reads the lines again (satırlarGösterildiğiGibi) and, when
+// they are still as shown, marks them and runs `gönder`, which hands the document to the printer; then
+// commits. The transaction is exclusive, so that no other workstation reads the file until it ends and
+// its commit waits on nobody; it holds nothing that waits on the user or a disk. Whatever can still fail
 // comes before the document goes out: a database that refuses the marks throws platform::DbError before
-// anything is sent, and nothing stays marked when the layout is dropped or `gönder` throws. Shows nothing:
-// the caller tells the user once the transaction is over, and takes the document back when it can if the
+// `gönder` runs, and nothing stays marked when `gönder` throws. A reprint from the view of invoiced exits
+// marks nothing: its lines are read again and the document sent in a read transaction. Shows nothing: the
+// caller tells the user once the transaction is over, and takes the document back when it can if the
 // commit failed.
-Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& veri, const std::function<bool()>& gönder);
+Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& veri, const std::function<void()>& gönder);
 
 // Marks the exits as invoiced, all or none: in the caller's transaction when one is open, else in one of
 // its own. Throws platform::DbError, also when an exit is no longer there to be marked.

@@ -37,7 +37,7 @@ QString hataAçıklaması(int sqliteCode, const QString& sqliteMetni)
     switch (sqliteCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. "
+        return QStringLiteral("Veritabanı, başka bir bilgisayar onu kullandığı için şu anda kilitli. "
                               "Lütfen, biraz sonra tekrar deneyiniz.");
     case SQLITE_READONLY:
         return QStringLiteral("Veritabanı dosyası salt okunur, değişiklikler kaydedilemedi. "
@@ -389,7 +389,11 @@ qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_,
 
 Transaction::Transaction(Database& db, Kilit kilit) : db_(db)
 {
-    db_.execScript(kilit == Kilit::Özel ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE"));
+    switch (kilit) {
+    case Kilit::Anında: db_.execScript(QStringLiteral("BEGIN IMMEDIATE")); break;
+    case Kilit::Özel: db_.execScript(QStringLiteral("BEGIN EXCLUSIVE")); break;
+    case Kilit::Okuma: db_.execScript(QStringLiteral("BEGIN")); break;
+    }
 }
 
 Transaction::~Transaction()

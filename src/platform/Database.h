@@ -118,15 +118,17 @@ private:
 // tests may put a recorder in its place (an empty function restores the default).
 void beklemeGöstergesiniDeğiştir(std::function<void(bool bekliyor)> gösterge);
 
-// BEGIN IMMEDIATE on construction (BEGIN EXCLUSIVE when asked); rolls back on destruction unless commit()
-// was called.
+// BEGIN IMMEDIATE on construction (BEGIN EXCLUSIVE, or a plain BEGIN, when asked); rolls back on
+// destruction unless commit() was called.
 class Transaction {
 public:
     // Immediate: the write lock from the start; other workstations go on reading until the commit, which
     // waits for their reads to end. Exclusive: no other workstation reads either until the commit, which
     // then waits on nobody; for a transaction that does something that cannot be taken back before it
-    // commits.
-    enum class Kilit { Anında, Özel };
+    // commits. Reading: no lock until the first read, then the read lock to the end, so that what is read
+    // stays as it was read while other workstations go on reading; for reads that must hold while
+    // something is done with them.
+    enum class Kilit { Anında, Özel, Okuma };
     explicit Transaction(Database& db, Kilit kilit = Kilit::Anında);
     ~Transaction();
     void commit();

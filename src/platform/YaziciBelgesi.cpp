@@ -3,52 +3,53 @@
 #include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/Mesaj.h"
+#include "platform/YazdirmaSunucusu.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextBoundaryFinder>
 #include <QUrl>
 
+#include <cerrno>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace yazdırma {
 
 struct YazıcıBelgesi::Veri {
-    // A system printer's document is drawn on its QPrinter; a PDF on a QPdfWriter that writes into a
-    // temporary file, both made when the first thing is drawn.
-    std::unique_ptr<QPrinter> yazıcı;
+    // The printer: the PDF printer, or a system printer whose job is made once the document is whole.
+    QString yazıcıAdı;
+    bool pdfYazıcısı = false;
+    QString belgeAdı;
+    QPageLayout sayfa;
+    // Where the PDF is written (for a system printer: found when the first thing is drawn), and the PDF
+    // printer's file name to be, or taken once shown.
+    QString klasör;
+    QString pdfDosyası;
+    // Made when the first thing is drawn: the temporary file and the writer drawing into it.
     std::unique_ptr<dosya::GeçiciDosya> dosya;
     std::unique_ptr<QPdfWriter> pdf;
     QPainter boya;
-    QString yazıcıAdı;
-    // The PDF's folder, document name and paper; the file's name to be (or taken, once shown).
-    QString klasör;
-    QString belgeAdı;
-    QPageLayout sayfa;
-    QString pdfDosyası;
+    // A system printer's job, and whether it has taken the document.
+    std::unique_ptr<Sunucuİşi> iş;
+    bool işGitti = false;
     bool başladı = false;
     bool bozuk = false;
-    double mmNokta = 0;  // printer dots per millimetre
     // What the painter holds now, so that it is set only when it changes.
     enum class Kalem { Yok, Metin, Çizgi } kalem = Kalem::Yok;
     std::optional<YazıTipi> yazıTipi;
 
-    bool pdfMi() const { return !klasör.isEmpty(); }
-    QPagedPaintDevice* cihaz() const
+    // The document's file could not be written: with its name and the cause.
+    YazdırmaHatası yazılamadı(int sistemHatası) const
     {
-        if (pdf) return pdf.get();
-        return yazıcı.get();
-    }
-    // The failure of a PDF file, with its name and the cause.
-    YazdırmaHatası pdfHatası(int sistemHatası) const
-    {
-        return YazdırmaHatası(QStringLiteral("PDF dosyası yazılamadı: %1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(pdfDosyası), dosya::yazmaHatasıMetni(sistemHatası)));
+        const QString neden = dosya::yazmaHatasıMetni(sistemHatası);
+        if (!pdfYazıcısı) return YazdırmaHatası(gönderilemediMetni(yazıcıAdı, neden));
+        return YazdırmaHatası(
+            QStringLiteral("PDF dosyası yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(pdfDosyası), neden));
     }
 };
 
@@ -74,12 +75,30 @@ QString bütünKarakterlerle(const QString& ad, qsizetype enÇokKarakter, qsizet
     return ad.left(son);
 }
 
-// The PDF printer's resolution (dots per inch).
+// The resolution documents are drawn at (dots per inch), and its dots in a millimetre.
 constexpr int PdfÇözünürlüğü = 1200;
+constexpr double MmNokta = PdfÇözünürlüğü / 25.4;
 
 QString pdfDosyaYolu(const QString& klasör, const QString& belgeAdı, int sıra)
 {
     return QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, sıra));
+}
+
+// The program's own temporary folder, where documents on their way to a paper printer are written: this
+// user's alone, so that nobody else reads them. Empty, with errno set, when it cannot be made or is not
+// this user's own.
+QString geçiciKlasör()
+{
+    const QString yol = QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid());
+    const QByteArray y = QFile::encodeName(yol);
+    if (::mkdir(y.constData(), 0700) != 0 && errno != EEXIST) return {};
+    struct stat bilgi {};
+    if (::lstat(y.constData(), &bilgi) != 0) return {};
+    if (!S_ISDIR(bilgi.st_mode) || bilgi.st_uid != ::getuid() || (bilgi.st_mode & 077) != 0) {
+        errno = EACCES;
+        return {};
+    }
+    return yol;
 }
 
 }  // namespace
@@ -97,6 +116,17 @@ QString belgeDosyaAdı(const QString& belgeAdı)
     return ad.isEmpty() ? QStringLiteral("Kavrenta") : ad;
 }
 
+QString belgeAdıKısaltarak(const QString& baş, const QString& kısaltılabilir, const QString& son)
+{
+    // belgeDosyaAdı() keeps 100 characters; the bytes are counted with room for the longest number a name
+    // takes (dosya::adVer tries a thousand).
+    const qsizetype bayt = QFile::encodeName(baş + son).size();
+    const qsizetype sayıylaEk = QFile::encodeName(QStringLiteral(" (1000).pdf")).size();
+    const QString kısa = bütünKarakterlerle(kısaltılabilir, std::max<qsizetype>(100 - baş.size() - son.size(), 0),
+                                            std::max<qsizetype>(EnUzunDosyaAdı - sayıylaEk - bayt, 0));
+    return baş + kısa.trimmed() + son;
+}
+
 QString pdfDosyaAdı(const QString& belgeAdı, int sıra)
 {
     const QString ek = (sıra > 1 ? QStringLiteral(" (%1)").arg(sıra) : QString()) + QStringLiteral(".pdf");
@@ -108,23 +138,25 @@ QString pdfDosyaAdı(const QString& belgeAdı, int sıra)
 YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
     : YazıcıYüzeyi(kağıt.width(), kağıt.height()), d_(std::move(veri))
 {
-    d_->mmNokta = d_->yazıcı ? d_->yazıcı->resolution() / 25.4 : PdfÇözünürlüğü / 25.4;
 }
 
-std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı)
+namespace {
+// The paper from its edge: no margins.
+QPageLayout kağıtDüzeni(QSizeF kağıt)
+{
+    return QPageLayout(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch), QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+}  // namespace
+
+std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı,
+                                                                QSizeF kağıt)
 {
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = yazıcıAdı;
-    v->yazıcı = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrinter& y = *v->yazıcı;
-    y.setPrinterName(yazıcıAdı);
-    const QPageSize kağıt = QPrinterInfo::printerInfo(yazıcıAdı).defaultPageSize();
-    if (kağıt.isValid()) y.setPageSize(kağıt);
-    y.setFullPage(true);
-    y.setPageOrientation(QPageLayout::Portrait);
-    y.setDocName(belgeAdı);
-    y.setCreator(QStringLiteral("Kavrenta"));
-    const QSizeF boyut = y.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    v->belgeAdı = belgeAdı;
+    v->sayfa = kağıtDüzeni(kağıt);
+    const QSizeF boyut = v->sayfa.fullRect(QPageLayout::Millimeter).size();
     return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
 }
 
@@ -133,67 +165,55 @@ std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::pdfDosyasında(const QString& 
 {
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = QStringLiteral("PDF");
+    v->pdfYazıcısı = true;
     v->klasör = QDir(klasör).absolutePath();
     v->belgeAdı = belgeAdı;
     // The name the file is to take: the first that is free now (another may take it before this one is
     // written; the file then takes the next).
     v->pdfDosyası = pdfDosyaYolu(v->klasör, belgeAdı, 1);
     for (int n = 2; QFile::exists(v->pdfDosyası); ++n) v->pdfDosyası = pdfDosyaYolu(v->klasör, belgeAdı, n);
-    // The paper from its edge: no margins.
-    v->sayfa = QPageLayout(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
-                           QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    v->sayfa = kağıtDüzeni(kağıt);
     const QSizeF boyut = v->sayfa.fullRect(QPageLayout::Millimeter).size();
     return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
 }
 
-YazıcıBelgesi::~YazıcıBelgesi()
-{
-    if (!kapandı()) at();
-}
+YazıcıBelgesi::~YazıcıBelgesi() { at(); }
 
 QString YazıcıBelgesi::pdfDosyası() const { return d_->pdfDosyası; }
-
-bool YazıcıBelgesi::geriAlınabilir() const { return d_->pdfMi(); }
 
 bool YazıcıBelgesi::başlat()
 {
     if (d_->başladı) return true;
     if (d_->bozuk) return false;
-    if (d_->pdfMi()) {
-        d_->dosya = std::make_unique<dosya::GeçiciDosya>();
-        QDir().mkpath(d_->klasör);  // a folder that cannot be made is told of by the file's making
-        if (!d_->dosya->oluştur(d_->klasör, QStringLiteral(".pdf"))) {
-            const int hata = d_->dosya->hata();
-            d_->bozuk = true;
-            d_->dosya.reset();
-            throw d_->pdfHatası(hata);
-        }
-        d_->pdf = std::make_unique<QPdfWriter>(d_->dosya.get());
-        d_->pdf->setResolution(PdfÇözünürlüğü);
-        d_->pdf->setPageLayout(d_->sayfa);
-        d_->pdf->setTitle(d_->belgeAdı);
-        d_->pdf->setCreator(QStringLiteral("Kavrenta"));
-    }
-    if (!d_->boya.begin(d_->cihaz())) {
+    if (d_->pdfYazıcısı) QDir().mkpath(d_->klasör);  // a folder that cannot be made is told of by the file's making
+    else if (d_->klasör.isEmpty()) d_->klasör = geçiciKlasör();
+    d_->dosya = std::make_unique<dosya::GeçiciDosya>();
+    if (d_->klasör.isEmpty() || !d_->dosya->oluştur(d_->klasör, QStringLiteral(".pdf"))) {
+        const int hata = d_->klasör.isEmpty() ? errno : d_->dosya->hata();
         d_->bozuk = true;
-        if (d_->pdfMi()) {
-            const int hata = d_->dosya->hata();
-            at();
-            throw d_->pdfHatası(hata);
-        }
-        throw YazdırmaHatası(QStringLiteral("Yazıcıya yazdırılamıyor: ") + d_->yazıcıAdı);
+        d_->dosya.reset();
+        throw d_->yazılamadı(hata);
+    }
+    d_->pdf = std::make_unique<QPdfWriter>(d_->dosya.get());
+    d_->pdf->setResolution(PdfÇözünürlüğü);
+    d_->pdf->setPageLayout(d_->sayfa);
+    d_->pdf->setTitle(d_->belgeAdı);
+    d_->pdf->setCreator(QStringLiteral("Kavrenta"));
+    if (!d_->boya.begin(d_->pdf.get())) {
+        const int hata = d_->dosya->hata();
+        d_->bozuk = true;
+        at();
+        throw d_->yazılamadı(hata);
     }
     d_->başladı = true;
     d_->kalem = Veri::Kalem::Yok;
     d_->yazıTipi.reset();
-    if (d_->yazıcı) d_->mmNokta = d_->yazıcı->resolution() / 25.4;
     return true;
 }
 
 void YazıcıBelgesi::metinÇiz(double x, double y, const QString& metin)
 {
     if (!başlat()) return;
-    const double k = d_->mmNokta;
     if (d_->yazıTipi != yazıTipi()) {
         d_->boya.setFont(güncelQtYazıTipi());
         d_->yazıTipi = yazıTipi();
@@ -202,84 +222,120 @@ void YazıcıBelgesi::metinÇiz(double x, double y, const QString& metin)
         d_->boya.setPen(QPen(Qt::black));
         d_->kalem = Veri::Kalem::Metin;
     }
-    d_->boya.drawText(QPointF(x * k, (y + tabanUzaklığı()) * k), metin);
+    d_->boya.drawText(QPointF(x * MmNokta, (y + tabanUzaklığı()) * MmNokta), metin);
 }
 
 void YazıcıBelgesi::çizgiÇiz(double x1, double y1, double x2, double y2)
 {
     if (!başlat()) return;
-    const double k = d_->mmNokta;
     if (d_->kalem != Veri::Kalem::Çizgi) {
         QPen kalem(Qt::black);
         kalem.setWidth(0);
         d_->boya.setPen(kalem);
         d_->kalem = Veri::Kalem::Çizgi;
     }
-    d_->boya.drawLine(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+    d_->boya.drawLine(QPointF(x1 * MmNokta, y1 * MmNokta), QPointF(x2 * MmNokta, y2 * MmNokta));
 }
 
 void YazıcıBelgesi::sayfaEkle()
 {
     if (!başlat()) return;
-    if (!d_->cihaz()->newPage()) {
+    if (!d_->pdf->newPage()) {
+        const int hata = d_->dosya->hata();
         d_->bozuk = true;
         at();
-        throw YazdırmaHatası(QStringLiteral("Yazıcıda yeni sayfaya geçilemiyor: ") + d_->yazıcıAdı);
+        throw d_->yazılamadı(hata);
     }
     // Each page is given its font and pen again.
     d_->kalem = Veri::Kalem::Yok;
     d_->yazıTipi.reset();
 }
 
-void YazıcıBelgesi::belgeyiBitir()
+void YazıcıBelgesi::belgeyiHazırla()
 {
-    if (!d_->başladı) return;  // nothing was drawn: no job, no file
+    if (!d_->başladı) return;  // nothing was drawn: no file, no job
     d_->başladı = false;
     const bool bitti = d_->boya.end();
-    if (d_->pdfMi()) {
-        d_->pdf.reset();
-        dosya::GeçiciDosya& f = *d_->dosya;
-        // Whole: the engine ended the document, every byte reached the file and it closed, and the file
-        // ends with the PDF's end mark.
-        const bool bütün = f.kapat() && bitti && f.sonBaytlar(16).trimmed().endsWith("%%EOF");
-        if (!bütün) {
-            const int hata = f.hata();
-            d_->dosya.reset();
-            throw d_->pdfHatası(hata);
-        }
-    } else if (!bitti || d_->yazıcı->printerState() == QPrinter::Error) {
-        throw YazdırmaHatası(QStringLiteral("Belge yazıcıya gönderilemedi: ") + d_->yazıcıAdı);
+    d_->pdf.reset();
+    dosya::GeçiciDosya& f = *d_->dosya;
+    // Whole: the engine ended the document, every byte reached the file and it closed, and the file ends
+    // with the PDF's end mark.
+    const bool bütün = f.kapat() && bitti && f.sonBaytlar(16).trimmed().endsWith("%%EOF");
+    if (!bütün) {
+        const int hata = f.hata();
+        d_->dosya.reset();
+        throw d_->yazılamadı(hata);
     }
+    if (d_->pdfYazıcısı) return;
+    try {
+        d_->iş = Sunucuİşi::oluştur(d_->yazıcıAdı, d_->belgeAdı, d_->sayfa.fullRect(QPageLayout::Millimeter).size());
+    } catch (...) {
+        d_->dosya.reset();
+        throw;
+    }
+}
+
+void YazıcıBelgesi::belgeyiGönder()
+{
+    if (!d_->iş) return;  // the PDF printer's, or a document on which nothing was drawn
+    try {
+        d_->iş->gönder(d_->dosya->yol());  // a refused document's job is cancelled
+    } catch (...) {
+        d_->iş.reset();
+        d_->dosya.reset();
+        throw;
+    }
+    d_->işGitti = true;
+    d_->dosya.reset();  // the server holds the document now
 }
 
 void YazıcıBelgesi::belgeyiGöster()
 {
-    if (!d_->dosya) return;  // a paper printer's, or a PDF of which nothing was drawn or that was taken back
-    // The whole file takes its name now; should the folder refuse the name, the file is left where it
-    // was written and the user is told so.
+    d_->iş.reset();
+    if (!d_->dosya) return;  // a paper printer's, or a PDF of which nothing was drawn
+    // The whole file takes its name now. Should the folder refuse every name, the file stays where it was
+    // written and the user is told where and why.
     const QString klasör = d_->klasör, ad = d_->belgeAdı;
-    if (d_->dosya->adVer([&](int sıra) { return pdfDosyaYolu(klasör, ad, sıra); }))
-        d_->pdfDosyası = d_->dosya->yol();
-    const QString yol = d_->dosya->yol();
+    if (!d_->dosya->adVer([&](int sıra) { return pdfDosyaYolu(klasör, ad, sıra); })) {
+        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak yazıldı, ancak dosyaya adı verilemedi: %1\n\n%2\n\n"
+                                     "Belgenin tamamı şu dosyada: %3")
+                          .arg(QDir::toNativeSeparators(d_->pdfDosyası), dosya::yazmaHatasıMetni(d_->dosya->hata()),
+                               QDir::toNativeSeparators(d_->dosya->yol())),
+                      mesaj::Simge::Ünlem);
+        return;
+    }
+    d_->pdfDosyası = d_->dosya->yol();
     // Without a PDF viewer the desktop's opener takes the file and shows nothing: the user is told where
     // the file is instead.
-    if (yol != d_->pdfDosyası || !kabuk::işleyiciVarMı(QStringLiteral("application/pdf"))
-        || !kabuk::aç(QUrl::fromLocalFile(yol)))
-        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + yol,
+    if (!kabuk::işleyiciVarMı(QStringLiteral("application/pdf")) || !kabuk::aç(QUrl::fromLocalFile(d_->pdfDosyası)))
+        mesaj::göster(QStringLiteral("Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n") + d_->pdfDosyası,
                       mesaj::Simge::Bilgi);
 }
 
 void YazıcıBelgesi::belgeyiAt() { at(); }
 
+bool YazıcıBelgesi::belgeyiGeriAl()
+{
+    if (!d_->iş) {
+        at();  // a PDF not yet named: removed
+        return true;
+    }
+    const bool iptal = d_->iş->iptalEt();
+    d_->iş.reset();
+    return iptal;
+}
+
 void YazıcıBelgesi::at()
 {
     if (d_->başladı) {
-        if (d_->yazıcı) d_->yazıcı->abort();
         if (d_->boya.isActive()) d_->boya.end();
         d_->başladı = false;
     }
     d_->pdf.reset();
     d_->dosya.reset();  // the temporary file goes with it
+    // A job still waiting for its document gets none; one that has it is left to print.
+    if (d_->iş && !d_->işGitti) d_->iş->iptalEt();
+    d_->iş.reset();
 }
 
 }  // namespace yazdırma

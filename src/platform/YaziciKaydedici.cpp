@@ -92,8 +92,14 @@ void YazıcıKaydedici::sayfaEkle()
     ekle(std::move(ç));
 }
 
-void YazıcıKaydedici::belgeyiBitir()
+void YazıcıKaydedici::belgeyiHazırla()
 {
+    if (belge_->hazırlanırken) belge_->hazırlanırken();
+}
+
+void YazıcıKaydedici::belgeyiGönder()
+{
+    if (belge_->gönderilirken) belge_->gönderilirken();
     YazıcıÇağrısı ç;
     ç.tür = Tür::Bitir;
     ekle(std::move(ç));
@@ -114,6 +120,8 @@ std::shared_ptr<KaydedilenBelge> YazıcıKayıtları::yeniBelge(const QString& y
     b->belgeAdı = belgeAdı;
     b->sayfaGenişliği = genişlik;
     b->sayfaYüksekliği = yükseklik;
+    b->hazırlanırken = hazırlanırken;
+    b->gönderilirken = gönderilirken;
     belgeler_.append(b);
     return b;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // A printing surface that prints nothing and keeps every call instead, so that the tests can check what
-// a print would put where: texts with their position and font, lines, page breaks, the end.
+// a print would put where: texts with their position and font, lines, page breaks, the end. A recorded
+// document stands for a paper printer's: once sent, it cannot be taken back.
 #include "platform/YaziciYuzeyi.h"
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace yazdırma {
@@ -30,6 +32,11 @@ struct KaydedilenBelge {
     double sayfaYüksekliği = 297;
     QList<YazıcıÇağrısı> çağrılar;
 
+    // Tests: run when the document is readied to go out (where a paper job is made and a PDF written),
+    // and when it is sent.
+    std::function<void()> hazırlanırken;
+    std::function<void()> gönderilirken;
+
     bool bitti() const;       // ended: it went to the printer
     bool vazgeçildi() const;  // thrown away
     int sayfaSayısı() const;
@@ -52,7 +59,8 @@ protected:
     void metinÇiz(double x, double y, const QString& metin) override;
     void çizgiÇiz(double x1, double y1, double x2, double y2) override;
     void sayfaEkle() override;
-    void belgeyiBitir() override;
+    void belgeyiHazırla() override;
+    void belgeyiGönder() override;
     void belgeyiAt() override;
 
 private:
@@ -69,6 +77,9 @@ public:
     const KaydedilenBelge& son() const { return *belgeler_.last(); }
     std::shared_ptr<KaydedilenBelge> yeniBelge(const QString& yazıcı, const QString& belgeAdı, double genişlik,
                                                double yükseklik);
+    // Given to every document opened from now on (KaydedilenBelge).
+    std::function<void()> hazırlanırken;
+    std::function<void()> gönderilirken;
 
 private:
     QList<std::shared_ptr<KaydedilenBelge>> belgeler_;

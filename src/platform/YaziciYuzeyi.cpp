@@ -188,7 +188,7 @@ void YazıcıYüzeyi::ilerle() const
 
 void YazıcıYüzeyi::yaz(const QString& metin, Satır satır)
 {
-    if (kapandı_) return;
+    if (aşama_ != Aşama::Çiziliyor) return;
     metinÇiz(x(), y_, metin);
     if (satır == Satır::Sürdür) {
         // The width is measured when the position after the text is read, in the text's own font.
@@ -203,13 +203,13 @@ void YazıcıYüzeyi::yaz(const QString& metin, Satır satır)
 
 void YazıcıYüzeyi::çizgi(double x1, double y1, double x2, double y2)
 {
-    if (kapandı_) return;
+    if (aşama_ != Aşama::Çiziliyor) return;
     çizgiÇiz(x1, y1, x2, y2);
 }
 
 void YazıcıYüzeyi::yeniSayfa()
 {
-    if (kapandı_) return;
+    if (aşama_ != Aşama::Çiziliyor) return;
     sayfaEkle();
     ++sayfa_;
     setX(0);
@@ -218,31 +218,56 @@ void YazıcıYüzeyi::yeniSayfa()
 
 void YazıcıYüzeyi::bitir()
 {
+    hazırla();
     gönder();
     göster();
 }
 
+void YazıcıYüzeyi::hazırla()
+{
+    if (aşama_ != Aşama::Çiziliyor) return;
+    aşama_ = Aşama::Bitti;  // what fails has cleaned up after itself: nothing more is done
+    atıldı_ = true;
+    belgeyiHazırla();
+    aşama_ = Aşama::Hazır;
+    atıldı_ = false;
+}
+
 void YazıcıYüzeyi::gönder()
 {
-    if (kapandı_) return;
-    kapandı_ = true;
-    belgeyiBitir();
-    gönderildi_ = true;
+    hazırla();
+    if (aşama_ != Aşama::Hazır) return;
+    aşama_ = Aşama::Bitti;
+    atıldı_ = true;
+    belgeyiGönder();
+    aşama_ = Aşama::Gönderildi;
+    atıldı_ = false;
 }
 
 void YazıcıYüzeyi::göster()
 {
-    if (!gönderildi_) return;
-    gönderildi_ = false;
+    gönder();
+    if (aşama_ != Aşama::Gönderildi) return;
+    aşama_ = Aşama::Bitti;
     belgeyiGöster();
 }
 
-void YazıcıYüzeyi::vazgeç()
+bool YazıcıYüzeyi::vazgeç()
 {
-    if (kapandı_ && !(gönderildi_ && geriAlınabilir())) return;
-    kapandı_ = true;
-    gönderildi_ = false;
-    belgeyiAt();
+    switch (aşama_) {
+    case Aşama::Çiziliyor:
+    case Aşama::Hazır: belgeyiAt(); break;
+    case Aşama::Gönderildi:
+        if (!belgeyiGeriAl()) {
+            aşama_ = Aşama::Bitti;
+            return false;
+        }
+        break;
+    case Aşama::Bitti: return atıldı_;
+    }
+    aşama_ = Aşama::Bitti;
+    atıldı_ = true;
+    return true;
 }
 
 }  // namespace yazdırma

@@ -86,23 +86,25 @@ public:
     // The page being drawn, from 1.
     int sayfaNo() const { return sayfa_; }
 
-    // Ends the document: it goes to the printer. Nothing is printed when nothing was drawn.
+    // Ends the document: it goes to the printer, and a PDF file is shown. Nothing is printed when nothing
+    // was drawn.
     void bitir();
-    // bitir() in two steps, for a print that holds the shared database meanwhile. gönder() does all that
-    // can still fail: it hands the document to a paper printer, or writes the PDF file whole under a
-    // temporary name (throwing YazdırmaHatası, with nothing left behind, when it cannot). göster() then
-    // gives the PDF file its name and opens it with the desktop's viewer (with the message when it
-    // cannot), which bitir() does at once. göster() does nothing for a paper printer, nor before the
-    // document was sent.
+    // bitir() in three steps, for a print that holds the shared database only for what must be inside it.
+    // hazırla() ends the document and does all that can wait on a disk, the network or the user: it writes
+    // the document whole into its PDF file under a temporary name and, for a paper printer, makes the job
+    // on the print server (where the server may ask for a password). gönder() sends a paper printer's
+    // document into its job: once it returns, the server has taken it. göster() gives a PDF file its name
+    // and opens it with the desktop's viewer (with the message when it cannot). Each step first does those
+    // before it that have not been done. A step that fails throws YazdırmaHatası and leaves nothing behind:
+    // no file, no job.
+    void hazırla();
     void gönder();
     void göster();
-    // Throws the document away; nothing is printed. After gönder() and before göster() it takes back what
-    // can still be taken back (geriAlınabilir()), and does nothing otherwise.
-    void vazgeç();
-    // After gönder(): whether the document can still be taken back, as a PDF file not yet given its name
-    // can; a paper printer's job has gone out once the spooler took it.
-    virtual bool geriAlınabilir() const { return false; }
-    bool kapandı() const { return kapandı_; }
+    // Throws the document away, or takes it back after gönder() and before göster(): a paper printer's job
+    // is cancelled while the server still allows it, a PDF file not yet named is removed. True when nothing
+    // of the document went out.
+    bool vazgeç();
+    bool kapandı() const { return aşama_ == Aşama::Bitti; }
 
     // The font as Qt draws it.
     static QFont qtYazıTipi(const YazıTipi& yazıTipi);
@@ -114,10 +116,14 @@ protected:
     virtual void metinÇiz(double x, double y, const QString& metin) = 0;
     virtual void çizgiÇiz(double x1, double y1, double x2, double y2) = 0;
     virtual void sayfaEkle() = 0;
-    virtual void belgeyiBitir() = 0;
-    virtual void belgeyiAt() = 0;
-    // Shows the user what belgeyiBitir() has written; nothing by default.
+    // The steps of bitir() for this kind of surface: belgeyiHazırla() always, the others only after it.
+    // belgeyiAt() drops a document not yet sent; belgeyiGeriAl() takes a sent one back where it can (false:
+    // it went out).
+    virtual void belgeyiHazırla() = 0;
+    virtual void belgeyiGönder() {}
     virtual void belgeyiGöster() {}
+    virtual void belgeyiAt() = 0;
+    virtual bool belgeyiGeriAl() { return false; }
 
     // Distance from a text's top to its baseline in the current font (mm).
     double tabanUzaklığı() const;
@@ -144,8 +150,9 @@ private:
     std::shared_ptr<const Ölçüm> bekleyenÖlçüm_;
     double y_ = 0;
     int sayfa_ = 1;
-    bool kapandı_ = false;
-    bool gönderildi_ = false;  // sent and not yet shown
+    // Drawn on; ended and ready to go; sent (a PDF not yet shown); over: shown, or thrown away (atıldı_).
+    enum class Aşama { Çiziliyor, Hazır, Gönderildi, Bitti } aşama_ = Aşama::Çiziliyor;
+    bool atıldı_ = false;
 };
 
 }  // namespace yazdırma

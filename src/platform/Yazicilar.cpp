@@ -81,7 +81,7 @@ std::unique_ptr<YazıcıYüzeyi> belgeAç(const QString& belgeAdı)
         return std::make_unique<YazıcıKaydedici>(
             durum().kayıtlar->yeniBelge(y.ad, belgeAdı, y.kağıt.width(), y.kağıt.height()));
     if (y.ad == PdfYazıcısıAdı) return YazıcıBelgesi::pdfDosyasında(kabuk::belgeKlasörü(), belgeAdı, y.kağıt);
-    return YazıcıBelgesi::sistemYazıcısında(y.ad, belgeAdı);
+    return YazıcıBelgesi::sistemYazıcısında(y.ad, belgeAdı, y.kağıt);
 }
 
 void sistemYazıcılarınıDeğiştir(std::optional<QList<Yazıcı>> liste)

@@ -80,7 +80,7 @@ TEST(OrtakHataİşleyici, KilitliVeritabanıTürkçeAçıklanır)
     ASSERT_EQ(yanıt.sayı(), 1);
     const QStringList satırlar = QString(yanıt.sonMetin()).replace("\r\n", "\n").split('\n');
     EXPECT_EQ(satırlar.mid(3), QStringList({"Hata Kodu: 3000", "",
-                                           "Hata Mesajı: Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. "
+                                           "Hata Mesajı: Veritabanı, başka bir bilgisayar onu kullandığı için şu anda kilitli. "
                                            "Lütfen, biraz sonra tekrar deneyiniz."}));
 }
 

@@ -12,6 +12,7 @@
 #include "platform/Kabuk.h"
 #include "platform/TurkceMetin.h"
 #include "platform/Yazicilar.h"
+#include "support/BaskiSunucusu.h"
 #include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
 
@@ -25,9 +26,11 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <tuple>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +98,13 @@ protected:
         return v;
     }
 
+    // The recorded documents that went to the printer.
+    int giden() const
+    {
+        return int(std::count_if(kayıtlar_->belgeler().begin(), kayıtlar_->belgeler().end(),
+                                 [](const auto& b) { return b->bitti(); }));
+    }
+
     int işaretli() const
     {
         return AçıkVeritabanı->scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
@@ -155,10 +165,24 @@ protected:
 
 TEST_F(FaturaYazdırma, YazdırılanFaturanınÇıkışlarıİşaretlenir)
 {
+    // The document is laid out and readied with the database free: another workstation writes meanwhile
+    // at once. It is sent while the marks hold the file: the other cannot even read.
+    const auto öteki = platform::Database::open(sunucu_->veritabanıYolu());
+    öteki->setBusyTimeout(0);
+    QStringList adımlar;
+    kayıtlar_->hazırlanırken = [&] {
+        EXPECT_NO_THROW(öteki->exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES ('B')"));
+        adımlar << "hazırla";
+    };
+    kayıtlar_->gönderilirken = [&] {
+        EXPECT_THROW(öteki->scalar("SELECT count(*) FROM CikisIslemleriTablosu"), platform::DbError);
+        adımlar << "gönder";
+    };
     test::MesajYanıtlayıcı mesajlar;
     auto ek = faturaBilgileri(QStringLiteral("a-17 "));
     auto seçim = yazıcı();
     EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırıldı);
+    EXPECT_EQ(adımlar, (QStringList{"hazırla", "gönder"}));
     ASSERT_EQ(kayıtlar_->sayı(), 1);
     const KaydedilenBelge& b = kayıtlar_->son();
     EXPECT_TRUE(b.bitti());
@@ -172,7 +196,9 @@ TEST_F(FaturaYazdırma, YazdırılanFaturanınÇıkışlarıİşaretlenir)
     EXPECT_EQ(mesajlar.sayı(), 0);
     düğmeKullanılabilir(false);
 
-    // An invoiced day is printed again from the view of invoiced exits; nothing new is marked.
+    // An invoiced day is printed again from the view of invoiced exits; nothing new is marked, and no write
+    // lock is held while it is sent.
+    kayıtlar_->gönderilirken = [&] { EXPECT_NO_THROW(öteki->execScript("BEGIN IMMEDIATE; ROLLBACK")); };
     auto ek2 = faturaBilgileri(QStringLiteral("B-1"));
     auto seçim2 = yazıcı();
     FaturaVerisi yeniden = veri();
@@ -300,13 +326,37 @@ TEST_F(FaturaYazdırma, İşaretlenemeyenFaturaGönderilmez)
         auto seçim = yazıcı();
         EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
         AçıkVeritabanı->execScript(onar);
-        EXPECT_EQ(kayıtlar_->sayı(), 0);
+        EXPECT_TRUE(kayıtlar_->son().vazgeçildi());
+        EXPECT_EQ(giden(), 0);
         ASSERT_EQ(mesajlar.sayı(), 1);
         EXPECT_TRUE(mesajlar.sonMetin().contains(neden)) << mesajlar.sonMetin().toStdString();
         EXPECT_FALSE(AçıkVeritabanı->inTransaction());
         EXPECT_EQ(işaretli(), 0);
         düğmeKullanılabilir(true);
     }
+}
+
+// Another workstation holds the marks of the same lines in an open transaction and commits them while this
+// print waits for the lock: the lines are read again inside the lock, so the print is refused and sends
+// nothing.
+TEST_F(FaturaYazdırma, KilitBeklenirkenFaturalananSatırlarGönderilmez)
+{
+    const auto öteki = platform::Database::open(sunucu_->veritabanıYolu());
+    öteki->execScript("BEGIN IMMEDIATE");
+    for (int i = 0; i < 3; ++i) öteki->exec("UPDATE CikisIslemleriTablosu SET Fatura = 1 WHERE HareketNo = ?", {nolar_[i]});
+    bool bekledi = false;
+    const test::BeklemeKaydı bekleme([&](bool bekliyor) {
+        if (!bekliyor || bekledi) return;
+        bekledi = true;
+        öteki->execScript("COMMIT");
+    });
+    test::MesajYanıtlayıcı mesajlar;
+    auto ek = faturaBilgileri(QStringLiteral("A-17"));
+    auto seçim = yazıcı();
+    EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::SatırlarDeğişmiş);
+    EXPECT_TRUE(bekledi);
+    EXPECT_EQ(giden(), 0);
+    EXPECT_EQ(mesajlar.sonMetin(), SatırlarDeğişmişMetni);
 }
 
 // The commit fails after the document was sent (here a constraint checked only at the commit). A PDF
@@ -391,7 +441,7 @@ TEST_F(FaturaYazdırma, BaşkaBilgisayardaDeğişenFaturaReddedilirVeAğaçYenil
     auto seçim = yazıcı();
     f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
     EXPECT_TRUE(seçim->olduMu());
-    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(giden(), 0);
     EXPECT_EQ(işaretli(), 0);
     ASSERT_EQ(mesajlar.sayı(), 1);
     EXPECT_EQ(mesajlar.sonMetin(), SatırlarDeğişmişMetni);
@@ -406,7 +456,7 @@ TEST_F(FaturaYazdırma, BaşkaBilgisayardaDeğişenFaturaReddedilirVeAğaçYenil
     auto ek2 = faturaBilgileri(QStringLiteral("A-18"));
     auto seçim2 = yazıcı();
     f.findChild<QPushButton*>("FaturaYazdırDüğmesi")->click();
-    ASSERT_EQ(kayıtlar_->sayı(), 1);
+    EXPECT_EQ(giden(), 1);
     EXPECT_EQ(işaretli(), 7);
     EXPECT_EQ(mesajlar.sayı(), 1);
 }
@@ -470,7 +520,7 @@ TEST_P(ReddedilenFatura, GünüKapanmışsaBaşkaFirmanınGünüGösterilmez)
     auto seçim = yazıcı();
     auto* yazdır = f.findChild<QPushButton*>("FaturaYazdırDüğmesi");
     yazdır->click();
-    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(giden(), 0);
     ASSERT_EQ(mesajlar.sayı(), 1);
     EXPECT_EQ(mesajlar.sonMetin(), SatırlarDeğişmişMetni);
     // The tree is read again; the firm's node is selected while the firm is in it, else no node; nothing shown.
@@ -490,7 +540,7 @@ TEST_P(ReddedilenFatura, GünüKapanmışsaBaşkaFirmanınGünüGösterilmez)
     auto seçim2 = yazıcı();
     yazdır->click();
     EXPECT_FALSE(ek2->olduMu());
-    EXPECT_EQ(kayıtlar_->sayı(), 0);
+    EXPECT_EQ(kayıtlar_->sayı(), 1);
     EXPECT_EQ(işaretli(), işaretlenen);
     EXPECT_EQ(mesajlar.sayı(), 1);
 }
@@ -634,4 +684,83 @@ TEST_F(FaturaYazdırma, FaturalamaPenceresindenYazdırılanGünAğaçtanÇıkar)
     EXPECT_EQ(işaretli(), 3);
     EXPECT_TRUE(ağaç->findItems("07.03.2026", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
     EXPECT_EQ(ağaç->findItems("08.03.2026", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+}
+
+namespace {
+
+// The invoice on the paper printers of a print server of the tests' own.
+class KağıtFaturası : public FaturaYazdırma {
+protected:
+    static void SetUpTestSuite() { baskı_ = new test::BaskıSunucusu; }
+    static void TearDownTestSuite()
+    {
+        delete baskı_;
+        baskı_ = nullptr;
+    }
+    void SetUp() override
+    {
+        FaturaYazdırma::SetUp();
+        ASSERT_TRUE(baskı_->hazır()) << baskı_->hata().toStdString();
+        kaydediciyeYönlendir(nullptr);
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Kabul", {}, {210, 297}, true}, {"Red", {}, {210, 297}, false}});
+    }
+    // Prints the invoice of 7 March.
+    FaturaSonucu yazdır()
+    {
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        auto seçim = yazıcı();
+        return FaturaYazdır(&pencere_, düğme_, veri());
+    }
+
+    static test::BaskıSunucusu* baskı_;
+};
+test::BaskıSunucusu* KağıtFaturası::baskı_ = nullptr;
+
+}  // namespace
+
+TEST_F(KağıtFaturası, FaturaYalnızSunucuAlıncaİşaretlenir)
+{
+    // A queue that accepts no jobs: nothing is marked, and the user is told which printer and why.
+    geçerliYazıcıyıDeğiştir(QStringLiteral("Red"));
+    {
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        EXPECT_EQ(yazdır(), FaturaSonucu::Yazdırılmadı);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("Belge yazıcıya gönderilemedi: Red\n\nYazıcı şu anda iş kabul etmiyor."))
+            << mesajlar.sonMetin().toStdString();
+        EXPECT_EQ(işaretli(), 0);
+        EXPECT_TRUE(baskı_->işler().isEmpty());
+    }
+
+    // Marks the database refuses: the job made for the invoice is cancelled before it has a page.
+    geçerliYazıcıyıDeğiştir(QStringLiteral("Kabul"));
+    AçıkVeritabanı->execScript(
+        QStringLiteral("CREATE TRIGGER Kilit BEFORE UPDATE OF Fatura ON CikisIslemleriTablosu BEGIN "
+                       "SELECT RAISE(ABORT, 'kilitli'); END"));
+    {
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        EXPECT_EQ(yazdır(), FaturaSonucu::Yazdırılmadı);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("kilitli")) << mesajlar.sonMetin().toStdString();
+        EXPECT_EQ(işaretli(), 0);
+        const auto işler = baskı_->işler();
+        ASSERT_EQ(işler.size(), 1);
+        EXPECT_EQ(baskı_->bitmesiniBekle(işler[0].numara), 7);  // cancelled
+    }
+    AçıkVeritabanı->execScript("DROP TRIGGER Kilit");
+
+    // Taken by the server: the job holds the invoice, and its lines are marked.
+    test::MesajYanıtlayıcı mesajlar;
+    EXPECT_EQ(yazdır(), FaturaSonucu::Yazdırıldı);
+    EXPECT_EQ(mesajlar.sayı(), 0);
+    EXPECT_EQ(işaretli(), 3);
+    const auto işler = baskı_->işler();
+    ASSERT_EQ(işler.size(), 2);
+    EXPECT_EQ(işler[1].ad, "Fatura - ÖZKAN YAPI - 07.03.2026");
+    ASSERT_EQ(baskı_->bitmesiniBekle(işler[1].numara), 9);  // printed
+    QStringList sözcükler;
+    for (const test::PdfSözcüğü& s : test::pdfSözcükleri(baskı_->çıktı("Kabul"))) sözcükler << s.metin;
+    EXPECT_TRUE(sözcükler.contains("A-17") && sözcükler.contains("Çivi")) << sözcükler.join(' ').toStdString();
+    EXPECT_TRUE(QDir(QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid()))
+                    .entryList(QDir::Files | QDir::Hidden)
+                    .isEmpty());
 }

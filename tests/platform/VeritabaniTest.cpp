@@ -135,7 +135,7 @@ TEST(Veritabanı, YazmaHatalarıTürkçeAçıklanırKomutGösterilmez)
         e = hatası(ekle);
     }
     EXPECT_EQ(e.number(), platform::hata::Genel);
-    EXPECT_EQ(e.text(), "Veritabanı, başka bir bilgisayar ona yazdığı için kilitli. Lütfen, biraz sonra tekrar deneyiniz.");
+    EXPECT_EQ(e.text(), "Veritabanı, başka bir bilgisayar onu kullandığı için şu anda kilitli. Lütfen, biraz sonra tekrar deneyiniz.");
     EXPECT_EQ(gösterge, QList<bool>({true, false}));
     // The busy cursor is put back after the wait.
     EXPECT_THROW(platform::Transaction{db}, DbError);

@@ -4,6 +4,7 @@
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
+#include "support/BaskiSunucusu.h"
 #include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
 
@@ -19,6 +20,9 @@
 
 #include <cerrno>
 #include <tuple>
+
+#include <cups/cups.h>
+#include <unistd.h>
 
 using namespace yazdırma;
 using test::PdfSözcüğü;
@@ -66,6 +70,33 @@ void örnekSayfaÇiz(YazıcıYüzeyi& s)
     s.setX(15);
     s.yaz("B-7");
     s.bitir();
+}
+
+// How many of the recorded texts stand in the PDF where the recorder put them (their first word, within
+// half a millimetre); the PDF must hold every one of them.
+int yerindeOlanlar(const QString& pdf, const KaydedilenBelge& kayıt)
+{
+    const QList<PdfSözcüğü> sözcükler = pdfSözcükleri(pdf);
+    EXPECT_FALSE(sözcükler.isEmpty()) << "pdftotext found no text in " << pdf.toStdString();
+    int bulunan = 0;
+    for (const YazıcıÇağrısı& m : kayıt.metinler()) {
+        const QString ilk = m.metin.section(QLatin1Char(' '), 0, 0);
+        const PdfSözcüğü* s = nullptr;
+        for (const PdfSözcüğü& p : sözcükler)
+            if (p.sayfa == m.sayfa && p.metin == ilk && std::abs(p.y - m.y) < 2) s = &p;
+        EXPECT_TRUE(s) << m.metin.toStdString() << " on page " << m.sayfa;
+        if (!s) continue;
+        EXPECT_NEAR(s->x, m.x, 0.5) << m.metin.toStdString();
+        EXPECT_NEAR(s->y, m.y, 0.5) << m.metin.toStdString();
+        if (ilk == m.metin) {
+            EXPECT_NEAR(s->genişlik, m.genişlik, 0.5) << m.metin.toStdString();
+        }
+        ++bulunan;
+    }
+    int sayfalar = 0;
+    for (const PdfSözcüğü& p : sözcükler) sayfalar = std::max(sayfalar, p.sayfa);
+    EXPECT_EQ(sayfalar, kayıt.sayfaSayısı());
+    return bulunan;
 }
 
 class Yazdırma : public ::testing::Test {
@@ -230,27 +261,7 @@ TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
 
     YazıcıKaydedici k(belge->sayfaGenişliği(), belge->sayfaYüksekliği());
     örnekSayfaÇiz(k);
-    const QList<PdfSözcüğü> sözcükler = pdfSözcükleri(açılan);
-    ASSERT_FALSE(sözcükler.isEmpty()) << "pdftotext found no text";
-    // Every recorded text whose words stand alone is found where the recorder put it.
-    int bulunan = 0;
-    for (const YazıcıÇağrısı& m : k.belge().metinler()) {
-        const QString ilk = m.metin.section(QLatin1Char(' '), 0, 0);
-        const PdfSözcüğü* s = nullptr;
-        for (const PdfSözcüğü& p : sözcükler)
-            if (p.sayfa == m.sayfa && p.metin == ilk && std::abs(p.y - m.y) < 2) s = &p;
-        ASSERT_TRUE(s) << m.metin.toStdString() << " on page " << m.sayfa;
-        EXPECT_NEAR(s->x, m.x, 0.5) << m.metin.toStdString();
-        EXPECT_NEAR(s->y, m.y, 0.5) << m.metin.toStdString();
-        if (ilk == m.metin) {
-            EXPECT_NEAR(s->genişlik, m.genişlik, 0.5) << m.metin.toStdString();
-        }
-        ++bulunan;
-    }
-    EXPECT_EQ(bulunan, 10);
-    int sayfalar = 0;
-    for (const PdfSözcüğü& p : sözcükler) sayfalar = std::max(sayfalar, p.sayfa);
-    EXPECT_EQ(sayfalar, 2);
+    EXPECT_EQ(yerindeOlanlar(açılan, k.belge()), 10);
 
     // A second document of the same name does not overwrite the first.
     auto ikinci = belgeAç(QStringLiteral("Stok Listesi"));
@@ -259,21 +270,22 @@ TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
     EXPECT_EQ(QFileInfo(açılan).fileName(), "Stok Listesi (2).pdf");
     EXPECT_TRUE(QFile::exists(kabuk::belgeKlasörü() + "/Stok Listesi.pdf"));
 
-    // Ended in two steps: gönder() writes the file whole, but under a hidden name; göster() gives it its
-    // name and opens it, once. Taken back in between, it leaves nothing.
+    // Ended in steps: hazırla() writes the file whole, but under a hidden name, and gönder() leaves it
+    // there; göster() gives it its name and opens it, once. Taken back before that, it leaves nothing.
     const QString üçüncüAd = kabuk::belgeKlasörü() + "/Stok Listesi (3).pdf";
     const auto dosyalar = [] { return QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).size(); };
     for (const bool gösterilir : {false, true}) {
         açılan.clear();
         auto üçüncü = belgeAç(QStringLiteral("Stok Listesi"));
         üçüncü->yaz("x");
+        üçüncü->hazırla();
+        EXPECT_EQ(dosyalar(), 3);
         üçüncü->gönder();
-        EXPECT_TRUE(üçüncü->geriAlınabilir());
         EXPECT_EQ(açılan, "");
         EXPECT_FALSE(QFile::exists(üçüncüAd));
         EXPECT_EQ(dosyalar(), 3);
         if (!gösterilir) {
-            üçüncü->vazgeç();
+            EXPECT_TRUE(üçüncü->vazgeç());
             EXPECT_EQ(dosyalar(), 2);
             üçüncü->göster();
             EXPECT_EQ(açılan, "");
@@ -283,7 +295,7 @@ TEST_F(Yazdırma, PdfYazıcısıAynıSayfayıAynıYerlereYazar)
         EXPECT_EQ(açılan, üçüncüAd);
         açılan.clear();
         üçüncü->göster();
-        üçüncü->vazgeç();
+        EXPECT_FALSE(üçüncü->vazgeç());
         üçüncü->bitir();
         EXPECT_EQ(açılan, "");
         EXPECT_GT(QFileInfo(üçüncüAd).size(), 0);
@@ -400,17 +412,6 @@ TEST_F(Yazdırma, YazıcılarPdfİleVeGeçerliYazıcı)
     EXPECT_EQ(geçerliYazıcı().ad, "PDF");
 }
 
-TEST_F(Yazdırma, AçılamayanYazıcıBirKezBildirilir)
-{
-    sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{QStringLiteral("Sökülmüş Yazıcı"), {}, {210, 297}, true}});
-    auto belge = belgeAç(QStringLiteral("Liste"));
-    EXPECT_THROW(belge->yaz("bir"), YazdırmaHatası);
-    // The caller that goes on after the report is not told again for the same document.
-    EXPECT_NO_THROW(belge->yaz("iki"));
-    EXPECT_NO_THROW(belge->yeniSayfa());
-    EXPECT_NO_THROW(belge->bitir());
-}
-
 TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
 {
     // The desktop has a spreadsheet program but nothing for PDF files: its opener would take the file and
@@ -466,4 +467,127 @@ TEST_F(Yazdırma, UzunAdlıBelgeDosyaAdınaSığar)
     EXPECT_EQ(pdfDosyaAdı(avro, 1), avro.left(83) + ".pdf");
     EXPECT_EQ(pdfDosyaAdı(avro, 2), avro.left(82) + " (2).pdf");
     EXPECT_EQ(pdfDosyaAdı(uzun, 2), uzun.left(100) + " (2).pdf");
+
+    // A firm's long name gives way to the document's type and date, whatever number the file takes.
+    const QString baş = QStringLiteral("Fatura - "), son = QStringLiteral(" - 07.03.2026");
+    EXPECT_EQ(belgeAdıKısaltarak(baş, QStringLiteral("ÖZKAN YAPI"), son), "Fatura - ÖZKAN YAPI - 07.03.2026");
+    for (const QString& firma : {uzun, avro, gülen}) {
+        const QString ad = belgeAdıKısaltarak(baş, firma, son);
+        EXPECT_TRUE(firma.startsWith(ad.mid(baş.size()).chopped(son.size()))) << ad.toStdString();
+        for (const int sıra : {1, 1000}) {
+            const QString dosyaAdı = pdfDosyaAdı(ad, sıra);
+            EXPECT_TRUE(dosyaAdı.startsWith(baş + firma.front())) << dosyaAdı.toStdString();
+            EXPECT_TRUE(dosyaAdı.endsWith(son + (sıra > 1 ? " (1000).pdf" : ".pdf"))) << dosyaAdı.toStdString();
+            EXPECT_LE(QFile::encodeName(dosyaAdı).size(), 255);
+        }
+    }
+}
+
+namespace {
+
+// Paper printers, on a print server of the tests' own.
+class KağıtYazıcısı : public Yazdırma {
+protected:
+    static void SetUpTestSuite() { sunucu_ = new test::BaskıSunucusu; }
+    static void TearDownTestSuite()
+    {
+        delete sunucu_;
+        sunucu_ = nullptr;
+    }
+    void SetUp() override
+    {
+        Yazdırma::SetUp();
+        ASSERT_TRUE(sunucu_->hazır()) << sunucu_->hata().toStdString();
+    }
+    // Makes the printer of that name the current one, on the given paper.
+    static void yazıcı(const QString& ad, QSizeF kağıt = {210, 297})
+    {
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{ad, {}, kağıt, true}});
+    }
+    // What is left in the program's temporary folder.
+    static QStringList geçiciDosyalar()
+    {
+        return QDir(QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid()))
+            .entryList(QDir::Files | QDir::Hidden);
+    }
+    static int sonİş()
+    {
+        int no = 0;
+        for (const test::BaskıSunucusu::İş& iş : sunucu_->işler()) no = std::max(no, iş.numara);
+        return no;
+    }
+
+    static test::BaskıSunucusu* sunucu_;
+};
+test::BaskıSunucusu* KağıtYazıcısı::sunucu_ = nullptr;
+
+constexpr int İptalEdildi = 7;
+constexpr int Basıldı = 9;
+
+}  // namespace
+
+// The job holds the document as drawn: on its own paper (Letter, on a queue whose paper is A4) and
+// unscaled, each text where the recorder puts it. The temporary file is gone once the server has it.
+TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
+{
+    yazıcı(QStringLiteral("Kabul"), {215.9, 279.4});
+    auto belge = belgeAç(QStringLiteral("Stok Listesi"));
+    örnekSayfaÇiz(*belge);
+    EXPECT_TRUE(geçiciDosyalar().isEmpty());
+    const int no = sonİş();
+    ASSERT_GT(no, 0);
+    ASSERT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
+    YazıcıKaydedici k(215.9, 279.4);
+    örnekSayfaÇiz(k);
+    EXPECT_EQ(yerindeOlanlar(sunucu_->çıktı(QStringLiteral("Kabul")), k.belge()), 10);
+
+    // Readied and then dropped: the job made for it is cancelled, and nothing is left.
+    auto bırakılan = belgeAç(QStringLiteral("Bırakılan"));
+    bırakılan->yaz("bir");
+    bırakılan->hazırla();
+    const int bırakılanNo = sonİş();
+    EXPECT_GT(bırakılanNo, no);
+    EXPECT_TRUE(bırakılan->vazgeç());
+    EXPECT_EQ(sunucu_->bitmesiniBekle(bırakılanNo), İptalEdildi);
+    EXPECT_TRUE(geçiciDosyalar().isEmpty());
+}
+
+// What the server refuses goes nowhere and is told once, with the printer and the cause; no job is left
+// and no file.
+TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
+{
+    struct Ret {
+        QString kuyruk;
+        QString neden;
+        bool ulaşılamaz = false;
+    };
+    const QList<Ret> retler = {
+        {"Red", "Yazıcı şu anda iş kabul etmiyor."},
+        {"Yasak", "Bu yazıcıya yazdırma izniniz yok."},
+        {"Parola", "Bu yazıcıya yazdırmak için parola gerekiyor."},  // the user cancels the password
+        {"Sökülmüş Yazıcı", "Yazıcı, yazdırma sunucusunda bulunamadı."},
+        {"Kabul", "Yazdırma sunucusuna ulaşılamıyor.", true},
+    };
+    cupsSetPasswordCB2([](const char*, http_t*, const char*, const char*, void*) -> const char* { return nullptr; },
+                       nullptr);
+    const int işler = int(sunucu_->işler().size());
+    for (const Ret& r : retler) {
+        yazıcı(r.kuyruk);
+        if (r.ulaşılamaz) cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(1).toUtf8().constData());
+        auto belge = belgeAç(QStringLiteral("Liste"));
+        belge->yaz("bir");
+        QString metin;
+        try {
+            belge->bitir();
+        } catch (const YazdırmaHatası& h) {
+            metin = h.metin();
+        }
+        cupsSetServer(sunucu_->adres().toUtf8().constData());
+        EXPECT_EQ(metin.toStdString(), ("Belge yazıcıya gönderilemedi: " + r.kuyruk + "\n\n" + r.neden).toStdString());
+        EXPECT_NO_THROW(belge->yaz("iki"));
+        EXPECT_NO_THROW(belge->bitir());
+        EXPECT_TRUE(geçiciDosyalar().isEmpty()) << r.kuyruk.toStdString();
+    }
+    cupsSetPasswordCB2(nullptr, nullptr);
+    EXPECT_EQ(sunucu_->işler().size(), işler);
 }

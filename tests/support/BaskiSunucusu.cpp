@@ -1,0 +1,199 @@
+#include "support/BaskiSunucusu.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpServer>
+#include <QThread>
+
+#include <cups/cups.h>
+
+#include <sys/stat.h>
+
+namespace test {
+
+namespace {
+
+const char* const CupsdYolu = "/usr/sbin/cupsd";
+
+// A page description with A4 and Letter, whose PDF goes through the server's PDF filter (which places
+// each page on the paper asked for) and then into the queue's file.
+const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "KAVRENTA.PPD"
+*Manufacturer: "Kavrenta"
+*Product: "(Kavrenta)"
+*ModelName: "Kavrenta PDF"
+*ShortNickName: "Kavrenta PDF"
+*NickName: "Kavrenta PDF"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*cupsFilter2: "application/vnd.cups-pdf application/pdf 0 -"
+*OpenUI *PageSize: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageSize Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageRegion Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "0 0 595 842"
+*ImageableArea Letter/Letter: "0 0 612 792"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+*PaperDimension Letter/Letter: "612 792"
+)PPD";
+
+const char* const Kuyruklar[][2] = {{"Kabul", "default"}, {"Red", "default"}, {"Yasak", "default"}, {"Parola", "parola"}};
+
+bool yaz(const QString& yol, const QByteArray& içerik)
+{
+    QFile f(yol);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(içerik) == içerik.size() && f.flush();
+}
+
+int boşBağlantıNoktası()
+{
+    QTcpServer s;
+    if (!s.listen(QHostAddress::LocalHost, 0)) return 0;
+    return s.serverPort();
+}
+
+}  // namespace
+
+// The folder lies in /tmp itself, not in the tests' own temporary folder: the server runs its filters under
+// another user, who must reach the spooled files through every folder above them.
+BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XXXXXX"))
+{
+    if (qEnvironmentVariableIsSet("KAVRENTA_BASKI_SUNUCUSU_KALSIN")) dizin_.setAutoRemove(false);
+    if (!dizin_.isValid()) {
+        hata_ = QStringLiteral("no temporary folder for the print server");
+        return;
+    }
+    const QString d = dizin_.path();
+    // The server hands the spooled files to its filters under another user: they must reach them.
+    ::chmod(QFile::encodeName(d).constData(), 0755);
+    for (const char* alt : {"conf/ppd", "spool", "cache", "state", "log", "tmp", "out"}) QDir(d).mkpath(alt);
+    ::chmod(QFile::encodeName(d + "/out").constData(), 0777);
+    ::chmod(QFile::encodeName(d + "/tmp").constData(), 0777);
+    const int port = boşBağlantıNoktası();
+    if (!port) {
+        hata_ = QStringLiteral("no free local port for the print server");
+        return;
+    }
+    adres_ = QStringLiteral("127.0.0.1:%1").arg(port);
+
+    QByteArray cupsd = "Listen " + adres_.toUtf8() + "\nLogLevel info\nWebInterface No\nBrowsing No\n"
+                       "DefaultAuthType Basic\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"
+                       "<Policy parola>\n  <Limit Create-Job Print-Job Print-URI Validate-Job>\n    AuthType Basic\n"
+                       "    Require valid-user\n    Order deny,allow\n  </Limit>\n  <Limit All>\n"
+                       "    Order deny,allow\n  </Limit>\n</Policy>\n";
+    const QByteArray k = d.toUtf8();
+    QByteArray dosyalar = "FileDevice Yes\nServerRoot " + k + "/conf\nRequestRoot " + k + "/spool\nCacheDir " + k
+                          + "/cache\nStateDir " + k + "/state\nTempDir " + k + "/tmp\nAccessLog " + k
+                          + "/log/access_log\nErrorLog " + k + "/log/error_log\nPageLog " + k
+                          + "/log/page_log\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
+    QByteArray yazıcılar;
+    for (const auto& [ad, kural] : Kuyruklar) {
+        const QByteArray kuyruk(ad);
+        yazıcılar += "<Printer " + kuyruk + ">\nInfo " + kuyruk + "\nDeviceURI file://" + QFile::encodeName(çıktı(kuyruk))
+                     + "\nState Idle\nType 4\nAccepting " + (kuyruk == "Red" ? "No" : "Yes")
+                     + "\nShared No\nJobSheets none none\nOpPolicy " + kural + "\nErrorPolicy abort-job\n"
+                     + (kuyruk == "Yasak" ? "DenyUser " + QByteArray(cupsUser()) + "\n" : QByteArray()) + "</Printer>\n";
+        if (!yaz(d + "/conf/ppd/" + QString::fromUtf8(kuyruk) + ".ppd", PdfSürücüsü)) {
+            hata_ = QStringLiteral("cannot write the print server's configuration in ") + d;
+            return;
+        }
+    }
+    if (!yaz(d + "/conf/cupsd.conf", cupsd) || !yaz(d + "/conf/cups-files.conf", dosyalar)
+        || !yaz(d + "/conf/printers.conf", yazıcılar)) {
+        hata_ = QStringLiteral("cannot write the print server's configuration in ") + d;
+        return;
+    }
+
+    süreç_.setProcessChannelMode(QProcess::MergedChannels);
+    süreç_.start(QString::fromLatin1(CupsdYolu),
+                 {"-f", "-c", d + "/conf/cupsd.conf", "-s", d + "/conf/cups-files.conf"});
+    if (!süreç_.waitForStarted(5000)) {
+        hata_ = QStringLiteral("%1 could not be started: %2 (is the package cups installed?)")
+                    .arg(QString::fromLatin1(CupsdYolu), süreç_.errorString());
+        return;
+    }
+    cupsSetServer(adres_.toUtf8().constData());
+    // Ready once it answers with its queues.
+    QElapsedTimer süre;
+    süre.start();
+    while (süre.elapsed() < 15000) {
+        if (süreç_.state() == QProcess::NotRunning) break;
+        if (http_t* h = httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 1000, nullptr)) {
+            cups_dest_t* hedef = cupsGetNamedDest(h, "Kabul", nullptr);
+            httpClose(h);
+            if (hedef) {
+                cupsFreeDests(1, hedef);
+                return;
+            }
+        }
+        QThread::msleep(50);
+    }
+    QFile günlük(d + "/log/error_log");
+    günlük.open(QIODevice::ReadOnly);
+    hata_ = QStringLiteral("the print server did not answer on %1 within 15 s.\ncupsd said: %2\nerror_log: %3")
+                .arg(adres_, QString::fromLocal8Bit(süreç_.readAll()),
+                     QString::fromLocal8Bit(günlük.readAll().right(4000)));
+}
+
+BaskıSunucusu::~BaskıSunucusu()
+{
+    cupsSetServer(nullptr);
+    if (süreç_.state() != QProcess::NotRunning) {
+        süreç_.terminate();
+        if (!süreç_.waitForFinished(5000)) süreç_.kill();
+        süreç_.waitForFinished(2000);
+    }
+}
+
+QString BaskıSunucusu::çıktı(const QString& kuyruk) const { return dizin_.path() + "/out/" + kuyruk + ".pdf"; }
+
+QList<BaskıSunucusu::İş> BaskıSunucusu::işler() const
+{
+    QList<İş> liste;
+    http_t* h = httpConnect2("127.0.0.1", adres_.section(':', 1).toInt(), nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1,
+                             2000, nullptr);
+    if (!h) return liste;
+    cups_job_t* işler = nullptr;
+    const int sayı = cupsGetJobs2(h, &işler, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    for (int i = 0; i < sayı; ++i)
+        liste.append({işler[i].id, QString::fromUtf8(işler[i].dest), QString::fromUtf8(işler[i].title), int(işler[i].state)});
+    cupsFreeJobs(sayı, işler);
+    httpClose(h);
+    return liste;
+}
+
+int BaskıSunucusu::bitmesiniBekle(int numara, int süre) const
+{
+    QElapsedTimer geçen;
+    geçen.start();
+    do {
+        for (const İş& iş : işler())
+            if (iş.numara == numara && iş.durum >= IPP_JSTATE_CANCELED) return iş.durum;
+        QThread::msleep(50);
+    } while (geçen.elapsed() < süre);
+    return 0;
+}
+
+}  // namespace test

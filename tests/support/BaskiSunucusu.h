@@ -1,0 +1,51 @@
+#pragma once
+// A print server of the tests' own: a private cupsd on a free local port, with a configuration folder of
+// its own and queues that print into files. While it lives, it is the program's print server.
+//   "Kabul"    takes jobs (A4 by default; the PDF goes through the server's PDF filter, as on a real
+//              queue, into its file)
+//   "Red"      does not accept jobs
+//   "Yasak"    forbids making jobs
+//   "Parola"   asks for a password to make a job
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace test {
+
+class BaskıSunucusu {
+public:
+    // Starts the server and waits until it answers; hazır() tells whether it did, hata() why not.
+    BaskıSunucusu();
+    ~BaskıSunucusu();
+    BaskıSunucusu(const BaskıSunucusu&) = delete;
+    BaskıSunucusu& operator=(const BaskıSunucusu&) = delete;
+
+    bool hazır() const { return hata_.isEmpty(); }
+    QString hata() const { return hata_; }
+    // "127.0.0.1:port"
+    QString adres() const { return adres_; }
+
+    // The file a queue prints into (each job writes it anew).
+    QString çıktı(const QString& kuyruk) const;
+
+    struct İş {
+        int numara = 0;
+        QString kuyruk;
+        QString ad;
+        int durum = 0;  // ipp_jstate_t: 3 pending ... 7 cancelled, 8 aborted, 9 completed
+    };
+    // Every job the server has had, of every state.
+    QList<İş> işler() const;
+    // Waits until the job is over (printed, cancelled or aborted) and gives its state; 0 when it did not
+    // end within `süre` ms.
+    int bitmesiniBekle(int numara, int süre = 15000) const;
+
+private:
+    QTemporaryDir dizin_;
+    QProcess süreç_;
+    QString adres_;
+    QString hata_;
+};
+
+}  // namespace test
