@@ -25,6 +25,41 @@ std::optional<YazmaSınırı>& sınırYeri()
     return s;
 }
 
+// ::write(), or what the test limit lets through of it.
+ssize_t writeSome(int fd, const char* veri, qint64 uzunluk, qint64 yazılan)
+{
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri()) {
+        const qint64 kalan = std::max<qint64>(sınır->bayt - yazılan, 0);
+        if (kalan == 0) {
+            if (sınır->hata == 0) return 0;
+            errno = sınır->hata;
+            return -1;
+        }
+        uzunluk = std::min(uzunluk, kalan);
+    }
+    return ::write(fd, veri, size_t(uzunluk));
+}
+
+// ::fsync() and ::close(), or the failures the test limit plants in them.
+int syncFile(int fd)
+{
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri(); sınır && sınır->eşitlemeHatası) {
+        errno = sınır->eşitlemeHatası;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+int closeFile(int fd)
+{
+    const int sonuç = ::close(fd);
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri(); sınır && sınır->kapanışHatası) {
+        errno = sınır->kapanışHatası;
+        return -1;
+    }
+    return sonuç;
+}
+
 }  // namespace
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
@@ -57,6 +92,19 @@ QString adVer(const QString& yol, const std::function<QString(int)>& ad)
     }
     errno = EEXIST;
     return {};
+}
+
+bool eşitle(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(yol).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (syncFile(fd) != 0) {
+        const int hata = errno;
+        ::close(fd);
+        errno = hata;
+        return false;
+    }
+    return closeFile(fd) == 0;
 }
 
 QString yazmaHatasıMetni(int hata)
@@ -116,18 +164,14 @@ bool GeçiciDosya::boşalt()
     const char* p = tampon_.constData();
     qint64 kalan = tampon_.size();
     while (kalan > 0 && !başarısız_) {
-        qint64 parça = kalan;
-        if (const std::optional<YazmaSınırı>& sınır = sınırYeri()) {
-            parça = std::min(parça, std::max<qint64>(sınır->bayt - yazılan_, 0));
-            if (parça == 0) {
-                başarısızOl(sınır->hata);
-                break;
-            }
-        }
-        const ssize_t n = ::write(fd_, p, size_t(parça));
+        const ssize_t n = writeSome(fd_, p, kalan, yazılan_);
         if (n < 0) {
             if (errno == EINTR) continue;
             başarısızOl(errno);
+            break;
+        }
+        if (n == 0) {  // the disk takes no more, and says nothing of why
+            başarısızOl(0);
             break;
         }
         p += n;
@@ -143,9 +187,12 @@ bool GeçiciDosya::kapat()
     if (fd_ < 0) return false;
     boşalt();
     struct stat bilgi {};
-    if (!başarısız_ && (::fstat(fd_, &bilgi) != 0 || bilgi.st_size != yazılan_)) başarısızOl(0);
+    if (!başarısız_ && ::fstat(fd_, &bilgi) != 0) başarısızOl(errno);
+    if (!başarısız_ && bilgi.st_size != yazılan_) başarısızOl(0);
+    // On the disk before it is named: after a power cut the name never stands for a file not yet written.
+    if (!başarısız_ && syncFile(fd_) != 0) başarısızOl(errno);
     // A share on the network may tell of a failed write only when the file is closed.
-    if (::close(fd_) != 0) başarısızOl(errno);
+    if (closeFile(fd_) != 0) başarısızOl(errno);
     fd_ = -1;
     QIODevice::close();
     return !başarısız_;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace dosya {
@@ -22,6 +23,10 @@ int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol
 // it took, or an empty text (errno set) when the file could not be renamed.
 QString adVer(const QString& yol, const std::function<QString(int sıra)>& ad);
 
+// Writes out to the disk what the system holds of the file at `yol`, one that a library wrote by its name
+// (the workbook), before it is named: opens it, syncs it and closes it, each checked. false with errno set.
+bool eşitle(const QString& yol);
+
 // Why a file could not be written, as the user reads it, from the system's error number; an error number
 // of 0 means the file came out shorter than what was written to it.
 QString yazmaHatasıMetni(int sistemHatası);
@@ -36,12 +41,12 @@ public:
 
     // Makes the temporary file in `klasör` and opens the device for writing; false with hata() set.
     bool oluştur(const QString& klasör, const QString& uzantı);
-    // Writes out what the buffer holds and closes the file; true when every write and the close succeeded
-    // and the file holds every byte written. Otherwise hata() says why.
+    // Writes out what the buffer holds, syncs the file to the disk and closes it; true when every write,
+    // the sync and the close succeeded and the file holds every byte written. Otherwise hata() says why.
     bool kapat();
     // The last `n` bytes of the written file (before kapat(): of what has reached the file).
     QByteArray sonBaytlar(int n) const;
-    // The temporary file's path, or the name it was given.
+    // Where the file is: its temporary path, or the name it was given.
     QString yol() const { return yol_; }
     // adVer() for the closed, whole file; false with hata() set. After it the file stays when the object
     // goes, under its name or, when none could be given, where it was written.
@@ -66,11 +71,16 @@ private:
     bool başarısız_ = false;
 };
 
-// Tests: every GeçiciDosya made from now on takes only `bayt` bytes; the write that would pass them fails
-// with the error number `hata` (ENOSPC for a full disk). No value: files are written as they come.
+// Tests: every GeçiciDosya takes from now on only `bayt` bytes; the write that would pass them fails with
+// the error number `hata` (ENOSPC for a full disk), or writes nothing and returns 0 when `hata` is 0. The
+// sync of a written file (GeçiciDosya::kapat, eşitle) fails with `eşitlemeHatası` and its close, after the
+// file was really closed, with `kapanışHatası`, as a share on the network tells of a failed write only
+// then; 0 leaves them be. No value: files are written as they come.
 struct YazmaSınırı {
-    qint64 bayt = 0;
+    qint64 bayt = std::numeric_limits<qint64>::max();
     int hata = 0;
+    int eşitlemeHatası = 0;
+    int kapanışHatası = 0;
 };
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır);
 
