@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,6 +23,12 @@ constexpr int EnÇokAd = 1000;
 std::optional<YazmaSınırı>& sınırYeri()
 {
     static std::optional<YazmaSınırı> s;
+    return s;
+}
+
+std::optional<AdVermeSınaması>& sınamaYeri()
+{
+    static std::optional<AdVermeSınaması> s;
     return s;
 }
 
@@ -60,6 +67,40 @@ int closeFile(int fd)
     return sonuç;
 }
 
+// A rename or link that the file system does not have.
+bool yokMu(int hata) { return hata == EINVAL || hata == ENOSYS || hata == EOPNOTSUPP; }
+
+// Gives the file at `eski` the name `yeni`, never replacing a file of that name. 0 when it took the name;
+// otherwise the error number of the call that failed (EEXIST: the name is taken).
+int adıAl(const QByteArray& eski, const QByteArray& yeni, const QString& aday)
+{
+    const std::optional<AdVermeSınaması>& sınama = sınamaYeri();
+    if (sınama && sınama->önce)
+        if (const int hata = sınama->önce(aday)) return hata;
+    if (!(sınama && sınama->renameat2Yok)) {
+        if (::renameat2(AT_FDCWD, eski.constData(), AT_FDCWD, yeni.constData(), RENAME_NOREPLACE) == 0) return 0;
+        if (!yokMu(errno)) return errno;
+    }
+    // No rename that refuses to replace (an older share): a second name for the file, which fails on a
+    // taken name, then the temporary one goes. Should that fail, the file stands under both names.
+    if (!(sınama && sınama->bağYok)) {
+        if (::link(eski.constData(), yeni.constData()) == 0) {
+            ::unlink(eski.constData());
+            return 0;
+        }
+        if (errno != EPERM && !yokMu(errno)) return errno;
+    }
+    // No links either (a FAT disk, some shares): the name is claimed by making it, which fails on a taken
+    // name, and the rename replaces only that empty claim of ours.
+    const int fd = ::open(yeni.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return errno;
+    ::close(fd);
+    if (::rename(eski.constData(), yeni.constData()) == 0) return 0;
+    const int hata = errno;
+    ::unlink(yeni.constData());
+    return hata;
+}
+
 }  // namespace
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
@@ -82,13 +123,15 @@ int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol
 
 QString adVer(const QString& yol, const std::function<QString(int)>& ad)
 {
+    const QByteArray eski = QFile::encodeName(yol);
     for (int sıra = 1; sıra <= EnÇokAd; ++sıra) {
         const QString aday = ad(sıra);
-        if (QFileInfo::exists(aday)) continue;
-        // rename() never replaces an existing file; if another program took the name meanwhile, the
-        // next one is tried.
-        if (QFile::rename(yol, aday)) return aday;
-        if (!QFileInfo::exists(aday)) return {};
+        const int hata = adıAl(eski, QFile::encodeName(aday), aday);
+        if (hata == 0) return aday;
+        if (hata != EEXIST) {
+            errno = hata;
+            return {};
+        }
     }
     errno = EEXIST;
     return {};
@@ -105,6 +148,18 @@ bool eşitle(const QString& yol)
         return false;
     }
     return closeFile(fd) == 0;
+}
+
+bool klasörünüEşitle(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;  // a folder the user may write to but not read: nothing to be done
+    const bool eşitlendi = ::fsync(fd) == 0 || errno == EINVAL;
+    const int hata = errno;
+    ::close(fd);
+    errno = hata;
+    return eşitlendi;
 }
 
 QString yazmaHatasıMetni(int hata)
@@ -216,9 +271,15 @@ bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
         return false;
     }
     yol_ = verilen;
+    if (!klasörünüEşitle(verilen)) {
+        hata_ = errno;
+        return false;
+    }
     return true;
 }
 
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır) { sınırYeri() = sınır; }
+
+void adVermeSınamasınıDeğiştir(std::optional<AdVermeSınaması> sınama) { sınamaYeri() = std::move(sınama); }
 
 }  // namespace dosya

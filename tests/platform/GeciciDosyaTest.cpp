@@ -17,12 +17,13 @@ static void PrintTo(const QString& metin, std::ostream* os) { *os << '"' << meti
 
 namespace {
 
-// Each test writes into a folder of its own; the test seam is taken back however it ends.
+// Each test writes into a folder of its own; the test seams are taken back however it ends.
 class GeçiciDosyaTesti : public ::testing::Test {
 protected:
     void TearDown() override
     {
         dosya::yazmaSınırınıDeğiştir(std::nullopt);
+        dosya::adVermeSınamasınıDeğiştir(std::nullopt);
     }
     QString yol(const QString& ad) const { return dizin_.path() + QLatin1Char('/') + ad; }
     // Every name in the folder: hidden ones, folders and symlinks that lead nowhere too.
@@ -31,12 +32,94 @@ protected:
         return QDir(dizin_.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
+    // A file written whole and closed, under its temporary name.
+    void yazılmış(dosya::GeçiciDosya& f, const QByteArray& veri)
+    {
+        ASSERT_TRUE(f.oluştur(dizin_.path(), QStringLiteral(".pdf")));
+        ASSERT_EQ(f.write(veri), veri.size());
+        ASSERT_TRUE(f.kapat()) << f.hata();
+    }
+
     QTemporaryDir dizin_;
 };
+
+QByteArray içerik(const QString& yol)
+{
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(okunamadı)");
+}
 
 const QByteArray Veri = QByteArray("%PDF-1.4 ") + QByteArray(5000, 'x') + "%%EOF";
 
 }  // namespace
+
+// Another program makes the name at the last moment, just before the file takes it: a file, or a symlink
+// that leads nowhere (whose target a copy over it would make). Whichever way the file system lets the file
+// be named, the other program's name stays as it was and the file takes the next name.
+TEST_F(GeçiciDosyaTesti, SonAndaAlınanAdBütünKalır)
+{
+    struct Yol {
+        const char* ad;
+        bool renameat2Yok;
+        bool bağYok;
+    };
+    for (const Yol& y : {Yol{"renameat2", false, false}, Yol{"bağ", true, false}, Yol{"sahiplenme", true, true}}) {
+        for (const bool bağlantı : {false, true}) {
+            SCOPED_TRACE(std::string(y.ad) + (bağlantı ? " symlink" : " dosya"));
+            const QString ilk = yol("Liste.pdf"), ikinci = yol("Liste (2).pdf"), hedef = yol("hedef");
+            dosya::GeçiciDosya f;
+            yazılmış(f, Veri);
+            const QString geçici = f.yol();
+            QStringList sorulanlar;
+            dosya::adVermeSınamasınıDeğiştir(dosya::AdVermeSınaması{y.renameat2Yok, y.bağYok, [&](const QString& aday) {
+                sorulanlar << aday;
+                if (aday == ilk) {
+                    if (bağlantı) {
+                        EXPECT_EQ(::symlink("hedef", QFile::encodeName(ilk).constData()), 0);
+                    } else {
+                        QFile başkası(ilk);
+                        EXPECT_TRUE(başkası.open(QIODevice::NewOnly));
+                        başkası.write("başka bir programın");
+                    }
+                }
+                return 0;
+            }});
+            EXPECT_TRUE(f.adVer([&](int sıra) { return sıra == 1 ? ilk : yol(QStringLiteral("Liste (%1).pdf").arg(sıra)); }));
+            dosya::adVermeSınamasınıDeğiştir(std::nullopt);
+            EXPECT_EQ(sorulanlar, (QStringList{ilk, ikinci}));
+            EXPECT_EQ(f.yol(), ikinci);
+            EXPECT_EQ(içerik(ikinci), Veri);
+            if (bağlantı) {
+                EXPECT_TRUE(QFileInfo(ilk).isSymLink());
+                EXPECT_FALSE(QFileInfo::exists(hedef));
+            } else {
+                EXPECT_EQ(içerik(ilk), "başka bir programın");
+            }
+            EXPECT_FALSE(QFileInfo::exists(geçici));
+            EXPECT_EQ(adlar(), (QStringList{"Liste (2).pdf", "Liste.pdf"}));
+            QFile::remove(ilk);
+            QFile::remove(ikinci);
+        }
+    }
+}
+
+// A name that cannot be given leaves the whole file where it was written, also once the object goes,
+// and tells the cause of the call that failed.
+TEST_F(GeçiciDosyaTesti, AdVerilemeyenDosyaYerindeKalır)
+{
+    QString geçici;
+    {
+        dosya::GeçiciDosya f;
+        yazılmış(f, Veri);
+        geçici = f.yol();
+        dosya::adVermeSınamasınıDeğiştir(dosya::AdVermeSınaması{false, false, [](const QString&) { return EROFS; }});
+        EXPECT_FALSE(f.adVer([&](int) { return yol("Liste.pdf"); }));
+        EXPECT_EQ(f.hata(), EROFS);
+        EXPECT_EQ(f.yol(), geçici);
+    }
+    EXPECT_EQ(içerik(geçici), Veri);
+    EXPECT_EQ(adlar(), QStringList{QFileInfo(geçici).fileName()});
+}
 
 // Every way a write can fail makes the file fail with its cause and leaves nothing: a full disk, a disk
 // that takes nothing and says nothing (write() returning 0), a sync or a close that fails, as a share on
