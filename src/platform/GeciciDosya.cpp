@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +21,10 @@ namespace {
 constexpr qsizetype TamponBoyu = 64 * 1024;
 // The names tried before a name is given up.
 constexpr int EnÇokAd = 1000;
+
+// How old a temporary file of ours is before it counts as left over by a program that stopped.
+constexpr time_t EskiDosyaYaşı = 24 * 60 * 60;
+constexpr char GeçiciÖnEk[] = ".kavrenta-";
 
 std::optional<YazmaSınırı>& sınırYeri()
 {
@@ -67,6 +73,39 @@ int closeFile(int fd)
     return sonuç;
 }
 
+// Whether `ad` is exactly a name that geçiciDosyaYap makes: the prefix, eight lowercase hex digits, and an
+// extension of letters and digits.
+bool geçiciAdMı(const char* ad)
+{
+    const size_t önEk = sizeof(GeçiciÖnEk) - 1;
+    if (std::strncmp(ad, GeçiciÖnEk, önEk) != 0) return false;
+    const char* p = ad + önEk;
+    for (int i = 0; i < 8; ++i, ++p)
+        if (!((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'f'))) return false;
+    if (*p++ != '.' || *p == '\0') return false;
+    for (; *p; ++p)
+        if (!((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'z'))) return false;
+    return true;
+}
+
+// Removes from the folder our temporary files older than a day. Not a symlink, a folder or anything else
+// of that name; a file that cannot be read or removed is left, as the folder's own failures are: the
+// file about to be made does not depend on this.
+void eskiGeçiciDosyalarıSil(const QString& klasör)
+{
+    DIR* dizin = ::opendir(QFile::encodeName(klasör).constData());
+    if (!dizin) return;
+    const time_t sınır = std::time(nullptr) - EskiDosyaYaşı;
+    const int dfd = ::dirfd(dizin);
+    while (const dirent* girdi = ::readdir(dizin)) {
+        if (!geçiciAdMı(girdi->d_name)) continue;
+        struct stat bilgi {};
+        if (::fstatat(dfd, girdi->d_name, &bilgi, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(bilgi.st_mode) && bilgi.st_mtime < sınır) ::unlinkat(dfd, girdi->d_name, 0);
+    }
+    ::closedir(dizin);
+}
+
 // A rename or link that the file system does not have.
 bool yokMu(int hata) { return hata == EINVAL || hata == ENOSYS || hata == EOPNOTSUPP; }
 
@@ -82,7 +121,8 @@ int adıAl(const QByteArray& eski, const QByteArray& yeni, const QString& aday)
         if (!yokMu(errno)) return errno;
     }
     // No rename that refuses to replace (an older share): a second name for the file, which fails on a
-    // taken name, then the temporary one goes. Should that fail, the file stands under both names.
+    // taken name, then the temporary one goes. Should that fail, the file stands under both names, and
+    // the temporary one is removed as left over a day later.
     if (!(sınama && sınama->bağYok)) {
         if (::link(eski.constData(), yeni.constData()) == 0) {
             ::unlink(eski.constData());
@@ -105,9 +145,10 @@ int adıAl(const QByteArray& eski, const QByteArray& yeni, const QString& aday)
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
 {
+    eskiGeçiciDosyalarıSil(klasör);
     for (int deneme = 0; deneme < 100; ++deneme) {
-        const QString aday = klasör + QStringLiteral("/.kavrenta-%1")
-                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+        const QString aday = klasör + QLatin1Char('/') + QLatin1String(GeçiciÖnEk)
+                             + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                              + uzantı;
         // 0666: the umask takes away what the user does not share.
         const int fd = ::open(QFile::encodeName(aday).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -12,10 +12,12 @@
 
 namespace dosya {
 
-// A new empty file in `klasör` under a hidden temporary name (".kavrenta-" and eight hex digits, then
-// `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a shared folder
-// can open it once it is named. Returns its descriptor, open for reading and writing, and sets `yol`; -1
-// with errno set when no file could be made.
+// A new empty file in `klasör` under a hidden temporary name (".kavrenta-" and eight lowercase hex
+// digits, then `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a
+// shared folder can open it once it is named. Returns its descriptor, open for reading and writing, and
+// sets `yol`; -1 with errno set when no file could be made.
+// First the folder is rid of the program's own temporary files that are older than a day, left by a
+// program stopped while writing: regular files whose names are exactly of that pattern, nothing else.
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol);
 
 // Gives the file at `yol` the first of the names ad(1), ad(2)... (paths in the same folder) that no file

@@ -146,3 +146,45 @@ TEST_F(GeçiciDosyaTesti, YazılamayanDosyaNedeniyleBaşarısızOlur)
     }
     EXPECT_EQ(dosya::yazmaHatasıMetni(0), "Dosya eksik yazıldı.");
 }
+
+// A program stopped while writing leaves its temporary file. The next file made in that folder takes away
+// those older than a day, and nothing else: not a fresh one (another copy may be writing it), nor any name
+// that is not exactly ours, nor a folder or a symlink of our name.
+TEST_F(GeçiciDosyaTesti, GünlükGeçiciDosyalarSilinir)
+{
+    const auto yaşlandır = [&](const QString& ad, time_t saniye) {
+        const timespec zaman[2] = {{std::time(nullptr) - saniye, 0}, {std::time(nullptr) - saniye, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(yol(ad)).constData(), zaman, AT_SYMLINK_NOFOLLOW), 0);
+    };
+    const auto dosyaYap = [&](const QString& ad, time_t saniye) {
+        QFile f(yol(ad));
+        ASSERT_TRUE(f.open(QIODevice::NewOnly));
+        f.write("eski");
+        f.close();
+        yaşlandır(ad, saniye);
+    };
+    const time_t gün = 24 * 60 * 60;
+    dosyaYap(".kavrenta-0123abcd.pdf", gün + 60);
+    dosyaYap(".kavrenta-89abcdef.xlsx", 30 * gün);
+    dosyaYap(".kavrenta-fedcba98.pdf", gün - 60);
+    dosyaYap(".kavrenta-x.pdf", 30 * gün);
+    dosyaYap(".kavrenta-0123ABCD.pdf", 30 * gün);
+    dosyaYap(".kavrenta-0123abcd.pdf.yedek", 30 * gün);
+    dosyaYap(".kavrenta-0123abcd", 30 * gün);
+    dosyaYap("Liste.pdf", 30 * gün);
+    ASSERT_EQ(::symlink("Liste.pdf", QFile::encodeName(yol(".kavrenta-00000000.pdf")).constData()), 0);
+    yaşlandır(".kavrenta-00000000.pdf", 30 * gün);
+    ASSERT_TRUE(QDir().mkdir(yol(".kavrenta-11111111.pdf")));
+    yaşlandır(".kavrenta-11111111.pdf", 30 * gün);
+
+    QString yeni;
+    const int fd = dosya::geçiciDosyaYap(dizin_.path(), QStringLiteral(".pdf"), yeni);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    QStringList kalanlar{".kavrenta-fedcba98.pdf", ".kavrenta-x.pdf",        ".kavrenta-0123ABCD.pdf",
+                         ".kavrenta-0123abcd.pdf.yedek", ".kavrenta-0123abcd", "Liste.pdf",
+                         ".kavrenta-00000000.pdf", ".kavrenta-11111111.pdf", QFileInfo(yeni).fileName()};
+    kalanlar.sort();
+    EXPECT_EQ(adlar(), kalanlar);
+    EXPECT_EQ(içerik(yol("Liste.pdf")), "eski");
+}
