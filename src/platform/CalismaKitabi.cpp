@@ -14,7 +14,9 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -38,6 +40,33 @@ void denetle(lxw_error hata, Metin ne)
 {
     if (hata != LXW_NO_ERROR)
         throw ÇalışmaKitabıHatası(ne() + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(hata)));
+}
+
+// A workbook that could not be written, told as a PDF's failure is: the file it was to be, and why.
+ÇalışmaKitabıHatası yazılamadı(const QString& dosyaAdı, const QString& neden)
+{
+    return ÇalışmaKitabıHatası(
+        QStringLiteral("Çalışma kitabı yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(dosyaAdı), neden));
+}
+
+// Why the library could not write the workbook into `klasör`. Where its failure is one of the system's,
+// it leaves that call's error number (`sistemHatası`, read at once); otherwise a disk without room is
+// told as such, and only then the library's own text.
+QString kitapHatasınınNedeni(lxw_error hata, int sistemHatası, const QString& klasör)
+{
+    switch (hata) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+        if (sistemHatası != 0) return dosya::yazmaHatasıMetni(sistemHatası);
+        break;
+    default: break;
+    }
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(klasör).constData(), &disk) == 0 && disk.f_bavail == 0)
+        return dosya::yazmaHatasıMetni(ENOSPC);
+    return QString::fromUtf8(lxw_strerror(hata));
 }
 
 auto hücreHatası(int satır, int sütun)
@@ -124,10 +153,12 @@ double twipsGenişliği(int twips) { return double(float(twips) / 100.0f); }
     // complete, so that no half-written workbook ever stands under a name the user sees.
     // It is created with the permissions the user's umask gives a new file (not only the owner's, as a
     // temporary file would have), so that a colleague on the share can open the exported list.
-    const QString klasör = kabuk::belgeKlasörü();
-    const int fd = dosya::geçiciDosyaYap(klasör, QStringLiteral(".xlsx"), geçiciYol_);
-    if (fd < 0)
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı için dosya oluşturulamadı: ") + klasör);
+    klasör_ = kabuk::belgeKlasörü();
+    const int fd = dosya::geçiciDosyaYap(klasör_, QStringLiteral(".xlsx"), geçiciYol_);
+    if (fd < 0) {
+        const int hata = errno;
+        throw yazılamadı(dosyaKökü() + QStringLiteral(".xlsx"), dosya::yazmaHatasıMetni(hata));
+    }
     ::close(fd);  // the library writes the file by its name
 
     lxw_workbook_options seçenekler{};
@@ -333,7 +364,15 @@ void ÇalışmaKitabı::kılavuzÇizgileriniYazdır()
     if (sayfa_) worksheet_gridlines(sayfa_, LXW_SHOW_ALL_GRIDLINES);
 }
 
-void ÇalışmaKitabı::kapat()
+QString ÇalışmaKitabı::dosyaKökü() const
+{
+    QString ad = sayfaAdı_;
+    while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
+    return klasör_ + QLatin1Char('/') + ad + QLatin1Char(' ')
+           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+}
+
+void ÇalışmaKitabı::kapat(const QString& dosyaAdı)
 {
     if (!kitap_) throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı zaten kaydedildi."));
     for (int i = 0; i < sığdırılacak_.size(); ++i) {
@@ -345,28 +384,45 @@ void ÇalışmaKitabı::kapat()
     lxw_workbook* kitap = kitap_;
     kitap_ = nullptr;
     sayfa_ = nullptr;
+    errno = 0;
     const lxw_error hata = workbook_close(kitap);  // writes the file and frees the workbook
+    const int sistemHatası = errno;
     if (hata != LXW_NO_ERROR) {
         QFile::remove(geçiciYol_);
         geçiciYol_.clear();
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı yazılamadı: ")
-                                  + QString::fromUtf8(lxw_strerror(hata)));
+        throw yazılamadı(dosyaAdı, kitapHatasınınNedeni(hata, sistemHatası, klasör_));
+    }
+    // On the disk before it is named, as a PDF is.
+    if (!dosya::eşitle(geçiciYol_)) {
+        const int eşitlemeHatası = errno;
+        QFile::remove(geçiciYol_);
+        geçiciYol_.clear();
+        throw yazılamadı(dosyaAdı, dosya::yazmaHatasıMetni(eşitlemeHatası));
     }
 }
 
 QString ÇalışmaKitabı::kaydet()
 {
-    kapat();
-    QString ad = sayfaAdı_;
-    while (ad.startsWith(QLatin1Char('.'))) ad.remove(0, 1);
-    const QString kök = QFileInfo(geçiciYol_).absolutePath() + QLatin1Char('/') + ad + QLatin1Char(' ')
-                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    const QString kök = dosyaKökü();
+    kapat(kök + QStringLiteral(".xlsx"));
     const QString verilen = dosya::adVer(geçiciYol_, [&](int sıra) {
         return kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
     });
-    if (verilen.isEmpty())
-        throw ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabına bir ad verilemedi: ") + kök + QStringLiteral(".xlsx"));
+    // A whole workbook that cannot take its name stays where it is, and the user is told where.
+    const auto adVerilemedi = [](const QString& ad, int hata, const QString& yer) {
+        return ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\n"
+                                                  "Kitabın tamamı şu dosyada:\n%3")
+                                       .arg(QDir::toNativeSeparators(ad), dosya::yazmaHatasıMetni(hata),
+                                            QDir::toNativeSeparators(yer)));
+    };
+    if (verilen.isEmpty()) {
+        const int hata = errno;
+        const QString yer = geçiciYol_;
+        geçiciYol_.clear();
+        throw adVerilemedi(kök + QStringLiteral(".xlsx"), hata, yer);
+    }
     geçiciYol_.clear();
+    if (!dosya::klasörünüEşitle(verilen)) throw adVerilemedi(verilen, errno, verilen);
     return verilen;
 }
 

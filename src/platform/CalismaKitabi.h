@@ -88,7 +88,8 @@ public:
 
     // Writes the workbook into the documents folder under a new name made from the sheet name and the
     // time (an existing file is never overwritten) and returns the file's path. The workbook cannot be
-    // changed afterwards.
+    // changed afterwards. A workbook that cannot be written whole leaves nothing; one written whole that
+    // cannot take its name stays where it was written, and the error says where.
     QString kaydet();
 
 private:
@@ -102,13 +103,17 @@ private:
     void satıraGeç(int satır, int sütun);
     bool sığdırılacakMı(int sütun) const;
     void genişliğiÖlç(int sütun, const QString& görünen, bool kalın);
-    void kapat();
+    // The file's path to be, without the number and ".xlsx": the folder, the sheet name and the time now.
+    QString dosyaKökü() const;
+    // Writes and syncs the file under its temporary name; `dosyaAdı` is the name it is to take, for errors.
+    void kapat(const QString& dosyaAdı);
 
     struct BiçimKaydı {
         HücreBiçimi biçim;
         lxw_format* format;
     };
     QString sayfaAdı_;
+    QString klasör_;
     QString geçiciYol_;
     lxw_workbook* kitap_ = nullptr;
     lxw_worksheet* sayfa_ = nullptr;
@@ -178,8 +183,8 @@ struct ListeTablosu {
 // Writes the list into a new workbook and saves it (kaydet); returns the file's path. `ilerleme` is told
 // the number of each row (from 1) before it is written. A number or date column takes the cells'
 // values, never a text read back as a number: raises ÇalışmaKitabıHatası when such a column holds a
-// text (other than a blank one, which counts as empty), or the file cannot be written; then nothing is
-// saved.
+// text (other than a blank one, which counts as empty), or the file cannot be written (then nothing is
+// saved) or named (see kaydet).
 QString listeyiYaz(const ListeTablosu& liste, const std::function<void(int)>& ilerleme = {});
 
 // 1.5 cm in inches: the margins of an exported list.

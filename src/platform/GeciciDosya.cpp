@@ -5,7 +5,10 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,19 +22,133 @@ constexpr qsizetype TamponBoyu = 64 * 1024;
 // The names tried before a name is given up.
 constexpr int EnÇokAd = 1000;
 
+// How old a temporary file of ours is before it counts as left over by a program that stopped.
+constexpr time_t EskiDosyaYaşı = 24 * 60 * 60;
+constexpr char GeçiciÖnEk[] = ".kavrenta-";
+
 std::optional<YazmaSınırı>& sınırYeri()
 {
     static std::optional<YazmaSınırı> s;
     return s;
 }
 
+std::optional<AdVermeSınaması>& sınamaYeri()
+{
+    static std::optional<AdVermeSınaması> s;
+    return s;
+}
+
+// ::write(), or what the test limit lets through of it.
+ssize_t writeSome(int fd, const char* veri, qint64 uzunluk, qint64 yazılan)
+{
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri()) {
+        const qint64 kalan = std::max<qint64>(sınır->bayt - yazılan, 0);
+        if (kalan == 0) {
+            if (sınır->hata == 0) return 0;
+            errno = sınır->hata;
+            return -1;
+        }
+        uzunluk = std::min(uzunluk, kalan);
+    }
+    return ::write(fd, veri, size_t(uzunluk));
+}
+
+// ::fsync() and ::close(), or the failures the test limit plants in them.
+int syncFile(int fd)
+{
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri(); sınır && sınır->eşitlemeHatası) {
+        errno = sınır->eşitlemeHatası;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+int closeFile(int fd)
+{
+    const int sonuç = ::close(fd);
+    if (const std::optional<YazmaSınırı>& sınır = sınırYeri(); sınır && sınır->kapanışHatası) {
+        errno = sınır->kapanışHatası;
+        return -1;
+    }
+    return sonuç;
+}
+
+// Whether `ad` is exactly a name that geçiciDosyaYap makes: the prefix, eight lowercase hex digits, and an
+// extension of letters and digits.
+bool geçiciAdMı(const char* ad)
+{
+    const size_t önEk = sizeof(GeçiciÖnEk) - 1;
+    if (std::strncmp(ad, GeçiciÖnEk, önEk) != 0) return false;
+    const char* p = ad + önEk;
+    for (int i = 0; i < 8; ++i, ++p)
+        if (!((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'f'))) return false;
+    if (*p++ != '.' || *p == '\0') return false;
+    for (; *p; ++p)
+        if (!((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'z'))) return false;
+    return true;
+}
+
+// Removes from the folder our temporary files older than a day. Not a symlink, a folder or anything else
+// of that name; a file that cannot be read or removed is left, as the folder's own failures are: the
+// file about to be made does not depend on this.
+void eskiGeçiciDosyalarıSil(const QString& klasör)
+{
+    DIR* dizin = ::opendir(QFile::encodeName(klasör).constData());
+    if (!dizin) return;
+    const time_t sınır = std::time(nullptr) - EskiDosyaYaşı;
+    const int dfd = ::dirfd(dizin);
+    while (const dirent* girdi = ::readdir(dizin)) {
+        if (!geçiciAdMı(girdi->d_name)) continue;
+        struct stat bilgi {};
+        if (::fstatat(dfd, girdi->d_name, &bilgi, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(bilgi.st_mode) && bilgi.st_mtime < sınır) ::unlinkat(dfd, girdi->d_name, 0);
+    }
+    ::closedir(dizin);
+}
+
+// A rename or link that the file system does not have.
+bool yokMu(int hata) { return hata == EINVAL || hata == ENOSYS || hata == EOPNOTSUPP; }
+
+// Gives the file at `eski` the name `yeni`, never replacing a file of that name. 0 when it took the name;
+// otherwise the error number of the call that failed (EEXIST: the name is taken).
+int adıAl(const QByteArray& eski, const QByteArray& yeni, const QString& aday)
+{
+    const std::optional<AdVermeSınaması>& sınama = sınamaYeri();
+    if (sınama && sınama->önce)
+        if (const int hata = sınama->önce(aday)) return hata;
+    if (!(sınama && sınama->renameat2Yok)) {
+        if (::renameat2(AT_FDCWD, eski.constData(), AT_FDCWD, yeni.constData(), RENAME_NOREPLACE) == 0) return 0;
+        if (!yokMu(errno)) return errno;
+    }
+    // No rename that refuses to replace (an older share): a second name for the file, which fails on a
+    // taken name, then the temporary one goes. Should that fail, the file stands under both names, and
+    // the temporary one is removed as left over a day later.
+    if (!(sınama && sınama->bağYok)) {
+        if (::link(eski.constData(), yeni.constData()) == 0) {
+            ::unlink(eski.constData());
+            return 0;
+        }
+        if (errno != EPERM && !yokMu(errno)) return errno;
+    }
+    // No links either (a FAT disk, some shares): the name is claimed by making it, which fails on a taken
+    // name, and the rename replaces only that empty claim of ours.
+    const int fd = ::open(yeni.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return errno;
+    ::close(fd);
+    if (::rename(eski.constData(), yeni.constData()) == 0) return 0;
+    const int hata = errno;
+    ::unlink(yeni.constData());
+    return hata;
+}
+
 }  // namespace
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
 {
+    eskiGeçiciDosyalarıSil(klasör);
     for (int deneme = 0; deneme < 100; ++deneme) {
-        const QString aday = klasör + QStringLiteral("/.kavrenta-%1")
-                                          .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+        const QString aday = klasör + QLatin1Char('/') + QLatin1String(GeçiciÖnEk)
+                             + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                              + uzantı;
         // 0666: the umask takes away what the user does not share.
         const int fd = ::open(QFile::encodeName(aday).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -47,16 +164,43 @@ int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol
 
 QString adVer(const QString& yol, const std::function<QString(int)>& ad)
 {
+    const QByteArray eski = QFile::encodeName(yol);
     for (int sıra = 1; sıra <= EnÇokAd; ++sıra) {
         const QString aday = ad(sıra);
-        if (QFileInfo::exists(aday)) continue;
-        // rename() never replaces an existing file; if another program took the name meanwhile, the
-        // next one is tried.
-        if (QFile::rename(yol, aday)) return aday;
-        if (!QFileInfo::exists(aday)) return {};
+        const int hata = adıAl(eski, QFile::encodeName(aday), aday);
+        if (hata == 0) return aday;
+        if (hata != EEXIST) {
+            errno = hata;
+            return {};
+        }
     }
     errno = EEXIST;
     return {};
+}
+
+bool eşitle(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(yol).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (syncFile(fd) != 0) {
+        const int hata = errno;
+        ::close(fd);
+        errno = hata;
+        return false;
+    }
+    return closeFile(fd) == 0;
+}
+
+bool klasörünüEşitle(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;  // a folder the user may write to but not read: nothing to be done
+    const bool eşitlendi = ::fsync(fd) == 0 || errno == EINVAL;
+    const int hata = errno;
+    ::close(fd);
+    errno = hata;
+    return eşitlendi;
 }
 
 QString yazmaHatasıMetni(int hata)
@@ -116,18 +260,14 @@ bool GeçiciDosya::boşalt()
     const char* p = tampon_.constData();
     qint64 kalan = tampon_.size();
     while (kalan > 0 && !başarısız_) {
-        qint64 parça = kalan;
-        if (const std::optional<YazmaSınırı>& sınır = sınırYeri()) {
-            parça = std::min(parça, std::max<qint64>(sınır->bayt - yazılan_, 0));
-            if (parça == 0) {
-                başarısızOl(sınır->hata);
-                break;
-            }
-        }
-        const ssize_t n = ::write(fd_, p, size_t(parça));
+        const ssize_t n = writeSome(fd_, p, kalan, yazılan_);
         if (n < 0) {
             if (errno == EINTR) continue;
             başarısızOl(errno);
+            break;
+        }
+        if (n == 0) {  // the disk takes no more, and says nothing of why
+            başarısızOl(0);
             break;
         }
         p += n;
@@ -143,9 +283,12 @@ bool GeçiciDosya::kapat()
     if (fd_ < 0) return false;
     boşalt();
     struct stat bilgi {};
-    if (!başarısız_ && (::fstat(fd_, &bilgi) != 0 || bilgi.st_size != yazılan_)) başarısızOl(0);
+    if (!başarısız_ && ::fstat(fd_, &bilgi) != 0) başarısızOl(errno);
+    if (!başarısız_ && bilgi.st_size != yazılan_) başarısızOl(0);
+    // On the disk before it is named: after a power cut the name never stands for a file not yet written.
+    if (!başarısız_ && syncFile(fd_) != 0) başarısızOl(errno);
     // A share on the network may tell of a failed write only when the file is closed.
-    if (::close(fd_) != 0) başarısızOl(errno);
+    if (closeFile(fd_) != 0) başarısızOl(errno);
     fd_ = -1;
     QIODevice::close();
     return !başarısız_;
@@ -169,9 +312,15 @@ bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
         return false;
     }
     yol_ = verilen;
+    if (!klasörünüEşitle(verilen)) {
+        hata_ = errno;
+        return false;
+    }
     return true;
 }
 
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır) { sınırYeri() = sınır; }
+
+void adVermeSınamasınıDeğiştir(std::optional<AdVermeSınaması> sınama) { sınamaYeri() = std::move(sınama); }
 
 }  // namespace dosya

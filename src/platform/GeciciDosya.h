@@ -7,20 +7,35 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace dosya {
 
-// A new empty file in `klasör` under a hidden temporary name (".kavrenta-" and eight hex digits, then
-// `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a shared folder
-// can open it once it is named. Returns its descriptor, open for reading and writing, and sets `yol`; -1
-// with errno set when no file could be made.
+// A new empty file in `klasör` under a hidden temporary name (".kavrenta-" and eight lowercase hex
+// digits, then `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a
+// shared folder can open it once it is named. Returns its descriptor, open for reading and writing, and
+// sets `yol`; -1 with errno set when no file could be made.
+// First the folder is rid of the program's own temporary files that are older than a day, left by a
+// program stopped while writing: regular files whose names are exactly of that pattern, nothing else.
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol);
 
 // Gives the file at `yol` the first of the names ad(1), ad(2)... (paths in the same folder) that no file
-// has; a file that exists is never replaced, even one made meanwhile by another program. Returns the path
-// it took, or an empty text (errno set) when the file could not be renamed.
+// has; a file that exists is never replaced nor written into, even one made at the last moment by another
+// program. The name is taken by a rename that refuses to replace; where the file system has none, by a
+// second (hard) link and the temporary name removed; where it has no links either, by claiming the name
+// with a new empty file and renaming onto that claim. Returns the path it took, or an empty text (errno
+// set: that of the call that failed) when the file could not be renamed; it then stays at `yol`.
 QString adVer(const QString& yol, const std::function<QString(int sıra)>& ad);
+
+// Writes out to the disk what the system holds of the file at `yol`, one that a library wrote by its name
+// (the workbook), before it is named: opens it, syncs it and closes it, each checked. false with errno set.
+bool eşitle(const QString& yol);
+
+// Writes out to the disk the folder of the file at `yol`, so that the name just given survives a power
+// cut. true also where the folder cannot be opened for reading or its file system does not sync folders
+// (EINVAL); false with errno set when the sync failed.
+bool klasörünüEşitle(const QString& yol);
 
 // Why a file could not be written, as the user reads it, from the system's error number; an error number
 // of 0 means the file came out shorter than what was written to it.
@@ -36,15 +51,17 @@ public:
 
     // Makes the temporary file in `klasör` and opens the device for writing; false with hata() set.
     bool oluştur(const QString& klasör, const QString& uzantı);
-    // Writes out what the buffer holds and closes the file; true when every write and the close succeeded
-    // and the file holds every byte written. Otherwise hata() says why.
+    // Writes out what the buffer holds, syncs the file to the disk and closes it; true when every write,
+    // the sync and the close succeeded and the file holds every byte written. Otherwise hata() says why.
     bool kapat();
     // The last `n` bytes of the written file (before kapat(): of what has reached the file).
     QByteArray sonBaytlar(int n) const;
-    // The temporary file's path, or the name it was given.
+    // Where the file is: its temporary path, or the name it was given.
     QString yol() const { return yol_; }
-    // adVer() for the closed, whole file; false with hata() set. After it the file stays when the object
-    // goes, under its name or, when none could be given, where it was written.
+    // adVer() for the closed, whole file, then its folder synced (klasörünüEşitle); false with hata() set
+    // (the error number of the call that failed). After it the file stays when the object goes: under its
+    // name or, when none could be given, where it was written. yol() tells which, also when the name was
+    // given but the folder could not be synced.
     bool adVer(const std::function<QString(int sıra)>& ad);
     // The error number of the first failure (0 with a failure: the file came out short); 0 when none.
     int hata() const { return hata_; }
@@ -66,12 +83,29 @@ private:
     bool başarısız_ = false;
 };
 
-// Tests: every GeçiciDosya made from now on takes only `bayt` bytes; the write that would pass them fails
-// with the error number `hata` (ENOSPC for a full disk). No value: files are written as they come.
+// Tests: every GeçiciDosya takes from now on only `bayt` bytes; the write that would pass them fails with
+// the error number `hata` (ENOSPC for a full disk), or writes nothing and returns 0 when `hata` is 0. The
+// sync of a written file (GeçiciDosya::kapat, eşitle) fails with `eşitlemeHatası` and its close, after the
+// file was really closed, with `kapanışHatası`, as a share on the network tells of a failed write only
+// then; 0 leaves them be. No value: files are written as they come.
 struct YazmaSınırı {
-    qint64 bayt = 0;
+    qint64 bayt = std::numeric_limits<qint64>::max();
     int hata = 0;
+    int eşitlemeHatası = 0;
+    int kapanışHatası = 0;
 };
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır);
+
+// Tests: every naming (adVer) from now on behaves as on a file system without the rename that refuses to
+// replace (renameat2Yok), or also without hard links (bağYok), so that each of its ways runs for real.
+// `önce` is called with each candidate name just before the attempt to take it (a test may make a file
+// there, as another program would at the last moment); a return other than 0 makes that attempt fail with
+// that error number. No value: names are given as they come.
+struct AdVermeSınaması {
+    bool renameat2Yok = false;
+    bool bağYok = false;
+    std::function<int(const QString& aday)> önce;
+};
+void adVermeSınamasınıDeğiştir(std::optional<AdVermeSınaması> sınama);
 
 }  // namespace dosya

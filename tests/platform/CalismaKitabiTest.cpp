@@ -1,4 +1,5 @@
 #include "platform/CalismaKitabi.h"
+#include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
 #include "platform/Yazicilar.h"
 #include "support/Ortam.h"
@@ -8,11 +9,15 @@
 #include <QFile>
 #include <QMap>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QUrl>
 
+#include <csignal>
 #include <limits>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -29,6 +34,8 @@ protected:
     {
         kabuk::belgeKlasörünüDeğiştir(eskiKlasör_);
         kabuk::açıcıyıDeğiştir([](const QUrl&) { return true; });
+        dosya::yazmaSınırınıDeğiştir(std::nullopt);
+        dosya::adVermeSınamasınıDeğiştir(std::nullopt);
     }
     QStringList dosyalar() const
     {
@@ -288,23 +295,84 @@ TEST_F(ÇalışmaKitabıTesti, KaydedilmeyenKitapİzBırakmaz)
     EXPECT_TRUE(dosyalar().isEmpty());
 }
 
-TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapHataVerirDosyaBırakmaz)
+// A workbook that cannot be written leaves no file and says, as a failed PDF does, which file it was to be
+// and why: its folder below a file, its working file turned into a folder, a disk that takes no more
+// (the process's file size limit makes the library's own writes fail), a close that fails.
+TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapNedeniniSöylerDosyaBırakmaz)
 {
-    ÇalışmaKitabı k(QStringLiteral("Liste"));
-    k.metin(1, 1, QStringLiteral("bir"));
-    // The working file turns into a folder, as a full disk or a lost share would make the write fail.
+    QTemporaryFile engel;
+    ASSERT_TRUE(engel.open());
+    enum class Neden { KlasörDosyanınAltında, ÇalışmaDosyasıKlasör, DosyaBoyuSınırı, Kapanış };
+    const QList<std::pair<Neden, QString>> durumlar = {
+        {Neden::KlasörDosyanınAltında, "Klasör bulunamadı."},
+        {Neden::ÇalışmaDosyasıKlasör, dosya::yazmaHatasıMetni(EISDIR)},
+        {Neden::DosyaBoyuSınırı, "Dosya, diskin alabileceğinden büyük."},
+        {Neden::Kapanış, "Diskte yeterli boş yer yok."}};
+    for (const auto& [neden, metni] : durumlar) {
+        SCOPED_TRACE(int(neden));
+        const QString klasör = neden == Neden::KlasörDosyanınAltında
+                                   ? engel.fileName() + QStringLiteral("/Kavrenta")
+                                   : dizin_.path() + QStringLiteral("/%1").arg(int(neden));
+        kabuk::belgeKlasörünüDeğiştir(klasör);
+        QString metin;
+        try {
+            ÇalışmaKitabı k(QStringLiteral("Liste"));
+            k.metin(1, 1, QStringLiteral("bir"));
+            ASSERT_EQ(dosyalar().size(), 1);
+            const QString çalışma = klasör + QLatin1Char('/') + dosyalar().first();
+            if (neden == Neden::ÇalışmaDosyasıKlasör) {
+                ASSERT_TRUE(QFile::remove(çalışma));
+                ASSERT_TRUE(QDir().mkdir(çalışma));
+            }
+            rlimit eskiSınır{};
+            getrlimit(RLIMIT_FSIZE, &eskiSınır);
+            const auto eskiİşleyici = std::signal(SIGXFSZ, SIG_IGN);
+            if (neden == Neden::DosyaBoyuSınırı) {
+                rlimit sınır = eskiSınır;
+                sınır.rlim_cur = 4096;  // less than the smallest workbook
+                setrlimit(RLIMIT_FSIZE, &sınır);
+            }
+            if (neden == Neden::Kapanış) dosya::yazmaSınırınıDeğiştir(dosya::YazmaSınırı{.kapanışHatası = ENOSPC});
+            try {
+                k.kaydet();
+            } catch (const ÇalışmaKitabıHatası& h) {
+                metin = h.metin();
+            }
+            setrlimit(RLIMIT_FSIZE, &eskiSınır);
+            std::signal(SIGXFSZ, eskiİşleyici);
+            dosya::yazmaSınırınıDeğiştir(std::nullopt);
+        } catch (const ÇalışmaKitabıHatası& h) {
+            metin = h.metin();
+        }
+        // The name it was to take: the sheet name and the time.
+        const QRegularExpression beklenen(
+            QStringLiteral("^Çalışma kitabı yazılamadı: %1/Liste \\d{4}-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\.\\d\\d\\.xlsx\n\n%2$")
+                .arg(QRegularExpression::escape(klasör), QRegularExpression::escape(metni)));
+        EXPECT_TRUE(beklenen.match(metin).hasMatch()) << metin.toStdString();
+        EXPECT_TRUE(QDir(klasör).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
+// A workbook written whole that cannot take its name stays where it was written, and the message says
+// why and where it is.
+TEST_F(ÇalışmaKitabıTesti, AdVerilemeyenKitapYerindeKalır)
+{
+    dosya::adVermeSınamasınıDeğiştir(dosya::AdVermeSınaması{false, false, [](const QString&) { return EROFS; }});
+    QString metin;
+    try {
+        listeyiYaz(örnekListe());
+    } catch (const ÇalışmaKitabıHatası& h) {
+        metin = h.metin();
+    }
+    dosya::adVermeSınamasınıDeğiştir(std::nullopt);
     ASSERT_EQ(dosyalar().size(), 1);
     const QString çalışma = kabuk::belgeKlasörü() + QLatin1Char('/') + dosyalar().first();
-    ASSERT_TRUE(QFile::remove(çalışma));
-    ASSERT_TRUE(QDir().mkdir(çalışma));
-    try {
-        k.kaydet();
-        FAIL() << "a failed write reported as saved";
-    } catch (const ÇalışmaKitabıHatası& h) {
-        EXPECT_TRUE(h.metin().startsWith(QStringLiteral("Çalışma kitabı yazılamadı"))) << h.what();
-    }
-    const QStringList görünenler = QDir(kabuk::belgeKlasörü()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    EXPECT_TRUE(görünenler.isEmpty()) << görünenler.join(", ").toStdString();
+    const QRegularExpression beklenen(
+        QStringLiteral("^Çalışma kitabı adıyla kaydedilemedi: %1/Girişi Yapılacak Ürünler [-0-9 .]+\\.xlsx\n\n"
+                       "Klasör, yalnızca okunabilen bir diskte\\.\n\nKitabın tamamı şu dosyada:\n%2$")
+            .arg(QRegularExpression::escape(kabuk::belgeKlasörü()), QRegularExpression::escape(çalışma)));
+    EXPECT_TRUE(beklenen.match(metin).hasMatch()) << metin.toStdString();
+    EXPECT_EQ(test::xlsxOku(çalışma).metin("A3"), "Şirin Ticaret");
 }
 
 // Exported lists and PDFs get the permissions the user's umask gives, so that others on the share can
