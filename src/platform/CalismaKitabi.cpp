@@ -409,20 +409,16 @@ QString ÇalışmaKitabı::kaydet()
         return kök + (sıra == 1 ? QString() : QStringLiteral(" (%1)").arg(sıra)) + QStringLiteral(".xlsx");
     });
     // A whole workbook that cannot take its name stays where it is, and the user is told where.
-    const auto adVerilemedi = [](const QString& ad, int hata, const QString& yer) {
-        return ÇalışmaKitabıHatası(QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\n"
-                                                  "Kitabın tamamı şu dosyada:\n%3")
-                                       .arg(QDir::toNativeSeparators(ad), dosya::yazmaHatasıMetni(hata),
-                                            QDir::toNativeSeparators(yer)));
-    };
     if (verilen.isEmpty()) {
         const int hata = errno;
         const QString yer = geçiciYol_;
         geçiciYol_.clear();
-        throw adVerilemedi(kök + QStringLiteral(".xlsx"), hata, yer);
+        throw ÇalışmaKitabıHatası(
+            QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\nKitabın tamamı şu dosyada:\n%3")
+                .arg(QDir::toNativeSeparators(kök + QStringLiteral(".xlsx")), dosya::yazmaHatasıMetni(hata),
+                     QDir::toNativeSeparators(yer)));
     }
     geçiciYol_.clear();
-    if (!dosya::klasörünüEşitle(verilen)) throw adVerilemedi(verilen, errno, verilen);
     return verilen;
 }
 

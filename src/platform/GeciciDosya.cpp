@@ -141,6 +141,18 @@ int adıAl(const QByteArray& eski, const QByteArray& yeni, const QString& aday)
     return hata;
 }
 
+// Writes out to the disk the folder of a file just named, so that the name survives a power cut. Done
+// where it can be: a folder that cannot be opened for reading or whose file system does not sync folders
+// is left as it is, and so is one whose sync fails, since the file already stands whole under its name.
+void klasörünüEşitle(const QString& yol)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
@@ -168,7 +180,10 @@ QString adVer(const QString& yol, const std::function<QString(int)>& ad)
     for (int sıra = 1; sıra <= EnÇokAd; ++sıra) {
         const QString aday = ad(sıra);
         const int hata = adıAl(eski, QFile::encodeName(aday), aday);
-        if (hata == 0) return aday;
+        if (hata == 0) {
+            klasörünüEşitle(aday);
+            return aday;
+        }
         if (hata != EEXIST) {
             errno = hata;
             return {};
@@ -189,18 +204,6 @@ bool eşitle(const QString& yol)
         return false;
     }
     return closeFile(fd) == 0;
-}
-
-bool klasörünüEşitle(const QString& yol)
-{
-    const int fd = ::open(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return true;  // a folder the user may write to but not read: nothing to be done
-    const bool eşitlendi = ::fsync(fd) == 0 || errno == EINVAL;
-    const int hata = errno;
-    ::close(fd);
-    errno = hata;
-    return eşitlendi;
 }
 
 QString yazmaHatasıMetni(int hata)
@@ -312,10 +315,6 @@ bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
         return false;
     }
     yol_ = verilen;
-    if (!klasörünüEşitle(verilen)) {
-        hata_ = errno;
-        return false;
-    }
     return true;
 }
 

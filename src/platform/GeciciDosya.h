@@ -25,17 +25,13 @@ int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol
 // program. The name is taken by a rename that refuses to replace; where the file system has none, by a
 // second (hard) link and the temporary name removed; where it has no links either, by claiming the name
 // with a new empty file and renaming onto that claim. Returns the path it took, or an empty text (errno
-// set: that of the call that failed) when the file could not be renamed; it then stays at `yol`.
+// set: that of the call that failed) when the file could not be renamed; it then stays at `yol`. Once
+// named, the folder is synced too, where it can be, so that the name survives a power cut.
 QString adVer(const QString& yol, const std::function<QString(int sıra)>& ad);
 
 // Writes out to the disk what the system holds of the file at `yol`, one that a library wrote by its name
 // (the workbook), before it is named: opens it, syncs it and closes it, each checked. false with errno set.
 bool eşitle(const QString& yol);
-
-// Writes out to the disk the folder of the file at `yol`, so that the name just given survives a power
-// cut. true also where the folder cannot be opened for reading or its file system does not sync folders
-// (EINVAL); false with errno set when the sync failed.
-bool klasörünüEşitle(const QString& yol);
 
 // Why a file could not be written, as the user reads it, from the system's error number; an error number
 // of 0 means the file came out shorter than what was written to it.
@@ -58,10 +54,9 @@ public:
     QByteArray sonBaytlar(int n) const;
     // Where the file is: its temporary path, or the name it was given.
     QString yol() const { return yol_; }
-    // adVer() for the closed, whole file, then its folder synced (klasörünüEşitle); false with hata() set
-    // (the error number of the call that failed). After it the file stays when the object goes: under its
-    // name or, when none could be given, where it was written. yol() tells which, also when the name was
-    // given but the folder could not be synced.
+    // adVer() for the closed, whole file; false with hata() set (the error number of the call that
+    // failed). After it the file stays when the object goes: under its name or, when none could be given,
+    // where it was written; yol() tells which.
     bool adVer(const std::function<QString(int sıra)>& ad);
     // The error number of the first failure (0 with a failure: the file came out short); 0 when none.
     int hata() const { return hata_; }

@@ -35,6 +35,11 @@ YazdırmaHatası okunamadı(const QString& yazıcıAdı, int sistemHatası)
                                         .arg(QString::fromLocal8Bit(std::strerror(sistemHatası))));
 }
 
+YazdırmaHatası ulaşılamıyor(const QString& yazıcıAdı)
+{
+    return gönderilemedi(yazıcıAdı, sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {}));
+}
+
 // The failure the server told of in its answer to the last request.
 YazdırmaHatası sunucuHatası(const QString& yazıcıAdı)
 {
@@ -55,6 +60,7 @@ http_t* bağlan()
 
 struct Sunucuİşi::Veri {
     QString yazıcıAdı;
+    QByteArray belgeAdı;
     QByteArray kuyruk;  // the server's queue: the printer's name without its instance
     http_t* bağlantı = nullptr;
     int numara = 0;
@@ -82,13 +88,14 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::oluştur(const QString& yazıcıAdı, 
 {
     auto v = std::make_unique<Veri>();
     v->yazıcıAdı = yazıcıAdı;
+    v->belgeAdı = belgeAdı.toUtf8();
     const QByteArray ad = yazıcıAdı.toUtf8();
     const qsizetype bölü = ad.indexOf('/');
     v->kuyruk = bölü < 0 ? ad : ad.left(bölü);
     const QByteArray örnek = bölü < 0 ? QByteArray() : ad.mid(bölü + 1);
 
     v->bağlantı = bağlan();
-    if (!v->bağlantı) throw gönderilemedi(yazıcıAdı, sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {}));
+    if (!v->bağlantı) throw ulaşılamıyor(yazıcıAdı);
     // Asked first, so that a printer the server does not know is told of as such.
     cups_dest_t* hedef = cupsGetNamedDest(v->bağlantı, v->kuyruk.constData(), örnek.isEmpty() ? nullptr : örnek.constData());
     if (!hedef) throw sunucuHatası(yazıcıAdı);
@@ -100,8 +107,7 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::oluştur(const QString& yazıcıAdı, 
         seçenekSayısı = cupsAddOption("media", m->pwg, seçenekSayısı, &seçenekler);
     seçenekSayısı = cupsAddOption("print-scaling", "none", seçenekSayısı, &seçenekler);
     // Where the server wants a password, it is asked for here.
-    v->numara = cupsCreateJob(v->bağlantı, v->kuyruk.constData(), belgeAdı.toUtf8().constData(), seçenekSayısı,
-                              seçenekler);
+    v->numara = cupsCreateJob(v->bağlantı, v->kuyruk.constData(), v->belgeAdı.constData(), seçenekSayısı, seçenekler);
     cupsFreeOptions(seçenekSayısı, seçenekler);
     if (v->numara == 0) throw sunucuHatası(yazıcıAdı);
     return std::unique_ptr<Sunucuİşi>(new Sunucuİşi(std::move(v)));
@@ -111,14 +117,14 @@ void Sunucuİşi::gönder(const QString& pdfDosyası)
 {
     Veri& d = *d_;
     if (!d.bağlantı) d.yenidenBağlan();
+    if (!d.bağlantı) throw ulaşılamıyor(d.yazıcıAdı);
     const int fd = ::open(QFile::encodeName(pdfDosyası).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const YazdırmaHatası hata = okunamadı(d.yazıcıAdı, errno);
         iptalEt();
         throw hata;
     }
-    const QByteArray belgeAdı = QFile::encodeName(pdfDosyası.section(QLatin1Char('/'), -1));
-    if (cupsStartDocument(d.bağlantı, d.kuyruk.constData(), d.numara, belgeAdı.constData(), CUPS_FORMAT_PDF, 1)
+    if (cupsStartDocument(d.bağlantı, d.kuyruk.constData(), d.numara, d.belgeAdı.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE) {
         ::close(fd);
         const YazdırmaHatası hata = sunucuHatası(d.yazıcıAdı);

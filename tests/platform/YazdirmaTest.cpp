@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <limits>
 #include <tuple>
 
 #include <cups/cups.h>
@@ -310,14 +311,16 @@ TEST_F(Yazdırma, YazılamayanPdfHiçDosyaBırakmaz)
     int açılış = 0;
     kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılış, true; });
     geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
+    // The last: every write goes through, and the share tells of the failure only at the close.
     struct Sınırı {
-        qint64 bayt;
-        int hata;
+        dosya::YazmaSınırı sınır;
         const char* neden;
     };
-    for (const Sınırı& s : {Sınırı{0, ENOSPC, "Diskte yeterli boş yer yok."}, Sınırı{4096, ENOSPC, "Diskte yeterli boş yer yok."},
-                            Sınırı{8192, EACCES, "Bu klasöre yazma izniniz yok."}}) {
-        dosya::yazmaSınırınıDeğiştir(dosya::YazmaSınırı{s.bayt, s.hata});
+    for (const Sınırı& s : {Sınırı{{0, ENOSPC}, "Diskte yeterli boş yer yok."}, Sınırı{{4096, ENOSPC}, "Diskte yeterli boş yer yok."},
+                            Sınırı{{8192, EACCES}, "Bu klasöre yazma izniniz yok."},
+                            Sınırı{{std::numeric_limits<qint64>::max(), 0, 0, EIO},
+                                   "Diske yazılırken bir giriş/çıkış hatası oluştu."}}) {
+        dosya::yazmaSınırınıDeğiştir(s.sınır);
         auto belge = belgeAç(QStringLiteral("Stok Listesi"));
         QString metin;
         try {
@@ -331,8 +334,8 @@ TEST_F(Yazdırma, YazılamayanPdfHiçDosyaBırakmaz)
             metin = h.metin();
         }
         dosya::yazmaSınırınıDeğiştir(std::nullopt);
-        EXPECT_EQ(metin, "PDF dosyası yazılamadı: " + kabuk::belgeKlasörü() + "/Stok Listesi.pdf\n\n" + s.neden) << s.bayt;
-        EXPECT_TRUE(QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << s.bayt;
+        EXPECT_EQ(metin, "PDF dosyası yazılamadı: " + kabuk::belgeKlasörü() + "/Stok Listesi.pdf\n\n" + s.neden) << s.neden;
+        EXPECT_TRUE(QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << s.neden;
     }
     EXPECT_EQ(açılış, 0);
 
@@ -424,7 +427,7 @@ TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
     int açılış = 0;
     kabuk::açıcıyıDeğiştir([&](const QUrl&) { return ++açılış, true; });
     geçerliYazıcıyıDeğiştir(PdfYazıcısıAdı);
-    test::MesajYanıtlayıcı yanıt({"Tamam"});
+    test::MesajYanıtlayıcı yanıt({"Tamam", "Tamam"});
     auto belge = belgeAç(QStringLiteral("Stok Listesi"));
     belge->yaz("bir");
     belge->bitir();
@@ -434,6 +437,28 @@ TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
     ASSERT_EQ(yanıt.sayı(), 1);
     EXPECT_EQ(yanıt.sonMetin(), "Belge PDF dosyası olarak kaydedildi, ancak açılamadı:\n\n" + dosya);
     EXPECT_TRUE(QFile::exists(dosya));
+
+    // A folder that refuses the name (here a disk that has turned read-only): the whole file stays where it
+    // was written, and the user is told where and why.
+    dosya::adVermeSınamasınıDeğiştir(dosya::AdVermeSınaması{false, false, [](const QString&) { return EROFS; }});
+    {
+        auto ikinci = belgeAç(QStringLiteral("Stok Listesi"));
+        ikinci->yaz("iki");
+        ikinci->bitir();
+    }
+    dosya::adVermeSınamasınıDeğiştir(std::nullopt);
+    const QStringList gizli = QDir(kabuk::belgeKlasörü()).entryList({".kavrenta-*.pdf"}, QDir::Files | QDir::Hidden);
+    ASSERT_EQ(gizli.size(), 1);
+    const QString yer = kabuk::belgeKlasörü() + "/" + gizli[0];
+    QFile yazılan(yer);
+    ASSERT_TRUE(yazılan.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(yazılan.readAll().trimmed().endsWith("%%EOF"));
+    ASSERT_EQ(yanıt.sayı(), 2);
+    EXPECT_EQ(yanıt.sonMetin(), "PDF dosyası adıyla kaydedilemedi: " + kabuk::belgeKlasörü()
+                                    + "/Stok Listesi (2).pdf\n\nKlasör, yalnızca okunabilen bir diskte.\n\n"
+                                      "Belgenin tamamı şu dosyada:\n" + yer);
+    EXPECT_EQ(yanıt.görülenler().last().simge, mesaj::Simge::Ünlem);
+    EXPECT_EQ(açılış, 0);
 }
 
 // A file name holds at most 255 bytes (UTF-8): a long name is cut between whole characters, keeping
