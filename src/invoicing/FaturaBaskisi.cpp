@@ -1,7 +1,5 @@
 #include "invoicing/FaturaBaskisi.h"
 
-#include "platform/YaziciBelgesi.h"
-
 #include "core/AlanGirisiKurallari.h"
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"

@@ -84,6 +84,13 @@ QString pdfDosyaYolu(const QString& klasör, const QString& belgeAdı, int sıra
     return QDir(klasör).filePath(pdfDosyaAdı(belgeAdı, sıra));
 }
 
+// The paper from its edge: no margins.
+QPageLayout kağıtDüzeni(QSizeF kağıt)
+{
+    return QPageLayout(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch), QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
 // The program's own temporary folder, where documents on their way to a paper printer are written: this
 // user's alone, so that nobody else reads them. Empty, with errno set, when it cannot be made or is not
 // this user's own.
@@ -139,15 +146,6 @@ YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
     : YazıcıYüzeyi(kağıt.width(), kağıt.height()), d_(std::move(veri))
 {
 }
-
-namespace {
-// The paper from its edge: no margins.
-QPageLayout kağıtDüzeni(QSizeF kağıt)
-{
-    return QPageLayout(QPageSize(kağıt, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch), QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
-}  // namespace
 
 std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı,
                                                                 QSizeF kağıt)

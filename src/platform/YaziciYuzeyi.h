@@ -104,7 +104,6 @@ public:
     // is cancelled while the server still allows it, a PDF file not yet named is removed. True when nothing
     // of the document went out.
     bool vazgeç();
-    bool kapandı() const { return aşama_ == Aşama::Bitti; }
 
     // The font as Qt draws it.
     static QFont qtYazıTipi(const YazıTipi& yazıTipi);
