@@ -702,7 +702,8 @@ protected:
         FaturaYazdırma::SetUp();
         ASSERT_TRUE(baskı_->hazır()) << baskı_->hata().toStdString();
         kaydediciyeYönlendir(nullptr);
-        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Kabul", {}, {210, 297}, true}, {"Red", {}, {210, 297}, false}});
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{
+            {"Kabul", {}, {210, 297}, true}, {"Durmuş", {}, {210, 297}, false}, {"Red", {}, {210, 297}, false}});
     }
     // Prints the invoice of 7 March.
     FaturaSonucu yazdır()
@@ -748,15 +749,38 @@ TEST_F(KağıtFaturası, FaturaYalnızSunucuAlıncaİşaretlenir)
     }
     AçıkVeritabanı->execScript("DROP TRIGGER Kilit");
 
+    // The commit fails (a constraint checked only then) once the document is in the job of a paused
+    // printer: the job is cancelled before it prints, nothing is marked, and the database's error is told.
+    AçıkVeritabanı->execScript(
+        "CREATE TABLE Ana (No INTEGER PRIMARY KEY);"
+        "CREATE TABLE Bağlı (AnaNo INTEGER REFERENCES Ana (No) DEFERRABLE INITIALLY DEFERRED);"
+        "CREATE TRIGGER Bağla AFTER UPDATE OF Fatura ON CikisIslemleriTablosu BEGIN INSERT INTO Bağlı VALUES (7); END;"
+        "PRAGMA foreign_keys = 1;");
+    geçerliYazıcıyıDeğiştir(QStringLiteral("Durmuş"));
+    {
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        EXPECT_EQ(yazdır(), FaturaSonucu::Yazdırılmadı);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("FOREIGN KEY")) << mesajlar.sonMetin().toStdString();
+        EXPECT_FALSE(mesajlar.sonMetin().startsWith(İşaretlenemediMetni));
+        EXPECT_EQ(işaretli(), 0);
+        const auto işler = baskı_->işler();
+        ASSERT_EQ(işler.size(), 2);
+        EXPECT_EQ(işler[1].kuyruk, "Durmuş");
+        EXPECT_EQ(baskı_->bitmesiniBekle(işler[1].numara), 7);  // cancelled
+    }
+    AçıkVeritabanı->execScript("DROP TRIGGER Bağla");
+    geçerliYazıcıyıDeğiştir(QStringLiteral("Kabul"));
+
     // Taken by the server: the job holds the invoice, and its lines are marked.
     test::MesajYanıtlayıcı mesajlar;
     EXPECT_EQ(yazdır(), FaturaSonucu::Yazdırıldı);
     EXPECT_EQ(mesajlar.sayı(), 0);
     EXPECT_EQ(işaretli(), 3);
     const auto işler = baskı_->işler();
-    ASSERT_EQ(işler.size(), 2);
-    EXPECT_EQ(işler[1].ad, "Fatura - ÖZKAN YAPI - 07.03.2026");
-    ASSERT_EQ(baskı_->bitmesiniBekle(işler[1].numara), 9);  // printed
+    ASSERT_EQ(işler.size(), 3);
+    EXPECT_EQ(işler[2].ad, "Fatura - ÖZKAN YAPI - 07.03.2026");
+    ASSERT_EQ(baskı_->bitmesiniBekle(işler[2].numara), 9);  // printed
     QStringList sözcükler;
     for (const test::PdfSözcüğü& s : test::pdfSözcükleri(baskı_->çıktı("Kabul"))) sözcükler << s.metin;
     EXPECT_TRUE(sözcükler.contains("A-17") && sözcükler.contains("Çivi")) << sözcükler.join(' ').toStdString();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTcpServer>
 #include <QThread>
+#include <QUrl>
 
 #include <cups/cups.h>
 
@@ -58,7 +59,8 @@ const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
 *PaperDimension Letter/Letter: "612 792"
 )PPD";
 
-const char* const Kuyruklar[][2] = {{"Kabul", "default"}, {"Red", "default"}, {"Yasak", "default"}, {"Parola", "parola"}};
+const char* const Kuyruklar[][2] = {{"Kabul", "default"}, {"Durmuş", "default"}, {"Red", "default"},
+                                    {"Yasak", "default"}, {"Parola", "parola"}};
 
 bool yaz(const QString& yol, const QByteArray& içerik)
 {
@@ -112,7 +114,8 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
     for (const auto& [ad, kural] : Kuyruklar) {
         const QByteArray kuyruk(ad);
         yazıcılar += "<Printer " + kuyruk + ">\nInfo " + kuyruk + "\nDeviceURI file://" + QFile::encodeName(çıktı(kuyruk))
-                     + "\nState Idle\nType 4\nAccepting " + (kuyruk == "Red" ? "No" : "Yes")
+                     + "\nState " + (kuyruk == "Durmuş" ? "Stopped" : "Idle") + "\nType 4\nAccepting "
+                     + (kuyruk == "Red" ? "No" : "Yes")
                      + "\nShared No\nJobSheets none none\nOpPolicy " + kural + "\nErrorPolicy abort-job\n"
                      + (kuyruk == "Yasak" ? "DenyUser " + QByteArray(cupsUser()) + "\n" : QByteArray()) + "</Printer>\n";
         if (!yaz(d + "/conf/ppd/" + QString::fromUtf8(kuyruk) + ".ppd", PdfSürücüsü)) {
@@ -178,7 +181,8 @@ QList<BaskıSunucusu::İş> BaskıSunucusu::işler() const
     cups_job_t* işler = nullptr;
     const int sayı = cupsGetJobs2(h, &işler, nullptr, 0, CUPS_WHICHJOBS_ALL);
     for (int i = 0; i < sayı; ++i)
-        liste.append({işler[i].id, QString::fromUtf8(işler[i].dest), QString::fromUtf8(işler[i].title), int(işler[i].state)});
+        liste.append({işler[i].id, QUrl::fromPercentEncoding(işler[i].dest),  // named from the queue's address
+                      QString::fromUtf8(işler[i].title), int(işler[i].state)});
     cupsFreeJobs(sayı, işler);
     httpClose(h);
     return liste;

@@ -3,6 +3,7 @@
 // its own and queues that print into files. While it lives, it is the program's print server.
 //   "Kabul"    takes jobs (A4 by default; the PDF goes through the server's PDF filter, as on a real
 //              queue, into its file)
+//   "Durmuş"   takes jobs but is paused: they wait, and can be cancelled
 //   "Red"      does not accept jobs
 //   "Yasak"    forbids making jobs
 //   "Parola"   asks for a password to make a job
