@@ -23,7 +23,6 @@
 #include <tuple>
 
 #include <cups/cups.h>
-#include <unistd.h>
 
 using namespace yazdırma;
 using test::PdfSözcüğü;
@@ -529,12 +528,6 @@ protected:
     {
         sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{ad, {}, kağıt, true}});
     }
-    // What is left in the program's temporary folder.
-    static QStringList geçiciDosyalar()
-    {
-        return QDir(QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid()))
-            .entryList(QDir::Files | QDir::Hidden);
-    }
     static int sonİş()
     {
         int no = 0;
@@ -558,7 +551,7 @@ TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
     yazıcı(QStringLiteral("Kabul"), {215.9, 279.4});
     auto belge = belgeAç(QStringLiteral("Stok Listesi"));
     örnekSayfaÇiz(*belge);
-    EXPECT_TRUE(geçiciDosyalar().isEmpty());
+    EXPECT_TRUE(test::kağıtBelgesiDosyaları().isEmpty());
     const int no = sonİş();
     ASSERT_GT(no, 0);
     ASSERT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
@@ -574,7 +567,7 @@ TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
     EXPECT_GT(bırakılanNo, no);
     EXPECT_TRUE(bırakılan->vazgeç());
     EXPECT_EQ(sunucu_->bitmesiniBekle(bırakılanNo), İptalEdildi);
-    EXPECT_TRUE(geçiciDosyalar().isEmpty());
+    EXPECT_TRUE(test::kağıtBelgesiDosyaları().isEmpty());
 }
 
 // What the server refuses goes nowhere and is told once, with the printer and the cause; no job is left
@@ -611,7 +604,7 @@ TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
         EXPECT_EQ(metin.toStdString(), ("Belge yazıcıya gönderilemedi: " + r.kuyruk + "\n\n" + r.neden).toStdString());
         EXPECT_NO_THROW(belge->yaz("iki"));
         EXPECT_NO_THROW(belge->bitir());
-        EXPECT_TRUE(geçiciDosyalar().isEmpty()) << r.kuyruk.toStdString();
+        EXPECT_TRUE(test::kağıtBelgesiDosyaları().isEmpty()) << r.kuyruk.toStdString();
     }
     cupsSetPasswordCB2(nullptr, nullptr);
     EXPECT_EQ(sunucu_->işler().size(), işler);

@@ -10,6 +10,7 @@
 #include <cups/cups.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace test {
 
@@ -198,6 +199,11 @@ int BaskıSunucusu::bitmesiniBekle(int numara, int süre) const
         QThread::msleep(50);
     } while (geçen.elapsed() < süre);
     return 0;
+}
+
+QStringList kağıtBelgesiDosyaları()
+{
+    return QDir(QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid())).entryList(QDir::Files | QDir::Hidden);
 }
 
 }  // namespace test

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace test {
@@ -48,5 +49,9 @@ private:
     QString adres_;
     QString hata_;
 };
+
+// What is left in the program's own temporary folder, where paper documents are written before they go
+// to the server: hidden files too.
+QStringList kağıtBelgesiDosyaları();
 
 }  // namespace test
