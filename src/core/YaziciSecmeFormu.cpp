@@ -1,6 +1,8 @@
 #include "core/YaziciSecmeFormu.h"
 
 #include "core/OrtakDegiskenler.h"
+#include "core/OrtakYordamlar.h"
+#include "platform/YazdirmaSunucusu.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -102,8 +104,19 @@ void YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click()
 void YazıcıSeçmeFormu::TamamDüğmesi_Click()
 {
     const int i = YazıcıAdlarıKutusu->currentData().toInt();
-    if (YazıcıAdlarıKutusu->currentIndex() >= 0 && i < yazıcılar_.size())
-        yazdırma::geçerliYazıcıyıDeğiştir(yazıcılar_[i].ad);
+    if (YazıcıAdlarıKutusu->currentIndex() >= 0 && i < yazıcılar_.size()) {
+        // The print goes to the printer chosen or nowhere: one that the print server no longer has (or
+        // that cannot be asked) is told of, and the print is abandoned; the current printer stays.
+        const QString ad = yazıcılar_[i].ad;
+        try {
+            if (!yazdırma::geçerliYazıcıyıDeğiştir(ad))
+                throw yazdırma::YazdırmaHatası(ad, yazdırma::YazıcıBulunamadıMetni);
+        } catch (const std::exception& hata) {
+            reject();
+            OrtakHataİşleyici(hata);
+            return;
+        }
+    }
     accept();
     // The windows below are redrawn before the print starts.
     QCoreApplication::processEvents();

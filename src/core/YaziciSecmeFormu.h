@@ -2,7 +2,8 @@
 // The printer choice every print shows before it prints. The list holds the printers of the collection
 // (platform/Yazicilar.h) with the current one selected; Tamam makes the selected printer the current one
 // for this print and every later one. İptal, Esc and the close box set YazdırmaİptalEdildi, and the
-// caller prints nothing.
+// caller prints nothing; so does Tamam on a printer that the print server no longer has, or while the
+// server cannot be asked, after telling the user why.
 //
 // A print routine:
 //

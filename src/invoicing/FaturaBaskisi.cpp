@@ -250,23 +250,18 @@ void çıkışlarıFaturalandır(platform::Database& db, const QList<qint64>& ha
     if (kendi) kendi->commit();
 }
 
-Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& v, const std::function<void()>& gönder)
+bool faturalandır(platform::Database& db, const FaturaVerisi& v)
 {
     using platform::Transaction;
     Transaction t(db, v.yazdırılanlar ? Transaction::Kilit::Okuma : Transaction::Kilit::Özel);
-    if (!satırlarGösterildiğiGibi(db, v)) return {Faturalama::Durum::SatırlarDeğişmiş, {}};
+    if (!satırlarGösterildiğiGibi(db, v)) return false;
     if (!v.yazdırılanlar) {
         QList<qint64> hareketNolar;
         for (const FaturaSatırı& r : v.satırlar) hareketNolar.append(r.hareketNo);
         çıkışlarıFaturalandır(db, hareketNolar);
     }
-    gönder();
-    try {
-        t.commit();
-    } catch (const platform::DbError& hata) {
-        return {Faturalama::Durum::Gitti, hata};
-    }
-    return {Faturalama::Durum::Gitti, {}};
+    t.commit();
+    return true;
 }
 
 namespace {
@@ -369,7 +364,8 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
     if (!yazıcıSeç(pencere)) return FaturaSonucu::Yazdırılmadı;
 
     // Everything that can wait on the user, a disk or the network comes before the transaction: the
-    // document is laid out from the lines as shown, written whole, and its paper job made.
+    // document is laid out from the lines as shown and written whole, and a paper printer's job is made
+    // and given the document, held by the print server.
     std::unique_ptr<YazıcıYüzeyi> belge;
     try {
         belge = dizVeHazırla(belgeAdı(QStringLiteral("Fatura"), v),
@@ -383,33 +379,35 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
         return FaturaSonucu::Yazdırılmadı;
     }
 
-    Faturalama sonuç;
+    // The transaction. Whatever it refuses takes the document back (the held job cancelled, the PDF
+    // removed): nothing goes out and nothing is marked.
     try {
         if (!AçıkVeritabanı) throw platform::DbError(platform::hata::Genel, QStringLiteral("Veritabanı açık değil."));
-        sonuç = yazdırVeİşaretle(*AçıkVeritabanı, v, [&] { belge->gönder(); });
+        if (!faturalandır(*AçıkVeritabanı, v)) {
+            belge->vazgeç();
+            mesaj::göster(SatırlarDeğişmişMetni, mesaj::Simge::Ünlem);
+            return FaturaSonucu::SatırlarDeğişmiş;
+        }
     } catch (const std::exception& hata) {
-        // Refused marks, or a printer that refused the document: nothing went out, nothing is marked.
         belge->vazgeç();
         OrtakHataİşleyici(hata);
         return FaturaSonucu::Yazdırılmadı;
     }
 
-    // The transaction is over: the messages and the PDF viewer may wait for the user now.
-    if (sonuç.durum == Faturalama::Durum::SatırlarDeğişmiş) {
-        belge->vazgeç();
-        mesaj::göster(SatırlarDeğişmişMetni, mesaj::Simge::Ünlem);
-        return FaturaSonucu::SatırlarDeğişmiş;
-    }
-    if (sonuç.kayıtHatası) {
-        // The marks could not be kept. A PDF that has not yet taken its name is taken back, and so is a
-        // paper job that the server can still cancel: nothing went out. Otherwise the page has.
-        if (belge->vazgeç()) {
-            OrtakHataİşleyici(*sonuç.kayıtHatası);
+    // The marks are kept: the document goes out (a paper job is released, a PDF named and opened).
+    try {
+        belge->göster();
+    } catch (const std::exception& hata) {
+        if (v.yazdırılanlar) {
+            OrtakHataİşleyici(hata);
             return FaturaSonucu::Yazdırılmadı;
         }
-        mesaj::göster(İşaretlenemediMetni + QStringLiteral("\n\n") + sonuç.kayıtHatası->text(), mesaj::Simge::Kritik);
-    } else {
-        belge->göster();
+        const auto* y = dynamic_cast<const yazdırma::YazdırmaHatası*>(&hata);
+        const QString yazıcı = y && !y->yazıcı().isEmpty() ? y->yazıcı() : yazdırma::geçerliYazıcı().ad;
+        const QString neden = y ? (y->neden().isEmpty() ? y->metin() : y->neden()) : QString::fromUtf8(hata.what());
+        mesaj::göster(GönderilemediMetni.arg(yazıcı, neden), mesaj::Simge::Ünlem);
+        kilit.bırak(false);
+        return FaturaSonucu::İşaretlendi;
     }
     kilit.bırak(false);
     return FaturaSonucu::Yazdırıldı;

@@ -19,8 +19,11 @@ inline const QString YazıcıYokMetni =
     QStringLiteral("Bilgisayarınızda yüklü bir YAZICI yok!\n\nLütfen, bir yazıcı yükleyip tekrar deneyiniz.");
 inline const QString SığmıyorMetni =
     QStringLiteral("Ürün listeniz faturaya sığmayacak kadar uzun!\n\nBu nedenle fatura yazdırılamıyor!");
-inline const QString İşaretlenemediMetni =
-    QStringLiteral("Fatura yazdırıldı, ancak faturadaki satırlar faturalandı olarak işaretlenemedi!");
+// The exits are marked, but the print server did not release the invoice's job to the printer: %1 the
+// printer, %2 the cause.
+inline const QString GönderilemediMetni =
+    QStringLiteral("Faturadaki satırlar faturalandı olarak işaretlendi, ancak fatura yazıcıya gönderilemedi: %1\n\n%2\n\n"
+                   "Faturayı, \"Sadece yazdırılan faturaları göster\" seçeneğiyle bulup yeniden yazdırabilirsiniz.");
 inline const QString SatırlarDeğişmişMetni = QStringLiteral(
     "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş, silinmiş veya faturalandırılmış!\n\n"
     "Bu nedenle fatura yazdırılmadı. Lütfen, yenilenen listeyi kontrol edip tekrar deneyiniz.");
@@ -58,24 +61,15 @@ bool irsaliyeyiDiz(yazdırma::YazıcıYüzeyi& s, const FaturaVerisi& veri, cons
 // prints and marks them. Throws platform::DbError.
 bool satırlarGösterildiğiGibi(platform::Database& db, const FaturaVerisi& veri);
 
-// What became of an invoice handed to yazdırVeİşaretle.
-struct Faturalama {
-    enum class Durum { SatırlarDeğişmiş, Gitti } durum = Durum::SatırlarDeğişmiş;
-    // Gitti: the commit failed after the document was sent, so nothing is marked.
-    std::optional<platform::DbError> kayıtHatası;
-};
-
-// The invoice's one transaction, around a document that has been laid out, written whole and (for a
-// paper printer) given its job before it: reads the lines again (satırlarGösterildiğiGibi) and, when
-// they are still as shown, marks them and runs `gönder`, which hands the document to the printer; then
-// commits. The transaction is exclusive, so that no other workstation reads the file until it ends and
-// its commit waits on nobody; it holds nothing that waits on the user or a disk. Whatever can still fail
-// comes before the document goes out: a database that refuses the marks throws platform::DbError before
-// `gönder` runs, and nothing stays marked when `gönder` throws. A reprint from the view of invoiced exits
-// marks nothing: its lines are read again and the document sent in a read transaction. Shows nothing: the
-// caller tells the user once the transaction is over, and takes the document back when it can if the
-// commit failed.
-Faturalama yazdırVeİşaretle(platform::Database& db, const FaturaVerisi& veri, const std::function<void()>& gönder);
+// The invoice's one transaction, once its document is laid out, written whole and, for a paper printer,
+// held by the print server with the whole document in its job: reads the lines again
+// (satırlarGösterildiğiGibi) and, when they are still as shown, marks them and commits. Nothing in it
+// waits on the network, the user or a file other than the database: the document goes out only after the
+// commit. The transaction is exclusive, so that its commit waits on no other workstation's read. A
+// reprint from the view of invoiced exits marks nothing: its lines are compared in a read transaction
+// that ends before the document goes out. False, with nothing marked, when the lines are no longer as
+// shown. Throws platform::DbError, with nothing marked, when the database refuses the marks or the commit.
+bool faturalandır(platform::Database& db, const FaturaVerisi& veri);
 
 // Marks the exits as invoiced, all or none: in the caller's transaction when one is open, else in one of
 // its own. Throws platform::DbError, also when an exit is no longer there to be marked.

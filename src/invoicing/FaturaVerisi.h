@@ -3,7 +3,7 @@
 // firm as its customer boxes show it, the day of the selected tree node, the exit lines in the list's
 // current order and the three totals. Neither print reads the database for what it prints; the invoice
 // reads its lines again before it prints them (another workstation may have changed, returned or
-// invoiced them meanwhile) and marks its exits as invoiced once the page has gone out.
+// invoiced them meanwhile) and marks its exits as invoiced before the page goes out.
 //
 // Money is para::Para (core/Para.h), whole ten-thousandths: 12,50 is 125000.
 #include "core/Para.h"
@@ -58,13 +58,15 @@ struct FaturaVerisi {
 // runs and enabled again when it ends, whichever way.
 //
 // FaturaYazdır: with no lines it does nothing; without a printer it says so; otherwise it asks the
-// extra invoice details and the printer. Then, in one BEGIN IMMEDIATE transaction, it reads the lines
-// again: when one is gone or no longer as shown (or already invoiced, outside a reprint), nothing is
-// printed or marked and the user is told (SatırlarDeğişmiş: the window reloads its tree); otherwise it
-// prints the invoice and, once the page has gone out, marks every printed exit as invoiced before the
-// transaction ends. Yazdırıldı when the invoice was printed (the window then reloads its tree and shows a
-// neighbouring node), even if the marking failed and a message said so.
-enum class FaturaSonucu { Yazdırılmadı, Yazdırıldı, SatırlarDeğişmiş };
+// extra invoice details and the printer, and lays out and readies the invoice (a PDF written whole, or a
+// paper printer's job held by the print server with the whole document). Then, in one exclusive
+// transaction, it reads the lines again: when one is gone or no longer as shown (or already invoiced,
+// outside a reprint), nothing is printed or marked and the user is told (SatırlarDeğişmiş: the window
+// reloads its tree); otherwise it marks every printed exit as invoiced and commits, and only then the
+// invoice goes out. Yazdırıldı when it went out; İşaretlendi when the exits were marked but the print
+// server did not release the job (a message said so, and that the invoice can be printed again from the
+// view of printed invoices). After either the window reloads its tree and shows a neighbouring node.
+enum class FaturaSonucu { Yazdırılmadı, Yazdırıldı, İşaretlendi, SatırlarDeğişmiş };
 FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& veri);
 
 // İrsaliyeYazdır: the same for the delivery note, which asks its own extra details and changes nothing

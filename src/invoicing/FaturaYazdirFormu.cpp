@@ -471,7 +471,8 @@ void FaturaYazdırFormu::FaturaAyarlarıDüğmesi_Click() { açıcılar::aç(QSt
 void FaturaYazdırFormu::FaturaYazdırDüğmesi_Click()
 {
     switch (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) {
-    case fatura::FaturaSonucu::Yazdırıldı: yazdırıldıktanSonraYenile(); break;
+    case fatura::FaturaSonucu::Yazdırıldı:
+    case fatura::FaturaSonucu::İşaretlendi: yazdırıldıktanSonraYenile(); break;
     // The lines are shown again as they are now (the find, if any, still narrowing the tree); a day that
     // has gone leaves its firm's node selected, as the node at its place may be another firm's day, which
     // the next press would print.

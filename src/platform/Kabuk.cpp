@@ -1,5 +1,7 @@
 #include "platform/Kabuk.h"
 
+#include "platform/Yazicilar.h"
+
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -201,6 +202,6 @@ void tekKopyayıBırak()
     t.öneGel = nullptr;
 }
 
-int yazıcıSayısı() { return int(QPrinterInfo::availablePrinterNames().size()) + 1; }
+int yazıcıSayısı() { return int(yazdırma::yazıcılar().size()); }
 
 }  // namespace kabuk

@@ -39,8 +39,8 @@ bool tekKopyaOl(const QString& anahtar, std::function<void()> öneGel);
 // Stops listening (tests; the program keeps the socket until it ends).
 void tekKopyayıBırak();
 
-// The number of printers the program can print on: the system's printers and the program's own PDF
-// printer, which is always there.
+// The number of printers the program can print on: the print server's printers and the program's own
+// PDF printer, which is always there.
 int yazıcıSayısı();
 
 // The folder where written workbooks and PDF files go: Documents/Kavrenta (created on demand).

@@ -1,32 +1,55 @@
 #pragma once
-// A print job on the system's print server (CUPS), for a document that goes to a paper printer as a PDF
-// file. The job is made first, where the server may ask the user for a password; the document is sent
-// into it later, and the job can be cancelled while the server still allows it. Only the server's own
-// answers count: a job exists once the server gave it a number, and its document went out once the
-// server said it took it.
+// The system's print server (CUPS), reached through libcups on connections of the program's own: the
+// printers it has, and the jobs of the documents that go to a paper printer.
+//
+// Only the server's own answers count. Each request is judged by the answer the server gave to it: an
+// answer received, with a success status. No answer within the time limit, or a connection that broke,
+// means that the request failed, however an earlier request was answered.
+//
+// A paper document goes out in two steps, so that a print recorded in the database (an invoice) reaches
+// the printer only once its record is kept. hazırla() makes a job that the server holds and sends the
+// whole document into it; serbestBırak() releases the job to the printer. A held job never prints by
+// itself, and it can be cancelled until it is released.
+#include <QByteArray>
+#include <QList>
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace yazdırma {
 
+struct Yazıcı;
+
+// The server's printers: every queue and every instance saved for one ("queue/instance"), each with its
+// default paper, its location and the options saved for it. Listing sends the server only requests that
+// no printer's password guards, and never asks for a password. Empty when the server cannot be reached.
+QList<Yazıcı> sunucununYazıcıları();
+
+// Asks the server whether it has the printer ("queue" or "queue/instance"). Throws YazdırmaHatası, with
+// the printer and the cause, when it does not, or did not answer.
+void yazıcıyıDenetle(const QString& ad);
+
 class Sunucuİşi {
 public:
-    // Makes a job named `belgeAdı` on the printer `yazıcıAdı` ("queue" or "queue/instance"), asking for the
-    // paper `kağıt` (mm) and no scaling, so that every page lands on the paper where it stands in the PDF.
-    // Throws YazdırmaHatası that names the printer and the cause when the server made no job.
-    static std::unique_ptr<Sunucuİşi> oluştur(const QString& yazıcıAdı, const QString& belgeAdı, QSizeF kağıt);
-    // Leaves the job as it is.
+    // Makes a job named `belgeAdı` on the printer, held by the server, asking for the paper `kağıt` (mm),
+    // no scaling and the options saved for the printer, and sends the whole PDF into it. Throws
+    // YazdırmaHatası with the printer and the cause when the server did not take it; a job that it made
+    // is then cancelled. Where the printer wants a password, it is asked for here.
+    static std::unique_ptr<Sunucuİşi> hazırla(const Yazıcı& yazıcı, const QString& belgeAdı, QSizeF kağıt,
+                                            const QByteArray& pdf);
+    // Leaves the job as it is: one that was not released stays held and never prints.
     ~Sunucuİşi();
     Sunucuİşi(const Sunucuİşi&) = delete;
     Sunucuİşi& operator=(const Sunucuİşi&) = delete;
 
-    // Sends the PDF file into the job and closes it. Throws YazdırmaHatası when the file could not be read
-    // or the server did not take the whole document; the job is then cancelled.
-    void gönder(const QString& pdfDosyası);
-    // Cancels the job: true when the server cancelled it, false when it no longer can (the job has been
-    // printed) or could not be reached.
+    // Releases the job to the printer: once this returns, the server has answered that it did. Throws
+    // YazdırmaHatası when the server refused or did not answer; the job is then cancelled, if the server
+    // still answers.
+    void serbestBırak();
+    // Cancels the job: true when the server answered that it did.
     bool iptalEt();
     // The job's number on the server.
     int numara() const;
@@ -37,11 +60,29 @@ private:
     std::unique_ptr<Veri> d_;
 };
 
-// The message of a document that did not go out to a system printer, with the printer and the cause.
-QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden);
-
-// Why the server made no job or refused a document, as the user reads it, from the server's status
-// (an IPP status code) and its own text.
+// Why the server made no job or refused a request, as the user reads it, from the status the server
+// answered with (an IPP status code) and its own text.
 QString sunucuHatasıMetni(int durum, const QString& sunucununMetni);
+
+// A printer that the server does not have.
+inline const QString YazıcıBulunamadıMetni = QStringLiteral("Yazıcı, yazdırma sunucusunda bulunamadı.");
+// The causes of a request that got no answer.
+inline const QString SunucuYanıtVermediMetni = QStringLiteral("Yazdırma sunucusu yanıt vermedi.");
+inline const QString BağlantıKoptuMetni = QStringLiteral("Yazdırma sunucusuyla bağlantı koptu.");
+
+// The password that a printer asks for: the printer, the user whose password it is, and whether the one
+// given just before was wrong.
+struct ParolaSorusu {
+    QString yazıcı;
+    QString kullanıcı;
+    bool yanlış = false;
+};
+// Asks the user (the program's window, YaziciParolasiFormu.h); no value: cancelled.
+std::optional<QString> parolaSor(const ParolaSorusu& soru);
+// Tests: the password is asked of this instead (an empty function: of the window again).
+void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(const ParolaSorusu&)> sorucu);
+
+// Tests: how long a connection may take to be made and the server may stay silent (ms); no value: 30 s.
+void sunucuSüresiniDeğiştir(std::optional<int> ms);
 
 }  // namespace yazdırma

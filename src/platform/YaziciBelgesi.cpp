@@ -4,7 +4,9 @@
 #include "platform/Kabuk.h"
 #include "platform/Mesaj.h"
 #include "platform/YazdirmaSunucusu.h"
+#include "platform/Yazicilar.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -15,26 +17,26 @@
 
 #include <cerrno>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace yazdırma {
 
 struct YazıcıBelgesi::Veri {
-    // The printer: the PDF printer, or a system printer whose job is made once the document is whole.
-    QString yazıcıAdı;
+    // The printer: the PDF printer, or a paper printer whose job is made once the document is whole.
+    Yazıcı yazıcı;
     bool pdfYazıcısı = false;
     QString belgeAdı;
     QPageLayout sayfa;
-    // Where the PDF is written (for a system printer: found when the first thing is drawn), and the PDF
-    // printer's file name to be, or taken once shown.
+    // The PDF printer's folder, and the file name to be, or taken once shown.
     QString klasör;
     QString pdfDosyası;
-    // Made when the first thing is drawn: the temporary file and the writer drawing into it.
+    // Made when the first thing is drawn: where the document is written (the PDF printer's temporary
+    // file, or a paper printer's memory) and the writer drawing into it.
     std::unique_ptr<dosya::GeçiciDosya> dosya;
+    QBuffer bellek;
     std::unique_ptr<QPdfWriter> pdf;
     QPainter boya;
-    // A system printer's job, and whether it has taken the document.
+    // A paper printer's job, held by the server until it is released (işGitti).
     std::unique_ptr<Sunucuİşi> iş;
     bool işGitti = false;
     bool başladı = false;
@@ -43,11 +45,11 @@ struct YazıcıBelgesi::Veri {
     enum class Kalem { Yok, Metin, Çizgi } kalem = Kalem::Yok;
     std::optional<YazıTipi> yazıTipi;
 
-    // The document's file could not be written: with its name and the cause.
+    // The document could not be written: with its name and the cause.
     YazdırmaHatası yazılamadı(int sistemHatası) const
     {
         const QString neden = dosya::yazmaHatasıMetni(sistemHatası);
-        if (!pdfYazıcısı) return YazdırmaHatası(gönderilemediMetni(yazıcıAdı, neden));
+        if (!pdfYazıcısı) return YazdırmaHatası(yazıcı.ad, neden);
         return YazdırmaHatası(
             QStringLiteral("PDF dosyası yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(pdfDosyası), neden));
     }
@@ -91,23 +93,6 @@ QPageLayout kağıtDüzeni(QSizeF kağıt)
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-// The program's own temporary folder, where documents on their way to a paper printer are written: this
-// user's alone, so that nobody else reads them. Empty, with errno set, when it cannot be made or is not
-// this user's own.
-QString geçiciKlasör()
-{
-    const QString yol = QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid());
-    const QByteArray y = QFile::encodeName(yol);
-    if (::mkdir(y.constData(), 0700) != 0 && errno != EEXIST) return {};
-    struct stat bilgi {};
-    if (::lstat(y.constData(), &bilgi) != 0) return {};
-    if (!S_ISDIR(bilgi.st_mode) || bilgi.st_uid != ::getuid() || (bilgi.st_mode & 077) != 0) {
-        errno = EACCES;
-        return {};
-    }
-    return yol;
-}
-
 }  // namespace
 
 QString belgeDosyaAdı(const QString& belgeAdı)
@@ -147,13 +132,12 @@ YazıcıBelgesi::YazıcıBelgesi(std::unique_ptr<Veri> veri, QSizeF kağıt)
 {
 }
 
-std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı,
-                                                                QSizeF kağıt)
+std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::sistemYazıcısında(const Yazıcı& yazıcı, const QString& belgeAdı)
 {
     auto v = std::make_unique<Veri>();
-    v->yazıcıAdı = yazıcıAdı;
+    v->yazıcı = yazıcı;
     v->belgeAdı = belgeAdı;
-    v->sayfa = kağıtDüzeni(kağıt);
+    v->sayfa = kağıtDüzeni(yazıcı.kağıt);
     const QSizeF boyut = v->sayfa.fullRect(QPageLayout::Millimeter).size();
     return std::unique_ptr<YazıcıBelgesi>(new YazıcıBelgesi(std::move(v), boyut));
 }
@@ -162,7 +146,7 @@ std::unique_ptr<YazıcıBelgesi> YazıcıBelgesi::pdfDosyasında(const QString& 
                                                             QSizeF kağıt)
 {
     auto v = std::make_unique<Veri>();
-    v->yazıcıAdı = QStringLiteral("PDF");
+    v->yazıcı.ad = PdfYazıcısıAdı;
     v->pdfYazıcısı = true;
     v->klasör = QDir(klasör).absolutePath();
     v->belgeAdı = belgeAdı;
@@ -183,22 +167,27 @@ bool YazıcıBelgesi::başlat()
 {
     if (d_->başladı) return true;
     if (d_->bozuk) return false;
-    if (d_->pdfYazıcısı) QDir().mkpath(d_->klasör);  // a folder that cannot be made is told of by the file's making
-    else if (d_->klasör.isEmpty()) d_->klasör = geçiciKlasör();
-    d_->dosya = std::make_unique<dosya::GeçiciDosya>();
-    if (d_->klasör.isEmpty() || !d_->dosya->oluştur(d_->klasör, QStringLiteral(".pdf"))) {
-        const int hata = d_->klasör.isEmpty() ? errno : d_->dosya->hata();
-        d_->bozuk = true;
-        d_->dosya.reset();
-        throw d_->yazılamadı(hata);
+    QIODevice* hedef = &d_->bellek;
+    if (d_->pdfYazıcısı) {
+        QDir().mkpath(d_->klasör);  // a folder that cannot be made is told of by the file's making
+        d_->dosya = std::make_unique<dosya::GeçiciDosya>();
+        if (!d_->dosya->oluştur(d_->klasör, QStringLiteral(".pdf"))) {
+            const int hata = d_->dosya->hata();
+            d_->bozuk = true;
+            d_->dosya.reset();
+            throw d_->yazılamadı(hata);
+        }
+        hedef = d_->dosya.get();
+    } else {
+        d_->bellek.open(QIODevice::WriteOnly);
     }
-    d_->pdf = std::make_unique<QPdfWriter>(d_->dosya.get());
+    d_->pdf = std::make_unique<QPdfWriter>(hedef);
     d_->pdf->setResolution(PdfÇözünürlüğü);
     d_->pdf->setPageLayout(d_->sayfa);
     d_->pdf->setTitle(d_->belgeAdı);
     d_->pdf->setCreator(QStringLiteral("Kavrenta"));
     if (!d_->boya.begin(d_->pdf.get())) {
-        const int hata = d_->dosya->hata();
+        const int hata = d_->dosya ? d_->dosya->hata() : 0;
         d_->bozuk = true;
         at();
         throw d_->yazılamadı(hata);
@@ -239,7 +228,7 @@ void YazıcıBelgesi::sayfaEkle()
 {
     if (!başlat()) return;
     if (!d_->pdf->newPage()) {
-        const int hata = d_->dosya->hata();
+        const int hata = d_->dosya ? d_->dosya->hata() : 0;
         d_->bozuk = true;
         at();
         throw d_->yazılamadı(hata);
@@ -255,36 +244,34 @@ void YazıcıBelgesi::belgeyiHazırla()
     d_->başladı = false;
     const bool bitti = d_->boya.end();
     d_->pdf.reset();
-    dosya::GeçiciDosya& f = *d_->dosya;
-    // Whole: the engine ended the document, every byte reached the file and it closed, and the file ends
-    // with the PDF's end mark.
-    const bool bütün = f.kapat() && bitti && f.sonBaytlar(16).trimmed().endsWith("%%EOF");
-    if (!bütün) {
-        const int hata = f.hata();
-        d_->dosya.reset();
-        throw d_->yazılamadı(hata);
+    // Whole: the engine ended the document, every byte reached the file and it closed, and the document
+    // ends with the PDF's end mark.
+    if (d_->pdfYazıcısı) {
+        dosya::GeçiciDosya& f = *d_->dosya;
+        if (!(f.kapat() && bitti && f.sonBaytlar(16).trimmed().endsWith("%%EOF"))) {
+            const int hata = f.hata();
+            d_->dosya.reset();
+            throw d_->yazılamadı(hata);
+        }
+        return;
     }
-    if (d_->pdfYazıcısı) return;
-    try {
-        d_->iş = Sunucuİşi::oluştur(d_->yazıcıAdı, d_->belgeAdı, d_->sayfa.fullRect(QPageLayout::Millimeter).size());
-    } catch (...) {
-        d_->dosya.reset();
-        throw;
-    }
+    d_->bellek.close();
+    const QByteArray belge = std::exchange(d_->bellek.buffer(), QByteArray());
+    if (!bitti || !belge.right(16).trimmed().endsWith("%%EOF")) throw d_->yazılamadı(0);
+    d_->iş = Sunucuİşi::hazırla(d_->yazıcı, d_->belgeAdı, d_->sayfa.fullRect(QPageLayout::Millimeter).size(), belge);
 }
 
 void YazıcıBelgesi::belgeyiGönder()
 {
     if (!d_->iş) return;  // the PDF printer's, or a document on which nothing was drawn
     try {
-        d_->iş->gönder(d_->dosya->yol());  // a refused document's job is cancelled
+        d_->iş->serbestBırak();  // a job that the server did not release is cancelled where it can be
     } catch (...) {
         d_->iş.reset();
-        d_->dosya.reset();
         throw;
     }
     d_->işGitti = true;
-    d_->dosya.reset();  // the server holds the document now
+    d_->iş.reset();
 }
 
 void YazıcıBelgesi::belgeyiGöster()
@@ -313,13 +300,9 @@ void YazıcıBelgesi::belgeyiAt() { at(); }
 
 bool YazıcıBelgesi::belgeyiGeriAl()
 {
-    if (!d_->iş) {
-        at();  // a PDF not yet named: removed
-        return true;
-    }
-    const bool iptal = d_->iş->iptalEt();
-    d_->iş.reset();
-    return iptal;
+    if (!d_->pdfYazıcısı) return !d_->işGitti;  // released to the printer: gone
+    at();  // a PDF not yet named: removed
+    return true;
 }
 
 void YazıcıBelgesi::at()
@@ -330,7 +313,9 @@ void YazıcıBelgesi::at()
     }
     d_->pdf.reset();
     d_->dosya.reset();  // the temporary file goes with it
-    // A job still waiting for its document gets none; one that has it is left to print.
+    d_->bellek.close();
+    d_->bellek.setData(QByteArray());
+    // A job still held gets cancelled; held, it would not have printed anyway.
     if (d_->iş && !d_->işGitti) d_->iş->iptalEt();
     d_->iş.reset();
 }

@@ -1,13 +1,15 @@
 #pragma once
-// A document on a real printer: one of the system's printers, or a PDF file. Either way the document is
-// laid out into a PDF, with the paper's own size and no margins, and written under a hidden temporary
-// name through a file that checks every write and the close. A document on which nothing is drawn prints
-// nothing and leaves no file; one dropped without being ended is thrown away.
+// A document on a real printer: one of the print server's printers, or a PDF file. Either way the document
+// is laid out into a PDF, with the paper's own size and no margins, and checked whole once it is ended. A
+// document on which nothing is drawn prints nothing and leaves nothing; one dropped before it went out is
+// thrown away.
 //
-// For the PDF printer the file lies in its folder and takes its real name only when it is shown. For a
-// system printer it lies in the program's own temporary folder: once whole, a job is made for it on the
-// print server, the document is sent into the job, and the file goes. It has gone out only when the
-// server took it; what the server refuses is told with the printer's name and the cause.
+// For the PDF printer the file is written under a hidden temporary name in its folder, through a file
+// that checks every write and the close, and takes its real name only when it is shown. For a paper
+// printer the document is kept in memory: once whole, a job held by the print server is made for it and
+// the document sent into it (hazırla); sending releases the job to the printer (gönder). Until then the
+// job can be cancelled, and it never prints by itself. What the server refuses, or leaves unanswered, is
+// told with the printer's name and the cause.
 #include "platform/YaziciYuzeyi.h"
 
 #include <QSizeF>
@@ -16,11 +18,12 @@
 
 namespace yazdırma {
 
+struct Yazıcı;
+
 class YazıcıBelgesi : public YazıcıYüzeyi {
 public:
-    // A document for the system printer of that name, on its paper (mm).
-    static std::unique_ptr<YazıcıBelgesi> sistemYazıcısında(const QString& yazıcıAdı, const QString& belgeAdı,
-                                                            QSizeF kağıt);
+    // A document for a printer of the print server, on its paper, with the options saved for it.
+    static std::unique_ptr<YazıcıBelgesi> sistemYazıcısında(const Yazıcı& yazıcı, const QString& belgeAdı);
     // A document written into `klasör` as a PDF file named after the document (a number is added when
     // that name is taken); when it is shown, the file is opened with the desktop's PDF viewer.
     static std::unique_ptr<YazıcıBelgesi> pdfDosyasında(const QString& klasör, const QString& belgeAdı,

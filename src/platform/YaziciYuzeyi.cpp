@@ -144,6 +144,18 @@ private:
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}
 
+YazdırmaHatası::YazdırmaHatası(const QString& yazıcı, const QString& neden)
+    : YazdırmaHatası(gönderilemediMetni(yazıcı, neden))
+{
+    yazıcı_ = yazıcı;
+    neden_ = neden;
+}
+
+QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden)
+{
+    return QStringLiteral("Belge yazıcıya gönderilemedi: %1\n\n%2").arg(yazıcıAdı, neden);
+}
+
 YazıcıYüzeyi::YazıcıYüzeyi(double genişlik, double yükseklik) : genişlik_(genişlik), yükseklik_(yükseklik) {}
 
 YazıcıYüzeyi::~YazıcıYüzeyi() = default;

@@ -32,11 +32,21 @@ struct YazıTipi {
 class YazdırmaHatası : public std::runtime_error {
 public:
     explicit YazdırmaHatası(const QString& metin);
+    // A document that did not go out to a system printer: gönderilemediMetni() of the printer and the cause.
+    YazdırmaHatası(const QString& yazıcı, const QString& neden);
     QString metin() const { return metin_; }
+    // The printer and the cause of a document that did not go out (empty for other failures).
+    QString yazıcı() const { return yazıcı_; }
+    QString neden() const { return neden_; }
 
 private:
     QString metin_;
+    QString yazıcı_;
+    QString neden_;
 };
+
+// The message of a document that did not go out to a system printer, with the printer and the cause.
+QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden);
 
 // Whether printing a text stays on its line or ends it.
 enum class Satır { Bitir, Sürdür };
@@ -91,18 +101,19 @@ public:
     void bitir();
     // bitir() in three steps, for a print that holds the shared database only for what must be inside it.
     // hazırla() ends the document and does all that can wait on a disk, the network or the user: it writes
-    // the document whole into its PDF file under a temporary name and, for a paper printer, makes the job
-    // on the print server (where the server may ask for a password). gönder() sends a paper printer's
-    // document into its job: once it returns, the server has taken it. göster() gives a PDF file its name
-    // and opens it with the desktop's viewer (with the message when it cannot). Each step first does those
-    // before it that have not been done. A step that fails throws YazdırmaHatası and leaves nothing behind:
-    // no file, no job.
+    // the document whole and, for a paper printer, makes a job that the print server holds and sends the
+    // whole document into it (where the server may ask for a password); a PDF file is written whole under
+    // a temporary name. gönder() sends the document out: a paper printer's job is released to the printer,
+    // and once it returns the server has answered that it did. göster() gives a PDF file its name and opens
+    // it with the desktop's viewer (with the message when it cannot). Each step first does those before it
+    // that have not been done. A step that fails throws YazdırmaHatası and leaves nothing behind that
+    // could print: no file, and a job cancelled where the server still answers (held, it never prints).
     void hazırla();
     void gönder();
     void göster();
-    // Throws the document away, or takes it back after gönder() and before göster(): a paper printer's job
-    // is cancelled while the server still allows it, a PDF file not yet named is removed. True when nothing
-    // of the document went out.
+    // Throws the document away, or takes it back after gönder() and before göster(): a paper printer's
+    // held job is cancelled, a PDF file not yet named is removed. True when nothing of the document went
+    // out: false only for a paper printer's job once released.
     bool vazgeç();
 
     // The font as Qt draws it.

@@ -2,9 +2,9 @@
 
 #include "platform/Kabuk.h"
 #include "platform/YaziciBelgesi.h"
+#include "platform/YazdirmaSunucusu.h"
 
 #include <QPageSize>
-#include <QPrinterInfo>
 
 namespace yazdırma {
 
@@ -12,7 +12,7 @@ namespace {
 struct Durum {
     std::optional<QList<Yazıcı>> sahteYazıcılar;
     std::shared_ptr<YazıcıKayıtları> kayıtlar;
-    QString geçerliAd;  // empty: the default printer
+    std::optional<Yazıcı> seçilen;  // none: the default printer
 };
 
 Durum& durum()
@@ -21,29 +21,19 @@ Durum& durum()
     return d;
 }
 
-QList<Yazıcı> sistemYazıcıları()
+QList<Yazıcı> sunucuYazıcıları()
 {
     if (durum().sahteYazıcılar) return *durum().sahteYazıcılar;
-    QList<Yazıcı> liste;
-    for (const QPrinterInfo& p : QPrinterInfo::availablePrinters()) {
-        Yazıcı y;
-        y.ad = p.printerName();
-        y.bağlantıYeri = p.location();
-        const QPageSize kağıt = p.defaultPageSize();
-        if (kağıt.isValid()) y.kağıt = kağıt.size(QPageSize::Millimeter);
-        y.varsayılan = p.isDefault();
-        liste.append(y);
-    }
-    return liste;
+    return sunucununYazıcıları();
 }
 }  // namespace
 
 QList<Yazıcı> yazıcılar()
 {
     QList<Yazıcı> liste;
-    // A system queue called "PDF" (a PDF writer of the system) would share the name of ours and could
+    // A server queue called "PDF" (a PDF writer of the system) would share the name of ours and could
     // not be told apart from it: ours stands in its place.
-    for (const Yazıcı& y : sistemYazıcıları())
+    for (const Yazıcı& y : sunucuYazıcıları())
         if (y.ad != PdfYazıcısıAdı) liste.append(y);
     Yazıcı pdf;
     pdf.ad = PdfYazıcısıAdı;
@@ -55,10 +45,8 @@ QList<Yazıcı> yazıcılar()
 
 Yazıcı geçerliYazıcı()
 {
+    if (durum().seçilen) return *durum().seçilen;
     const QList<Yazıcı> liste = yazıcılar();
-    if (!durum().geçerliAd.isEmpty())
-        for (const Yazıcı& y : liste)
-            if (y.ad == durum().geçerliAd) return y;
     for (const Yazıcı& y : liste)
         if (y.varsayılan) return y;
     return liste.first();
@@ -68,9 +56,14 @@ bool geçerliYazıcıyıDeğiştir(const QString& ad)
 {
     for (const Yazıcı& y : yazıcılar())
         if (y.ad == ad) {
-            durum().geçerliAd = ad;
+            durum().seçilen = y;
             return true;
         }
+    // Not listed: the server's own answer tells why (gone, or not answering).
+    if (!durum().sahteYazıcılar && ad != PdfYazıcısıAdı) {
+        yazıcıyıDenetle(ad);
+        throw YazdırmaHatası(ad, YazıcıBulunamadıMetni);
+    }
     return false;
 }
 
@@ -81,13 +74,13 @@ std::unique_ptr<YazıcıYüzeyi> belgeAç(const QString& belgeAdı)
         return std::make_unique<YazıcıKaydedici>(
             durum().kayıtlar->yeniBelge(y.ad, belgeAdı, y.kağıt.width(), y.kağıt.height()));
     if (y.ad == PdfYazıcısıAdı) return YazıcıBelgesi::pdfDosyasında(kabuk::belgeKlasörü(), belgeAdı, y.kağıt);
-    return YazıcıBelgesi::sistemYazıcısında(y.ad, belgeAdı, y.kağıt);
+    return YazıcıBelgesi::sistemYazıcısında(y, belgeAdı);
 }
 
 void sistemYazıcılarınıDeğiştir(std::optional<QList<Yazıcı>> liste)
 {
     durum().sahteYazıcılar = std::move(liste);
-    durum().geçerliAd.clear();
+    durum().seçilen.reset();
 }
 
 void kaydediciyeYönlendir(std::shared_ptr<YazıcıKayıtları> kayıtlar) { durum().kayıtlar = std::move(kayıtlar); }

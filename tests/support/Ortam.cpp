@@ -249,4 +249,22 @@ void yaz(QWidget* hedef, const QString& metin)
     }
 }
 
+GüncellemeKancası::GüncellemeKancası(platform::Database& db, const QString& tablo, const QString& sütun,
+                                     std::function<void()> f)
+    : db_(db), f_(std::make_unique<std::function<void()>>(std::move(f)))
+{
+    sqlite3_create_function_v2(
+        db.handle(), "TEST_KANCASI", 0, SQLITE_UTF8, f_.get(),
+        [](sqlite3_context* c, int, sqlite3_value**) { (*static_cast<std::function<void()>*>(sqlite3_user_data(c)))(); },
+        nullptr, nullptr, nullptr);
+    db.execScript(QStringLiteral("CREATE TEMP TRIGGER TestKancası AFTER UPDATE OF %2 ON main.%1 BEGIN SELECT TEST_KANCASI(); END")
+                      .arg(tablo, sütun));
+}
+
+GüncellemeKancası::~GüncellemeKancası()
+{
+    db_.execScript(QStringLiteral("DROP TRIGGER IF EXISTS temp.TestKancası"));
+    sqlite3_create_function_v2(db_.handle(), "TEST_KANCASI", 0, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
 }  // namespace test

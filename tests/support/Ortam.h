@@ -109,6 +109,21 @@ public:
     BeklemeKaydı& operator=(const BeklemeKaydı&) = delete;
 };
 
+// While it lives, every update of `sütun` in `tablo` made through `db` (that connection only, inside its
+// transaction) calls `f` once for each row, before the statement goes on: a test does something at that
+// moment of another connection's transaction.
+class GüncellemeKancası {
+public:
+    GüncellemeKancası(platform::Database& db, const QString& tablo, const QString& sütun, std::function<void()> f);
+    ~GüncellemeKancası();
+    GüncellemeKancası(const GüncellemeKancası&) = delete;
+    GüncellemeKancası& operator=(const GüncellemeKancası&) = delete;
+
+private:
+    platform::Database& db_;
+    std::unique_ptr<std::function<void()>> f_;
+};
+
 // Installed by every test program: a message box that no answerer is waiting for is closed after half a
 // second, and any other modal window that nothing waits for after ten, failing the running test with its
 // text, so that a test fails instead of hanging.
