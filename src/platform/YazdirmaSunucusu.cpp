@@ -239,7 +239,7 @@ bool belgeninSeçeneğiMi(const QByteArray& ad)
 {
     static const char* const belgenin[] = {"media", "media-col", "media-size", "PageSize", "PageRegion",
                                            "print-scaling", "fit-to-page", "fitplot", "scaling", "natural-scaling",
-                                           "job-hold-until", "document-format"};
+                                           "position", "job-hold-until", "document-format"};
     return std::any_of(std::begin(belgenin), std::end(belgenin), [&](const char* b) { return ad == b; });
 }
 
@@ -378,7 +378,9 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
     if (!d.bağlantı.bağlı()) throw YazdırmaHatası(yazıcı.ad, d.bağlantı.neden());
     const QByteArray ad = belgeAdı.toUtf8();
 
-    // The job: held, on the document's own paper, unscaled, with the options saved for the printer.
+    // The job: held, on the document's own paper, unscaled and laid from the paper's top-left corner (where
+    // a printer cannot take that paper, every text still stands as far from that corner as in the PDF),
+    // with the options saved for the printer.
     cups_option_t* seçenekler = nullptr;
     int seçenekSayısı = 0;
     for (const auto& [seçenek, değer] : yazıcı.seçenekler)
@@ -387,6 +389,7 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
     if (const pwg_media_t* m = pwgMediaForSize(qRound(kağıt.width() * 100), qRound(kağıt.height() * 100)))
         seçenekSayısı = cupsAddOption("media", m->pwg, seçenekSayısı, &seçenekler);
     seçenekSayısı = cupsAddOption("print-scaling", "none", seçenekSayısı, &seçenekler);
+    seçenekSayısı = cupsAddOption("position", "top-left", seçenekSayısı, &seçenekler);
     seçenekSayısı = cupsAddOption("job-hold-until", "indefinite", seçenekSayısı, &seçenekler);
     ipp_t* istek = yeniİstek(IPP_OP_CREATE_JOB, d.kuyruk);
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, ad.constData());

@@ -549,13 +549,13 @@ constexpr int Basıldı = 9;
 // unscaled, each text where the recorder puts it. The temporary file is gone once the server has it.
 TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
 {
-    yazıcı(QStringLiteral("Kabul"), {215.9, 279.4});
+    yazıcı(QStringLiteral("Kabul"), {240, 280});
     auto belge = belgeAç(QStringLiteral("Stok Listesi"));
     örnekSayfaÇiz(*belge);
     const int no = sonİş();
     ASSERT_GT(no, 0);
     ASSERT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
-    YazıcıKaydedici k(215.9, 279.4);
+    YazıcıKaydedici k(240, 280);
     örnekSayfaÇiz(k);
     EXPECT_EQ(yerindeOlanlar(sunucu_->çıktı(QStringLiteral("Kabul")), k.belge()), 10);
 
