@@ -1,6 +1,7 @@
 // The tests' own print servers, driven by plain libcups calls: what a client sees of each misbehaviour of
-// the limping server.
+// the limping server, and the private cupsd's password queue and queue deletion.
 #include "support/AksakBaskiSunucusu.h"
+#include "support/BaskiSunucusu.h"
 
 #include <QTemporaryFile>
 
@@ -84,6 +85,14 @@ int işlem(http_t* h, ipp_op_t op, int iş)
     else
         s = op == IPP_OP_SEND_DOCUMENT ? belgeGönder(h, iş) : durum(cupsDoRequest(h, istek(op, iş), "/printers/Aksak"));
     return s;
+}
+
+// A user who cancels every password asked for.
+int parolaSorusu = 0;
+const char* parolaYok(const char*, http_t*, const char*, const char*, void*)
+{
+    ++parolaSorusu;
+    return nullptr;
 }
 
 }  // namespace
@@ -198,4 +207,50 @@ TEST(AksakBaskıSunucusu, İşVarkenAksar)
     http_t* h = bağlan(s.adres(), 0.5);
     EXPECT_EQ(işYap(h), 0);
     httpClose(h);
+}
+
+// The private cupsd: a queue whose address wants a password, while the list of queues does not; a
+// queue deleted; the attributes of a job; a stopped, then continued, then closed server.
+TEST(BaskıSunucusu, ParolaSilmeDenetim)
+{
+    test::BaskıSunucusu s;
+    ASSERT_TRUE(s.hazır()) << s.hata().toStdString();
+    cupsSetPasswordCB2(parolaYok, nullptr);
+    http_t* h = bağlan(s.adres(), 10);
+    cups_dest_t* hedefler = nullptr;
+    const int sayı = cupsGetDests2(h, &hedefler);
+    for (const char* ad : {"Kabul", "Durmuş", "Red", "Yasak", "Parola", "Korumalı", "Silinecek"})
+        EXPECT_NE(cupsGetDest(ad, nullptr, sayı, hedefler), nullptr) << ad;
+    cupsFreeDests(sayı, hedefler);
+    EXPECT_EQ(parolaSorusu, 0);
+    EXPECT_EQ(cupsCreateJob(h, "Korumalı", "Gizli", 0, nullptr), 0);
+    EXPECT_GT(parolaSorusu, 0);
+    cupsSetPasswordCB2(nullptr, nullptr);
+
+    EXPECT_TRUE(s.kuyruğuSil("Silinecek"));
+    EXPECT_EQ(cupsGetNamedDest(h, "Silinecek", nullptr), nullptr);
+    EXPECT_FALSE(s.kuyruğuSil("Silinecek"));
+
+    cups_option_t* seçenekler = nullptr;
+    int seçenekSayısı = cupsAddOption("copies", "2", 0, &seçenekler);
+    seçenekSayısı = cupsAddOption("job-hold-until", "indefinite", seçenekSayısı, &seçenekler);
+    const int iş = cupsCreateJob(h, "Kabul", "Tutulan", seçenekSayısı, seçenekler);
+    cupsFreeOptions(seçenekSayısı, seçenekler);
+    ASSERT_GT(iş, 0);
+    EXPECT_EQ(s.öznitelik(iş, "copies"), "2");
+    EXPECT_EQ(s.öznitelik(iş, "job-hold-until"), "indefinite");
+    cupsCancelJob2(h, "Kabul", iş, 0);
+    httpClose(h);
+
+    // Stopped, it takes the connection but answers nothing until it goes on.
+    s.durdur();
+    h = bağlan(s.adres(), 0.5);
+    EXPECT_EQ(durum(cupsDoRequest(h, istek(IPP_OP_GET_PRINTER_ATTRIBUTES), "/")), -1);
+    httpClose(h);
+    s.sürdür();
+    h = bağlan(s.adres(), 10);
+    EXPECT_EQ(durum(cupsDoRequest(h, istek(IPP_OP_GET_PRINTER_ATTRIBUTES), "/")), IPP_STATUS_ERROR_NOT_FOUND);
+    httpClose(h);
+    s.kapat();
+    EXPECT_EQ(bağlan(s.adres(), 1), nullptr);
 }
