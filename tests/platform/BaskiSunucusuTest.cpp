@@ -1,5 +1,5 @@
 // The tests' own print servers, driven by plain libcups calls: what a client sees of each misbehaviour of
-// the limping server, and the private cupsd's password queue and queue deletion.
+// the limping server, and the private cupsd's password queue, queue deletion and saved options.
 #include "support/AksakBaskiSunucusu.h"
 #include "support/BaskiSunucusu.h"
 
@@ -210,22 +210,32 @@ TEST(AksakBaskıSunucusu, İşVarkenAksar)
 }
 
 // The private cupsd: a queue whose address wants a password, while the list of queues does not; a
-// queue deleted; the attributes of a job; a stopped, then continued, then closed server.
-TEST(BaskıSunucusu, ParolaSilmeDenetim)
+// queue deleted; the saved options of a printer instance read from the test program's own file; the
+// attributes of a job; a stopped, then continued, then closed server.
+TEST(BaskıSunucusu, ParolaSilmeSeçenekler)
 {
     test::BaskıSunucusu s;
     ASSERT_TRUE(s.hazır()) << s.hata().toStdString();
     cupsSetPasswordCB2(parolaYok, nullptr);
+    ASSERT_TRUE(test::kayıtlıSeçenekleriYaz("Dest Kabul/ozel copies=3\n"));
     http_t* h = bağlan(s.adres(), 10);
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cupsGetDests2(h, &hedefler);
+    int sayı = cupsGetDests2(h, &hedefler);
     for (const char* ad : {"Kabul", "Durmuş", "Red", "Yasak", "Parola", "Korumalı", "Silinecek"})
         EXPECT_NE(cupsGetDest(ad, nullptr, sayı, hedefler), nullptr) << ad;
+    cups_dest_t* özel = cupsGetDest("Kabul", "ozel", sayı, hedefler);
+    ASSERT_NE(özel, nullptr);
+    EXPECT_STREQ(cupsGetOption("copies", özel->num_options, özel->options), "3");
     cupsFreeDests(sayı, hedefler);
     EXPECT_EQ(parolaSorusu, 0);
     EXPECT_EQ(cupsCreateJob(h, "Korumalı", "Gizli", 0, nullptr), 0);
     EXPECT_GT(parolaSorusu, 0);
     cupsSetPasswordCB2(nullptr, nullptr);
+
+    test::kayıtlıSeçenekleriSil();
+    sayı = cupsGetDests2(h, &hedefler);
+    EXPECT_EQ(cupsGetDest("Kabul", "ozel", sayı, hedefler), nullptr);
+    cupsFreeDests(sayı, hedefler);
 
     EXPECT_TRUE(s.kuyruğuSil("Silinecek"));
     EXPECT_EQ(cupsGetNamedDest(h, "Silinecek", nullptr), nullptr);

@@ -155,6 +155,11 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != ebeveyn) ::_exit(127);
     });
+    // Its own configuration is given on its command line; the tests' configuration folder for libcups
+    // is not its business.
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    ortam.remove(QStringLiteral("CUPS_SERVERROOT"));
+    süreç_.setProcessEnvironment(ortam);
     süreç_.start(QString::fromLatin1(CupsdYolu),
                  {"-f", "-c", d + "/conf/cupsd.conf", "-s", d + "/conf/cups-files.conf"});
     if (!süreç_.waitForStarted(5000)) {
@@ -286,6 +291,25 @@ QString BaskıSunucusu::öznitelik(int iş, const char* ad) const
     httpClose(h);
     return değer;
 }
+
+namespace {
+
+QString seçenekDosyası()
+{
+    const QString klasör = qEnvironmentVariable("CUPS_SERVERROOT");
+    return klasör.isEmpty() ? QString() : klasör + QStringLiteral("/lpoptions");
+}
+
+}  // namespace
+
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions)
+{
+    // Never the system's own file: only a folder the tests gave libcups.
+    const QString dosya = seçenekDosyası();
+    return !dosya.isEmpty() && yaz(dosya, lpoptions);
+}
+
+void kayıtlıSeçenekleriSil() { kayıtlıSeçenekleriYaz({}); }
 
 QStringList kağıtBelgesiDosyaları()
 {

@@ -70,6 +70,14 @@ private:
     bool durduruldu_ = false;
 };
 
+// The printers' saved options, as the system's own lpoptions file holds them ("Dest Kabul/ozel copies=3\n").
+// The tests' main() gives libcups a configuration folder of the test program's own, so that this file
+// is read instead of the system's; the user's own file (~/.cups/lpoptions) is still read after it. False
+// when the file could not be written.
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions);
+// Empties that file again; done after every test.
+void kayıtlıSeçenekleriSil();
+
 // What is left in the program's own temporary folder, where paper documents are written before they go
 // to the server: hidden files too.
 QStringList kağıtBelgesiDosyaları();
