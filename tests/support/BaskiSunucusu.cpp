@@ -9,6 +9,8 @@
 
 #include <cups/cups.h>
 
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,13 +62,24 @@ const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
 *PaperDimension Letter/Letter: "612 792"
 )PPD";
 
-const char* const Kuyruklar[][2] = {{"Kabul", "default"}, {"Durmuş", "default"}, {"Red", "default"},
-                                    {"Yasak", "default"}, {"Parola", "parola"}};
+const char* const Kuyruklar[][2] = {{"Kabul", "default"},   {"Durmuş", "default"},   {"Red", "default"},
+                                    {"Yasak", "default"},   {"Parola", "parola"},     {"Korumalı", "default"},
+                                    {"Silinecek", "default"}};
 
 bool yaz(const QString& yol, const QByteArray& içerik)
 {
     QFile f(yol);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(içerik) == içerik.size() && f.flush();
+}
+
+// A connection of the tests' own to the server; a request left unanswered (a stopped server) is given up
+// after 15 s.
+http_t* bağlan(const QString& adres)
+{
+    http_t* h = httpConnect2("127.0.0.1", adres.section(':', 1).toInt(), nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1,
+                             2000, nullptr);
+    if (h) httpSetTimeout(h, 15, [](http_t*, void*) { return 0; }, nullptr);
+    return h;
 }
 
 int boşBağlantıNoktası()
@@ -100,8 +113,11 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
     }
     adres_ = QStringLiteral("127.0.0.1:%1").arg(port);
 
-    QByteArray cupsd = "Listen " + adres_.toUtf8() + "\nLogLevel info\nWebInterface No\nBrowsing No\n"
+    QByteArray cupsd = "Listen " + adres_.toUtf8() + "\nLogLevel info\nAccessLogLevel all\nWebInterface No\nBrowsing No\n"
                        "DefaultAuthType Basic\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                       // The server matches the address of a request decoded, in UTF-8.
+                       "<Location /printers/Korumalı>\n  AuthType Basic\n  Require valid-user\n"
+                       "  Order allow,deny\n  Allow all\n</Location>\n"
                        "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"
                        "<Policy parola>\n  <Limit Create-Job Print-Job Print-URI Validate-Job>\n    AuthType Basic\n"
                        "    Require valid-user\n    Order deny,allow\n  </Limit>\n  <Limit All>\n"
@@ -131,6 +147,19 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
     }
 
     süreç_.setProcessChannelMode(QProcess::MergedChannels);
+    // The server must not outlive the test program, even one killed by a signal: the system kills it when
+    // the thread that started it ends. A program that ended before the server could ask for that is
+    // already gone: the server does not start then.
+    const pid_t ebeveyn = ::getpid();
+    süreç_.setChildProcessModifier([ebeveyn] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != ebeveyn) ::_exit(127);
+    });
+    // Its own configuration is given on its command line; the tests' configuration folder for libcups
+    // is not its business.
+    QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+    ortam.remove(QStringLiteral("CUPS_SERVERROOT"));
+    süreç_.setProcessEnvironment(ortam);
     süreç_.start(QString::fromLatin1(CupsdYolu),
                  {"-f", "-c", d + "/conf/cupsd.conf", "-s", d + "/conf/cups-files.conf"});
     if (!süreç_.waitForStarted(5000)) {
@@ -144,7 +173,7 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
     süre.start();
     while (süre.elapsed() < 15000) {
         if (süreç_.state() == QProcess::NotRunning) break;
-        if (http_t* h = httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 1000, nullptr)) {
+        if (http_t* h = bağlan(adres_)) {
             cups_dest_t* hedef = cupsGetNamedDest(h, "Kabul", nullptr);
             httpClose(h);
             if (hedef) {
@@ -164,11 +193,50 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
 BaskıSunucusu::~BaskıSunucusu()
 {
     cupsSetServer(nullptr);
-    if (süreç_.state() != QProcess::NotRunning) {
-        süreç_.terminate();
-        if (!süreç_.waitForFinished(5000)) süreç_.kill();
-        süreç_.waitForFinished(2000);
-    }
+    kapat();
+}
+
+qint64 BaskıSunucusu::pid() const { return süreç_.processId(); }
+
+void BaskıSunucusu::durdur()
+{
+    if (süreç_.state() == QProcess::NotRunning) return;
+    ::kill(pid_t(pid()), SIGSTOP);
+    durduruldu_ = true;
+}
+
+void BaskıSunucusu::sürdür()
+{
+    if (süreç_.state() == QProcess::NotRunning) return;
+    ::kill(pid_t(pid()), SIGCONT);
+    durduruldu_ = false;
+}
+
+void BaskıSunucusu::kapat()
+{
+    if (süreç_.state() == QProcess::NotRunning) return;
+    // A stopped server would take the end only when it goes on.
+    if (durduruldu_) sürdür();
+    süreç_.terminate();
+    if (!süreç_.waitForFinished(5000)) süreç_.kill();
+    süreç_.waitForFinished(2000);
+}
+
+bool BaskıSunucusu::kuyruğuSil(const QString& ad)
+{
+    http_t* h = bağlan(adres_);
+    if (!h) return false;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     ad.toUtf8().constData());
+    ipp_t* istek = ippNewRequest(IPP_OP_CUPS_DELETE_PRINTER);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* yanıt = cupsDoRequest(h, istek, "/admin/");
+    const bool silindi = yanıt && ippGetStatusCode(yanıt) <= IPP_STATUS_OK_CONFLICTING;
+    ippDelete(yanıt);
+    httpClose(h);
+    return silindi;
 }
 
 QString BaskıSunucusu::çıktı(const QString& kuyruk) const { return dizin_.path() + "/out/" + kuyruk + ".pdf"; }
@@ -176,8 +244,7 @@ QString BaskıSunucusu::çıktı(const QString& kuyruk) const { return dizin_.pa
 QList<BaskıSunucusu::İş> BaskıSunucusu::işler() const
 {
     QList<İş> liste;
-    http_t* h = httpConnect2("127.0.0.1", adres_.section(':', 1).toInt(), nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1,
-                             2000, nullptr);
+    http_t* h = bağlan(adres_);
     if (!h) return liste;
     cups_job_t* işler = nullptr;
     const int sayı = cupsGetJobs2(h, &işler, nullptr, 0, CUPS_WHICHJOBS_ALL);
@@ -200,6 +267,49 @@ int BaskıSunucusu::bitmesiniBekle(int numara, int süre) const
     } while (geçen.elapsed() < süre);
     return 0;
 }
+
+QString BaskıSunucusu::öznitelik(int iş, const char* ad) const
+{
+    http_t* h = bağlan(adres_);
+    if (!h) return {};
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", iş);
+    ipp_t* istek = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, ad);
+    ipp_t* yanıt = cupsDoRequest(h, istek, "/");
+    QString değer;
+    if (ipp_attribute_t* a = yanıt && ippGetStatusCode(yanıt) <= IPP_STATUS_OK_CONFLICTING
+                                 ? ippFindAttribute(yanıt, ad, IPP_TAG_ZERO)
+                                 : nullptr) {
+        QByteArray b(qsizetype(ippAttributeString(a, nullptr, 0)) + 1, '\0');
+        b.truncate(qsizetype(ippAttributeString(a, b.data(), size_t(b.size()))));
+        değer = QString::fromUtf8(b);
+    }
+    ippDelete(yanıt);
+    httpClose(h);
+    return değer;
+}
+
+namespace {
+
+QString seçenekDosyası()
+{
+    const QString klasör = qEnvironmentVariable("CUPS_SERVERROOT");
+    return klasör.isEmpty() ? QString() : klasör + QStringLiteral("/lpoptions");
+}
+
+}  // namespace
+
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions)
+{
+    // Never the system's own file: only a folder the tests gave libcups.
+    const QString dosya = seçenekDosyası();
+    return !dosya.isEmpty() && yaz(dosya, lpoptions);
+}
+
+void kayıtlıSeçenekleriSil() { kayıtlıSeçenekleriYaz({}); }
 
 QStringList kağıtBelgesiDosyaları()
 {

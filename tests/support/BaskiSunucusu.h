@@ -1,12 +1,18 @@
 #pragma once
 // A print server of the tests' own: a private cupsd on a free local port, with a configuration folder of
-// its own and queues that print into files. While it lives, it is the program's print server.
+// its own and queues that print into files. While it lives, it is the program's print server on the
+// thread that made it (libcups keeps the server per thread).
 //   "Kabul"    takes jobs (A4 by default; the PDF goes through the server's PDF filter, as on a real
 //              queue, into its file)
 //   "Durmuş"   takes jobs but is paused: they wait, and can be cancelled
 //   "Red"      does not accept jobs
 //   "Yasak"    forbids making jobs
 //   "Parola"   asks for a password to make a job
+//   "Korumalı" asks for a password for every request addressed to it (the queue's own address), while
+//              the server's list of queues ("/") is open to all
+//   "Silinecek" takes jobs, as "Kabul"; for tests that delete a queue (kuyruğuSil)
+// The server dies with the test program, even one killed by a signal: a program that started it from a
+// thread must keep that thread until the server is closed.
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -27,6 +33,16 @@ public:
     QString hata() const { return hata_; }
     // "127.0.0.1:port"
     QString adres() const { return adres_; }
+    // The server's process.
+    qint64 pid() const;
+    // Stops the server's process (SIGSTOP): connections are still taken by the system, but nothing is
+    // answered until sürdür() (the look-ups below give up after 15 s meanwhile).
+    void durdur();
+    void sürdür();
+    // Ends the server for good; its port refuses connections from then on.
+    void kapat();
+    // Deletes the queue from the server; false when the server did not.
+    bool kuyruğuSil(const QString& ad);
 
     // The file a queue prints into (each job writes it anew).
     QString çıktı(const QString& kuyruk) const;
@@ -42,13 +58,25 @@ public:
     // Waits until the job is over (printed, cancelled or aborted) and gives its state; 0 when it did not
     // end within `süre` ms.
     int bitmesiniBekle(int numara, int süre = 15000) const;
+    // An attribute of the job as the server keeps it ("copies", "media", "job-hold-until"...), as text;
+    // empty when the job or the attribute is not there.
+    QString öznitelik(int iş, const char* ad) const;
 
 private:
     QTemporaryDir dizin_;
     QProcess süreç_;
     QString adres_;
     QString hata_;
+    bool durduruldu_ = false;
 };
+
+// The printers' saved options, as the system's own lpoptions file holds them ("Dest Kabul/ozel copies=3\n").
+// The tests' main() gives libcups a configuration folder of the test program's own, so that this file
+// is read instead of the system's; the user's own file (~/.cups/lpoptions) is still read after it. False
+// when the file could not be written.
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions);
+// Empties that file again; done after every test.
+void kayıtlıSeçenekleriSil();
 
 // What is left in the program's own temporary folder, where paper documents are written before they go
 // to the server: hidden files too.

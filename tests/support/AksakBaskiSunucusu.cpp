@@ -1,0 +1,467 @@
+#include "support/AksakBaskiSunucusu.h"
+
+#include <QUrl>
+
+#include <cups/cups.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <chrono>
+#include <condition_variable>
+#include <list>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace test {
+
+namespace {
+
+const char* const YazıcıAdı = "Aksak";
+const char* const A4 = "iso_a4_210x297mm";
+
+struct Yönerge {
+    AksakBaskıSunucusu::Davranış davranış = AksakBaskıSunucusu::Davranış::Yanıtla;
+    ipp_status_t durum = IPP_STATUS_ERROR_INTERNAL;
+    int süreMs = 0;
+    qint64 kesmeBaytı = 0;
+};
+
+QString metin(ipp_attribute_t* a)
+{
+    const size_t uzunluk = ippAttributeString(a, nullptr, 0);
+    QByteArray b(qsizetype(uzunluk) + 1, '\0');
+    ippAttributeString(a, b.data(), size_t(b.size()));
+    b.truncate(qsizetype(uzunluk));
+    return QString::fromUtf8(b);
+}
+
+// The resource of an ipp:// address, decoded ("/printers/Aksak"); empty when it is none.
+QByteArray kaynak(ipp_t* istek, const char* öznitelik)
+{
+    const char* uri = ippGetString(ippFindAttribute(istek, öznitelik, IPP_TAG_URI), 0, nullptr);
+    if (!uri) return {};
+    char şema[32], kullanıcı[256], makine[256], yol[1024];
+    int port = 0;
+    if (httpSeparateURI(HTTP_URI_CODING_ALL, uri, şema, sizeof şema, kullanıcı, sizeof kullanıcı, makine,
+                        sizeof makine, &port, yol, sizeof yol)
+        < HTTP_URI_STATUS_OK)
+        return {};
+    return QUrl::fromPercentEncoding(yol).toUtf8();
+}
+
+// Reads what is left of the request's body, at most up to `en` bytes in all (-1: all of it); false when
+// the connection broke first.
+bool gövdeOku(http_t* h, QByteArray& gövde, qint64 en)
+{
+    char tampon[32 * 1024];
+    while (httpGetState(h) == HTTP_STATE_POST_RECV && (en < 0 || gövde.size() < en)) {
+        const size_t n = en < 0 ? sizeof tampon : size_t(std::min<qint64>(qint64(sizeof tampon), en - gövde.size()));
+        const ssize_t okunan = httpRead2(h, tampon, n);
+        if (okunan < 0) return false;
+        if (okunan == 0) break;
+        gövde.append(tampon, qsizetype(okunan));
+    }
+    return true;
+}
+
+bool yanıtYaz(http_t* h, ipp_t* yanıt)
+{
+    httpClearFields(h);
+    httpSetField(h, HTTP_FIELD_CONTENT_TYPE, "application/ipp");
+    httpSetLength(h, ippLength(yanıt));
+    if (httpWriteResponse(h, HTTP_STATUS_OK) < 0) return false;
+    ippSetState(yanıt, IPP_STATE_IDLE);
+    for (;;) {
+        const ipp_state_t s = ippWrite(h, yanıt);
+        if (s == IPP_STATE_DATA) return true;
+        if (s == IPP_STATE_ERROR) return false;
+    }
+}
+
+}  // namespace
+
+struct AksakBaskıSunucusu::Veri {
+    mutable std::mutex kilit;
+    std::condition_variable uyandır;  // ends a silence when the server stops
+    bool duruyor = false;
+    QString hata;
+    int dinleyen = -1;
+    int uyandırıcı[2] = {-1, -1};  // wakes the listening thread when the server stops
+    int port = 0;
+
+    std::map<ipp_op_t, Yönerge> yönergeler;
+    std::function<void(ipp_op_t)> kanca;
+    QList<İş> işler;
+    QList<ipp_op_t> işlemler;
+
+    struct Bağlantı {
+        std::thread iş;
+        int fd = -1;  // -1 once its thread closes it
+        bool bitti = false;
+    };
+    std::list<Bağlantı> bağlantılar;
+    std::thread dinleyici;
+
+    QByteArray yazıcıUri() const { return QByteArray("ipp://127.0.0.1:") + QByteArray::number(port) + "/printers/" + YazıcıAdı; }
+    QByteArray işUri(int numara) const
+    {
+        return QByteArray("ipp://127.0.0.1:") + QByteArray::number(port) + "/jobs/" + QByteArray::number(numara);
+    }
+
+    void dinle();
+    void hizmetEt(http_t* h, Bağlantı* b);
+    // The answer of a sound server to the request; the jobs changed as it says. Under the lock.
+    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge);
+    void yazıcıÖznitelikleri(ipp_t* yanıt) const;
+    void işÖznitelikleri(ipp_t* yanıt, const İş& iş) const;
+    İş* iş(ipp_t* istek);
+};
+
+void AksakBaskıSunucusu::Veri::yazıcıÖznitelikleri(ipp_t* y) const
+{
+    const ipp_tag_t g = IPP_TAG_PRINTER;
+    ippAddString(y, g, IPP_TAG_URI, "printer-uri-supported", nullptr, yazıcıUri().constData());
+    ippAddString(y, g, IPP_TAG_KEYWORD, "uri-security-supported", nullptr, "none");
+    ippAddString(y, g, IPP_TAG_KEYWORD, "uri-authentication-supported", nullptr, "none");
+    ippAddString(y, g, IPP_TAG_NAME, "printer-name", nullptr, YazıcıAdı);
+    ippAddString(y, g, IPP_TAG_TEXT, "printer-location", nullptr, "Aksak yeri");
+    ippAddString(y, g, IPP_TAG_TEXT, "printer-info", nullptr, YazıcıAdı);
+    ippAddString(y, g, IPP_TAG_TEXT, "printer-make-and-model", nullptr, "Aksak");
+    ippAddInteger(y, g, IPP_TAG_ENUM, "printer-type", CUPS_PRINTER_LOCAL | CUPS_PRINTER_DEFAULT);
+    ippAddInteger(y, g, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
+    ippAddString(y, g, IPP_TAG_KEYWORD, "printer-state-reasons", nullptr, "none");
+    ippAddBoolean(y, g, "printer-is-accepting-jobs", 1);
+    ippAddBoolean(y, g, "printer-is-shared", 0);
+    ippAddString(y, g, IPP_TAG_KEYWORD, "media-default", nullptr, A4);
+    const char* const kağıtlar[] = {A4, "na_letter_8.5x11in"};
+    ippAddStrings(y, g, IPP_TAG_KEYWORD, "media-supported", 2, nullptr, kağıtlar);
+    ippAddString(y, g, IPP_TAG_MIMETYPE, "document-format-default", nullptr, "application/pdf");
+    const char* const biçimler[] = {"application/pdf", "application/octet-stream"};
+    ippAddStrings(y, g, IPP_TAG_MIMETYPE, "document-format-supported", 2, nullptr, biçimler);
+    ippAddString(y, g, IPP_TAG_KEYWORD, "print-scaling-supported", nullptr, "none");
+    const int işlemler[] = {IPP_OP_CREATE_JOB,         IPP_OP_SEND_DOCUMENT, IPP_OP_CANCEL_JOB,
+                            IPP_OP_GET_JOB_ATTRIBUTES, IPP_OP_GET_JOBS,      IPP_OP_GET_PRINTER_ATTRIBUTES,
+                            IPP_OP_RELEASE_JOB,        IPP_OP_CUPS_GET_DEFAULT, IPP_OP_CUPS_GET_PRINTERS};
+    ippAddIntegers(y, g, IPP_TAG_ENUM, "operations-supported", int(std::size(işlemler)), işlemler);
+    ippAddString(y, g, IPP_TAG_CHARSET, "charset-configured", nullptr, "utf-8");
+    ippAddString(y, g, IPP_TAG_CHARSET, "charset-supported", nullptr, "utf-8");
+    ippAddString(y, g, IPP_TAG_LANGUAGE, "natural-language-configured", nullptr, "en");
+    ippAddString(y, g, IPP_TAG_KEYWORD, "ipp-versions-supported", nullptr, "2.0");
+}
+
+void AksakBaskıSunucusu::Veri::işÖznitelikleri(ipp_t* y, const İş& i) const
+{
+    const ipp_tag_t g = IPP_TAG_JOB;
+    ippAddInteger(y, g, IPP_TAG_INTEGER, "job-id", i.numara);
+    ippAddString(y, g, IPP_TAG_URI, "job-uri", nullptr, işUri(i.numara).constData());
+    ippAddString(y, g, IPP_TAG_URI, "job-printer-uri", nullptr, yazıcıUri().constData());
+    ippAddString(y, g, IPP_TAG_NAME, "job-name", nullptr, i.ad.toUtf8().constData());
+    ippAddInteger(y, g, IPP_TAG_ENUM, "job-state", i.durum);
+    ippAddString(y, g, IPP_TAG_KEYWORD, "job-state-reasons", nullptr,
+                 i.durum == IPP_JSTATE_HELD        ? "job-hold-until-specified"
+                 : i.durum == IPP_JSTATE_CANCELED  ? "job-canceled-by-user"
+                 : i.durum == IPP_JSTATE_COMPLETED ? "job-completed-successfully"
+                                                   : "none");
+}
+
+AksakBaskıSunucusu::İş* AksakBaskıSunucusu::Veri::iş(ipp_t* istek)
+{
+    int numara = ippGetInteger(ippFindAttribute(istek, "job-id", IPP_TAG_INTEGER), 0);
+    if (!numara) {
+        const QByteArray yol = kaynak(istek, "job-uri");
+        if (yol.startsWith("/jobs/")) numara = yol.mid(6).toInt();
+    }
+    for (İş& i : işler)
+        if (i.numara == numara) return &i;
+    return nullptr;
+}
+
+ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge)
+{
+    ipp_t* y = ippNewResponse(istek);
+    const auto durum = [y](ipp_status_t s) {
+        ippSetStatusCode(y, s);
+        return y;
+    };
+    const ipp_op_t işlem = ippGetOperation(istek);
+    const QByteArray yazıcı = kaynak(istek, "printer-uri");
+    const bool yazıcıBilinir = yazıcı == QByteArray("/printers/") + YazıcıAdı;
+    switch (işlem) {
+    case IPP_OP_CUPS_GET_PRINTERS:
+    case IPP_OP_CUPS_GET_DEFAULT:
+        yazıcıÖznitelikleri(y);
+        return y;
+    case IPP_OP_GET_PRINTER_ATTRIBUTES:
+        if (!yazıcıBilinir) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        yazıcıÖznitelikleri(y);
+        return y;
+    case IPP_OP_CREATE_JOB: {
+        if (!yazıcıBilinir) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        İş yeni;
+        yeni.numara = işler.isEmpty() ? 1 : işler.last().numara + 1;
+        for (ipp_attribute_t* a = ippFirstAttribute(istek); a; a = ippNextAttribute(istek))
+            if (ippGetName(a)) yeni.öznitelikler.insert(QString::fromUtf8(ippGetName(a)), metin(a));
+        yeni.ad = yeni.öznitelikler.value(QStringLiteral("job-name"));
+        yeni.durum = yeni.öznitelikler.value(QStringLiteral("job-hold-until")) == QLatin1String("indefinite")
+                         ? IPP_JSTATE_HELD
+                         : IPP_JSTATE_PENDING;
+        işler.append(yeni);
+        işÖznitelikleri(y, yeni);
+        return y;
+    }
+    case IPP_OP_SEND_DOCUMENT: {
+        İş* i = iş(istek);
+        if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        ipp_attribute_t* son = ippFindAttribute(istek, "last-document", IPP_TAG_BOOLEAN);
+        if (!son) return durum(IPP_STATUS_ERROR_BAD_REQUEST);
+        if ((i->durum != IPP_JSTATE_HELD && i->durum != IPP_JSTATE_PENDING) || i->belgeGeldi)
+            return durum(IPP_STATUS_ERROR_NOT_POSSIBLE);
+        if (const char* biçim = ippGetString(ippFindAttribute(istek, "document-format", IPP_TAG_MIMETYPE), 0, nullptr)) {
+            if (qstrcmp(biçim, "application/pdf") && qstrcmp(biçim, "application/octet-stream"))
+                return durum(IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED);
+            i->öznitelikler.insert(QStringLiteral("document-format"), QString::fromUtf8(biçim));
+        }
+        i->belge += belge;
+        i->belgeGeldi = ippGetBoolean(son, 0);
+        // Nothing to print on: a job that is not held is printed once its document is whole.
+        if (i->belgeGeldi && i->durum == IPP_JSTATE_PENDING) i->durum = IPP_JSTATE_COMPLETED;
+        işÖznitelikleri(y, *i);
+        return y;
+    }
+    case IPP_OP_RELEASE_JOB: {
+        İş* i = iş(istek);
+        if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        if (i->durum != IPP_JSTATE_HELD) return durum(IPP_STATUS_ERROR_NOT_POSSIBLE);
+        i->durum = i->belgeGeldi ? IPP_JSTATE_COMPLETED : IPP_JSTATE_PENDING;
+        return y;
+    }
+    case IPP_OP_CANCEL_JOB: {
+        İş* i = iş(istek);
+        if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        if (i->durum >= IPP_JSTATE_CANCELED) return durum(IPP_STATUS_ERROR_NOT_POSSIBLE);
+        i->durum = IPP_JSTATE_CANCELED;
+        return y;
+    }
+    case IPP_OP_GET_JOB_ATTRIBUTES: {
+        İş* i = iş(istek);
+        if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
+        işÖznitelikleri(y, *i);
+        return y;
+    }
+    case IPP_OP_GET_JOBS: {
+        const char* hangi = ippGetString(ippFindAttribute(istek, "which-jobs", IPP_TAG_KEYWORD), 0, nullptr);
+        const QByteArray hangileri = hangi ? hangi : "not-completed";
+        bool ilk = true;
+        for (const İş& i : işler) {
+            const bool bitmiş = i.durum >= IPP_JSTATE_CANCELED;
+            if (hangileri != "all" && bitmiş != (hangileri == "completed")) continue;
+            if (!ilk) ippAddSeparator(y);
+            ilk = false;
+            işÖznitelikleri(y, i);
+        }
+        return y;
+    }
+    default: return durum(IPP_STATUS_ERROR_OPERATION_NOT_SUPPORTED);
+    }
+}
+
+void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
+{
+    for (;;) {
+        char yol[1024];
+        const http_state_t yöntem = httpReadRequest(h, yol, sizeof yol);
+        if (yöntem == HTTP_STATE_WAITING || yöntem == HTTP_STATE_ERROR) break;
+        http_status_t s;
+        while ((s = httpUpdate(h)) == HTTP_STATUS_CONTINUE) {}
+        if (s != HTTP_STATUS_OK || yöntem != HTTP_STATE_POST) break;  // IPP comes only by POST
+
+        ipp_t* istek = ippNew();
+        ipp_state_t is;
+        while ((is = ippRead(h, istek)) != IPP_STATE_DATA && is != IPP_STATE_ERROR) {}
+        if (is == IPP_STATE_ERROR) {
+            ippDelete(istek);
+            break;
+        }
+        const ipp_op_t işlem = ippGetOperation(istek);
+        Yönerge yönerge;
+        {
+            std::lock_guard<std::mutex> l(kilit);
+            işlemler.append(işlem);
+            if (auto it = yönergeler.find(işlem); it != yönergeler.end()) yönerge = it->second;
+        }
+        const bool belgeli = işlem == IPP_OP_SEND_DOCUMENT;
+        const bool kes = yönerge.davranış == Davranış::BağlantıyıKes;
+        const bool sus = yönerge.davranış == Davranış::Sus;
+        bool sürüyor = true;
+        // "100 Continue" is given even before a silence: a libcups client waits a second of its own for it
+        // (beyond any limit of its own) before it sends the rest, which would shorten the silence it sees.
+        if (httpGetExpect(h) == HTTP_STATUS_CONTINUE && !(kes && (!belgeli || yönerge.kesmeBaytı <= 0)))
+            sürüyor = httpWriteResponse(h, HTTP_STATUS_CONTINUE) == 0;
+        QByteArray belge;
+        if (sürüyor) sürüyor = gövdeOku(h, belge, kes ? (belgeli ? yönerge.kesmeBaytı : 0) : -1);
+
+        std::function<void(ipp_op_t)> f;
+        {
+            std::lock_guard<std::mutex> l(kilit);
+            f = kanca;
+        }
+        if (sürüyor && f) f(işlem);
+
+        ipp_t* yanıt = nullptr;
+        if (sürüyor && !kes) {
+            std::unique_lock<std::mutex> l(kilit);
+            if (yönerge.davranış == Davranış::Reddet) {
+                yanıt = ippNewResponse(istek);
+                ippSetStatusCode(yanıt, yönerge.durum);
+            } else {
+                yanıt = yanıtla(istek, belge);
+            }
+            if (sus) uyandır.wait_for(l, std::chrono::milliseconds(yönerge.süreMs), [this] { return duruyor; });
+            sürüyor = !duruyor;
+        }
+        ippDelete(istek);
+        const bool yazıldı = yanıt && sürüyor && yanıtYaz(h, yanıt);
+        ippDelete(yanıt);
+        if (!yazıldı || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
+    }
+    {
+        std::lock_guard<std::mutex> l(kilit);
+        b->fd = -1;
+    }
+    httpClose(h);
+    std::lock_guard<std::mutex> l(kilit);
+    b->bitti = true;
+}
+
+void AksakBaskıSunucusu::Veri::dinle()
+{
+    // A client gone before its answer must not end the test program: writing to it fails instead. The
+    // threads of the connections inherit this.
+    sigset_t boru;
+    sigemptyset(&boru);
+    sigaddset(&boru, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &boru, nullptr);
+    for (;;) {
+        pollfd p[2] = {{dinleyen, POLLIN, 0}, {uyandırıcı[0], POLLIN, 0}};
+        if (::poll(p, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (p[1].revents) break;
+        if (!(p[0].revents & POLLIN)) continue;
+        http_t* h = httpAcceptConnection(dinleyen, 1);
+        if (!h) continue;
+        std::lock_guard<std::mutex> l(kilit);
+        if (duruyor) {
+            httpClose(h);
+            break;
+        }
+        for (auto it = bağlantılar.begin(); it != bağlantılar.end();) {
+            if (!it->bitti) {
+                ++it;
+                continue;
+            }
+            it->iş.join();
+            it = bağlantılar.erase(it);
+        }
+        Bağlantı& b = bağlantılar.emplace_back();
+        b.fd = httpGetFd(h);
+        b.iş = std::thread(&Veri::hizmetEt, this, h, &b);
+    }
+}
+
+AksakBaskıSunucusu::AksakBaskıSunucusu() : d_(std::make_unique<Veri>())
+{
+    Veri& v = *d_;
+    v.dinleyen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in yer{};
+    yer.sin_family = AF_INET;
+    yer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t uzunluk = sizeof yer;
+    if (v.dinleyen < 0 || ::bind(v.dinleyen, reinterpret_cast<sockaddr*>(&yer), sizeof yer) < 0
+        || ::listen(v.dinleyen, 16) < 0 || ::getsockname(v.dinleyen, reinterpret_cast<sockaddr*>(&yer), &uzunluk) < 0
+        || ::pipe2(v.uyandırıcı, O_CLOEXEC) < 0) {
+        v.hata = QStringLiteral("the limping print server cannot listen: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        return;
+    }
+    v.port = ntohs(yer.sin_port);
+    v.dinleyici = std::thread(&Veri::dinle, &v);
+    cupsSetServer(adres().toUtf8().constData());
+}
+
+AksakBaskıSunucusu::~AksakBaskıSunucusu()
+{
+    Veri& v = *d_;
+    if (v.dinleyici.joinable()) {
+        cupsSetServer(nullptr);
+        {
+            std::lock_guard<std::mutex> l(v.kilit);
+            v.duruyor = true;
+            // Wakes every connection that waits for its client.
+            for (Veri::Bağlantı& b : v.bağlantılar)
+                if (b.fd >= 0) ::shutdown(b.fd, SHUT_RDWR);
+        }
+        v.uyandır.notify_all();
+        while (::write(v.uyandırıcı[1], "x", 1) < 0 && errno == EINTR) {}
+        v.dinleyici.join();
+        for (Veri::Bağlantı& b : v.bağlantılar) b.iş.join();
+    }
+    for (int fd : {v.dinleyen, v.uyandırıcı[0], v.uyandırıcı[1]})
+        if (fd >= 0) ::close(fd);
+}
+
+bool AksakBaskıSunucusu::hazır() const { return hata().isEmpty(); }
+
+QString AksakBaskıSunucusu::hata() const
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    return d_->hata;
+}
+
+QString AksakBaskıSunucusu::adres() const
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    return QStringLiteral("127.0.0.1:%1").arg(d_->port);
+}
+
+void AksakBaskıSunucusu::davranış(ipp_op_t işlem, Davranış d, ipp_status_t durum, int süreMs, qint64 kesmeBaytı)
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    d_->yönergeler[işlem] = {d, durum, süreMs, kesmeBaytı};
+}
+
+void AksakBaskıSunucusu::hepsiniYanıtla()
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    d_->yönergeler.clear();
+}
+
+void AksakBaskıSunucusu::gelince(std::function<void(ipp_op_t)> f)
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    d_->kanca = std::move(f);
+}
+
+QList<AksakBaskıSunucusu::İş> AksakBaskıSunucusu::işler() const
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    return d_->işler;
+}
+
+QList<ipp_op_t> AksakBaskıSunucusu::işlemler() const
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    return d_->işlemler;
+}
+
+}  // namespace test
