@@ -411,8 +411,7 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
     const Yanıt alındı = d.bağlantı.belgeyleİste(istek, d.kuyruk.kaynak, pdf);
     if (!başarılı(alındı)) {
         const YazdırmaHatası hata = d.hata(alındı);
-        // Held, the job would not print anyway; it is cancelled where the server still answers.
-        if (!d.bağlantı.sustu()) iş->iptalEt();
+        iş->iptalEt();  // held, it would not print anyway; cancelled where the server still answers
         throw hata;
     }
     return iş;
@@ -424,8 +423,10 @@ void Sunucuİşi::serbestBırak()
     Veri& d = *d_;
     const Yanıt y = d.bağlantı.iste(d.işİsteği(IPP_OP_RELEASE_JOB), "/jobs/");
     if (başarılı(y)) return;
+    // A server that answered the release late may have printed it: cancelled where it still answers, so
+    // that the invoice the user is told to print again does not come out twice.
     const YazdırmaHatası hata = d.hata(y);
-    if (!d.bağlantı.sustu()) iptalEt();
+    iptalEt();
     throw hata;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
 #include "platform/Yazicilar.h"
+#include "support/AksakBaskiSunucusu.h"
 #include "support/BaskiSunucusu.h"
 #include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
@@ -545,8 +546,8 @@ constexpr int Basıldı = 9;
 
 }  // namespace
 
-// The job holds the document as drawn: on its own paper (Letter, on a queue whose paper is A4) and
-// unscaled, each text where the recorder puts it. The temporary file is gone once the server has it.
+// The job holds the document as drawn: on its own paper (a 240 × 280 mm form, on a queue whose paper is
+// A4) and unscaled, each text where the recorder puts it. It is held by the server until it is sent.
 TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
 {
     yazıcı(QStringLiteral("Kabul"), {240, 280});
@@ -554,6 +555,8 @@ TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
     örnekSayfaÇiz(*belge);
     const int no = sonİş();
     ASSERT_GT(no, 0);
+    EXPECT_EQ(sunucu_->öznitelik(no, "media"), "custom_240x280mm_240x280mm");
+    EXPECT_EQ(sunucu_->öznitelik(no, "print-scaling"), "none");
     ASSERT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
     YazıcıKaydedici k(240, 280);
     örnekSayfaÇiz(k);
@@ -605,4 +608,160 @@ TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
     }
     parolaSorucusunuDeğiştir({});
     EXPECT_EQ(sunucu_->işler().size(), işler);
+}
+
+// The printers come from the print server: every queue and the instance saved for one, each with its paper,
+// and the PDF printer last. Listing them, choosing one and printing on it ask for no password while another
+// queue is protected, and the options saved for the instance reach the job. The protected queue asks only
+// when it is printed on, naming the printer and the user, and says when the password given was wrong.
+TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulur)
+{
+    sistemYazıcılarınıDeğiştir(std::nullopt);
+    ASSERT_TRUE(test::kayıtlıSeçenekleriYaz("Dest Kabul/ozel copies=3\n"));
+    QList<ParolaSorusu> sorulanlar;
+    parolaSorucusunuDeğiştir([&](const ParolaSorusu& s) -> std::optional<QString> {
+        sorulanlar << s;
+        if (sorulanlar.size() == 1) return QStringLiteral("yanlış");
+        return std::nullopt;
+    });
+    QStringList adlar;
+    for (const Yazıcı& y : yazıcılar()) adlar << y.ad;
+    EXPECT_EQ(adlar, (QStringList{"Durmuş", "Kabul", "Kabul/ozel", "Korumalı", "Parola", "Red", "Silinecek", "Yasak", "PDF"}));
+    const Yazıcı kabul = yazıcılar()[1];
+    EXPECT_EQ(kabul.kağıt, QSizeF(210, 297));
+
+    ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Kabul/ozel")));
+    auto belge = belgeAç(QStringLiteral("Liste"));
+    belge->yaz("bir");
+    belge->bitir();
+    EXPECT_TRUE(sorulanlar.isEmpty());
+    const int no = sonİş();
+    EXPECT_EQ(sunucu_->öznitelik(no, "copies"), "3");
+    EXPECT_EQ(sunucu_->öznitelik(no, "media"), "iso_a4_210x297mm");
+    EXPECT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
+
+    ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Korumalı")));
+    EXPECT_TRUE(sorulanlar.isEmpty());
+    auto korunan = belgeAç(QStringLiteral("Liste"));
+    korunan->yaz("bir");
+    EXPECT_THROW(
+        try { korunan->bitir(); } catch (const YazdırmaHatası& h) {
+            EXPECT_EQ(h.metin(), "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
+            throw;
+        },
+        YazdırmaHatası);
+    parolaSorucusunuDeğiştir({});
+    ASSERT_EQ(sorulanlar.size(), 2);
+    EXPECT_EQ(sorulanlar[0].yazıcı, "Korumalı");
+    EXPECT_EQ(sorulanlar[0].kullanıcı, QString::fromUtf8(cupsUser()));
+    EXPECT_FALSE(sorulanlar[0].yanlış);
+    EXPECT_TRUE(sorulanlar[1].yanlış);
+    EXPECT_EQ(sonİş(), no);
+}
+
+namespace {
+
+using Aksak = test::AksakBaskıSunucusu;
+
+// Paper printers on a print server that misbehaves once the job exists. The program gives up on it after
+// a second of silence.
+class AksakSunucu : public Yazdırma {
+protected:
+    static void SetUpTestSuite() { sunucu_ = new Aksak; }
+    static void TearDownTestSuite()
+    {
+        delete sunucu_;
+        sunucu_ = nullptr;
+    }
+    void SetUp() override
+    {
+        Yazdırma::SetUp();
+        ASSERT_TRUE(sunucu_->hazır()) << sunucu_->hata().toStdString();
+        sunucu_->hepsiniYanıtla();
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Aksak", {}, {210, 297}, true}});
+        sunucuSüresiniDeğiştir(1000);
+    }
+    void TearDown() override
+    {
+        sunucuSüresiniDeğiştir(std::nullopt);
+        Yazdırma::TearDown();
+    }
+    static int sonDurum()
+    {
+        const auto işler = sunucu_->işler();
+        return işler.isEmpty() ? 0 : işler.last().durum;
+    }
+
+    static Aksak* sunucu_;
+};
+Aksak* AksakSunucu::sunucu_ = nullptr;
+
+constexpr int Bekletilen = 4;
+
+}  // namespace
+
+// The job is held with the whole document, unscaled on its paper, and goes to the printer only when sent.
+// What the server refuses, leaves unanswered past the limit or cuts off at any step is told with its cause,
+// never as printed and never with a success as its cause; the job is cancelled where the server still
+// answers, and otherwise stays held, which never prints.
+TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
+{
+    auto belge = belgeAç(QStringLiteral("Liste"));
+    belge->yaz("bir");
+    belge->hazırla();
+    const auto işler = sunucu_->işler();
+    ASSERT_EQ(işler.size(), 1);
+    EXPECT_EQ(işler[0].durum, Bekletilen);
+    EXPECT_EQ(işler[0].öznitelikler.value("job-hold-until"), "indefinite");
+    EXPECT_EQ(işler[0].öznitelikler.value("media"), "iso_a4_210x297mm");
+    EXPECT_EQ(işler[0].öznitelikler.value("print-scaling"), "none");
+    EXPECT_TRUE(işler[0].belgeGeldi);
+    EXPECT_TRUE(işler[0].belge.trimmed().endsWith("%%EOF"));
+    belge->gönder();
+    EXPECT_EQ(sonDurum(), Basıldı);
+
+    using D = Aksak::Davranış;
+    struct Aksama {
+        ipp_op_t işlem;
+        D davranış;
+        qint64 kesme;
+        QString neden;
+        int sonra;  // the job's state afterwards (0: none was made)
+        bool iptalReddedilir = false;
+    };
+    const QString sessiz = SunucuYanıtVermediMetni, kopuk = BağlantıKoptuMetni;
+    const QString reddetti = QStringLiteral("Yazdırma sunucusunun yanıtı: client-error-not-possible");
+    const QList<Aksama> aksamalar = {
+        // Silent at the job's making: no number came, so nothing to cancel; held, it never prints.
+        {IPP_OP_CREATE_JOB, D::Sus, 0, sessiz, Bekletilen},
+        {IPP_OP_CREATE_JOB, D::BağlantıyıKes, 0, kopuk, 0},
+        {IPP_OP_SEND_DOCUMENT, D::Reddet, 0, reddetti, İptalEdildi},
+        {IPP_OP_SEND_DOCUMENT, D::Sus, 0, sessiz, İptalEdildi},
+        {IPP_OP_SEND_DOCUMENT, D::BağlantıyıKes, 0, kopuk, İptalEdildi},
+        {IPP_OP_SEND_DOCUMENT, D::BağlantıyıKes, 3000, kopuk, İptalEdildi},
+        {IPP_OP_RELEASE_JOB, D::Reddet, 0, reddetti, İptalEdildi},
+        {IPP_OP_RELEASE_JOB, D::BağlantıyıKes, 0, kopuk, İptalEdildi},
+        {IPP_OP_RELEASE_JOB, D::Reddet, 0, reddetti, Bekletilen, true},
+    };
+    for (const Aksama& a : aksamalar) {
+        SCOPED_TRACE(testing::Message() << ippOpString(a.işlem) << " " << int(a.davranış) << " " << a.kesme);
+        sunucu_->hepsiniYanıtla();
+        sunucu_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, a.kesme);
+        if (a.iptalReddedilir) sunucu_->davranış(IPP_OP_CANCEL_JOB, D::Reddet, IPP_STATUS_ERROR_NOT_POSSIBLE);
+        const qsizetype önceki = sunucu_->işler().size();
+        QString metin;
+        try {
+            örnekSayfaÇiz(*belgeAç(QStringLiteral("Liste")));
+        } catch (const YazdırmaHatası& h) {
+            metin = h.metin();
+        }
+        EXPECT_EQ(metin, "Belge yazıcıya gönderilemedi: Aksak\n\n" + a.neden);
+        const auto sonra = sunucu_->işler();
+        if (a.sonra == 0) {
+            EXPECT_EQ(sonra.size(), önceki);
+        } else {
+            ASSERT_EQ(sonra.size(), önceki + 1);
+            EXPECT_EQ(sonra.last().durum, a.sonra);
+        }
+    }
 }

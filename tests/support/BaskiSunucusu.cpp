@@ -20,8 +20,8 @@ namespace {
 
 const char* const CupsdYolu = "/usr/sbin/cupsd";
 
-// A page description with A4 and Letter, whose PDF goes through the server's PDF filter (which places
-// each page on the paper asked for) and then into the queue's file.
+// A page description with A4, Letter and paper of any size, whose PDF goes through the server's PDF
+// filter (which places each page on the paper asked for) and then into the queue's file.
 const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -60,6 +60,17 @@ const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
 *DefaultPaperDimension: A4
 *PaperDimension A4/A4: "595 842"
 *PaperDimension Letter/Letter: "612 792"
+*VariablePaperSize: True
+*HWMargins: 0 0 0 0
+*MaxMediaWidth: "1000"
+*MaxMediaHeight: "1400"
+*NonUIOrderDependency: 100 AnySetup *CustomPageSize
+*CustomPageSize True: "pop pop pop <</PageSize[5 -2 roll]/ImagingBBox null>>setpagedevice"
+*ParamCustomPageSize Width: 1 points 36 1000
+*ParamCustomPageSize Height: 2 points 36 1400
+*ParamCustomPageSize WidthOffset: 3 points 0 0
+*ParamCustomPageSize HeightOffset: 4 points 0 0
+*ParamCustomPageSize Orientation: 5 int 0 0
 )PPD";
 
 const char* const Kuyruklar[][2] = {{"Kabul", "default"},   {"Durmuş", "default"},   {"Red", "default"},
