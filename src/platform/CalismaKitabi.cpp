@@ -467,9 +467,9 @@ QString ÇalışmaKitabı::kaydet()
         const QString yer = geçiciYol_;
         geçiciYol_.clear();
         throw ÇalışmaKitabıHatası(
-            QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\nKitabın tamamı şu dosyada:\n%3")
+            QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\nKitabın tamamı şu dosyada:\n%3\n\n%4")
                 .arg(QDir::toNativeSeparators(kök + QStringLiteral(".xlsx")), dosya::yazmaHatasıMetni(hata),
-                     QDir::toNativeSeparators(yer)));
+                     QDir::toNativeSeparators(yer), dosya::SaklamaSüresiMetni));
     }
     geçiciYol_.clear();
     return verilen;

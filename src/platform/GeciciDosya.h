@@ -21,6 +21,9 @@ namespace dosya {
 // a day before the new file's. The folder's own clock judges them, as it gave the new file its time.
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol);
 
+// Told to the user with a whole file left under its hidden name: how long it stays there.
+inline const QString SaklamaSüresiMetni =
+    QStringLiteral("Bu dosya bir gün saklanır; sonra bu klasöre yeni bir dosya yazılırken silinir.");
 
 // Gives the file at `yol` the first of the names ad(1), ad(2)... (paths in the same folder) that no file
 // has; a file that exists is never replaced nor written into, even one made at the last moment by another

@@ -534,7 +534,8 @@ TEST_F(ÇalışmaKitabıTesti, AdVerilemeyenKitapYerindeKalır)
     const QString çalışma = kabuk::belgeKlasörü() + QLatin1Char('/') + dosyalar().first();
     const QRegularExpression beklenen(
         QStringLiteral("^Çalışma kitabı adıyla kaydedilemedi: %1/Girişi Yapılacak Ürünler [-0-9 .]+\\.xlsx\n\n"
-                       "Klasör, yalnızca okunabilen bir diskte\\.\n\nKitabın tamamı şu dosyada:\n%2$")
+                       "Klasör, yalnızca okunabilen bir diskte\\.\n\nKitabın tamamı şu dosyada:\n%2\n\n"
+                       "Bu dosya bir gün saklanır; sonra bu klasöre yeni bir dosya yazılırken silinir\\.$")
             .arg(QRegularExpression::escape(kabuk::belgeKlasörü()), QRegularExpression::escape(çalışma)));
     EXPECT_TRUE(beklenen.match(metin).hasMatch()) << metin.toStdString();
     EXPECT_EQ(test::xlsxOku(çalışma).metin("A3"), "Şirin Ticaret");
