@@ -2,10 +2,12 @@
 // view holds them) in the common export layout, beside a baseline that writes the same cells with
 // libxlsxwriter directly. BM_Oran runs both in turn and reports their ratio (oran: list export time /
 // baseline time). Also the peak resident memory of the process (tepeRSS_MB) and its growth while
-// writing (artışRSS_MB).
+// writing (artışRSS_MB). BM_KitabıDenetle measures alone the reading back of the written file that the
+// export does before the file takes its name (part of BM_ListeyiYaz and BM_Oran).
 #include "BenchOrtami.h"
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
+#include "platform/KitapDenetimi.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -179,6 +181,18 @@ void BM_DoğrudanLibxlsxwriter(benchmark::State& durum)
     durum.SetItemsProcessed(durum.iterations() * SatırSayısı);
 }
 
+// The reading back alone, of the file the export wrote: its title row, its header row and the rows.
+void BM_KitabıDenetle(benchmark::State& durum)
+{
+    Klasör klasör;
+    const QString yol = platform::listeyiYaz(büyükListe());
+    const int satır = SatırSayısı + 2;
+    for (auto _ : durum)
+        if (platform::yazılanKitabıDenetle(yol, satır, satır) != platform::KitapKusuru::Yok)
+            durum.SkipWithError("the written workbook was refused");
+    durum.SetItemsProcessed(durum.iterations() * SatırSayısı);
+}
+
 // Both in turn, the best of each: the export's time over the baseline's.
 void BM_Oran(benchmark::State& durum)
 {
@@ -203,6 +217,7 @@ void BM_Oran(benchmark::State& durum)
 
 BENCHMARK(BM_ListeyiYaz)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DoğrudanLibxlsxwriter)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_KitabıDenetle)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Oran)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 
 #include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
+#include "platform/KitapDenetimi.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
 
@@ -16,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -49,6 +52,13 @@ void denetle(lxw_error hata, Metin ne)
         QStringLiteral("Çalışma kitabı yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(dosyaAdı), neden));
 }
 
+// Whether the disk of `klasör` has no room left.
+bool diskDoluMu(const QString& klasör)
+{
+    struct statvfs disk {};
+    return ::statvfs(QFile::encodeName(klasör).constData(), &disk) == 0 && disk.f_bavail == 0;
+}
+
 // Why the library could not write the workbook into `klasör`. Where its failure is one of the system's,
 // it leaves that call's error number (`sistemHatası`, read at once); otherwise a disk without room is
 // told as such, and only then the library's own text.
@@ -63,10 +73,31 @@ QString kitapHatasınınNedeni(lxw_error hata, int sistemHatası, const QString&
         break;
     default: break;
     }
-    struct statvfs disk {};
-    if (::statvfs(QFile::encodeName(klasör).constData(), &disk) == 0 && disk.f_bavail == 0)
-        return dosya::yazmaHatasıMetni(ENOSPC);
+    if (diskDoluMu(klasör)) return dosya::yazmaHatasıMetni(ENOSPC);
     return QString::fromUtf8(lxw_strerror(hata));
+}
+
+// The folder where the library makes its temporary files, as it picks it (it sets none of its own for
+// our workbooks): $TMPDIR, else /tmp, else the current folder, the first that is a folder it can write in.
+QByteArray kitabınGeçiciKlasörü()
+{
+    for (QByteArray klasör : {qgetenv("TMPDIR"), QByteArray(P_tmpdir), QByteArray(".")}) {
+        struct stat bilgi {};
+        if (!klasör.isEmpty() && ::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode)
+            && ::access(klasör.constData(), W_OK | X_OK) == 0)
+            return klasör;
+    }
+    return QByteArrayLiteral(".");
+}
+
+// Why a workbook that the library wrote without an error came out incomplete when read back: its
+// temporary folder's disk was full (a write there failed for want of room, or it has none left), or
+// else no cause that can be told.
+QString eksikKitabınNedeni(int sistemHatası)
+{
+    if (sistemHatası == ENOSPC || diskDoluMu(QFile::decodeName(kitabınGeçiciKlasörü())))
+        return dosya::yazmaHatasıMetni(ENOSPC);
+    return QStringLiteral("Yazılan kitap geri okunduğunda eksik çıktı.");
 }
 
 auto hücreHatası(int satır, int sütun)
@@ -195,6 +226,13 @@ void ÇalışmaKitabı::satıraGeç(int satır, int sütun)
     sonSatır_ = satır;
 }
 
+void ÇalışmaKitabı::satırYazıldı(int satır)
+{
+    if (satır == sonYazılanSatır_) return;
+    ++yazılanSatırSayısı_;
+    sonYazılanSatır_ = satır;
+}
+
 lxw_format* ÇalışmaKitabı::biçimi(const HücreBiçimi& biçim)
 {
     if (biçim == HücreBiçimi{}) return nullptr;
@@ -231,6 +269,7 @@ void ÇalışmaKitabı::metniYaz(int satır, int sütun, QStringView değer, lxw
     *son = '\0';
     denetle(worksheet_write_string(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), utf8_.constData(), format),
             hücreHatası(satır, sütun));
+    if (!değer.isEmpty() || format) satırYazıldı(satır);  // an empty text without a look writes no cell
     if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer.toString(), kalın);
 }
 
@@ -243,6 +282,7 @@ void ÇalışmaKitabı::sayıyıYaz(int satır, int sütun, double değer, lxw_f
             QStringLiteral("Hücreye sayı olmayan bir değer yazılamaz (satır %1, sütun %2).").arg(satır).arg(sütun));
     denetle(worksheet_write_number(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), değer, format),
             hücreHatası(satır, sütun));
+    satırYazıldı(satır);
     if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, görünenSayı(değer, sayıBiçimi), kalın);
 }
 
@@ -260,6 +300,7 @@ void ÇalışmaKitabı::tarihiYaz(int satır, int sütun, const QDate& değer, l
     t.day = değer.day();
     denetle(worksheet_write_datetime(sayfa_, lxw_row_t(satır - 1), lxw_col_t(sütun - 1), &t, format),
             hücreHatası(satır, sütun));
+    satırYazıldı(satır);
     if (sığdırılacakMı(sütun)) genişliğiÖlç(sütun, değer.toString(QStringLiteral("dd.MM.yyyy")), kalın);
 }
 
@@ -295,9 +336,11 @@ void ÇalışmaKitabı::birleştir(int satır, int ilkSütun, int sonSütun, con
         metin(satır, ilkSütun, değer, biçim);
         return;
     }
+    lxw_format* format = biçimi(biçim);
     denetle(worksheet_merge_range(sayfa_, lxw_row_t(satır - 1), lxw_col_t(ilkSütun - 1), lxw_row_t(satır - 1),
-                                  lxw_col_t(sonSütun - 1), değer.toUtf8().constData(), biçimi(biçim)),
+                                  lxw_col_t(sonSütun - 1), değer.toUtf8().constData(), format),
             [&] { return QStringLiteral("Hücreler birleştirilemedi (satır %1)").arg(satır); });
+    if (!değer.isEmpty() || format) satırYazıldı(satır);  // as for a text: no cell when empty without a look
 }
 
 void ÇalışmaKitabı::satırYüksekliği(int satır, double punto)
@@ -305,6 +348,7 @@ void ÇalışmaKitabı::satırYüksekliği(int satır, double punto)
     satıraGeç(satır, 1);
     denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, nullptr),
             [&] { return QStringLiteral("Satır yüksekliği verilemedi (satır %1)").arg(satır); });
+    satırYazıldı(satır);
 }
 
 void ÇalışmaKitabı::satırBiçimi(int satır, double punto, const HücreBiçimi& biçim)
@@ -312,6 +356,7 @@ void ÇalışmaKitabı::satırBiçimi(int satır, double punto, const HücreBiç
     satıraGeç(satır, 1);
     denetle(worksheet_set_row(sayfa_, lxw_row_t(satır - 1), punto, biçimi(biçim)),
             [&] { return QStringLiteral("Satır biçimlendirilemedi (satır %1)").arg(satır); });
+    satırYazıldı(satır);
 }
 
 void ÇalışmaKitabı::sütunGenişliği(int sütun, double genişlik)
@@ -399,6 +444,14 @@ void ÇalışmaKitabı::kapat(const QString& dosyaAdı)
         geçiciYol_.clear();
         throw yazılamadı(dosyaAdı, dosya::yazmaHatasıMetni(eşitlemeHatası));
     }
+    // Read back whole before it is named: the library writes every part through temporary files of its
+    // own and does not notice a failed write to them, so that a file with empty parts or rows missing
+    // would otherwise take its name as saved.
+    if (yazılanKitabıDenetle(geçiciYol_, yazılanSatırSayısı_, sonYazılanSatır_) != KitapKusuru::Yok) {
+        QFile::remove(geçiciYol_);
+        geçiciYol_.clear();
+        throw yazılamadı(dosyaAdı, eksikKitabınNedeni(sistemHatası));
+    }
 }
 
 QString ÇalışmaKitabı::kaydet()
@@ -414,9 +467,9 @@ QString ÇalışmaKitabı::kaydet()
         const QString yer = geçiciYol_;
         geçiciYol_.clear();
         throw ÇalışmaKitabıHatası(
-            QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\nKitabın tamamı şu dosyada:\n%3")
+            QStringLiteral("Çalışma kitabı adıyla kaydedilemedi: %1\n\n%2\n\nKitabın tamamı şu dosyada:\n%3\n\n%4")
                 .arg(QDir::toNativeSeparators(kök + QStringLiteral(".xlsx")), dosya::yazmaHatasıMetni(hata),
-                     QDir::toNativeSeparators(yer)));
+                     QDir::toNativeSeparators(yer), dosya::SaklamaSüresiMetni));
     }
     geçiciYol_.clear();
     return verilen;

@@ -88,8 +88,9 @@ public:
 
     // Writes the workbook into the documents folder under a new name made from the sheet name and the
     // time (an existing file is never overwritten) and returns the file's path. The workbook cannot be
-    // changed afterwards. A workbook that cannot be written whole leaves nothing; one written whole that
-    // cannot take its name stays where it was written, and the error says where.
+    // changed afterwards. The file is read back whole (every part, every row) before it takes its name. A
+    // workbook that cannot be written whole leaves nothing; one written whole that cannot take its name
+    // stays where it was written, and the error says where.
     QString kaydet();
 
 private:
@@ -101,11 +102,15 @@ private:
     void sayıyıYaz(int satır, int sütun, double değer, lxw_format* format, const QString& sayıBiçimi, bool kalın);
     void tarihiYaz(int satır, int sütun, const QDate& değer, lxw_format* format, bool kalın);
     void satıraGeç(int satır, int sütun);
+    // Counts the row as one the library writes into the sheet (it writes those with a cell, a height or
+    // a look), for the reading back.
+    void satırYazıldı(int satır);
     bool sığdırılacakMı(int sütun) const;
     void genişliğiÖlç(int sütun, const QString& görünen, bool kalın);
     // The file's path to be, without the number and ".xlsx": the folder, the sheet name and the time now.
     QString dosyaKökü() const;
-    // Writes and syncs the file under its temporary name; `dosyaAdı` is the name it is to take, for errors.
+    // Writes and syncs the file under its temporary name and reads it back whole (yazılanKitabıDenetle);
+    // `dosyaAdı` is the name it is to take, for errors.
     void kapat(const QString& dosyaAdı);
 
     struct BiçimKaydı {
@@ -119,6 +124,8 @@ private:
     lxw_worksheet* sayfa_ = nullptr;
     QList<BiçimKaydı> biçimler_;
     int sonSatır_ = 0;
+    int yazılanSatırSayısı_ = 0;  // the rows the library writes into the sheet
+    int sonYazılanSatır_ = 0;
     QList<bool> sığdırılacak_;
     QList<double> enGenişPiksel_;
     QStringEncoder kodlayıcı_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};

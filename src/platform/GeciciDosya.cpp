@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,6 +34,12 @@ std::optional<YazmaSınırı>& sınırYeri()
 std::optional<AdVermeSınaması>& sınamaYeri()
 {
     static std::optional<AdVermeSınaması> s;
+    return s;
+}
+
+std::function<void(int)>& yeniDosyaSınamasıYeri()
+{
+    static std::function<void(int)> s;
     return s;
 }
 
@@ -88,17 +93,22 @@ bool geçiciAdMı(const char* ad)
     return true;
 }
 
-// Removes from the folder our temporary files older than a day. Not a symlink, a folder or anything else
-// of that name; a file that cannot be read or removed is left, as the folder's own failures are: the
-// file about to be made does not depend on this.
-void eskiGeçiciDosyalarıSil(const QString& klasör)
+// Removes from the folder our temporary files more than a day older than the one just made there
+// (`yeniFd`, named `yeniAd`). Their age is judged by the folder's own clock, never this machine's: the
+// disk or the server of the folder set the times of them all, the new file's too, while a workstation
+// whose clock runs ahead would take a file that another one is still writing, or about to name, for one
+// left over. Not a symlink, a folder or anything else of that name, nor the new file; a file that cannot
+// be read or removed is left, as the folder's own failures are: the new file does not depend on this.
+void eskiGeçiciDosyalarıSil(const QString& klasör, int yeniFd, const QByteArray& yeniAd)
 {
+    struct stat yeni {};
+    if (::fstat(yeniFd, &yeni) != 0) return;  // no time of the folder's to judge by
     DIR* dizin = ::opendir(QFile::encodeName(klasör).constData());
     if (!dizin) return;
-    const time_t sınır = std::time(nullptr) - EskiDosyaYaşı;
+    const time_t sınır = yeni.st_mtime - EskiDosyaYaşı;
     const int dfd = ::dirfd(dizin);
     while (const dirent* girdi = ::readdir(dizin)) {
-        if (!geçiciAdMı(girdi->d_name)) continue;
+        if (!geçiciAdMı(girdi->d_name) || yeniAd == girdi->d_name) continue;
         struct stat bilgi {};
         if (::fstatat(dfd, girdi->d_name, &bilgi, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (S_ISREG(bilgi.st_mode) && bilgi.st_mtime < sınır) ::unlinkat(dfd, girdi->d_name, 0);
@@ -157,14 +167,16 @@ void klasörünüEşitle(const QString& yol)
 
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol)
 {
-    eskiGeçiciDosyalarıSil(klasör);
     for (int deneme = 0; deneme < 100; ++deneme) {
-        const QString aday = klasör + QLatin1Char('/') + QLatin1String(GeçiciÖnEk)
-                             + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
-                             + uzantı;
+        const QString ad = QLatin1String(GeçiciÖnEk)
+                           + QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                           + uzantı;
+        const QString aday = klasör + QLatin1Char('/') + ad;
         // 0666: the umask takes away what the user does not share.
         const int fd = ::open(QFile::encodeName(aday).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
+            if (const std::function<void(int)>& sınama = yeniDosyaSınamasıYeri()) sınama(fd);
+            eskiGeçiciDosyalarıSil(klasör, fd, QFile::encodeName(ad));
             yol = aday;
             return fd;
         }
@@ -321,5 +333,7 @@ bool GeçiciDosya::adVer(const std::function<QString(int)>& ad)
 void yazmaSınırınıDeğiştir(std::optional<YazmaSınırı> sınır) { sınırYeri() = sınır; }
 
 void adVermeSınamasınıDeğiştir(std::optional<AdVermeSınaması> sınama) { sınamaYeri() = std::move(sınama); }
+
+void yeniDosyaSınamasınıDeğiştir(std::function<void(int fd)> sınama) { yeniDosyaSınamasıYeri() = std::move(sınama); }
 
 }  // namespace dosya

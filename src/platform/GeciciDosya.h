@@ -16,9 +16,14 @@ namespace dosya {
 // digits, then `uzantı`), with the permissions the user's umask gives a new file, so that colleagues on a
 // shared folder can open it once it is named. Returns its descriptor, open for reading and writing, and
 // sets `yol`; -1 with errno set when no file could be made.
-// First the folder is rid of the program's own temporary files that are older than a day, left by a
-// program stopped while writing: regular files whose names are exactly of that pattern, nothing else.
+// Then the folder is rid of the program's own temporary files left by a program stopped while writing, or
+// not named: regular files whose names are exactly of that pattern, nothing else, whose time is more than
+// a day before the new file's. The folder's own clock judges them, as it gave the new file its time.
 int geçiciDosyaYap(const QString& klasör, const QString& uzantı, QString& yol);
+
+// Told to the user with a whole file left under its hidden name: how long it stays there.
+inline const QString SaklamaSüresiMetni =
+    QStringLiteral("Bu dosya bir gün saklanır; sonra bu klasöre yeni bir dosya yazılırken silinir.");
 
 // Gives the file at `yol` the first of the names ad(1), ad(2)... (paths in the same folder) that no file
 // has; a file that exists is never replaced nor written into, even one made at the last moment by another
@@ -102,5 +107,10 @@ struct AdVermeSınaması {
     std::function<int(const QString& aday)> önce;
 };
 void adVermeSınamasınıDeğiştir(std::optional<AdVermeSınaması> sınama);
+
+// Tests: called with the descriptor of every new temporary file just after it is made, before the folder
+// is rid of its old ones; a test gives the file there the time that a folder whose clock is not this
+// machine's would give it. An empty function: nothing is called.
+void yeniDosyaSınamasınıDeğiştir(std::function<void(int fd)> sınama);
 
 }  // namespace dosya

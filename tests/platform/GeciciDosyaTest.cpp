@@ -24,6 +24,7 @@ protected:
     {
         dosya::yazmaSınırınıDeğiştir(std::nullopt);
         dosya::adVermeSınamasınıDeğiştir(std::nullopt);
+        dosya::yeniDosyaSınamasınıDeğiştir({});
     }
     QString yol(const QString& ad) const { return dizin_.path() + QLatin1Char('/') + ad; }
     // Every name in the folder: hidden ones, folders and symlinks that lead nowhere too.
@@ -31,6 +32,21 @@ protected:
     {
         return QDir(dizin_.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    // Gives the name in the folder the time `saniye` seconds before this machine's clock.
+    void yaşlandır(const QString& ad, time_t saniye)
+    {
+        const timespec zaman[2] = {{std::time(nullptr) - saniye, 0}, {std::time(nullptr) - saniye, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(yol(ad)).constData(), zaman, AT_SYMLINK_NOFOLLOW), 0);
+    }
+    // A small file of that name and age.
+    void dosyaYap(const QString& ad, time_t saniye)
+    {
+        QFile f(yol(ad));
+        ASSERT_TRUE(f.open(QIODevice::NewOnly));
+        f.write("eski");
+        f.close();
+        yaşlandır(ad, saniye);
     }
     // A file written whole and closed, under its temporary name.
     void yazılmış(dosya::GeçiciDosya& f, const QByteArray& veri)
@@ -152,17 +168,6 @@ TEST_F(GeçiciDosyaTesti, YazılamayanDosyaNedeniyleBaşarısızOlur)
 // that is not exactly ours, nor a folder or a symlink of our name.
 TEST_F(GeçiciDosyaTesti, GünlükGeçiciDosyalarSilinir)
 {
-    const auto yaşlandır = [&](const QString& ad, time_t saniye) {
-        const timespec zaman[2] = {{std::time(nullptr) - saniye, 0}, {std::time(nullptr) - saniye, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(yol(ad)).constData(), zaman, AT_SYMLINK_NOFOLLOW), 0);
-    };
-    const auto dosyaYap = [&](const QString& ad, time_t saniye) {
-        QFile f(yol(ad));
-        ASSERT_TRUE(f.open(QIODevice::NewOnly));
-        f.write("eski");
-        f.close();
-        yaşlandır(ad, saniye);
-    };
     const time_t gün = 24 * 60 * 60;
     dosyaYap(".kavrenta-0123abcd.pdf", gün + 60);
     dosyaYap(".kavrenta-89abcdef.xlsx", 30 * gün);
@@ -187,4 +192,29 @@ TEST_F(GeçiciDosyaTesti, GünlükGeçiciDosyalarSilinir)
     kalanlar.sort();
     EXPECT_EQ(adlar(), kalanlar);
     EXPECT_EQ(içerik(yol("Liste.pdf")), "eski");
+}
+
+// A left-over file's age is told by the clock of its folder, which gave it its time, never by this
+// machine's: a workstation whose clock runs ahead must not take another one's fresh file for a left-over.
+// The folder here runs three days behind this machine (the new file gets the time that such a server
+// would give it): another workstation's file written there a minute before is three days old by this
+// machine's clock, and stays; one written a day and a minute before the new file goes. Judged by this
+// machine's clock, both would go.
+TEST_F(GeçiciDosyaTesti, GeçiciDosyalarınYaşıKlasörünSaatiyleÖlçülür)
+{
+    const time_t gün = 24 * 60 * 60, geride = 3 * gün;
+    dosyaYap(".kavrenta-22222222.pdf", geride + 60);
+    dosyaYap(".kavrenta-33333333.xlsx", geride + gün + 60);
+    dosya::yeniDosyaSınamasınıDeğiştir([&](int fd) {
+        const timespec zaman[2] = {{std::time(nullptr) - geride, 0}, {std::time(nullptr) - geride, 0}};
+        EXPECT_EQ(::futimens(fd, zaman), 0);
+    });
+    QString yeni;
+    const int fd = dosya::geçiciDosyaYap(dizin_.path(), QStringLiteral(".pdf"), yeni);
+    dosya::yeniDosyaSınamasınıDeğiştir({});
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    QStringList kalanlar{".kavrenta-22222222.pdf", QFileInfo(yeni).fileName()};
+    kalanlar.sort();
+    EXPECT_EQ(adlar(), kalanlar);
 }

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QXmlStreamReader>
 
+#include <zlib.h>
+
 #include <cmath>
 
 namespace test {
@@ -12,7 +14,8 @@ namespace {
 QByteArray parça(const QString& dosya, const QString& ad)
 {
     QProcess p;
-    p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), dosya, ad});
+    // unzip takes the name as a pattern: "[Content_Types].xml" asks for a bracket as itself.
+    p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), dosya, QString(ad).replace(u'[', QStringLiteral("[[]"))});
     if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
     return p.readAllStandardOutput();
 }
@@ -106,6 +109,76 @@ double yazılanGenişlik(double genişlik)
     if (genişlik <= 0) return 0;
     const int piksel = genişlik < 1 ? int(genişlik * 12 + 0.5) : int(genişlik * 7 + 0.5) + 5;
     return std::floor(double(piksel) / 7.0 * 256.0) / 256.0;
+}
+
+QList<ZipParçası> xlsxParçaları(const QString& dosya)
+{
+    QProcess p;
+    p.start(QStringLiteral("unzip"), {QStringLiteral("-Z1"), dosya});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    QList<ZipParçası> parçalar;
+    for (const QByteArray& ad : p.readAllStandardOutput().split('\n'))
+        if (!ad.isEmpty()) parçalar.append({QString::fromUtf8(ad), parça(dosya, QString::fromUtf8(ad))});
+    return parçalar;
+}
+
+QByteArray zipYap(const QList<ZipParçası>& parçalar)
+{
+    const auto le16 = [](QByteArray& b, quint16 v) { b.append(char(v & 0xff)).append(char(v >> 8)); };
+    const auto le32 = [&](QByteArray& b, quint32 v) {
+        le16(b, quint16(v & 0xffff));
+        le16(b, quint16(v >> 16));
+    };
+    QByteArray zip, dizin;
+    for (const ZipParçası& p : parçalar) {
+        z_stream z{};
+        deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+        QByteArray sıkışık(int(deflateBound(&z, uLong(p.içerik.size()))), '\0');
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(p.içerik.constData()));
+        z.avail_in = uInt(p.içerik.size());
+        z.next_out = reinterpret_cast<Bytef*>(sıkışık.data());
+        z.avail_out = uInt(sıkışık.size());
+        deflate(&z, Z_FINISH);
+        sıkışık.resize(qsizetype(z.total_out));
+        deflateEnd(&z);
+        const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(p.içerik.constData()), uInt(p.içerik.size())))
+                            ^ (p.yanlışCrc ? 1u : 0u);
+        const QByteArray ad = p.ad.toUtf8();
+        // The fields the local header and the directory share: version, flags, deflate, time and date,
+        // CRC-32, sizes and the name's length.
+        QByteArray ortak;
+        le16(ortak, 20);
+        le16(ortak, 0);
+        le16(ortak, Z_DEFLATED);
+        le32(ortak, 0x00210000);
+        le32(ortak, crc);
+        le32(ortak, quint32(sıkışık.size()));
+        le32(ortak, quint32(p.içerik.size()));
+        le16(ortak, quint16(ad.size()));
+        le16(ortak, 0);
+        le32(dizin, 0x02014b50);
+        le16(dizin, 20);
+        dizin += ortak;
+        le16(dizin, 0);  // comment
+        le16(dizin, 0);  // disk
+        le16(dizin, 0);  // attributes
+        le32(dizin, 0);
+        le32(dizin, quint32(zip.size()));
+        dizin += ad;
+        le32(zip, 0x04034b50);
+        zip += ortak + ad + sıkışık;
+    }
+    const quint32 dizinYeri = quint32(zip.size());
+    zip += dizin;
+    le32(zip, 0x06054b50);
+    le16(zip, 0);
+    le16(zip, 0);
+    le16(zip, quint16(parçalar.size()));
+    le16(zip, quint16(parçalar.size()));
+    le32(zip, quint32(dizin.size()));
+    le32(zip, dizinYeri);
+    le16(zip, 0);
+    return zip;
 }
 
 XlsxSayfa xlsxOku(const QString& dosya)

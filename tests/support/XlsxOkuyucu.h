@@ -2,6 +2,7 @@
 // Reads back a written .xlsx (its first sheet), so that tests check what a spreadsheet program would show:
 // sheet name, cells with their kind and look, merged ranges, column widths, row heights and page setup.
 // The file is unpacked with the `unzip` program.
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -47,5 +48,20 @@ XlsxSayfa xlsxOku(const QString& dosya);
 
 // The width a spreadsheet program keeps for a width given in characters (it rounds to whole pixels).
 double yazılanGenişlik(double genişlik);
+
+// A part of a zip: its name and what it holds. A wrong CRC-32 may be asked for, as a file spoilt on the
+// way would have.
+struct ZipParçası {
+    QString ad;
+    QByteArray içerik;
+    bool yanlışCrc = false;
+};
+
+// The parts of a written .xlsx, in the order they stand in it.
+QList<ZipParçası> xlsxParçaları(const QString& dosya);
+
+// A zip of the parts, each deflated, laid out as the spreadsheet library lays out a workbook; for tests
+// that plant one fault into a workbook.
+QByteArray zipYap(const QList<ZipParçası>& parçalar);
 
 }  // namespace test
