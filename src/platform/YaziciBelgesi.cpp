@@ -282,9 +282,9 @@ void YazıcıBelgesi::belgeyiGöster()
     // written and the user is told where and why.
     const QString klasör = d_->klasör, ad = d_->belgeAdı;
     if (!d_->dosya->adVer([&](int sıra) { return pdfDosyaYolu(klasör, ad, sıra); })) {
-        mesaj::göster(QStringLiteral("PDF dosyası adıyla kaydedilemedi: %1\n\n%2\n\nBelgenin tamamı şu dosyada:\n%3")
+        mesaj::göster(QStringLiteral("PDF dosyası adıyla kaydedilemedi: %1\n\n%2\n\nBelgenin tamamı şu dosyada:\n%3\n\n%4")
                           .arg(QDir::toNativeSeparators(d_->pdfDosyası), dosya::yazmaHatasıMetni(d_->dosya->hata()),
-                               QDir::toNativeSeparators(d_->dosya->yol())),
+                               QDir::toNativeSeparators(d_->dosya->yol()), dosya::SaklamaSüresiMetni),
                       mesaj::Simge::Ünlem);
         return;
     }

@@ -13,11 +13,14 @@
 #include "platform/TurkceMetin.h"
 #include "platform/YazdirmaSunucusu.h"
 #include "platform/Yazicilar.h"
+#include "support/AksakBaskiSunucusu.h"
 #include "support/BaskiSunucusu.h"
 #include "support/Ortam.h"
 #include "support/PdfOkuyucu.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -28,9 +31,12 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <mutex>
 #include <cerrno>
 #include <optional>
 #include <tuple>
+
+#include <cups/cups.h>
 
 #include <gtest/gtest.h>
 
@@ -812,4 +818,180 @@ TEST_F(KağıtFaturası, FaturaYalnızSunucuAlıncaİşaretlenir)
     QStringList sözcükler;
     for (const test::PdfSözcüğü& s : test::pdfSözcükleri(baskı_->çıktı("Kabul"))) sözcükler << s.metin;
     EXPECT_TRUE(sözcükler.contains("A-17") && sözcükler.contains("Çivi")) << sözcükler.join(' ').toStdString();
+}
+
+// A printer chosen in the printer window, then deleted from the server or the server stopped before
+// Tamam: the print goes nowhere (no job, no PDF), nothing is marked, the user is told, and the current
+// printer stays.
+TEST_F(KağıtFaturası, SeçilenYazıcıGittiyseHiçbirYereBasılmaz)
+{
+    test::BaskıSunucusu yerel;  // stopped for good below
+    ASSERT_TRUE(yerel.hazır()) << yerel.hata().toStdString();
+    sistemYazıcılarınıDeğiştir(std::nullopt);
+    ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Kabul")));
+    struct Durum {
+        QString yazıcı;
+        std::function<void()> boz;
+        QString neden;
+    };
+    const QList<Durum> durumlar = {
+        {"Silinecek", [&] { ASSERT_TRUE(yerel.kuyruğuSil(QStringLiteral("Silinecek"))); },
+         "Yazıcı, yazdırma sunucusunda bulunamadı."},
+        {"Red", [&] { yerel.kapat(); }, "Yazdırma sunucusuna ulaşılamıyor."},
+    };
+    const auto belgeler = [] { return QDir(kabuk::belgeKlasörü()).entryList(QDir::Files | QDir::Hidden); };
+    const QStringList önceki = belgeler();
+    for (const Durum& d : durumlar) {
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        test::Görününce seçim("YazıcıSeçmeFormu", [&](QWidget* w) {
+            auto* kutu = w->findChild<QComboBox*>("YazıcıAdlarıKutusu");
+            kutu->setCurrentIndex(kutu->findText(d.yazıcı));
+            ASSERT_EQ(kutu->currentText(), d.yazıcı);
+            d.boz();
+            w->findChild<QPushButton*>("TamamDüğmesi")->click();
+        });
+        EXPECT_EQ(FaturaYazdır(&pencere_, düğme_, veri()), FaturaSonucu::Yazdırılmadı);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        EXPECT_TRUE(mesajlar.sonMetin().contains("Belge yazıcıya gönderilemedi: " + d.yazıcı + "\n\n" + d.neden))
+            << mesajlar.sonMetin().toStdString();
+        EXPECT_EQ(işaretli(), 0);
+        EXPECT_EQ(geçerliYazıcı().ad, "Kabul");
+        EXPECT_EQ(belgeler(), önceki);
+        düğmeKullanılabilir(true);
+        if (d.yazıcı == "Silinecek") {
+            EXPECT_TRUE(yerel.işler().isEmpty());
+        }
+    }
+    cupsSetServer(baskı_->adres().toUtf8().constData());  // the suite's own server again
+}
+
+namespace {
+
+// The invoice on a print server that limps once the job exists; the program gives up on it after a second
+// of silence.
+class AksakFatura : public FaturaYazdırma {
+protected:
+    static void SetUpTestSuite() { aksak_ = new test::AksakBaskıSunucusu; }
+    static void TearDownTestSuite()
+    {
+        delete aksak_;
+        aksak_ = nullptr;
+    }
+    void SetUp() override
+    {
+        FaturaYazdırma::SetUp();
+        ASSERT_TRUE(aksak_->hazır()) << aksak_->hata().toStdString();
+        aksak_->hepsiniYanıtla();
+        kaydediciyeYönlendir(nullptr);
+        sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Aksak", {}, {210, 297}, true}});
+        sunucuSüresiniDeğiştir(1000);
+    }
+    void TearDown() override
+    {
+        aksak_->gelince(nullptr);
+        sunucuSüresiniDeğiştir(std::nullopt);
+        FaturaYazdırma::TearDown();
+    }
+    FaturaSonucu yazdır(const FaturaVerisi& v)
+    {
+        auto ek = faturaBilgileri(QStringLiteral("A-17"));
+        auto seçim = yazıcı();
+        return FaturaYazdır(&pencere_, düğme_, v);
+    }
+    static int sonDurum()
+    {
+        const auto işler = aksak_->işler();
+        return işler.isEmpty() ? 0 : işler.last().durum;
+    }
+
+    static test::AksakBaskıSunucusu* aksak_;
+};
+test::AksakBaskıSunucusu* AksakFatura::aksak_ = nullptr;
+
+}  // namespace
+
+// While the program waits on the print server, the database is free: another workstation reads and saves
+// at once, however slow the server. The job is released only once the marks are committed, and a reprint
+// holds no lock while its job is made and released. The wait cursor shows meanwhile.
+TEST_F(AksakFatura, SunucuBeklenirkenVeritabanıSerbesttir)
+{
+    const auto öteki = platform::Database::open(sunucu_->veritabanıYolu());
+    öteki->setBusyTimeout(0);
+    struct Gözlem {
+        ipp_op_t işlem;
+        int işaretli;
+        bool kaydetti;
+        bool beklemeİmleci;
+        bool operator==(const Gözlem&) const = default;
+    };
+    QList<Gözlem> gözlemler;
+    std::mutex kilit;
+    aksak_->gelince([&](ipp_op_t işlem) {
+        Gözlem g{işlem, -1, false, false};
+        try {
+            g.işaretli = öteki->scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
+            öteki->exec("INSERT INTO GirisCikisYapanlarTablosu (AdiSoyadi) VALUES ('B')");
+            g.kaydetti = true;
+        } catch (const platform::DbError&) {
+        }
+        // The test's thread waits in the request meanwhile.
+        const QCursor* imleç = QGuiApplication::overrideCursor();
+        g.beklemeİmleci = imleç && imleç->shape() == Qt::WaitCursor;
+        const std::lock_guard k(kilit);
+        gözlemler << g;
+    });
+    test::MesajYanıtlayıcı mesajlar;
+    EXPECT_EQ(yazdır(veri()), FaturaSonucu::Yazdırıldı);
+    EXPECT_EQ(gözlemler, (QList<Gözlem>{{IPP_OP_CREATE_JOB, 0, true, true},
+                                        {IPP_OP_SEND_DOCUMENT, 0, true, true},
+                                        {IPP_OP_RELEASE_JOB, 3, true, true}}));
+    EXPECT_EQ(sonDurum(), 9);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    gözlemler.clear();
+    FaturaVerisi yeniden = veri();
+    yeniden.yazdırılanlar = true;
+    EXPECT_EQ(yazdır(yeniden), FaturaSonucu::Yazdırıldı);
+    EXPECT_EQ(gözlemler, (QList<Gözlem>{{IPP_OP_CREATE_JOB, 3, true, true},
+                                        {IPP_OP_SEND_DOCUMENT, 3, true, true},
+                                        {IPP_OP_RELEASE_JOB, 3, true, true}}));
+    EXPECT_EQ(mesajlar.sayı(), 0);
+}
+
+// A server that refuses, stays silent or cuts the connection: before the commit nothing is marked, and the
+// job is cancelled; after it, the exits stay marked and the user is told that the invoice did not go out
+// and where to print it again. The cause is the server's own answer, or that it gave none.
+TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
+{
+    using D = test::AksakBaskıSunucusu::Davranış;
+    struct Aksama {
+        ipp_op_t işlem;
+        D davranış;
+        QString neden;
+    };
+    const QList<Aksama> aksamalar = {
+        {IPP_OP_SEND_DOCUMENT, D::Reddet, "Yazdırma sunucusunun yanıtı: client-error-not-possible"},
+        {IPP_OP_SEND_DOCUMENT, D::Sus, SunucuYanıtVermediMetni},
+        {IPP_OP_SEND_DOCUMENT, D::BağlantıyıKes, BağlantıKoptuMetni},
+        {IPP_OP_RELEASE_JOB, D::Reddet, "Yazdırma sunucusunun yanıtı: client-error-not-possible"},
+        {IPP_OP_RELEASE_JOB, D::BağlantıyıKes, BağlantıKoptuMetni},
+    };
+    for (const Aksama& a : aksamalar) {
+        SCOPED_TRACE(testing::Message() << ippOpString(a.işlem) << " " << int(a.davranış));
+        AçıkVeritabanı->exec("UPDATE CikisIslemleriTablosu SET Fatura = 0");
+        aksak_->hepsiniYanıtla();
+        aksak_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, 2000);
+        test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
+        const bool işaretlenir = a.işlem == IPP_OP_RELEASE_JOB;
+        EXPECT_EQ(yazdır(veri()), işaretlenir ? FaturaSonucu::İşaretlendi : FaturaSonucu::Yazdırılmadı);
+        EXPECT_EQ(işaretli(), işaretlenir ? 3 : 0);
+        ASSERT_EQ(mesajlar.sayı(), 1);
+        if (işaretlenir)
+            EXPECT_EQ(mesajlar.sonMetin(), GönderilemediMetni.arg(QStringLiteral("Aksak"), a.neden));
+        else
+            EXPECT_TRUE(mesajlar.sonMetin().contains("Belge yazıcıya gönderilemedi: Aksak\n\n" + a.neden))
+                << mesajlar.sonMetin().toStdString();
+        EXPECT_EQ(sonDurum(), 7);  // cancelled
+    }
 }

@@ -8,11 +8,17 @@
 #include "support/AksakBaskiSunucusu.h"
 #include "support/BaskiSunucusu.h"
 #include "support/Ortam.h"
+#include "support/PencereOrtami.h"
 #include "support/PdfOkuyucu.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -457,7 +463,7 @@ TEST_F(Yazdırma, PdfGörüntüleyicisiYoksaDosyanınYeriSöylenir)
     ASSERT_EQ(yanıt.sayı(), 2);
     EXPECT_EQ(yanıt.sonMetin(), "PDF dosyası adıyla kaydedilemedi: " + kabuk::belgeKlasörü()
                                     + "/Stok Listesi (2).pdf\n\nKlasör, yalnızca okunabilen bir diskte.\n\n"
-                                      "Belgenin tamamı şu dosyada:\n" + yer);
+                                      "Belgenin tamamı şu dosyada:\n" + yer + "\n\n" + dosya::SaklamaSüresiMetni);
     EXPECT_EQ(yanıt.görülenler().last().simge, mesaj::Simge::Ünlem);
     EXPECT_EQ(açılış, 0);
 }
@@ -642,20 +648,38 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
 
     ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Korumalı")));
     EXPECT_TRUE(sorulanlar.isEmpty());
+
+    // The program's own window asks, with the normal pointer: a wrong password, then İptal.
+    parolaSorucusunuDeğiştir({});
+    const QString kullanıcı = QString::fromUtf8(cupsUser());
+    QStringList görülen;
+    std::unique_ptr<test::Görününce> ikinci;
+    const auto gör = [&](QWidget* w) {
+        görülen << w->findChild<QLabel*>("Etiket")->text();
+        görülen << (w->findChild<QLabel*>("UyarıEtiketi")->isVisible() ? "uyarı" : "");
+        görülen << (QGuiApplication::overrideCursor() ? QString::number(QGuiApplication::overrideCursor()->shape()) : "");
+    };
+    test::Görününce ilk("YazıcıParolasıFormu", [&](QWidget* w) {
+        gör(w);
+        ikinci = std::make_unique<test::Görününce>("YazıcıParolasıFormu", [&](QWidget* w) {
+            gör(w);
+            w->findChild<QPushButton*>("İptalDüğmesi")->click();
+        });
+        QTest::keyClicks(w->findChild<QLineEdit*>("ParolaKutusu"), "yanlis");
+        w->findChild<QPushButton*>("TamamDüğmesi")->click();
+    });
     auto korunan = belgeAç(QStringLiteral("Liste"));
     korunan->yaz("bir");
-    EXPECT_THROW(
-        try { korunan->bitir(); } catch (const YazdırmaHatası& h) {
-            EXPECT_EQ(h.metin(), "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
-            throw;
-        },
-        YazdırmaHatası);
-    parolaSorucusunuDeğiştir({});
-    ASSERT_EQ(sorulanlar.size(), 2);
-    EXPECT_EQ(sorulanlar[0].yazıcı, "Korumalı");
-    EXPECT_EQ(sorulanlar[0].kullanıcı, QString::fromUtf8(cupsUser()));
-    EXPECT_FALSE(sorulanlar[0].yanlış);
-    EXPECT_TRUE(sorulanlar[1].yanlış);
+    QString metin;
+    try {
+        korunan->bitir();
+    } catch (const YazdırmaHatası& h) {
+        metin = h.metin();
+    }
+    EXPECT_EQ(metin, "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
+    const QString soru = "\"Korumalı\" yazıcısına yazdırmak için parola gerekiyor.\n\nKullanıcı: " + kullanıcı;
+    const QString ok = QString::number(Qt::ArrowCursor);
+    EXPECT_EQ(görülen, (QStringList{soru, "", ok, soru, "uyarı", ok}));
     EXPECT_EQ(sonİş(), no);
 }
 

@@ -322,9 +322,4 @@ bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions)
 
 void kayıtlıSeçenekleriSil() { kayıtlıSeçenekleriYaz({}); }
 
-QStringList kağıtBelgesiDosyaları()
-{
-    return QDir(QDir::tempPath() + QStringLiteral("/kavrenta-%1").arg(::getuid())).entryList(QDir::Files | QDir::Hidden);
-}
-
 }  // namespace test

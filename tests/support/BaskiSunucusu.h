@@ -78,8 +78,4 @@ bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions);
 // Empties that file again; done after every test.
 void kayıtlıSeçenekleriSil();
 
-// What is left in the program's own temporary folder, where paper documents are written before they go
-// to the server: hidden files too.
-QStringList kağıtBelgesiDosyaları();
-
 }  // namespace test
