@@ -125,8 +125,10 @@ public:
             durum = cupsWriteRequestData(h_, belge.constData() + gönderilen, size_t(parça));
             if (durum == HTTP_STATUS_CONTINUE) gönderilen += parça;
         }
-        // A server that refused early has its answer waiting; a silent one is not waited for twice.
-        Yanıt y(sustu_ ? nullptr : cupsGetResponse(h_, kaynak));
+        // A server that answered early (an IPP answer to half a document) has that answer waiting; one that
+        // refused in HTTP's terms, broke off or stayed silent gives none to wait for.
+        const bool yanıtGelir = (durum == HTTP_STATUS_CONTINUE || durum == HTTP_STATUS_OK) && !sustu_;
+        Yanıt y(yanıtGelir ? cupsGetResponse(h_, kaynak) : nullptr);
         if (y && gönderilen < belge.size() && başarılı(y)) y.reset();  // taken for an answer to half a document
         if (!y || gönderilen < belge.size()) bozuk_ = true;
         return y;

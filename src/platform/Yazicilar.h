@@ -36,7 +36,7 @@ struct Yazıcı {
     bool varsayılan = false;    // the default printer
     // The options saved for it (copies, for one), sent with each of its jobs but for those that the
     // document sets itself.
-    QList<std::pair<QByteArray, QByteArray>> seçenekler;
+    QList<std::pair<QByteArray, QByteArray>> seçenekler = {};
 };
 
 // Every printer, the PDF printer last, as the server lists them now. Never empty.
