@@ -173,6 +173,7 @@ private:
     {
         sustu_ = false;
         parolaVerilmedi_ = false;
+        parolaSayısı_ = 0;  // a password is wrong when the same request asks again
         if (!h_) return false;
         if (bozuk_) {
             if (httpReconnect2(h_, süre(), nullptr) != 0) return false;

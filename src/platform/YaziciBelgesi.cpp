@@ -48,8 +48,9 @@ struct YazıcıBelgesi::Veri {
     // The document could not be written: with its name and the cause.
     YazdırmaHatası yazılamadı(int sistemHatası) const
     {
+        // A paper printer's document is drawn in memory: only its drawing can fail.
+        if (!pdfYazıcısı) return YazdırmaHatası(yazıcı.ad, QStringLiteral("Belge çizilirken yarım kaldı."));
         const QString neden = dosya::yazmaHatasıMetni(sistemHatası);
-        if (!pdfYazıcısı) return YazdırmaHatası(yazıcı.ad, neden);
         return YazdırmaHatası(
             QStringLiteral("PDF dosyası yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(pdfDosyası), neden));
     }
