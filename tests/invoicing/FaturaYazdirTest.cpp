@@ -724,18 +724,11 @@ TEST_F(FaturaYazdırma, FaturalamaPenceresindenYazdırılanGünAğaçtanÇıkar)
 namespace {
 
 // The invoice on the paper printers of a print server of the tests' own.
-class KağıtFaturası : public FaturaYazdırma {
+class KağıtFaturası : public test::BaskıSunucululuSınama<FaturaYazdırma, test::BaskıSunucusu> {
 protected:
-    static void SetUpTestSuite() { baskı_ = new test::BaskıSunucusu; }
-    static void TearDownTestSuite()
-    {
-        delete baskı_;
-        baskı_ = nullptr;
-    }
     void SetUp() override
     {
-        FaturaYazdırma::SetUp();
-        ASSERT_TRUE(baskı_->hazır()) << baskı_->hata().toStdString();
+        BaskıSunucululuSınama::SetUp();
         kaydediciyeYönlendir(nullptr);
         sistemYazıcılarınıDeğiştir(QList<Yazıcı>{
             {"Kabul", {}, {210, 297}, true}, {"Durmuş", {}, {210, 297}, false}, {"Red", {}, {210, 297}, false}});
@@ -747,10 +740,7 @@ protected:
         auto seçim = yazıcı();
         return FaturaYazdır(&pencere_, düğme_, veri());
     }
-
-    static test::BaskıSunucusu* baskı_;
 };
-test::BaskıSunucusu* KağıtFaturası::baskı_ = nullptr;
 
 }  // namespace
 
@@ -870,26 +860,19 @@ namespace {
 
 // The invoice on a print server that limps once the job exists; the program gives up on it after a second
 // of silence.
-class AksakFatura : public FaturaYazdırma {
+class AksakFatura : public test::BaskıSunucululuSınama<FaturaYazdırma, test::AksakBaskıSunucusu> {
 protected:
-    static void SetUpTestSuite() { aksak_ = new test::AksakBaskıSunucusu; }
-    static void TearDownTestSuite()
-    {
-        delete aksak_;
-        aksak_ = nullptr;
-    }
     void SetUp() override
     {
-        FaturaYazdırma::SetUp();
-        ASSERT_TRUE(aksak_->hazır()) << aksak_->hata().toStdString();
-        aksak_->hepsiniYanıtla();
+        BaskıSunucululuSınama::SetUp();
+        baskı_->hepsiniYanıtla();
         kaydediciyeYönlendir(nullptr);
         sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Aksak", {}, {210, 297}, true}});
         sunucuSüresiniDeğiştir(1000);
     }
     void TearDown() override
     {
-        aksak_->gelince(nullptr);
+        baskı_->gelince(nullptr);
         sunucuSüresiniDeğiştir(std::nullopt);
         FaturaYazdırma::TearDown();
     }
@@ -901,13 +884,10 @@ protected:
     }
     static int sonDurum()
     {
-        const auto işler = aksak_->işler();
+        const auto işler = baskı_->işler();
         return işler.isEmpty() ? 0 : işler.last().durum;
     }
-
-    static test::AksakBaskıSunucusu* aksak_;
 };
-test::AksakBaskıSunucusu* AksakFatura::aksak_ = nullptr;
 
 }  // namespace
 
@@ -927,7 +907,7 @@ TEST_F(AksakFatura, SunucuBeklenirkenVeritabanıSerbesttir)
     };
     QList<Gözlem> gözlemler;
     std::mutex kilit;
-    aksak_->gelince([&](ipp_op_t işlem) {
+    baskı_->gelince([&](ipp_op_t işlem) {
         Gözlem g{işlem, -1, false, false};
         try {
             g.işaretli = öteki->scalar("SELECT count(*) FROM CikisIslemleriTablosu WHERE Fatura <> 0").toInt();
@@ -980,8 +960,8 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
     for (const Aksama& a : aksamalar) {
         SCOPED_TRACE(testing::Message() << ippOpString(a.işlem) << " " << int(a.davranış));
         AçıkVeritabanı->exec("UPDATE CikisIslemleriTablosu SET Fatura = 0");
-        aksak_->hepsiniYanıtla();
-        aksak_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, 2000);
+        baskı_->hepsiniYanıtla();
+        baskı_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, 2000);
         test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
         const bool işaretlenir = a.işlem == IPP_OP_RELEASE_JOB;
         EXPECT_EQ(yazdır(veri()), işaretlenir ? FaturaSonucu::İşaretlendi : FaturaSonucu::Yazdırılmadı);

@@ -80,6 +80,17 @@ void örnekSayfaÇiz(YazıcıYüzeyi& s)
     s.bitir();
 }
 
+// Ends the document: the text of the error that stopped it, empty when it went out.
+QString bitirHatası(YazıcıYüzeyi& belge)
+{
+    try {
+        belge.bitir();
+    } catch (const YazdırmaHatası& h) {
+        return h.metin();
+    }
+    return {};
+}
+
 // How many of the recorded texts stand in the PDF where the recorder put them (their first word, within
 // half a millimetre); the PDF must hold every one of them.
 int yerindeOlanlar(const QString& pdf, const KaydedilenBelge& kayıt)
@@ -518,19 +529,8 @@ TEST_F(Yazdırma, UzunAdlıBelgeDosyaAdınaSığar)
 namespace {
 
 // Paper printers, on a print server of the tests' own.
-class KağıtYazıcısı : public Yazdırma {
+class KağıtYazıcısı : public test::BaskıSunucululuSınama<Yazdırma, test::BaskıSunucusu> {
 protected:
-    static void SetUpTestSuite() { sunucu_ = new test::BaskıSunucusu; }
-    static void TearDownTestSuite()
-    {
-        delete sunucu_;
-        sunucu_ = nullptr;
-    }
-    void SetUp() override
-    {
-        Yazdırma::SetUp();
-        ASSERT_TRUE(sunucu_->hazır()) << sunucu_->hata().toStdString();
-    }
     // Makes the printer of that name the current one, on the given paper.
     static void yazıcı(const QString& ad, QSizeF kağıt = {210, 297})
     {
@@ -539,13 +539,11 @@ protected:
     static int sonİş()
     {
         int no = 0;
-        for (const test::BaskıSunucusu::İş& iş : sunucu_->işler()) no = std::max(no, iş.numara);
+        for (const test::BaskıSunucusu::İş& iş : baskı_->işler()) no = std::max(no, iş.numara);
         return no;
     }
 
-    static test::BaskıSunucusu* sunucu_;
 };
-test::BaskıSunucusu* KağıtYazıcısı::sunucu_ = nullptr;
 
 constexpr int İptalEdildi = 7;
 constexpr int Basıldı = 9;
@@ -561,12 +559,12 @@ TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
     örnekSayfaÇiz(*belge);
     const int no = sonİş();
     ASSERT_GT(no, 0);
-    EXPECT_EQ(sunucu_->öznitelik(no, "media"), "custom_240x280mm_240x280mm");
-    EXPECT_EQ(sunucu_->öznitelik(no, "print-scaling"), "none");
-    ASSERT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
+    EXPECT_EQ(baskı_->öznitelik(no, "media"), "custom_240x280mm_240x280mm");
+    EXPECT_EQ(baskı_->öznitelik(no, "print-scaling"), "none");
+    ASSERT_EQ(baskı_->bitmesiniBekle(no), Basıldı);
     YazıcıKaydedici k(240, 280);
     örnekSayfaÇiz(k);
-    EXPECT_EQ(yerindeOlanlar(sunucu_->çıktı(QStringLiteral("Kabul")), k.belge()), 10);
+    EXPECT_EQ(yerindeOlanlar(baskı_->çıktı(QStringLiteral("Kabul")), k.belge()), 10);
 
     // Readied and then dropped: the job made for it is cancelled, and nothing is left.
     auto bırakılan = belgeAç(QStringLiteral("Bırakılan"));
@@ -575,7 +573,7 @@ TEST_F(KağıtYazıcısı, SunucununAldığıBelgeKendiKağıdındaBasılır)
     const int bırakılanNo = sonİş();
     EXPECT_GT(bırakılanNo, no);
     EXPECT_TRUE(bırakılan->vazgeç());
-    EXPECT_EQ(sunucu_->bitmesiniBekle(bırakılanNo), İptalEdildi);
+    EXPECT_EQ(baskı_->bitmesiniBekle(bırakılanNo), İptalEdildi);
 }
 
 // What the server refuses goes nowhere and is told once, with the printer and the cause; no job is left
@@ -595,25 +593,20 @@ TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
         {"Kabul", "Yazdırma sunucusuna ulaşılamıyor.", true},
     };
     parolaSorucusunuDeğiştir([](const ParolaSorusu&) { return std::nullopt; });
-    const int işler = int(sunucu_->işler().size());
+    const int işler = int(baskı_->işler().size());
     for (const Ret& r : retler) {
         yazıcı(r.kuyruk);
         if (r.ulaşılamaz) cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(1).toUtf8().constData());
         auto belge = belgeAç(QStringLiteral("Liste"));
         belge->yaz("bir");
-        QString metin;
-        try {
-            belge->bitir();
-        } catch (const YazdırmaHatası& h) {
-            metin = h.metin();
-        }
-        cupsSetServer(sunucu_->adres().toUtf8().constData());
+        const QString metin = bitirHatası(*belge);
+        cupsSetServer(baskı_->adres().toUtf8().constData());
         EXPECT_EQ(metin.toStdString(), ("Belge yazıcıya gönderilemedi: " + r.kuyruk + "\n\n" + r.neden).toStdString());
         EXPECT_NO_THROW(belge->yaz("iki"));
         EXPECT_NO_THROW(belge->bitir());
     }
     parolaSorucusunuDeğiştir({});
-    EXPECT_EQ(sunucu_->işler().size(), işler);
+    EXPECT_EQ(baskı_->işler().size(), işler);
 }
 
 // The printers come from the print server: every queue and the instance saved for one, each with its paper,
@@ -642,9 +635,9 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     belge->bitir();
     EXPECT_TRUE(sorulanlar.isEmpty());
     const int no = sonİş();
-    EXPECT_EQ(sunucu_->öznitelik(no, "copies"), "3");
-    EXPECT_EQ(sunucu_->öznitelik(no, "media"), "iso_a4_210x297mm");
-    EXPECT_EQ(sunucu_->bitmesiniBekle(no), Basıldı);
+    EXPECT_EQ(baskı_->öznitelik(no, "copies"), "3");
+    EXPECT_EQ(baskı_->öznitelik(no, "media"), "iso_a4_210x297mm");
+    EXPECT_EQ(baskı_->bitmesiniBekle(no), Basıldı);
 
     ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Korumalı")));
     EXPECT_TRUE(sorulanlar.isEmpty());
@@ -670,13 +663,7 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     });
     auto korunan = belgeAç(QStringLiteral("Liste"));
     korunan->yaz("bir");
-    QString metin;
-    try {
-        korunan->bitir();
-    } catch (const YazdırmaHatası& h) {
-        metin = h.metin();
-    }
-    EXPECT_EQ(metin, "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
+    EXPECT_EQ(bitirHatası(*korunan), "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
     const QString soru = "\"Korumalı\" yazıcısına yazdırmak için parola gerekiyor.\n\nKullanıcı: " + kullanıcı;
     const QString ok = QString::number(Qt::ArrowCursor);
     EXPECT_EQ(görülen, (QStringList{soru, "", ok, soru, "uyarı", ok}));
@@ -689,19 +676,12 @@ using Aksak = test::AksakBaskıSunucusu;
 
 // Paper printers on a print server that misbehaves once the job exists. The program gives up on it after
 // a second of silence.
-class AksakSunucu : public Yazdırma {
+class AksakSunucu : public test::BaskıSunucululuSınama<Yazdırma, Aksak> {
 protected:
-    static void SetUpTestSuite() { sunucu_ = new Aksak; }
-    static void TearDownTestSuite()
-    {
-        delete sunucu_;
-        sunucu_ = nullptr;
-    }
     void SetUp() override
     {
-        Yazdırma::SetUp();
-        ASSERT_TRUE(sunucu_->hazır()) << sunucu_->hata().toStdString();
-        sunucu_->hepsiniYanıtla();
+        BaskıSunucululuSınama::SetUp();
+        baskı_->hepsiniYanıtla();
         sistemYazıcılarınıDeğiştir(QList<Yazıcı>{{"Aksak", {}, {210, 297}, true}});
         sunucuSüresiniDeğiştir(1000);
     }
@@ -712,13 +692,11 @@ protected:
     }
     static int sonDurum()
     {
-        const auto işler = sunucu_->işler();
+        const auto işler = baskı_->işler();
         return işler.isEmpty() ? 0 : işler.last().durum;
     }
 
-    static Aksak* sunucu_;
 };
-Aksak* AksakSunucu::sunucu_ = nullptr;
 
 constexpr int Bekletilen = 4;
 
@@ -733,7 +711,7 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
     auto belge = belgeAç(QStringLiteral("Liste"));
     belge->yaz("bir");
     belge->hazırla();
-    const auto işler = sunucu_->işler();
+    const auto işler = baskı_->işler();
     ASSERT_EQ(işler.size(), 1);
     EXPECT_EQ(işler[0].durum, Bekletilen);
     EXPECT_EQ(işler[0].öznitelikler.value("job-hold-until"), "indefinite");
@@ -769,10 +747,10 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
     };
     for (const Aksama& a : aksamalar) {
         SCOPED_TRACE(testing::Message() << ippOpString(a.işlem) << " " << int(a.davranış) << " " << a.kesme);
-        sunucu_->hepsiniYanıtla();
-        sunucu_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, a.kesme);
-        if (a.iptalReddedilir) sunucu_->davranış(IPP_OP_CANCEL_JOB, D::Reddet, IPP_STATUS_ERROR_NOT_POSSIBLE);
-        const qsizetype önceki = sunucu_->işler().size();
+        baskı_->hepsiniYanıtla();
+        baskı_->davranış(a.işlem, a.davranış, IPP_STATUS_ERROR_NOT_POSSIBLE, 3000, a.kesme);
+        if (a.iptalReddedilir) baskı_->davranış(IPP_OP_CANCEL_JOB, D::Reddet, IPP_STATUS_ERROR_NOT_POSSIBLE);
+        const qsizetype önceki = baskı_->işler().size();
         QString metin;
         try {
             örnekSayfaÇiz(*belgeAç(QStringLiteral("Liste")));
@@ -780,7 +758,7 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
             metin = h.metin();
         }
         EXPECT_EQ(metin, "Belge yazıcıya gönderilemedi: Aksak\n\n" + a.neden);
-        const auto sonra = sunucu_->işler();
+        const auto sonra = baskı_->işler();
         if (a.sonra == 0) {
             EXPECT_EQ(sonra.size(), önceki);
         } else {

@@ -124,6 +124,26 @@ private:
     std::unique_ptr<std::function<void()>> f_;
 };
 
+// A test suite with a print server of the tests' own (S: BaskıSunucusu or AksakBaskıSunucusu), started once
+// for the suite; each test of it fails at once when the server did not start.
+template <class Taban, class S>
+class BaskıSunucululuSınama : public Taban {
+protected:
+    static void SetUpTestSuite() { baskı_ = new S; }
+    static void TearDownTestSuite()
+    {
+        delete baskı_;
+        baskı_ = nullptr;
+    }
+    void SetUp() override
+    {
+        Taban::SetUp();
+        ASSERT_TRUE(baskı_->hazır()) << baskı_->hata().toStdString();
+    }
+
+    static inline S* baskı_ = nullptr;
+};
+
 // Installed by every test program: a message box that no answerer is waiting for is closed after half a
 // second, and any other modal window that nothing waits for after ten, failing the running test with its
 // text, so that a test fails instead of hanging.
