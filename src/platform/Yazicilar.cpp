@@ -54,16 +54,13 @@ Yazıcı geçerliYazıcı()
 
 bool geçerliYazıcıyıDeğiştir(const QString& ad)
 {
+    // The server is asked first: its own answer tells of a printer gone, or of a server that does not answer.
+    if (!durum().sahteYazıcılar && ad != PdfYazıcısıAdı) yazıcıyıDenetle(ad);
     for (const Yazıcı& y : yazıcılar())
         if (y.ad == ad) {
             durum().seçilen = y;
             return true;
         }
-    // Not listed: the server's own answer tells why (gone, or not answering).
-    if (!durum().sahteYazıcılar && ad != PdfYazıcısıAdı) {
-        yazıcıyıDenetle(ad);
-        throw YazdırmaHatası(ad, YazıcıBulunamadıMetni);
-    }
     return false;
 }
 
