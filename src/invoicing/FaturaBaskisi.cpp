@@ -397,15 +397,12 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
     // The marks are kept: the document goes out (a paper job is released, a PDF named and opened).
     try {
         belge->göster();
-    } catch (const std::exception& hata) {
+    } catch (const yazdırma::YazdırmaHatası& hata) {
         if (v.yazdırılanlar) {
             OrtakHataİşleyici(hata);
             return FaturaSonucu::Yazdırılmadı;
         }
-        const auto* y = dynamic_cast<const yazdırma::YazdırmaHatası*>(&hata);
-        const QString yazıcı = y && !y->yazıcı().isEmpty() ? y->yazıcı() : yazdırma::geçerliYazıcı().ad;
-        const QString neden = y ? (y->neden().isEmpty() ? y->metin() : y->neden()) : QString::fromUtf8(hata.what());
-        mesaj::göster(GönderilemediMetni.arg(yazıcı, neden), mesaj::Simge::Ünlem);
+        mesaj::göster(GönderilemediMetni.arg(hata.yazıcı(), hata.neden()), mesaj::Simge::Ünlem);
         kilit.bırak(false);
         return FaturaSonucu::İşaretlendi;
     }

@@ -51,6 +51,27 @@ private:
     bool gösterilir_;
 };
 
+// Why the server made no job or refused a request, as the user reads it, from the status the server
+// answered with (an IPP status code) and its own text.
+QString sunucuHatasıMetni(int durum, const QString& sunucununMetni)
+{
+    switch (durum) {
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+    case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED: return QStringLiteral("Yazıcı şu anda iş kabul etmiyor.");
+    case IPP_STATUS_ERROR_NOT_FOUND:
+    case IPP_STATUS_ERROR_GONE: return YazıcıBulunamadıMetni;
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED: return QStringLiteral("Bu yazıcıya yazdırma izniniz yok.");
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
+        return QStringLiteral("Bu yazıcıya yazdırmak için parola gerekiyor.");
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE: return QStringLiteral("Yazdırma sunucusuna ulaşılamıyor.");
+    default:
+        return QStringLiteral("Yazdırma sunucusunun yanıtı: %1")
+            .arg(sunucununMetni.isEmpty() ? QString::fromUtf8(ippErrorString(ipp_status_t(durum))) : sunucununMetni);
+    }
+}
+
 // An answer of the server, freed with it.
 struct IppSil {
     void operator()(ipp_t* ipp) const { ippDelete(ipp); }
@@ -298,13 +319,10 @@ QList<Yazıcı> sunucununYazıcıları()
     const Bekleme bekle;
     Bağlantı b{QString()};
     if (!b.bağlı()) return {};
+    // A request that a printer's password guards is refused, not asked for.
+    cupsSetPasswordCB2(&parolaYok, nullptr);
     cups_dest_t* hedefler = nullptr;
-    int sayı = 0;
-    {
-        // A request that a printer's password guards is refused, not asked for.
-        cupsSetPasswordCB2(&parolaYok, nullptr);
-        sayı = cupsGetDests2(b.http(), &hedefler);
-    }
+    const int sayı = cupsGetDests2(b.http(), &hedefler);
     QList<Yazıcı> liste;
     if (sayı <= 0 || b.sustu()) {
         cupsFreeDests(sayı, hedefler);
@@ -369,8 +387,6 @@ struct Sunucuİşi::Veri {
 Sunucuİşi::Sunucuİşi(std::unique_ptr<Veri> veri) : d_(std::move(veri)) {}
 
 Sunucuİşi::~Sunucuİşi() = default;
-
-int Sunucuİşi::numara() const { return d_->numara; }
 
 std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, const QString& belgeAdı, QSizeF kağıt,
                                              const QByteArray& pdf)
@@ -440,25 +456,6 @@ bool Sunucuİşi::iptalEt()
     const Bekleme bekle;
     d.iptalEdildi = başarılı(d.bağlantı.iste(d.işİsteği(IPP_OP_CANCEL_JOB), "/jobs/"));
     return d.iptalEdildi;
-}
-
-QString sunucuHatasıMetni(int durum, const QString& sunucununMetni)
-{
-    switch (durum) {
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-    case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED: return QStringLiteral("Yazıcı şu anda iş kabul etmiyor.");
-    case IPP_STATUS_ERROR_NOT_FOUND:
-    case IPP_STATUS_ERROR_GONE: return YazıcıBulunamadıMetni;
-    case IPP_STATUS_ERROR_FORBIDDEN:
-    case IPP_STATUS_ERROR_NOT_AUTHORIZED: return QStringLiteral("Bu yazıcıya yazdırma izniniz yok.");
-    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
-    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
-        return QStringLiteral("Bu yazıcıya yazdırmak için parola gerekiyor.");
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE: return QStringLiteral("Yazdırma sunucusuna ulaşılamıyor.");
-    default:
-        return QStringLiteral("Yazdırma sunucusunun yanıtı: %1")
-            .arg(sunucununMetni.isEmpty() ? QString::fromUtf8(ippErrorString(ipp_status_t(durum))) : sunucununMetni);
-    }
 }
 
 std::optional<QString> parolaSor(const ParolaSorusu& soru)

@@ -51,18 +51,12 @@ public:
     void serbestBırak();
     // Cancels the job: true when the server answered that it did.
     bool iptalEt();
-    // The job's number on the server.
-    int numara() const;
 
 private:
     struct Veri;
     explicit Sunucuİşi(std::unique_ptr<Veri> veri);
     std::unique_ptr<Veri> d_;
 };
-
-// Why the server made no job or refused a request, as the user reads it, from the status the server
-// answered with (an IPP status code) and its own text.
-QString sunucuHatasıMetni(int durum, const QString& sunucununMetni);
 
 // A printer that the server does not have.
 inline const QString YazıcıBulunamadıMetni = QStringLiteral("Yazıcı, yazdırma sunucusunda bulunamadı.");
