@@ -297,7 +297,7 @@ void Main()
         if (!ProgramKlasörü.endsWith(QLatin1Char('/'))) ProgramKlasörü += QLatin1Char('/');
     });
     HatadaDevam([] { AyarlarUygulamaAdı = QStringLiteral("Velnaro\\") + ÜrünAdı; });
-    HatadaDevam([] { YazıcıVar = kabuk::yazıcıSayısı() != 0; });
+    HatadaDevam([] { YazıcıVar = kabuk::yazıcıVar(); });
 
     // The preferences window's load reads the preferences into their globals.
     HatadaDevam([] { açıcılar::aç(QStringLiteral("TercihleriOku"), nullptr); });

@@ -2,7 +2,6 @@
 
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
-#include "platform/YazdirmaSunucusu.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -58,10 +57,16 @@ YazıcıSeçmeFormu::YazıcıSeçmeFormu(QWidget* sahip) : QDialog(sahip)
     düğmeler->addStretch();
     düğmeler->addWidget(TamamDüğmesi);
     düğmeler->addWidget(İptalDüğmesi);
+    // Why the print server's printers are missing, when its listing failed.
+    SunucuEtiketi = new QLabel(Altlık);
+    SunucuEtiketi->setObjectName(QStringLiteral("SunucuEtiketi"));
+    SunucuEtiketi->setWordWrap(true);
+    SunucuEtiketi->setVisible(false);
     auto* düzen = new QVBoxLayout(Altlık);
     düzen->setContentsMargins(10, 10, 10, 10);
     düzen->setSpacing(10);
     düzen->addWidget(Çerçeve);
+    düzen->addWidget(SunucuEtiketi);
     düzen->addLayout(düğmeler);
 
     connect(YazıcıAdlarıKutusu, &QComboBox::currentIndexChanged, this, &YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click);
@@ -87,10 +92,17 @@ void YazıcıSeçmeFormu::Form_Load()
     p.setColor(QPalette::Window, palette().color(QPalette::Window));
     Altlık->setPalette(p);
 
-    yazıcılar_ = yazdırma::yazıcılar();
+    // The print server is asked once, and the current printer found among what it listed; a printer that
+    // it did not list is not offered, not even the one chosen before.
+    QString neden;
+    yazıcılar_ = yazdırma::yazıcılar(&neden);
     for (int i = 0; i < yazıcılar_.size(); ++i) YazıcıAdlarıKutusu->addItem(yazıcılar_[i].ad, i);
-    YazıcıAdlarıKutusu->setCurrentIndex(YazıcıAdlarıKutusu->findText(yazdırma::geçerliYazıcı().ad));
+    YazıcıAdlarıKutusu->setCurrentIndex(int(yazdırma::geçerliYazıcınınSırası(yazıcılar_)));
     YazıcıAdlarıKutusu_Click();
+    if (!neden.isNull()) {
+        SunucuEtiketi->setText(SunucuListelemediMetni.arg(neden));
+        SunucuEtiketi->setVisible(true);
+    }
 }
 
 void YazıcıSeçmeFormu::YazıcıAdlarıKutusu_Click()
@@ -107,10 +119,8 @@ void YazıcıSeçmeFormu::TamamDüğmesi_Click()
     if (YazıcıAdlarıKutusu->currentIndex() >= 0 && i < yazıcılar_.size()) {
         // The print goes to the printer chosen or nowhere: one that the print server no longer has (or
         // that cannot be asked) is told of, and the print is abandoned; the current printer stays.
-        const QString ad = yazıcılar_[i].ad;
         try {
-            if (!yazdırma::geçerliYazıcıyıDeğiştir(ad))
-                throw yazdırma::YazdırmaHatası(ad, yazdırma::YazıcıBulunamadıMetni);
+            yazdırma::geçerliYazıcıyıDeğiştir(yazıcılar_[i]);
         } catch (const std::exception& hata) {
             reject();
             OrtakHataİşleyici(hata);

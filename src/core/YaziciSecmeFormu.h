@@ -1,9 +1,10 @@
 #pragma once
 // The printer choice every print shows before it prints. The list holds the printers of the collection
 // (platform/Yazicilar.h) with the current one selected; Tamam makes the selected printer the current one
-// for this print and every later one. İptal, Esc and the close box set YazdırmaİptalEdildi, and the
-// caller prints nothing; so does Tamam on a printer that the print server no longer has, or while the
-// server cannot be asked, after telling the user why.
+// for this print and every later one. The print server is asked for its printers once, when the window
+// opens; when it cannot list them, the window says why and offers the PDF printer alone. İptal, Esc and
+// the close box set YazdırmaİptalEdildi, and the caller prints nothing; so does Tamam on a printer that
+// the print server no longer has, or while the server cannot be asked, after telling the user why.
 //
 // A print routine:
 //
@@ -18,6 +19,7 @@
 #include <QList>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -29,6 +31,10 @@ public:
     // modally over the owner, and tells whether to print (false: cancelled).
     static bool YazıcıSeçimi(QWidget* sahip);
 
+    // Under the list when the print server's printers could not be listed: %1 the cause.
+    static inline const QString SunucuListelemediMetni =
+        QStringLiteral("Yazdırma sunucusunun yazıcıları listelenemedi: %1\nYalnızca PDF yazıcısı gösteriliyor.");
+
     void reject() override;
 
 private:
@@ -38,6 +44,7 @@ private:
 
     QList<yazdırma::Yazıcı> yazıcılar_;
     QWidget* Altlık;
+    QLabel* SunucuEtiketi;
     QComboBox* YazıcıAdlarıKutusu;
     QLineEdit* BağlantıNoktasıKutusu;
     QPushButton* TamamDüğmesi;

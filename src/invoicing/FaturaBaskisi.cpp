@@ -402,7 +402,8 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
             OrtakHataİşleyici(hata);
             return FaturaSonucu::Yazdırılmadı;
         }
-        mesaj::göster(GönderilemediMetni.arg(hata.yazıcı(), hata.neden()), mesaj::Simge::Ünlem);
+        mesaj::göster((hata.belirsiz() ? DoğrulanamadıMetni : GönderilemediMetni).arg(hata.yazıcı(), hata.neden()),
+                      mesaj::Simge::Ünlem);
         kilit.bırak(false);
         return FaturaSonucu::İşaretlendi;
     }

@@ -24,6 +24,13 @@ inline const QString SığmıyorMetni =
 inline const QString GönderilemediMetni =
     QStringLiteral("Faturadaki satırlar faturalandı olarak işaretlendi, ancak fatura yazıcıya gönderilemedi: %1\n\n%2\n\n"
                    "Faturayı, \"Sadece yazdırılan faturaları göster\" seçeneğiyle bulup yeniden yazdırabilirsiniz.");
+// The exits are marked and the invoice's job was released, but the print server then answered nothing
+// more, so that it may still print: %1 the printer, %2 the cause.
+inline const QString DoğrulanamadıMetni = QStringLiteral(
+    "Faturadaki satırlar faturalandı olarak işaretlendi, ancak yazdırma sunucusu faturanın yazıcıya "
+    "gönderildiğini doğrulamadı: %1\n\n%2\n\nFatura, yazdırma sunucusu yeniden yanıt verdiğinde yine de "
+    "yazdırılabilir. Faturayı, \"Sadece yazdırılan faturaları göster\" seçeneğiyle bulup yeniden yazdırmadan "
+    "önce yazıcıyı kontrol ediniz.");
 inline const QString SatırlarDeğişmişMetni = QStringLiteral(
     "Faturadaki satırlar başka bir bilgisayarda değiştirilmiş, silinmiş veya faturalandırılmış!\n\n"
     "Bu nedenle fatura yazdırılmadı. Lütfen, yenilenen listeyi kontrol edip tekrar deneyiniz.");

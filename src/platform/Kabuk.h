@@ -39,9 +39,9 @@ bool tekKopyaOl(const QString& anahtar, std::function<void()> öneGel);
 // Stops listening (tests; the program keeps the socket until it ends).
 void tekKopyayıBırak();
 
-// The number of printers the program can print on: the print server's printers and the program's own
-// PDF printer, which is always there.
-int yazıcıSayısı();
+// Whether the program has a printer to print on: always, since its own PDF printer is always there. The
+// print server is not asked, so that a slow or silent one does not hold up the start.
+bool yazıcıVar();
 
 // The folder where written workbooks and PDF files go: Documents/Kavrenta (created on demand).
 QString belgeKlasörü();

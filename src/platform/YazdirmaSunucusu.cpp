@@ -5,31 +5,42 @@
 #include "platform/Yazicilar.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QScopeGuard>
+#include <QThread>
 
 #include <cups/cups.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <thread>
 
 namespace yazdırma {
 
 namespace {
 
 // How long a connection to the server may take to be made, and the server may stay silent while a
-// request waits for its answer or for the server to read it (ms).
+// request waits for its answer or for the server to read it (ms). A listing of the printers has this
+// much in all.
 constexpr int VarsayılanSüre = 30000;
 std::optional<int> sınamaSüresi;
 int süre() { return sınamaSüresi.value_or(VarsayılanSüre); }
+// How often a wait on the server looks at its time limit (s).
+constexpr double BakışAralığı = 0.1;
 
 // The pieces the document is sent in.
 constexpr qsizetype ParçaBoyu = 64 * 1024;
 
-std::function<std::optional<QString>(const ParolaSorusu&)>& parolaSorucusu()
+std::function<std::optional<QString>(ParolaSorusu&)>& parolaSorucusu()
 {
-    static std::function<std::optional<QString>(const ParolaSorusu&)> s;
+    static std::function<std::optional<QString>(ParolaSorusu&)> s;
     return s;
 }
 
@@ -51,15 +62,81 @@ private:
     bool gösterilir_;
 };
 
+// No password is asked for but through a connection that is printing on the printer: a request that
+// libcups would authenticate otherwise is refused.
+const char* parolaYok(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
+
+bool pencereİpliğinde()
+{
+    const QCoreApplication* uygulama = QCoreApplication::instance();
+    return !uygulama || QThread::currentThread() == uygulama->thread();
+}
+
+// What libcups keeps for each thread: the server, its port, the encryption and the user.
+struct İstemciAyarları {
+    QByteArray sunucu = cupsServer();
+    int kapı = ippPort();
+    http_encryption_t şifreleme = cupsEncryption();
+    QByteArray kullanıcı = cupsUser();
+
+    void uygula() const
+    {
+        cupsSetServer(sunucu.constData());
+        ippSetPort(kapı);
+        cupsSetEncryption(şifreleme);
+        cupsSetUser(kullanıcı.constData());
+        cupsSetPasswordCB2(&parolaYok, nullptr);
+    }
+};
+
+// Runs `iş`, which waits on the print server, on a thread of its own with this thread's print server
+// and user, while this thread's event loop goes on: the windows repaint and the desktop's questions are
+// answered, but user input (clicks, keys, a close asked for) waits until the work is over, as the print
+// is one step for the user. Gives back what `iş` threw. Off the window thread, or without an
+// application, `iş` runs here.
+void sunucudaBekle(const std::function<void()>& iş)
+{
+    if (!QCoreApplication::instance() || !pencereİpliğinde()) {
+        iş();
+        return;
+    }
+    const İstemciAyarları ayarlar;
+    QEventLoop döngü;
+    std::exception_ptr hata;
+    std::thread iplik([&] {
+        ayarlar.uygula();
+        try {
+            iş();
+        } catch (...) {
+            hata = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&döngü, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    döngü.exec(QEventLoop::ExcludeUserInputEvents);
+    iplik.join();
+    if (hata) std::rethrow_exception(hata);
+}
+
+// The password, asked on the window thread whichever thread waits on the server.
+std::optional<QString> pencerede(ParolaSorusu& soru)
+{
+    if (pencereİpliğinde()) return parolaSor(soru);
+    std::optional<QString> parola;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { parola = parolaSor(soru); }, Qt::BlockingQueuedConnection);
+    return parola;
+}
+
 // Why the server made no job or refused a request, as the user reads it, from the status the server
-// answered with (an IPP status code) and its own text.
-QString sunucuHatasıMetni(int durum, const QString& sunucununMetni)
+// answered with (an IPP status code) and its own text. `iş`: the request was about a job the server
+// made, so that what it does not find is the job, not the printer.
+QString sunucuHatasıMetni(int durum, const QString& sunucununMetni, bool iş = false)
 {
     switch (durum) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
     case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED: return QStringLiteral("Yazıcı şu anda iş kabul etmiyor.");
     case IPP_STATUS_ERROR_NOT_FOUND:
-    case IPP_STATUS_ERROR_GONE: return YazıcıBulunamadıMetni;
+    case IPP_STATUS_ERROR_GONE: return iş ? İşBulunamadıMetni : YazıcıBulunamadıMetni;
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED: return QStringLiteral("Bu yazıcıya yazdırma izniniz yok.");
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
@@ -82,26 +159,28 @@ using Yanıt = std::unique_ptr<ipp_t, IppSil>;
 bool başarılı(const Yanıt& y) { return y && ippGetStatusCode(y.get()) < 0x0100; }
 
 // The cause of a refusal, from the server's own answer.
-QString redNedeni(const Yanıt& y)
+QString redNedeni(const Yanıt& y, bool iş = false)
 {
     ipp_attribute_t* metin = ippFindAttribute(y.get(), "status-message", IPP_TAG_TEXT);
     return sunucuHatasıMetni(ippGetStatusCode(y.get()),
-                             metin ? QString::fromUtf8(ippGetString(metin, 0, nullptr)) : QString());
+                             metin ? QString::fromUtf8(ippGetString(metin, 0, nullptr)) : QString(), iş);
 }
 
-// No password is asked for but through a connection that is printing on the printer: a request that
-// libcups would authenticate otherwise is refused.
-const char* parolaYok(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
-
 // A connection of the program's own to the server, with its time limit. It knows the printer it serves,
-// so that a password is asked for that printer, and why a request got no answer.
+// so that a password is asked for that printer, and why a request got no answer. Made and used on the
+// thread that waits on the server (sunucudaBekle); one thread at a time.
 class Bağlantı {
 public:
+    // Each request has the time limit of its own, or all of them one from the connection's making on.
+    enum class Süre { HerİsteğeAyrı, Tek };
+
     // `yazıcı` is the printer printed on; empty for a connection that must never ask for a password.
-    explicit Bağlantı(QString yazıcı) : yazıcı_(std::move(yazıcı))
+    explicit Bağlantı(QString yazıcı, Süre s = Süre::HerİsteğeAyrı)
+        : yazıcı_(std::move(yazıcı)), tekSüre_(s == Süre::Tek), kullanıcı_(cupsUser())
     {
-        h_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, süre(), nullptr);
-        if (h_) httpSetTimeout(h_, süre() / 1000.0, &Bağlantı::vazgeç, this);
+        sonAn_ = QDeadlineTimer(süre());
+        h_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kalan(), nullptr);
+        if (h_) httpSetTimeout(h_, BakışAralığı, &Bağlantı::bekle, this);
     }
     ~Bağlantı()
     {
@@ -114,6 +193,8 @@ public:
     http_t* http() const { return h_; }
     // The last request waited longer than the limit for the server.
     bool sustu() const { return sustu_; }
+    // The user the requests are made for: the program's, or the one given with a password.
+    const QByteArray& kullanıcı() const { return kullanıcı_; }
 
     // Sends the request (freed with it) and gives the server's answer to it; null when none came, and
     // neden() tells why.
@@ -182,38 +263,62 @@ public:
     }
 
 private:
-    // While a request of this connection runs, libcups asks this connection for a password.
+    // While a request of this connection runs, libcups asks this connection for a password, and speaks
+    // for its user.
     class ParolaBağı {
     public:
-        explicit ParolaBağı(Bağlantı* b) { cupsSetPasswordCB2(&Bağlantı::parolaVer, b); }
+        explicit ParolaBağı(Bağlantı* b)
+        {
+            cupsSetUser(b->kullanıcı_.constData());
+            cupsSetPasswordCB2(&Bağlantı::parolaVer, b);
+        }
         ~ParolaBağı() { cupsSetPasswordCB2(&parolaYok, nullptr); }
     };
+
+    int kalan() const { return int(std::max<qint64>(sonAn_.remainingTime(), 0)); }
 
     // Ready for a request: a connection left broken or half-used by the request before is made anew.
     bool hazırlan()
     {
+        if (!tekSüre_) sonAn_ = QDeadlineTimer(süre());
         sustu_ = false;
         parolaVerilmedi_ = false;
         parolaSayısı_ = 0;  // a password is wrong when the same request asks again
         if (!h_) return false;
+        if (sonAn_.hasExpired()) {
+            sustu_ = true;
+            return false;
+        }
         if (bozuk_) {
-            if (httpReconnect2(h_, süre(), nullptr) != 0) return false;
+            if (httpReconnect2(h_, kalan(), nullptr) != 0) return false;
             bozuk_ = false;
         }
         return true;
     }
 
-    static int vazgeç(http_t*, void* b)
+    // Called by libcups every BakışAralığı while the server is silent: goes on waiting until the limit.
+    static int bekle(http_t*, void* b)
     {
-        static_cast<Bağlantı*>(b)->sustu_ = true;
-        return 0;  // not a moment longer
+        auto* bağlantı = static_cast<Bağlantı*>(b);
+        if (!bağlantı->sonAn_.hasExpired()) return 1;
+        bağlantı->sustu_ = true;
+        return 0;
     }
 
     static const char* parolaVer(const char*, http_t*, const char*, const char*, void* veri)
     {
         auto* b = static_cast<Bağlantı*>(veri);
         std::optional<QString> parola;
-        if (!b->yazıcı_.isEmpty()) parola = parolaSor({b->yazıcı_, QString::fromUtf8(cupsUser()), b->parolaSayısı_++ > 0});
+        if (!b->yazıcı_.isEmpty()) {
+            ParolaSorusu soru{b->yazıcı_, QString::fromUtf8(b->kullanıcı_), b->parolaSayısı_++ > 0};
+            parola = pencerede(soru);
+            // The user's own time is not the server's silence: the limit starts again.
+            b->sonAn_ = QDeadlineTimer(süre());
+            if (parola && !soru.kullanıcı.trimmed().isEmpty()) {
+                b->kullanıcı_ = soru.kullanıcı.trimmed().toUtf8();
+                cupsSetUser(b->kullanıcı_.constData());  // the name libcups sends with the password
+            }
+        }
         if (!parola) {
             b->parolaVerilmedi_ = true;
             return nullptr;
@@ -223,7 +328,10 @@ private:
     }
 
     QString yazıcı_;
+    bool tekSüre_;
+    QByteArray kullanıcı_;
     http_t* h_ = nullptr;
+    QDeadlineTimer sonAn_;
     bool sustu_ = false;
     bool bozuk_ = false;
     bool parolaVerilmedi_ = false;
@@ -250,11 +358,11 @@ struct Kuyruk {
     char kaynak[HTTP_MAX_URI] = {};  // the printer's resource, as the address gives it (percent-encoded)
 };
 
-ipp_t* yeniİstek(ipp_op_t işlem, const Kuyruk& k)
+ipp_t* yeniİstek(ipp_op_t işlem, const Kuyruk& k, const QByteArray& kullanıcı)
 {
     ipp_t* istek = ippNewRequest(işlem);
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, k.adres);
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, kullanıcı.constData());
     return istek;
 }
 
@@ -283,19 +391,21 @@ std::optional<QSizeF> kağıtBoyu(const char* ad)
     return QSizeF(m->width / 100.0, m->length / 100.0);
 }
 
-// Each queue's default paper, as the server lists it (one request for every queue).
-QHash<QByteArray, QByteArray> varsayılanKağıtlar(Bağlantı& b)
+// Every queue of the server with its default paper (empty where it has none), from one request for all
+// of them; the server's own answer tells whether it listed them. A null text on success, else the cause.
+QString sunucununKuyrukları(Bağlantı& b, QHash<QByteArray, QByteArray>& kağıtlar)
 {
     ipp_t* istek = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, b.kullanıcı().constData());
     static const char* const nitelikler[] = {"printer-name", "media-default"};
     ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, nitelikler);
     const Yanıt y = b.iste(istek, "/");
-    QHash<QByteArray, QByteArray> kağıtlar;
-    if (!başarılı(y)) return kağıtlar;
+    if (!y) return b.neden();
+    if (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND) return {};  // a server without printers
+    if (!başarılı(y)) return redNedeni(y);
     QByteArray ad, kağıt;
     const auto ekle = [&] {
-        if (!ad.isEmpty() && !kağıt.isEmpty()) kağıtlar.insert(ad, kağıt);
+        if (!ad.isEmpty()) kağıtlar.insert(ad, kağıt);
         ad.clear();
         kağıt.clear();
     };
@@ -309,26 +419,43 @@ QHash<QByteArray, QByteArray> varsayılanKağıtlar(Bağlantı& b)
         else if (!std::strcmp(n, "media-default")) kağıt = ippGetString(a, 0, nullptr);
     }
     ekle();
-    return kağıtlar;
+    return {};
 }
 
-}  // namespace
-
-QList<Yazıcı> sunucununYazıcıları()
+// The server's default printer into `ad` (left empty where it has none). A null text on success, else
+// the cause.
+QString sunucununVarsayılanı(Bağlantı& b, QString& ad)
 {
-    const Bekleme bekle;
-    Bağlantı b{QString()};
-    if (!b.bağlı()) return {};
-    // A request that a printer's password guards is refused, not asked for.
-    cupsSetPasswordCB2(&parolaYok, nullptr);
+    ipp_t* istek = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, b.kullanıcı().constData());
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-name");
+    const Yanıt y = b.iste(istek, "/");
+    if (!y) return b.neden();
+    if (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND) return {};  // none set
+    if (!başarılı(y)) return redNedeni(y);
+    ad = QString::fromUtf8(ippGetString(ippFindAttribute(y.get(), "printer-name", IPP_TAG_NAME), 0, nullptr));
+    return {};
+}
+
+// The listing, on the thread that waits on the server: a null text when the server listed its printers
+// into `liste`, else the cause.
+QString yazıcılarıListele(QList<Yazıcı>& liste)
+{
+    Bağlantı b(QString(), Bağlantı::Süre::Tek);
+    if (!b.bağlı()) return b.neden();
+    QHash<QByteArray, QByteArray> kağıtlar;
+    if (const QString neden = sunucununKuyrukları(b, kağıtlar); !neden.isNull()) return neden;
+    // The queues again with the instances and options saved for them (lpoptions), as libcups reads them.
     cups_dest_t* hedefler = nullptr;
     const int sayı = cupsGetDests2(b.http(), &hedefler);
-    QList<Yazıcı> liste;
-    if (sayı <= 0 || b.sustu()) {
-        cupsFreeDests(sayı, hedefler);
-        return liste;
-    }
-    const QHash<QByteArray, QByteArray> kağıtlar = varsayılanKağıtlar(b);
+    const auto bırak = qScopeGuard([&] { cupsFreeDests(sayı, hedefler); });
+    // Cut by the time limit, it is no list.
+    if (b.sustu() || (sayı <= 0 && !kağıtlar.isEmpty())) return b.neden();
+    QString varsayılan = kullanıcınınVarsayılanYazıcısı();
+    if (varsayılan.isEmpty())
+        if (const QString neden = sunucununVarsayılanı(b, varsayılan); !neden.isNull()) return neden;
+
+    bool varsayılanBulundu = false;
     for (int i = 0; i < sayı; ++i) {
         const cups_dest_t& h = hedefler[i];
         Yazıcı y;
@@ -339,29 +466,78 @@ QList<Yazıcı> sunucununYazıcıları()
         std::optional<QSizeF> kağıt = kağıtBoyu(cupsGetOption("media", h.num_options, h.options));
         if (!kağıt) kağıt = kağıtBoyu(kağıtlar.value(QByteArray(h.name)).constData());
         if (kağıt) y.kağıt = *kağıt;
-        y.varsayılan = h.is_default;
+        // The server names its printers case-blind, as `lp` takes them.
+        y.varsayılan = !varsayılanBulundu && y.ad.compare(varsayılan, Qt::CaseInsensitive) == 0;
+        varsayılanBulundu = varsayılanBulundu || y.varsayılan;
         for (int j = 0; j < h.num_options; ++j) {
             const QByteArray ad(h.options[j].name);
             if (!yazıcınınNiteliğiMi(ad)) y.seçenekler.append({ad, QByteArray(h.options[j].value)});
         }
         liste.append(y);
     }
-    cupsFreeDests(sayı, hedefler);
+    return {};
+}
+
+QByteArray dosyaİçeriği(const QString& yol)
+{
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+QString lpoptionsVarsayılanı(const QByteArray& lpoptions)
+{
+    QString ad;
+    for (const QByteArray& satır : lpoptions.split('\n')) {
+        const QList<QByteArray> sözcükler = satır.simplified().split(' ');
+        if (sözcükler.size() >= 2 && sözcükler[0].compare("Default", Qt::CaseInsensitive) == 0)
+            ad = QString::fromUtf8(sözcükler[1]);
+    }
+    return ad;
+}
+
+QString kullanıcınınVarsayılanYazıcısı()
+{
+    QByteArray ortam = qgetenv("LPDEST");
+    if (ortam.isEmpty()) {
+        ortam = qgetenv("PRINTER");
+        if (ortam == "lp") ortam.clear();
+    }
+    if (!ortam.isEmpty()) return QString::fromLocal8Bit(ortam);
+    // The user's own file is read after the system's, and its default holds over the system's.
+    const QString sistem = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
+    const QString ev = qEnvironmentVariable("HOME", QDir::homePath());
+    const QString kullanıcının = lpoptionsVarsayılanı(dosyaİçeriği(ev + QStringLiteral("/.cups/lpoptions")));
+    return kullanıcının.isEmpty() ? lpoptionsVarsayılanı(dosyaİçeriği(sistem + QStringLiteral("/lpoptions")))
+                                  : kullanıcının;
+}
+
+QList<Yazıcı> sunucununYazıcıları(QString* neden)
+{
+    const Bekleme bekle;
+    QList<Yazıcı> liste;
+    QString hata;
+    sunucudaBekle([&] { hata = yazıcılarıListele(liste); });
+    if (!hata.isNull()) liste.clear();
+    if (neden) *neden = hata;
     return liste;
 }
 
 void yazıcıyıDenetle(const QString& ad)
 {
     const Bekleme bekle;
-    const Kuyruk k(ad);
-    Bağlantı b(ad);
-    if (!b.bağlı()) throw YazdırmaHatası(ad, b.neden());
-    ipp_t* istek = yeniİstek(IPP_OP_GET_PRINTER_ATTRIBUTES, k);
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-name");
-    // Asked of the server's root, which no printer's password guards.
-    const Yanıt y = b.iste(istek, "/");
-    if (!y) throw YazdırmaHatası(ad, b.neden());
-    if (!başarılı(y)) throw YazdırmaHatası(ad, redNedeni(y));
+    sunucudaBekle([&] {
+        const Kuyruk k(ad);
+        // Asked of the server's root, which no printer's password guards: no password is asked for.
+        Bağlantı b{QString()};
+        if (!b.bağlı()) throw YazdırmaHatası(ad, b.neden());
+        ipp_t* istek = yeniİstek(IPP_OP_GET_PRINTER_ATTRIBUTES, k, b.kullanıcı());
+        ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-name");
+        const Yanıt y = b.iste(istek, "/");
+        if (!y) throw YazdırmaHatası(ad, b.neden());
+        if (!başarılı(y)) throw YazdırmaHatası(ad, redNedeni(y));
+    });
 }
 
 struct Sunucuİşi::Veri {
@@ -372,30 +548,42 @@ struct Sunucuİşi::Veri {
     int numara = 0;
     bool iptalEdildi = false;
 
-    YazdırmaHatası hata(const Yanıt& y) const
+    // The cause of a request that failed: `y` its answer, or none. `iş`: a request about the job.
+    YazdırmaHatası hata(const Yanıt& y, bool iş = true) const
     {
-        return YazdırmaHatası(yazıcıAdı, y ? redNedeni(y) : bağlantı.neden());
+        return YazdırmaHatası(yazıcıAdı, y ? redNedeni(y, iş) : bağlantı.neden());
     }
     ipp_t* işİsteği(ipp_op_t işlem) const
     {
-        ipp_t* istek = yeniİstek(işlem, kuyruk);
+        ipp_t* istek = yeniİstek(işlem, kuyruk, bağlantı.kullanıcı());
         ippAddInteger(istek, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", numara);
         return istek;
     }
+    // The job's state and the document's size as the server has them.
+    Yanıt işinDurumu()
+    {
+        ipp_t* istek = işİsteği(IPP_OP_GET_JOB_ATTRIBUTES);
+        static const char* const nitelikler[] = {"job-state", "job-k-octets"};
+        ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, nitelikler);
+        return bağlantı.iste(istek, "/jobs/");
+    }
+    // Cancel-Job's own answer; the job counts as cancelled only on its success.
+    Yanıt iptal()
+    {
+        Yanıt y = bağlantı.iste(işİsteği(IPP_OP_CANCEL_JOB), "/jobs/");
+        iptalEdildi = başarılı(y);
+        return y;
+    }
+
+    // Create-Job and Send-Document, on the thread that waits on the server.
+    void hazırla(const Yazıcı& yazıcı, const QByteArray& ad, QSizeF kağıt, const QByteArray& pdf);
+    // Release-Job, and when its answer is lost, what became of the job.
+    void serbestBırak();
 };
 
-Sunucuİşi::Sunucuİşi(std::unique_ptr<Veri> veri) : d_(std::move(veri)) {}
-
-Sunucuİşi::~Sunucuİşi() = default;
-
-std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, const QString& belgeAdı, QSizeF kağıt,
-                                             const QByteArray& pdf)
+void Sunucuİşi::Veri::hazırla(const Yazıcı& yazıcı, const QByteArray& ad, QSizeF kağıt, const QByteArray& pdf)
 {
-    const Bekleme bekle;
-    std::unique_ptr<Sunucuİşi> iş(new Sunucuİşi(std::make_unique<Veri>(yazıcı.ad)));
-    Veri& d = *iş->d_;
-    if (!d.bağlantı.bağlı()) throw YazdırmaHatası(yazıcı.ad, d.bağlantı.neden());
-    const QByteArray ad = belgeAdı.toUtf8();
+    if (!bağlantı.bağlı()) throw YazdırmaHatası(yazıcıAdı, bağlantı.neden());
 
     // The job: held, on the document's own paper, unscaled and laid from the paper's top-left corner (where
     // a printer cannot take that paper, every text still stands as far from that corner as in the PDF),
@@ -410,61 +598,113 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
     seçenekSayısı = cupsAddOption("print-scaling", "none", seçenekSayısı, &seçenekler);
     seçenekSayısı = cupsAddOption("position", "top-left", seçenekSayısı, &seçenekler);
     seçenekSayısı = cupsAddOption("job-hold-until", "indefinite", seçenekSayısı, &seçenekler);
-    ipp_t* istek = yeniİstek(IPP_OP_CREATE_JOB, d.kuyruk);
+    ipp_t* istek = yeniİstek(IPP_OP_CREATE_JOB, kuyruk, bağlantı.kullanıcı());
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, ad.constData());
     cupsEncodeOptions2(istek, seçenekSayısı, seçenekler, IPP_TAG_OPERATION);
     cupsEncodeOptions2(istek, seçenekSayısı, seçenekler, IPP_TAG_JOB);
     cupsFreeOptions(seçenekSayısı, seçenekler);
-    const Yanıt yapıldı = d.bağlantı.iste(istek, d.kuyruk.kaynak);
-    if (!başarılı(yapıldı)) throw d.hata(yapıldı);
-    d.numara = ippGetInteger(ippFindAttribute(yapıldı.get(), "job-id", IPP_TAG_INTEGER), 0);
-    if (d.numara <= 0)
-        throw YazdırmaHatası(yazıcı.ad, sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL,
+    const Yanıt yapıldı = bağlantı.iste(istek, kuyruk.kaynak);
+    if (!başarılı(yapıldı)) throw hata(yapıldı, false);
+    numara = ippGetInteger(ippFindAttribute(yapıldı.get(), "job-id", IPP_TAG_INTEGER), 0);
+    if (numara <= 0)
+        throw YazdırmaHatası(yazıcıAdı, sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL,
                                                           QStringLiteral("İşin numarası verilmedi.")));
 
-    // The whole document into it, in one request.
-    istek = d.işİsteği(IPP_OP_SEND_DOCUMENT);
+    // The whole document into it, in one request; the server's count of what it took must hold it all.
+    // Whatever fails from here cancels the job where the server still answers (held, it would not print
+    // anyway).
+    istek = işİsteği(IPP_OP_SEND_DOCUMENT);
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "document-name", nullptr, ad.constData());
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
     ippAddBoolean(istek, IPP_TAG_OPERATION, "last-document", 1);
-    const Yanıt alındı = d.bağlantı.belgeyleİste(istek, d.kuyruk.kaynak, pdf);
+    const Yanıt alındı = bağlantı.belgeyleİste(istek, kuyruk.kaynak, pdf);
     if (!başarılı(alındı)) {
-        const YazdırmaHatası hata = d.hata(alındı);
-        iş->iptalEt();  // held, it would not print anyway; cancelled where the server still answers
-        throw hata;
+        const YazdırmaHatası h = hata(alındı);
+        iptal();
+        throw h;
     }
-    return iş;
+    const Yanıt durum = işinDurumu();
+    if (!başarılı(durum)) {
+        const YazdırmaHatası h = hata(durum);
+        iptal();
+        throw h;
+    }
+    // CUPS counts what it took in whole kilobytes, each started one counted.
+    if (ipp_attribute_t* alınan = ippFindAttribute(durum.get(), "job-k-octets", IPP_TAG_INTEGER);
+        alınan && ippGetInteger(alınan, 0) < (pdf.size() + 1023) / 1024) {
+        iptal();
+        throw YazdırmaHatası(yazıcıAdı, BelgeEksikMetni);
+    }
+}
+
+void Sunucuİşi::Veri::serbestBırak()
+{
+    const Yanıt y = bağlantı.iste(işİsteği(IPP_OP_RELEASE_JOB), "/jobs/");
+    if (başarılı(y)) return;
+    const YazdırmaHatası h = hata(y);
+    if (y) {
+        // Refused: cancelled where the server lets it, so that a held job does not wait for a hand to
+        // release it.
+        iptal();
+        throw h;
+    }
+    // No answer: the release may have reached the server and the job printed, in which case the invoice
+    // the user is told to print again would come out twice. The cancel's own answer tells: done, the job
+    // did not go; refused as no longer possible, the job's state says whether it went to the printer.
+    const Yanıt iptalYanıtı = iptal();
+    if (iptalEdildi) throw h;
+    if (!iptalYanıtı) throw YazdırmaHatası(yazıcıAdı, h.neden(), true);
+    if (ippGetStatusCode(iptalYanıtı.get()) != IPP_STATUS_ERROR_NOT_POSSIBLE)
+        throw YazdırmaHatası(yazıcıAdı, redNedeni(iptalYanıtı, true));
+    const Yanıt durum = işinDurumu();
+    if (!durum) throw YazdırmaHatası(yazıcıAdı, h.neden(), true);
+    if (!başarılı(durum)) throw YazdırmaHatası(yazıcıAdı, redNedeni(durum, true));
+    switch (ippGetInteger(ippFindAttribute(durum.get(), "job-state", IPP_TAG_ENUM), 0)) {
+    case IPP_JSTATE_PENDING:  // released, waiting for its turn
+    case IPP_JSTATE_PROCESSING:
+    case IPP_JSTATE_STOPPED:
+    case IPP_JSTATE_COMPLETED: return;
+    default: throw h;  // still held, cancelled or aborted: it did not print
+    }
+}
+
+Sunucuİşi::Sunucuİşi(std::unique_ptr<Veri> veri) : d_(std::move(veri)) {}
+
+Sunucuİşi::~Sunucuİşi() = default;
+
+std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, const QString& belgeAdı, QSizeF kağıt,
+                                             const QByteArray& pdf)
+{
+    const Bekleme bekle;
+    std::unique_ptr<Veri> veri;
+    sunucudaBekle([&] {
+        veri = std::make_unique<Veri>(yazıcı.ad);
+        veri->hazırla(yazıcı, belgeAdı.toUtf8(), kağıt, pdf);
+    });
+    return std::unique_ptr<Sunucuİşi>(new Sunucuİşi(std::move(veri)));
 }
 
 void Sunucuİşi::serbestBırak()
 {
     const Bekleme bekle;
-    Veri& d = *d_;
-    const Yanıt y = d.bağlantı.iste(d.işİsteği(IPP_OP_RELEASE_JOB), "/jobs/");
-    if (başarılı(y)) return;
-    // A server that answered the release late may have printed it: cancelled where it still answers, so
-    // that the invoice the user is told to print again does not come out twice.
-    const YazdırmaHatası hata = d.hata(y);
-    iptalEt();
-    throw hata;
+    sunucudaBekle([&] { d_->serbestBırak(); });
 }
 
 bool Sunucuİşi::iptalEt()
 {
-    Veri& d = *d_;
-    if (d.iptalEdildi) return true;
+    if (d_->iptalEdildi) return true;
     const Bekleme bekle;
-    d.iptalEdildi = başarılı(d.bağlantı.iste(d.işİsteği(IPP_OP_CANCEL_JOB), "/jobs/"));
-    return d.iptalEdildi;
+    sunucudaBekle([&] { d_->iptal(); });
+    return d_->iptalEdildi;
 }
 
-std::optional<QString> parolaSor(const ParolaSorusu& soru)
+std::optional<QString> parolaSor(ParolaSorusu& soru)
 {
     if (parolaSorucusu()) return parolaSorucusu()(soru);
     return YazıcıParolasıFormu::sor(soru);
 }
 
-void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(const ParolaSorusu&)> sorucu)
+void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(ParolaSorusu&)> sorucu)
 {
     parolaSorucusu() = std::move(sorucu);
 }

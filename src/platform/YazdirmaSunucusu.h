@@ -24,9 +24,18 @@ namespace yazdırma {
 struct Yazıcı;
 
 // The server's printers: every queue and every instance saved for one ("queue/instance"), each with its
-// default paper, its location and the options saved for it. Listing sends the server only requests that
-// no printer's password guards, and never asks for a password. Empty when the server cannot be reached.
-QList<Yazıcı> sunucununYazıcıları();
+// default paper, its location and the options saved for it, and the default printer marked (see
+// varsayılanYazıcıAdı). Listing sends the server only requests that no printer's password guards, never
+// asks for a password, and waits for the server at most one time limit in all, however many requests it
+// makes. Empty when the listing failed, and `neden` (when given) then says why in the user's words.
+QList<Yazıcı> sunucununYazıcıları(QString* neden = nullptr);
+
+// The default printer as `lp` takes it without asking the server: the LPDEST variable, else PRINTER
+// (but for "lp"), else the last "Default" line of the saved printer options, the system's file and then
+// the user's own (lpoptions). Empty when none of them names one: the server's default holds then.
+QString kullanıcınınVarsayılanYazıcısı();
+// The printer named by the last "Default" line of an lpoptions file's text ("queue" or "queue/instance").
+QString lpoptionsVarsayılanı(const QByteArray& lpoptions);
 
 // Asks the server whether it has the printer ("queue" or "queue/instance"). Throws YazdırmaHatası, with
 // the printer and the cause, when it does not, or did not answer.
@@ -45,9 +54,11 @@ public:
     Sunucuİşi(const Sunucuİşi&) = delete;
     Sunucuİşi& operator=(const Sunucuİşi&) = delete;
 
-    // Releases the job to the printer: once this returns, the server has answered that it did. Throws
-    // YazdırmaHatası when the server refused or did not answer; the job is then cancelled, if the server
-    // still answers.
+    // Releases the job to the printer: once this returns, the server has answered that it did, or, when
+    // its answer was lost, that the job can no longer be cancelled because it is printing or printed.
+    // Throws YazdırmaHatası when the server refused or did not answer; the job is then cancelled, if the
+    // server still answers. When the server answers nothing more, the job may still print once it does:
+    // the error says so (belirsiz()).
     void serbestBırak();
     // Cancels the job: true when the server answered that it did.
     bool iptalEt();
@@ -58,8 +69,11 @@ private:
     std::unique_ptr<Veri> d_;
 };
 
-// A printer that the server does not have.
+// A printer that the server does not have, and a job that it no longer has.
 inline const QString YazıcıBulunamadıMetni = QStringLiteral("Yazıcı, yazdırma sunucusunda bulunamadı.");
+inline const QString İşBulunamadıMetni = QStringLiteral("Yazdırma işi, yazdırma sunucusunda bulunamadı.");
+// A job that holds less of the document than was sent.
+inline const QString BelgeEksikMetni = QStringLiteral("Belge, yazdırma sunucusuna eksik ulaştı.");
 // The causes of a request that got no answer.
 inline const QString SunucuYanıtVermediMetni = QStringLiteral("Yazdırma sunucusu yanıt vermedi.");
 inline const QString BağlantıKoptuMetni = QStringLiteral("Yazdırma sunucusuyla bağlantı koptu.");
@@ -71,10 +85,12 @@ struct ParolaSorusu {
     QString kullanıcı;
     bool yanlış = false;
 };
-// Asks the user (the program's window, YaziciParolasiFormu.h); no value: cancelled.
-std::optional<QString> parolaSor(const ParolaSorusu& soru);
+// Asks the user (the program's window, YaziciParolasiFormu.h) on the program's window thread, whichever
+// thread waits on the server; no value: cancelled. The user may give another user name with the
+// password: it is left in `soru.kullanıcı`, and holds for the rest of that print.
+std::optional<QString> parolaSor(ParolaSorusu& soru);
 // Tests: the password is asked of this instead (an empty function: of the window again).
-void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(const ParolaSorusu&)> sorucu);
+void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(ParolaSorusu&)> sorucu);
 
 // Tests: how long a connection may take to be made and the server may stay silent (ms); no value: 30 s.
 void sunucuSüresiniDeğiştir(std::optional<int> ms);

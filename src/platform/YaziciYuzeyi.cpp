@@ -144,16 +144,25 @@ private:
 
 YazdırmaHatası::YazdırmaHatası(const QString& metin) : std::runtime_error(metin.toStdString()), metin_(metin) {}
 
-YazdırmaHatası::YazdırmaHatası(const QString& yazıcı, const QString& neden)
-    : YazdırmaHatası(gönderilemediMetni(yazıcı, neden))
+YazdırmaHatası::YazdırmaHatası(const QString& yazıcı, const QString& neden, bool belirsiz)
+    : YazdırmaHatası(belirsiz ? belirsizMetni(yazıcı, neden) : gönderilemediMetni(yazıcı, neden))
 {
     yazıcı_ = yazıcı;
     neden_ = neden;
+    belirsiz_ = belirsiz;
 }
 
 QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden)
 {
     return QStringLiteral("Belge yazıcıya gönderilemedi: %1\n\n%2").arg(yazıcıAdı, neden);
+}
+
+QString belirsizMetni(const QString& yazıcıAdı, const QString& neden)
+{
+    return QStringLiteral("Yazdırma sunucusu, belgenin yazıcıya gönderildiğini doğrulamadı: %1\n\n%2\n\n"
+                          "Belge, yazdırma sunucusu yeniden yanıt verdiğinde yine de yazdırılabilir. Belgeyi "
+                          "yeniden yazdırmadan önce yazıcıyı kontrol ediniz.")
+        .arg(yazıcıAdı, neden);
 }
 
 YazıcıYüzeyi::YazıcıYüzeyi(double genişlik, double yükseklik) : genişlik_(genişlik), yükseklik_(yükseklik) {}

@@ -33,20 +33,26 @@ class YazdırmaHatası : public std::runtime_error {
 public:
     explicit YazdırmaHatası(const QString& metin);
     // A document that did not go out to a system printer: gönderilemediMetni() of the printer and the cause.
-    YazdırmaHatası(const QString& yazıcı, const QString& neden);
+    // `belirsiz`: the print server stopped answering once the document was released to the printer, so
+    // that it may still print when the server answers again (belirsizMetni()).
+    YazdırmaHatası(const QString& yazıcı, const QString& neden, bool belirsiz = false);
     QString metin() const { return metin_; }
     // The printer and the cause of a document that did not go out (empty for other failures).
     QString yazıcı() const { return yazıcı_; }
     QString neden() const { return neden_; }
+    bool belirsiz() const { return belirsiz_; }
 
 private:
     QString metin_;
     QString yazıcı_;
     QString neden_;
+    bool belirsiz_ = false;
 };
 
 // The message of a document that did not go out to a system printer, with the printer and the cause.
 QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden);
+// The message of a document released to a system printer whose print server then answered nothing more.
+QString belirsizMetni(const QString& yazıcıAdı, const QString& neden);
 
 // Whether printing a text stays on its line or ends it.
 enum class Satır { Bitir, Sürdür };

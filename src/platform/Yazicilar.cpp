@@ -6,6 +6,8 @@
 
 #include <QPageSize>
 
+#include <algorithm>
+
 namespace yazdırma {
 
 namespace {
@@ -21,19 +23,19 @@ Durum& durum()
     return d;
 }
 
-QList<Yazıcı> sunucuYazıcıları()
+QList<Yazıcı> sunucuYazıcıları(QString* neden)
 {
     if (durum().sahteYazıcılar) return *durum().sahteYazıcılar;
-    return sunucununYazıcıları();
+    return sunucununYazıcıları(neden);
 }
 }  // namespace
 
-QList<Yazıcı> yazıcılar()
+QList<Yazıcı> yazıcılar(QString* neden)
 {
     QList<Yazıcı> liste;
     // A server queue called "PDF" (a PDF writer of the system) would share the name of ours and could
     // not be told apart from it: ours stands in its place.
-    for (const Yazıcı& y : sunucuYazıcıları())
+    for (const Yazıcı& y : sunucuYazıcıları(neden))
         if (y.ad != PdfYazıcısıAdı) liste.append(y);
     Yazıcı pdf;
     pdf.ad = PdfYazıcısıAdı;
@@ -47,18 +49,32 @@ Yazıcı geçerliYazıcı()
 {
     if (durum().seçilen) return *durum().seçilen;
     const QList<Yazıcı> liste = yazıcılar();
-    for (const Yazıcı& y : liste)
-        if (y.varsayılan) return y;
-    return liste.first();
+    return liste[geçerliYazıcınınSırası(liste)];
+}
+
+qsizetype geçerliYazıcınınSırası(const QList<Yazıcı>& liste)
+{
+    const auto sıra = [&](auto koşul) { return std::find_if(liste.begin(), liste.end(), koşul) - liste.begin(); };
+    if (durum().seçilen) {
+        const qsizetype i = sıra([](const Yazıcı& y) { return y.ad == durum().seçilen->ad; });
+        if (i < liste.size()) return i;
+    }
+    const qsizetype i = sıra([](const Yazıcı& y) { return y.varsayılan; });
+    return i < liste.size() ? i : 0;
+}
+
+void geçerliYazıcıyıDeğiştir(const Yazıcı& yazıcı)
+{
+    // The server is asked first: its own answer tells of a printer gone, or of a server that does not answer.
+    if (!durum().sahteYazıcılar && yazıcı.ad != PdfYazıcısıAdı) yazıcıyıDenetle(yazıcı.ad);
+    durum().seçilen = yazıcı;
 }
 
 bool geçerliYazıcıyıDeğiştir(const QString& ad)
 {
-    // The server is asked first: its own answer tells of a printer gone, or of a server that does not answer.
-    if (!durum().sahteYazıcılar && ad != PdfYazıcısıAdı) yazıcıyıDenetle(ad);
     for (const Yazıcı& y : yazıcılar())
         if (y.ad == ad) {
-            durum().seçilen = y;
+            geçerliYazıcıyıDeğiştir(y);
             return true;
         }
     return false;

@@ -3,7 +3,7 @@
 // the server's order, and after them one printer that is always there, "PDF", which writes the document
 // as a PDF file into the documents folder and opens it. One of them is the current printer: every print
 // goes there until another one is chosen (the printer choice window does that); until then it is the
-// server's default printer, or the first one. A print goes to the printer chosen or nowhere: a printer
+// default printer (the one `lp` prints on: see kullanıcınınVarsayılanYazıcısı), or the first one. A print goes to the printer chosen or nowhere: a printer
 // that has gone from the server since it was chosen is told of by the print, never replaced by another.
 //
 // A print opens a document on the current printer with belgeAç() and draws on it:
@@ -39,13 +39,20 @@ struct Yazıcı {
     QList<std::pair<QByteArray, QByteArray>> seçenekler = {};
 };
 
-// Every printer, the PDF printer last, as the server lists them now. Never empty.
-QList<Yazıcı> yazıcılar();
-// The current printer: the one chosen last, as it was listed then; before any choice the default one.
+// Every printer, the PDF printer last, as the server lists them now. Never empty: when the server's
+// listing failed, only the PDF printer, and `neden` (when given) says why; else it is left null.
+QList<Yazıcı> yazıcılar(QString* neden = nullptr);
+// The current printer: the one chosen last, as it was listed then; before any choice the default one
+// (the print server is asked only then).
 Yazıcı geçerliYazıcı();
-// Makes the printer of that name the current one, as the server lists it now; false when there is none
-// of that name. Throws YazdırmaHatası, with the printer and the cause, when the server no longer has it
-// or cannot be asked.
+// Where the current printer stands in a list of printers: the one chosen last, else the default one, else
+// the first.
+qsizetype geçerliYazıcınınSırası(const QList<Yazıcı>& liste);
+// Makes the printer, as it was listed, the current one, once the print server has answered that it still
+// has it. Throws YazdırmaHatası, with the printer and the cause, when it does not, or cannot be asked.
+void geçerliYazıcıyıDeğiştir(const Yazıcı& yazıcı);
+// The same for the printer of that name, as the server lists it now; false when there is none of that
+// name.
 bool geçerliYazıcıyıDeğiştir(const QString& ad);
 
 // Opens a new document on the current printer. `belgeAdı` names the print job and the PDF file.

@@ -592,7 +592,7 @@ TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
         {"Sökülmüş Yazıcı", "Yazıcı, yazdırma sunucusunda bulunamadı."},
         {"Kabul", "Yazdırma sunucusuna ulaşılamıyor.", true},
     };
-    parolaSorucusunuDeğiştir([](const ParolaSorusu&) { return std::nullopt; });
+    parolaSorucusunuDeğiştir([](ParolaSorusu&) { return std::nullopt; });
     const int işler = int(baskı_->işler().size());
     for (const Ret& r : retler) {
         yazıcı(r.kuyruk);
@@ -618,7 +618,7 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     sistemYazıcılarınıDeğiştir(std::nullopt);
     ASSERT_TRUE(test::kayıtlıSeçenekleriYaz("Dest Kabul/ozel copies=3\n"));
     QList<ParolaSorusu> sorulanlar;
-    parolaSorucusunuDeğiştir([&](const ParolaSorusu& s) -> std::optional<QString> {
+    parolaSorucusunuDeğiştir([&](ParolaSorusu& s) -> std::optional<QString> {
         sorulanlar << s;
         if (sorulanlar.size() == 1) return QStringLiteral("yanlış");
         return std::nullopt;
@@ -648,7 +648,7 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     QStringList görülen;
     std::unique_ptr<test::Görününce> ikinci;
     const auto gör = [&](QWidget* w) {
-        görülen << w->findChild<QLabel*>("Etiket")->text();
+        görülen << w->findChild<QLabel*>("Etiket")->text() + " / " + w->findChild<QLineEdit*>("KullanıcıKutusu")->text();
         görülen << (w->findChild<QLabel*>("UyarıEtiketi")->isVisible() ? "uyarı" : "");
         görülen << (QGuiApplication::overrideCursor() ? QString::number(QGuiApplication::overrideCursor()->shape()) : "");
     };
@@ -664,7 +664,7 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     auto korunan = belgeAç(QStringLiteral("Liste"));
     korunan->yaz("bir");
     EXPECT_EQ(bitirHatası(*korunan), "Belge yazıcıya gönderilemedi: Korumalı\n\nBu yazıcıya yazdırmak için parola gerekiyor.");
-    const QString soru = "\"Korumalı\" yazıcısına yazdırmak için parola gerekiyor.\n\nKullanıcı: " + kullanıcı;
+    const QString soru = "\"Korumalı\" yazıcısına yazdırmak için parola gerekiyor. / " + kullanıcı;
     const QString ok = QString::number(Qt::ArrowCursor);
     EXPECT_EQ(görülen, (QStringList{soru, "", ok, soru, "uyarı", ok}));
     EXPECT_EQ(sonİş(), no);
