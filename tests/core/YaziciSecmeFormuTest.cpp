@@ -1,11 +1,14 @@
 #include "core/OrtakDegiskenler.h"
 #include "core/YaziciSecmeFormu.h"
 #include "platform/Kabuk.h"
+#include "platform/YazdirmaSunucusu.h"
 #include "platform/Yazicilar.h"
+#include "support/AksakBaskiSunucusu.h"
 #include "support/Ortam.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -119,4 +122,52 @@ TEST_F(YazıcıSeçme, İptalEscVeKapatmaYazdırmaz)
         EXPECT_TRUE(YazdırmaİptalEdildi);
         EXPECT_EQ(geçerliYazıcı().ad, "Muhasebe");
     }
+}
+
+// The print server is asked for its printers once, when the window opens, and Tamam asks it once about
+// the printer chosen. When the server does not answer, the window says so and offers the PDF printer
+// alone, and Tamam prints there, never on the printer chosen before, which the window does not show.
+TEST_F(YazıcıSeçme, SunucuBirKezSorulurSessizseYalnızPdfGösterilir)
+{
+    sistemYazıcılarınıDeğiştir(std::nullopt);
+    test::AksakBaskıSunucusu sunucu;
+    ASSERT_TRUE(sunucu.hazır()) << sunucu.hata().toStdString();
+    sunucuSüresiniDeğiştir(300);
+    const auto işlemler = [&](qsizetype baştan) { return sunucu.işlemler().mid(baştan); };
+    yazıcılar();
+    const QList<ipp_op_t> birListeleme = işlemler(0);
+
+    // The window is driven once it shows: the server is waited on before that, with the event loop going.
+    const auto seç = [&](const std::function<void(QWidget*)>& eylem) {
+        test::Görününce görününce("YazıcıSeçmeFormu", eylem);
+        return YazıcıSeçmeFormu::YazıcıSeçimi(&sahip);
+    };
+    qsizetype önce = sunucu.işlemler().size();
+    QList<ipp_op_t> açılış;
+    const bool yazdır = seç([&](QWidget* d) {
+        açılış = işlemler(önce);
+        EXPECT_FALSE(d->findChild<QLabel*>("SunucuEtiketi")->isVisible());
+        EXPECT_EQ(liste(d)->currentText(), "Aksak");  // the server's default
+        önce = sunucu.işlemler().size();
+        QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(yazdır);
+    EXPECT_EQ(açılış, birListeleme);
+    EXPECT_EQ(işlemler(önce), QList<ipp_op_t>{IPP_OP_GET_PRINTER_ATTRIBUTES});
+    EXPECT_EQ(geçerliYazıcı().ad, "Aksak");
+
+    sunucu.davranış(IPP_OP_CUPS_GET_PRINTERS, test::AksakBaskıSunucusu::Davranış::Sus, IPP_STATUS_OK, 2000);
+    QStringList görülen;
+    EXPECT_TRUE(seç([&](QWidget* d) {
+        QLabel* etiket = d->findChild<QLabel*>("SunucuEtiketi");
+        görülen << (etiket->isVisibleTo(d) ? etiket->text() : QString());
+        for (int i = 0; i < liste(d)->count(); ++i) görülen << liste(d)->itemText(i);
+        görülen << liste(d)->currentText();
+        QTest::mouseClick(düğme(d, "TamamDüğmesi"), Qt::LeftButton);
+    }));
+    EXPECT_EQ(görülen, (QStringList{"Yazdırma sunucusunun yazıcıları listelenemedi: Yazdırma sunucusu yanıt vermedi.\n"
+                                    "Yalnızca PDF yazıcısı gösteriliyor.",
+                                    "PDF", "PDF"}));
+    EXPECT_EQ(geçerliYazıcı().ad, "PDF");
+    sunucuSüresiniDeğiştir(std::nullopt);
 }
