@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
 
@@ -52,22 +53,80 @@ void denetle(lxw_error hata, Metin ne)
         QStringLiteral("Çalışma kitabı yazılamadı: %1\n\n%2").arg(QDir::toNativeSeparators(dosyaAdı), neden));
 }
 
-// Whether the disk of `klasör` has no room left.
-bool diskDoluMu(const QString& klasör)
+// The room the library needs in its temporary folder, when the workbook is closed, beyond the copy of
+// the sheet it has written there so far: the rest of the sheet (its head, its last rows, its page
+// setup) and, one at a time, the other parts of the file, each a few kilobytes.
+constexpr qint64 GeçiciPay = 64 * 1024;
+
+std::function<qint64(const QString&)>& geçiciBoşYerYeri()
+{
+    static std::function<qint64(const QString&)> ö;
+    return ö;
+}
+
+// The bytes on the disk of `klasör` that an ordinary user may still fill; -1 when they cannot be read.
+qint64 boşYer(const QString& klasör)
 {
     struct statvfs disk {};
-    return ::statvfs(QFile::encodeName(klasör).constData(), &disk) == 0 && disk.f_bavail == 0;
+    if (::statvfs(QFile::encodeName(klasör).constData(), &disk) != 0) return -1;
+    return qint64(disk.f_bavail) * qint64(disk.f_frsize);
+}
+
+// Whether the disk of `klasör` has no room left.
+bool diskDoluMu(const QString& klasör) { return boşYer(klasör) == 0; }
+
+// The folder where the library makes its temporary files, as it picks it (it sets none of its own for
+// our workbooks): $TMPDIR, else /tmp, else the current folder, the first that is a folder it can write in.
+QString kitabınGeçiciKlasörü()
+{
+    for (QByteArray klasör : {qgetenv("TMPDIR"), QByteArray(P_tmpdir), QByteArray(".")}) {
+        struct stat bilgi {};
+        if (!klasör.isEmpty() && ::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode)
+            && ::access(klasör.constData(), W_OK | X_OK) == 0)
+            return QDir::cleanPath(QFileInfo(QFile::decodeName(klasör)).absoluteFilePath());
+    }
+    return QDir::currentPath();
+}
+
+qint64 geçiciKlasörünBoşYeri(const QString& klasör)
+{
+    if (const std::function<qint64(const QString&)>& ölçüm = geçiciBoşYerYeri()) return ölçüm(klasör);
+    return boşYer(klasör);
+}
+
+// How much of the sheet the library has written so far into its temporary file, where it keeps every
+// row but the one being written (constant memory); 0 when that cannot be told.
+qint64 geçiciSayfaBoyu(const lxw_worksheet* sayfa)
+{
+    if (!sayfa || !sayfa->optimize_tmpfile) return 0;
+    const int fd = ::fileno(sayfa->optimize_tmpfile);
+    struct stat bilgi {};
+    return fd >= 0 && ::fstat(fd, &bilgi) == 0 ? qint64(bilgi.st_size) : 0;
+}
+
+// Whether the temporary folder cannot take the sheet when the workbook is closed: the library then
+// copies the `sayfaBoyu` bytes it has written there into a second file there, and adds the rest, while
+// the folder's disk has `boşYer` bytes free (-1: unknown).
+bool geçiciKlasörYetmez(qint64 boşYer, qint64 sayfaBoyu) { return boşYer >= 0 && boşYer < sayfaBoyu + GeçiciPay; }
+
+QString geçiciKlasörDoluMetni(const QString& klasör)
+{
+    return QStringLiteral("Geçici klasörün diskinde yeterli boş yer yok: %1").arg(QDir::toNativeSeparators(klasör));
 }
 
 // Why the library could not write the workbook into `klasör`. Where its failure is one of the system's,
-// it leaves that call's error number (`sistemHatası`, read at once); otherwise a disk without room is
-// told as such, and only then the library's own text.
-QString kitapHatasınınNedeni(lxw_error hata, int sistemHatası, const QString& klasör)
+// it leaves that call's error number (`sistemHatası`, read at once); a failure with its own temporary
+// files for want of room names their folder (`geçiciKlasör`; `geçiciYetmez`: it was short of room for
+// the sheet); otherwise a disk without room is told as such, and only then the library's own text.
+QString kitapHatasınınNedeni(lxw_error hata, int sistemHatası, const QString& klasör, const QString& geçiciKlasör,
+                             bool geçiciYetmez)
 {
     switch (hata) {
-    case LXW_ERROR_CREATING_XLSX_FILE:
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
+        if (sistemHatası == ENOSPC || geçiciYetmez) return geçiciKlasörDoluMetni(geçiciKlasör);
+        [[fallthrough]];
+    case LXW_ERROR_CREATING_XLSX_FILE:
     case LXW_ERROR_ZIP_FILE_OPERATION:
         if (sistemHatası != 0) return dosya::yazmaHatasıMetni(sistemHatası);
         break;
@@ -77,26 +136,16 @@ QString kitapHatasınınNedeni(lxw_error hata, int sistemHatası, const QString&
     return QString::fromUtf8(lxw_strerror(hata));
 }
 
-// The folder where the library makes its temporary files, as it picks it (it sets none of its own for
-// our workbooks): $TMPDIR, else /tmp, else the current folder, the first that is a folder it can write in.
-QByteArray kitabınGeçiciKlasörü()
+// Why a workbook that the library wrote without an error came out incomplete when read back. Its
+// temporary folder's disk was full: short of room for the sheet before the library began to close the
+// workbook (`geçiciYetmez`; read then, for the library frees its files before it returns), or without
+// any room left now; then that folder is named, as the message otherwise stands under the workbook's
+// own folder. Else a write that failed for want of room (the workbook's disk), or no cause that can be
+// told.
+QString eksikKitabınNedeni(int sistemHatası, const QString& geçiciKlasör, bool geçiciYetmez)
 {
-    for (QByteArray klasör : {qgetenv("TMPDIR"), QByteArray(P_tmpdir), QByteArray(".")}) {
-        struct stat bilgi {};
-        if (!klasör.isEmpty() && ::stat(klasör.constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode)
-            && ::access(klasör.constData(), W_OK | X_OK) == 0)
-            return klasör;
-    }
-    return QByteArrayLiteral(".");
-}
-
-// Why a workbook that the library wrote without an error came out incomplete when read back: its
-// temporary folder's disk was full (a write there failed for want of room, or it has none left), or
-// else no cause that can be told.
-QString eksikKitabınNedeni(int sistemHatası)
-{
-    if (sistemHatası == ENOSPC || diskDoluMu(QFile::decodeName(kitabınGeçiciKlasörü())))
-        return dosya::yazmaHatasıMetni(ENOSPC);
+    if (geçiciYetmez || geçiciKlasörünBoşYeri(geçiciKlasör) == 0) return geçiciKlasörDoluMetni(geçiciKlasör);
+    if (sistemHatası == ENOSPC) return dosya::yazmaHatasıMetni(ENOSPC);
     return QStringLiteral("Yazılan kitap geri okunduğunda eksik çıktı.");
 }
 
@@ -426,6 +475,10 @@ void ÇalışmaKitabı::kapat(const QString& dosyaAdı)
         if (piksel > 0)
             worksheet_set_column(sayfa_, lxw_col_t(i), lxw_col_t(i), pikseldenGenişlik(int(piksel)), nullptr);
     }
+    // Whether the temporary folder has room for the sheet is read now, while the library's file there
+    // still takes its room: closing, it copies that file into another one there and frees both.
+    const QString geçiciKlasör = kitabınGeçiciKlasörü();
+    const bool geçiciYetmez = geçiciKlasörYetmez(geçiciKlasörünBoşYeri(geçiciKlasör), geçiciSayfaBoyu(sayfa_));
     lxw_workbook* kitap = kitap_;
     kitap_ = nullptr;
     sayfa_ = nullptr;
@@ -435,7 +488,7 @@ void ÇalışmaKitabı::kapat(const QString& dosyaAdı)
     if (hata != LXW_NO_ERROR) {
         QFile::remove(geçiciYol_);
         geçiciYol_.clear();
-        throw yazılamadı(dosyaAdı, kitapHatasınınNedeni(hata, sistemHatası, klasör_));
+        throw yazılamadı(dosyaAdı, kitapHatasınınNedeni(hata, sistemHatası, klasör_, geçiciKlasör, geçiciYetmez));
     }
     // On the disk before it is named, as a PDF is.
     if (!dosya::eşitle(geçiciYol_)) {
@@ -450,7 +503,7 @@ void ÇalışmaKitabı::kapat(const QString& dosyaAdı)
     if (yazılanKitabıDenetle(geçiciYol_, yazılanSatırSayısı_, sonYazılanSatır_) != KitapKusuru::Yok) {
         QFile::remove(geçiciYol_);
         geçiciYol_.clear();
-        throw yazılamadı(dosyaAdı, eksikKitabınNedeni(sistemHatası));
+        throw yazılamadı(dosyaAdı, eksikKitabınNedeni(sistemHatası, geçiciKlasör, geçiciYetmez));
     }
 }
 
@@ -482,6 +535,11 @@ bool hesapTablosuProgramıVarMı()
 }
 
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim) { denetimYeri() = std::move(denetim); }
+
+void geçiciKlasörünBoşYeriniDeğiştir(std::function<qint64(const QString& klasör)> ölçüm)
+{
+    geçiciBoşYerYeri() = std::move(ölçüm);
+}
 
 bool çalışmaKitabınıAçmayıDene(const QString& yol)
 {

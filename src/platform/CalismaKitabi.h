@@ -90,7 +90,9 @@ public:
     // time (an existing file is never overwritten) and returns the file's path. The workbook cannot be
     // changed afterwards. The file is read back whole (every part, every row) before it takes its name. A
     // workbook that cannot be written whole leaves nothing; one written whole that cannot take its name
-    // stays where it was written, and the error says where.
+    // stays where it was written, and the error says where. The library writes the whole sheet into its
+    // temporary folder first: a workbook that came out incomplete for want of room there names that
+    // folder.
     QString kaydet();
 
 private:
@@ -137,6 +139,11 @@ private:
 // empty function restores the real one.
 bool hesapTablosuProgramıVarMı();
 void hesapTablosuDenetiminiDeğiştir(std::function<bool()> denetim);
+
+// Tests: the free bytes on the disk of the folder where the library makes its temporary files (the
+// folder is given), read in place of the disk's own count when a workbook is saved; an empty function
+// restores the real one.
+void geçiciKlasörünBoşYeriniDeğiştir(std::function<qint64(const QString& klasör)> ölçüm);
 
 // Said when the desktop has no spreadsheet program.
 inline const QString HesapTablosuProgramıYokMetni = QStringLiteral("Bilgisayarınızda MS Excel kurulu değil!");
