@@ -155,7 +155,8 @@ void OrtakDenetimleriHazırla()
     QFont yazı(QStringLiteral("Liberation Sans"), 8);
     yazı.setStyleHint(QFont::SansSerif);
     QApplication::setFont(yazı);
-    // Qt's own dialogs and buttons (the folder chooser, file dialogs) speak Turkish too.
+    // Qt's own dialogs and buttons (the folder chooser, file dialogs) speak Turkish too. Without Qt's Turkish
+    // translation on the machine they keep Qt's English texts; nothing is said.
     static QTranslator çeviri;
     if (çeviri.isEmpty()
         && çeviri.load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -1,5 +1,6 @@
 #include "platform/Kabuk.h"
 
+#include "platform/TurkceMetin.h"
 #include "platform/Yazicilar.h"
 
 #include <QCryptographicHash>
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -48,10 +51,59 @@ bool dosyaVarMı(const QString& yol)
     return QFileInfo::exists(yol);
 }
 
+namespace {
+// The folder window's list as Qt's file model gives it, except the type and the date columns: the model
+// names a folder's type with a text that Qt's Turkish translation lacks ("Folder") and writes the dates in
+// the machine's locale ("7 Dec 2026" under "C"). They are shown as the rest of the program shows them.
+class TürkçeDosyaListesi : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& dizin, int rol) const override
+    {
+        const auto* model = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (rol != Qt::DisplayRole || !model || !dizin.isValid()) return QIdentityProxyModel::data(dizin, rol);
+        const QModelIndex kaynak = mapToSource(dizin);
+        switch (dizin.column()) {
+        case TürSütunu:
+            // A drive (the file system's root) and a folder; files keep the model's own type name.
+            if (model->fileInfo(kaynak).isRoot()) return QStringLiteral("Sürücü");
+            if (model->isDir(kaynak)) return QStringLiteral("Klasör");
+            break;
+        case TarihSütunu: {
+            const QDateTime zaman = model->lastModified(kaynak);
+            if (!zaman.isValid()) return QString();
+            return turkce::tarihBiçimi(zaman.date()) + QLatin1Char(' ')
+                   + zaman.time().toString(QStringLiteral("HH:mm"));
+        }
+        default: break;
+        }
+        return QIdentityProxyModel::data(dizin, rol);
+    }
+
+private:
+    // The columns of QFileSystemModel: name, size, type, date modified.
+    static constexpr int TürSütunu = 2;
+    static constexpr int TarihSütunu = 3;
+};
+}  // namespace
+
+std::unique_ptr<QFileDialog> klasörSeçmePenceresi(QWidget* sahip, const QString& başlık, const QString& klasör)
+{
+    auto pencere = std::make_unique<QFileDialog>(sahip, başlık, klasör);
+    pencere->setFileMode(QFileDialog::Directory);
+    pencere->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    pencere->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+    pencere->setProxyModel(new TürkçeDosyaListesi(pencere.get()));
+    return pencere;
+}
+
 QString klasörSeç(QWidget* sahip, const QString& başlık)
 {
     if (seçiciYeri()) return seçiciYeri()(sahip, başlık);
-    return QFileDialog::getExistingDirectory(sahip, başlık, QDir::homePath(), QFileDialog::ShowDirsOnly);
+    const std::unique_ptr<QFileDialog> pencere = klasörSeçmePenceresi(sahip, başlık, QDir::homePath());
+    if (pencere->exec() != QDialog::Accepted) return {};
+    return pencere->selectedFiles().value(0);
 }
 
 void klasörSeçiciyiDeğiştir(std::function<QString(QWidget*, const QString&)> seçici)

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
+class QFileDialog;
 class QWidget;
 
 namespace kabuk {
@@ -12,9 +14,14 @@ namespace kabuk {
 // True when a file or a folder exists at the path; false for an empty path.
 bool dosyaVarMı(const QString& yol);
 
-// Shows a folder chooser with the given title; empty text when the user cancelled.
+// Shows a folder chooser with the given title, opening at the home folder; empty text when the user
+// cancelled.
 QString klasörSeç(QWidget* sahip, const QString& başlık);
 void klasörSeçiciyiDeğiştir(std::function<QString(QWidget*, const QString&)> seçici);
+// The chooser window that klasörSeç shows, opening at `klasör`: Qt's own folder window (never the
+// desktop's, which speaks the machine's language), its texts, the type of each entry and the dates in
+// Turkish whatever the machine's locale.
+std::unique_ptr<QFileDialog> klasörSeçmePenceresi(QWidget* sahip, const QString& başlık, const QString& klasör);
 
 // Opens a web page, a mail link or a file with the desktop's handler; false when that failed.
 bool aç(const QUrl& adres);

@@ -5,8 +5,16 @@
 #include "platform/Ayarlar.h"
 #include "support/AksakBaskiSunucusu.h"
 
+#include <QAbstractProxyModel>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace BaşlangıçModülü;
 
@@ -160,4 +168,30 @@ TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
 {
     // The common set-up (run by every test program, as by the program) loads Qt's Turkish texts.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("İptal"));
+
+    // The folder chooser (the first start asks for the server folder with it) is Turkish whatever the
+    // machine's locale (the tests run under "C"): its buttons, and in its list a folder's type and date.
+    QTemporaryDir kök;
+    ASSERT_TRUE(QDir(kök.path()).mkdir("Alt"));
+    const qint64 saniye = QDateTime(QDate(2023, 12, 7), QTime(14, 5)).toSecsSinceEpoch();
+    const timespec zamanlar[2] = {{saniye, 0}, {saniye, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(kök.filePath("Alt")).constData(), zamanlar, 0), 0);
+    const auto pencere = kabuk::klasörSeçmePenceresi(nullptr, "Sunucu", kök.path());
+    QStringList düğmeler;
+    for (QAbstractButton* d : pencere->findChild<QDialogButtonBox*>()->buttons()) düğmeler << d->text();
+    EXPECT_EQ(düğmeler, QStringList({"&Seç", "İptal"}));
+
+    // A row of the list as its view shows it, found through Qt's file model beneath.
+    auto* dosyaModeli = pencere->findChild<QFileSystemModel*>();
+    ASSERT_TRUE(dosyaModeli);
+    const auto* vekil = qobject_cast<QAbstractProxyModel*>(pencere->findChild<QTreeView*>("treeView")->model());
+    const auto satır = [&](const QString& yol) {
+        const QModelIndex i = dosyaModeli->index(yol);
+        return vekil ? vekil->mapFromSource(i) : i;
+    };
+    const QModelIndex alt = satır(kök.filePath("Alt"));
+    ASSERT_EQ(alt.data().toString(), "Alt");
+    EXPECT_EQ(alt.siblingAtColumn(2).data().toString(), "Klasör");
+    EXPECT_EQ(alt.siblingAtColumn(3).data().toString(), "07.12.2023 14:05");
+    EXPECT_EQ(satır(QDir::rootPath()).siblingAtColumn(2).data().toString(), "Sürücü");
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 using namespace ürünTest;
@@ -126,9 +127,15 @@ TEST_F(FotoğrafSeçici, KlasörVeDosyaListeleri)
     EXPECT_FALSE(f.klasörüAyarla(klasör.filePath("yok")));
     EXPECT_EQ(f.klasör(), QDir::cleanPath(klasör.filePath("Alt")));
 
-    // A drive that cannot be read: the message, then the program folder's drive.
+    // The drive list shows the drive of the folder shown, also one that is not among the listed drives
+    // (a temporary folder may lie on a mount of its own, e.g. a tmpfs).
     auto* sürücüler = bul<QComboBox>(&f, "SürücüListesi");
-    const QString programSürücüsü = sürücüler->currentText();
+    EXPECT_EQ(sürücüler->currentText(), QStorageInfo(klasör.path()).rootPath());
+
+    // A drive that cannot be read: the message, then the drive of the program's folder (the test program's
+    // here), which need not be the drive of the folder shown before.
+    const QString programSürücüsü = QStorageInfo(QCoreApplication::applicationDirPath()).rootPath();
+    ASSERT_FALSE(programSürücüsü.isEmpty());
     sürücüler->addItem(klasör.filePath("çıkarılmış"));
     test::MesajYanıtlayıcı mesajlar;
     sürücüler->setCurrentIndex(sürücüler->count() - 1);
