@@ -616,7 +616,10 @@ TEST_F(KağıtYazıcısı, SunucununReddettiğiBelgeGitmezNedeniSöylenir)
 TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulur)
 {
     sistemYazıcılarınıDeğiştir(std::nullopt);
-    ASSERT_TRUE(test::kayıtlıSeçenekleriYaz("Dest Kabul/ozel copies=3\n"));
+    // The instance's own scaling and paper are the document's business, not the job's; a second instance
+    // keeps a paper of its own.
+    ASSERT_TRUE(test::kayıtlıSeçenekleriYaz(
+        "Dest Kabul/ozel copies=3 fit-to-page=true scaling=50 PageSize=Letter\nDest Kabul/a5 media=iso_a5_148x210mm\n"));
     QList<ParolaSorusu> sorulanlar;
     parolaSorucusunuDeğiştir([&](ParolaSorusu& s) -> std::optional<QString> {
         sorulanlar << s;
@@ -625,9 +628,11 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     });
     QStringList adlar;
     for (const Yazıcı& y : yazıcılar()) adlar << y.ad;
-    EXPECT_EQ(adlar, (QStringList{"Durmuş", "Kabul", "Kabul/ozel", "Korumalı", "Parola", "Red", "Silinecek", "Yasak", "PDF"}));
+    EXPECT_EQ(adlar, (QStringList{"Durmuş", "Kabul", "Kabul/a5", "Kabul/ozel", "Korumalı", "Parola", "Red", "Silinecek",
+                                  "Yasak", "PDF"}));
     const Yazıcı kabul = yazıcılar()[1];
     EXPECT_EQ(kabul.kağıt, QSizeF(210, 297));
+    EXPECT_EQ(yazıcılar()[2].kağıt, QSizeF(148, 210));
 
     ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Kabul/ozel")));
     auto belge = belgeAç(QStringLiteral("Liste"));
@@ -637,6 +642,8 @@ TEST_F(KağıtYazıcısı, YazıcılarSunucudanGelirParolaYalnızBasılanaSorulu
     const int no = sonİş();
     EXPECT_EQ(baskı_->öznitelik(no, "copies"), "3");
     EXPECT_EQ(baskı_->öznitelik(no, "media"), "iso_a4_210x297mm");
+    for (const char* belgenin : {"fit-to-page", "scaling", "PageSize"})
+        EXPECT_EQ(baskı_->öznitelik(no, belgenin), "") << belgenin;
     EXPECT_EQ(baskı_->bitmesiniBekle(no), Basıldı);
 
     ASSERT_TRUE(geçerliYazıcıyıDeğiştir(QStringLiteral("Korumalı")));
@@ -717,6 +724,7 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
     EXPECT_EQ(işler[0].öznitelikler.value("job-hold-until"), "indefinite");
     EXPECT_EQ(işler[0].öznitelikler.value("media"), "iso_a4_210x297mm");
     EXPECT_EQ(işler[0].öznitelikler.value("print-scaling"), "none");
+    EXPECT_EQ(işler[0].öznitelikler.value("position"), "top-left");
     EXPECT_TRUE(işler[0].belgeGeldi);
     EXPECT_TRUE(işler[0].belge.trimmed().endsWith("%%EOF"));
     belge->gönder();
