@@ -29,11 +29,11 @@ namespace {
 const char* const YazıcıAdı = "Aksak";
 const char* const A4 = "iso_a4_210x297mm";
 
+using Davranış = AksakBaskıSunucusu::Davranış;
+
 struct Yönerge {
-    AksakBaskıSunucusu::Davranış davranış = AksakBaskıSunucusu::Davranış::Yanıtla;
-    ipp_status_t durum = IPP_STATUS_ERROR_INTERNAL;
-    int süreMs = 0;
-    qint64 kesmeBaytı = 0;
+    Davranış davranış = Davranış::Yanıtla;
+    AksakBaskıSunucusu::Ayar ayar;
 };
 
 QString metin(ipp_attribute_t* a)
@@ -59,19 +59,100 @@ QByteArray kaynak(ipp_t* istek, const char* öznitelik)
     return QUrl::fromPercentEncoding(yol).toUtf8();
 }
 
+// The request's body has been read to its end.
+bool gövdeBitti(http_t* h)
+{
+    return httpGetState(h) != HTTP_STATE_POST_RECV || (!httpIsChunked(h) && httpGetRemaining(h) <= 0);
+}
+
 // Reads what is left of the request's body, at most up to `en` bytes in all (-1: all of it); false when
-// the connection broke first.
+// the connection broke or ended first.
 bool gövdeOku(http_t* h, QByteArray& gövde, qint64 en)
 {
     char tampon[32 * 1024];
-    while (httpGetState(h) == HTTP_STATE_POST_RECV && (en < 0 || gövde.size() < en)) {
+    while (!gövdeBitti(h) && (en < 0 || gövde.size() < en)) {
         const size_t n = en < 0 ? sizeof tampon : size_t(std::min<qint64>(qint64(sizeof tampon), en - gövde.size()));
         const ssize_t okunan = httpRead2(h, tampon, n);
         if (okunan < 0) return false;
-        if (okunan == 0) break;
+        // A client gone halfway through its request: what came of it is no request.
+        if (okunan == 0) return gövdeBitti(h);
         gövde.append(tampon, qsizetype(okunan));
     }
     return true;
+}
+
+// Reads and drops what is left of the request's body; false when the connection broke or ended first.
+bool gövdeyiAt(http_t* h)
+{
+    char tampon[32 * 1024];
+    while (!gövdeBitti(h))
+        if (httpRead2(h, tampon, sizeof tampon) <= 0) return gövdeBitti(h);
+    return true;
+}
+
+const char* const ParolaBaşlığı = "Basic realm=\"CUPS\"";
+
+// An answer in HTTP's terms alone, with no body.
+bool durumYaz(http_t* h, http_status_t durum, bool parolaSorar)
+{
+    httpClearFields(h);
+    if (parolaSorar) httpSetField(h, HTTP_FIELD_WWW_AUTHENTICATE, ParolaBaşlığı);
+    httpSetField(h, HTTP_FIELD_CONTENT_LENGTH, "0");  // httpSetLength(h, 0) would mean "chunked"
+    return httpWriteResponse(h, durum) == 0;
+}
+
+ssize_t ekle(void* hedef, ipp_uchar_t* veri, size_t n)
+{
+    static_cast<QByteArray*>(hedef)->append(reinterpret_cast<const char*>(veri), qsizetype(n));
+    return ssize_t(n);
+}
+
+QByteArray baytlar(ipp_t* ipp)
+{
+    QByteArray b;
+    ippSetState(ipp, IPP_STATE_IDLE);
+    for (;;) {
+        const ipp_state_t s = ippWriteIO(&b, ekle, 1, nullptr, ipp);
+        if (s == IPP_STATE_DATA || s == IPP_STATE_ERROR) return b;
+    }
+}
+
+// An answer written past the connection's own bookkeeping, which still waits for the rest of the request:
+// in HTTP's terms (`yanıt` null) or with an IPP answer; chunked without its end (given once the request has
+// ended) when `parçalı`.
+bool hamYaz(http_t* h, http_status_t durum, ipp_t* yanıt, bool parolaSorar, bool parçalı)
+{
+    QByteArray b = "HTTP/1.1 " + QByteArray::number(int(durum)) + ' ' + httpStatus(durum) + "\r\n";
+    if (parolaSorar) b += QByteArray("WWW-Authenticate: ") + ParolaBaşlığı + "\r\n";
+    const QByteArray gövde = yanıt ? baytlar(yanıt) : QByteArray();
+    if (yanıt) b += "Content-Type: application/ipp\r\n";
+    if (parçalı) {
+        b += "Transfer-Encoding: chunked\r\n\r\n";
+        if (!gövde.isEmpty()) b += QByteArray::number(gövde.size(), 16) + "\r\n" + gövde + "\r\n";
+    } else {
+        b += "Content-Length: " + QByteArray::number(gövde.size()) + "\r\n\r\n" + gövde;
+    }
+    if (httpFlushWrite(h) < 0) return false;
+    for (qsizetype yazılan = 0; yazılan < b.size();) {
+        const ssize_t n = ::send(httpGetFd(h), b.constData() + yazılan, size_t(b.size() - yazılan), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        yazılan += n;
+    }
+    return true;
+}
+
+// The user of an "Authorization: Basic" field that carries the user and password asked for; empty
+// otherwise.
+QString kimlik(const char* alan, const AksakBaskıSunucusu::Parola& p)
+{
+    const QByteArray a(alan ? alan : "");
+    if (p.kullanıcı.isEmpty() || a.left(6).toLower() != "basic ") return {};
+    const QByteArray çözülen = QByteArray::fromBase64(a.mid(6).trimmed());
+    const qsizetype iki = çözülen.indexOf(':');
+    if (iki < 0) return {};
+    const QString kullanıcı = QString::fromUtf8(çözülen.left(iki));
+    return kullanıcı == p.kullanıcı && QString::fromUtf8(çözülen.mid(iki + 1)) == p.parola ? kullanıcı : QString();
 }
 
 bool yanıtYaz(http_t* h, ipp_t* yanıt)
@@ -100,6 +181,8 @@ struct AksakBaskıSunucusu::Veri {
     int port = 0;
 
     std::map<ipp_op_t, Yönerge> yönergeler;
+    Parola parola;
+    YazıcıAyarı yazıcıAyarı;
     std::function<void(ipp_op_t)> kanca;
     QList<İş> işler;
     QList<ipp_op_t> işlemler;
@@ -120,8 +203,17 @@ struct AksakBaskıSunucusu::Veri {
 
     void dinle();
     void hizmetEt(http_t* h, Bağlantı* b);
-    // The answer of a sound server to the request; the jobs changed as it says. Under the lock.
-    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge);
+    // Serves a request answered before it was read whole: a password asked for, or HttpİleReddet,
+    // ErkenYanıtla, ErkenReddet. False when the connection is to end.
+    bool erkenYanıtla(http_t* h, ipp_t* istek, const Yönerge& yönerge, bool parolaSor, const QString& kullanıcı);
+    std::function<void(ipp_op_t)> kancası() const
+    {
+        std::lock_guard<std::mutex> l(kilit);
+        return kanca;
+    }
+    // The answer of a sound server to the request; the jobs changed as it says. `bütün`: the request's
+    // document came whole; `kullanıcı`: who gave the password (empty: nobody). Under the lock.
+    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı);
     void yazıcıÖznitelikleri(ipp_t* yanıt) const;
     void işÖznitelikleri(ipp_t* yanıt, const İş& iş) const;
     İş* iş(ipp_t* istek);
@@ -137,14 +229,15 @@ void AksakBaskıSunucusu::Veri::yazıcıÖznitelikleri(ipp_t* y) const
     ippAddString(y, g, IPP_TAG_TEXT, "printer-location", nullptr, "Aksak yeri");
     ippAddString(y, g, IPP_TAG_TEXT, "printer-info", nullptr, YazıcıAdı);
     ippAddString(y, g, IPP_TAG_TEXT, "printer-make-and-model", nullptr, "Aksak");
-    ippAddInteger(y, g, IPP_TAG_ENUM, "printer-type", CUPS_PRINTER_LOCAL | CUPS_PRINTER_DEFAULT);
+    ippAddInteger(y, g, IPP_TAG_ENUM, "printer-type", CUPS_PRINTER_LOCAL | (yazıcıAyarı.varsayılan ? CUPS_PRINTER_DEFAULT : 0));
     ippAddInteger(y, g, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
     ippAddString(y, g, IPP_TAG_KEYWORD, "printer-state-reasons", nullptr, "none");
     ippAddBoolean(y, g, "printer-is-accepting-jobs", 1);
     ippAddBoolean(y, g, "printer-is-shared", 0);
-    ippAddString(y, g, IPP_TAG_KEYWORD, "media-default", nullptr, A4);
-    const char* const kağıtlar[] = {A4, "na_letter_8.5x11in"};
-    ippAddStrings(y, g, IPP_TAG_KEYWORD, "media-supported", 2, nullptr, kağıtlar);
+    ippAddString(y, g, IPP_TAG_KEYWORD, "media-default", nullptr, yazıcıAyarı.varsayılanKağıt.constData());
+    const char* kağıtlar[] = {A4, "na_letter_8.5x11in", yazıcıAyarı.varsayılanKağıt.constData()};
+    const bool başka = yazıcıAyarı.varsayılanKağıt != kağıtlar[0] && yazıcıAyarı.varsayılanKağıt != kağıtlar[1];
+    ippAddStrings(y, g, IPP_TAG_KEYWORD, "media-supported", başka ? 3 : 2, nullptr, kağıtlar);
     ippAddString(y, g, IPP_TAG_MIMETYPE, "document-format-default", nullptr, "application/pdf");
     const char* const biçimler[] = {"application/pdf", "application/octet-stream"};
     ippAddStrings(y, g, IPP_TAG_MIMETYPE, "document-format-supported", 2, nullptr, biçimler);
@@ -166,6 +259,8 @@ void AksakBaskıSunucusu::Veri::işÖznitelikleri(ipp_t* y, const İş& i) const
     ippAddString(y, g, IPP_TAG_URI, "job-uri", nullptr, işUri(i.numara).constData());
     ippAddString(y, g, IPP_TAG_URI, "job-printer-uri", nullptr, yazıcıUri().constData());
     ippAddString(y, g, IPP_TAG_NAME, "job-name", nullptr, i.ad.toUtf8().constData());
+    ippAddString(y, g, IPP_TAG_NAME, "job-originating-user-name", nullptr, i.kullanıcı.toUtf8().constData());
+    ippAddInteger(y, g, IPP_TAG_INTEGER, "job-k-octets", i.kOctets);
     ippAddInteger(y, g, IPP_TAG_ENUM, "job-state", i.durum);
     ippAddString(y, g, IPP_TAG_KEYWORD, "job-state-reasons", nullptr,
                  i.durum == IPP_JSTATE_HELD        ? "job-hold-until-specified"
@@ -186,7 +281,7 @@ AksakBaskıSunucusu::İş* AksakBaskıSunucusu::Veri::iş(ipp_t* istek)
     return nullptr;
 }
 
-ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge)
+ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı)
 {
     ipp_t* y = ippNewResponse(istek);
     const auto durum = [y](ipp_status_t s) {
@@ -197,8 +292,15 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
     const QByteArray yazıcı = kaynak(istek, "printer-uri");
     const bool yazıcıBilinir = yazıcı == QByteArray("/printers/") + YazıcıAdı;
     switch (işlem) {
-    case IPP_OP_CUPS_GET_PRINTERS:
     case IPP_OP_CUPS_GET_DEFAULT:
+        if (!yazıcıAyarı.varsayılan) {
+            ippSetStatusCode(y, IPP_STATUS_ERROR_NOT_FOUND);
+            ippAddString(y, IPP_TAG_OPERATION, IPP_TAG_TEXT, "status-message", nullptr, "No default printer.");
+            return y;
+        }
+        yazıcıÖznitelikleri(y);
+        return y;
+    case IPP_OP_CUPS_GET_PRINTERS:
         yazıcıÖznitelikleri(y);
         return y;
     case IPP_OP_GET_PRINTER_ATTRIBUTES:
@@ -212,6 +314,7 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
         for (ipp_attribute_t* a = ippFirstAttribute(istek); a; a = ippNextAttribute(istek))
             if (ippGetName(a)) yeni.öznitelikler.insert(QString::fromUtf8(ippGetName(a)), metin(a));
         yeni.ad = yeni.öznitelikler.value(QStringLiteral("job-name"));
+        yeni.kullanıcı = kullanıcı.isEmpty() ? yeni.öznitelikler.value(QStringLiteral("requesting-user-name")) : kullanıcı;
         yeni.durum = yeni.öznitelikler.value(QStringLiteral("job-hold-until")) == QLatin1String("indefinite")
                          ? IPP_JSTATE_HELD
                          : IPP_JSTATE_PENDING;
@@ -232,7 +335,8 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
             i->öznitelikler.insert(QStringLiteral("document-format"), QString::fromUtf8(biçim));
         }
         i->belge += belge;
-        i->belgeGeldi = ippGetBoolean(son, 0);
+        i->kOctets += int((belge.size() + 1023) / 1024);
+        i->belgeGeldi = bütün && ippGetBoolean(son, 0);
         // Nothing to print on: a job that is not held is printed once its document is whole.
         if (i->belgeGeldi && i->durum == IPP_JSTATE_PENDING) i->durum = IPP_JSTATE_COMPLETED;
         işÖznitelikleri(y, *i);
@@ -275,6 +379,53 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
     }
 }
 
+bool AksakBaskıSunucusu::Veri::erkenYanıtla(http_t* h, ipp_t* istek, const Yönerge& yönerge, bool parolaSor,
+                                             const QString& kullanıcı)
+{
+    const ipp_op_t işlem = ippGetOperation(istek);
+    const Davranış d = parolaSor ? Davranış::HttpİleReddet : yönerge.davranış;
+    const bool kapat = !parolaSor && yönerge.ayar.kapat;
+    // The part of the document read before the answer.
+    QByteArray belge;
+    if (d != Davranış::HttpİleReddet && işlem == IPP_OP_SEND_DOCUMENT && yönerge.ayar.kesmeBaytı > 0 && !gövdeBitti(h)) {
+        if (httpGetExpect(h) == HTTP_STATUS_CONTINUE && httpWriteResponse(h, HTTP_STATUS_CONTINUE) != 0) return false;
+        if (!gövdeOku(h, belge, yönerge.ayar.kesmeBaytı)) return false;
+    }
+    if (const auto f = kancası()) f(işlem);
+
+    ipp_t* yanıt = nullptr;
+    if (d != Davranış::HttpİleReddet) {
+        std::lock_guard<std::mutex> l(kilit);
+        if (d == Davranış::ErkenReddet) {
+            yanıt = ippNewResponse(istek);
+            ippSetStatusCode(yanıt, yönerge.ayar.durum);
+        } else {
+            yanıt = yanıtla(istek, belge, gövdeBitti(h), kullanıcı);
+        }
+    }
+    const http_status_t durum = parolaSor ? HTTP_STATUS_UNAUTHORIZED
+                                : yanıt   ? HTTP_STATUS_OK
+                                          : yönerge.ayar.http;
+    bool sürüyor;
+    if (gövdeBitti(h)) {
+        // The request was read whole: answered as any other.
+        sürüyor = (yanıt ? yanıtYaz(h, yanıt) : durumYaz(h, durum, parolaSor)) && !kapat;
+    } else {
+        // Answered while the request is still on its way, past the connection's own bookkeeping (which
+        // holds an answer back until the request has ended); the rest of the request is then read and
+        // dropped, as HTTP asks of a server that answers early, before the connection is closed or serves
+        // the next request. An IPP answer on a kept connection goes in chunks like the request, and ends
+        // once the request has.
+        const bool parçalı = !kapat && yanıt && httpIsChunked(h);
+        sürüyor = hamYaz(h, durum, yanıt, parolaSor, parçalı);
+        if (sürüyor && kapat) ::shutdown(httpGetFd(h), SHUT_WR);
+        sürüyor = sürüyor && gövdeyiAt(h) && !kapat && parçalı == bool(httpIsChunked(h));
+        if (sürüyor) sürüyor = httpWrite2(h, "", 0) >= 0 && httpGetState(h) == HTTP_STATE_WAITING;
+    }
+    ippDelete(yanıt);
+    return sürüyor;
+}
+
 void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
 {
     for (;;) {
@@ -293,11 +444,25 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             break;
         }
         const ipp_op_t işlem = ippGetOperation(istek);
+        const QByteArray adres = QUrl::fromPercentEncoding(yol).toUtf8();
         Yönerge yönerge;
+        QString kullanıcı;  // who gave the password asked for
+        bool parolaSor = false;
         {
             std::lock_guard<std::mutex> l(kilit);
             işlemler.append(işlem);
             if (auto it = yönergeler.find(işlem); it != yönergeler.end()) yönerge = it->second;
+            kullanıcı = kimlik(httpGetField(h, HTTP_FIELD_AUTHORIZATION), parola);
+            parolaSor = kullanıcı.isEmpty()
+                        && (parola.işlemler.contains(işlem) || (parola.kök && adres == "/")
+                            || (parola.yazıcınınAdresi && adres == QByteArray("/printers/") + YazıcıAdı));
+        }
+        if (parolaSor || yönerge.davranış == Davranış::HttpİleReddet || yönerge.davranış == Davranış::ErkenYanıtla
+            || yönerge.davranış == Davranış::ErkenReddet) {
+            const bool sürüyor = erkenYanıtla(h, istek, yönerge, parolaSor, kullanıcı);
+            ippDelete(istek);
+            if (!sürüyor || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
+            continue;
         }
         const bool belgeli = işlem == IPP_OP_SEND_DOCUMENT;
         const bool kes = yönerge.davranış == Davranış::BağlantıyıKes;
@@ -305,16 +470,12 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
         bool sürüyor = true;
         // "100 Continue" is given even before a silence: a libcups client waits a second of its own for it
         // (beyond any limit of its own) before it sends the rest, which would shorten the silence it sees.
-        if (httpGetExpect(h) == HTTP_STATUS_CONTINUE && !(kes && (!belgeli || yönerge.kesmeBaytı <= 0)))
+        if (httpGetExpect(h) == HTTP_STATUS_CONTINUE && !(kes && (!belgeli || yönerge.ayar.kesmeBaytı <= 0)))
             sürüyor = httpWriteResponse(h, HTTP_STATUS_CONTINUE) == 0;
         QByteArray belge;
-        if (sürüyor) sürüyor = gövdeOku(h, belge, kes ? (belgeli ? yönerge.kesmeBaytı : 0) : -1);
+        if (sürüyor) sürüyor = gövdeOku(h, belge, kes ? (belgeli ? yönerge.ayar.kesmeBaytı : 0) : -1);
 
-        std::function<void(ipp_op_t)> f;
-        {
-            std::lock_guard<std::mutex> l(kilit);
-            f = kanca;
-        }
+        const auto f = kancası();
         if (sürüyor && f) f(işlem);
 
         ipp_t* yanıt = nullptr;
@@ -322,11 +483,14 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             std::unique_lock<std::mutex> l(kilit);
             if (yönerge.davranış == Davranış::Reddet) {
                 yanıt = ippNewResponse(istek);
-                ippSetStatusCode(yanıt, yönerge.durum);
+                ippSetStatusCode(yanıt, yönerge.ayar.durum);
             } else {
-                yanıt = yanıtla(istek, belge);
+                yanıt = yanıtla(istek, belge, true, kullanıcı);
+                if (yönerge.davranış == Davranış::NumarasızYanıtla)
+                    if (ipp_attribute_t* no = ippFindAttribute(yanıt, "job-id", IPP_TAG_INTEGER))
+                        ippDeleteAttribute(yanıt, no);
             }
-            if (sus) uyandır.wait_for(l, std::chrono::milliseconds(yönerge.süreMs), [this] { return duruyor; });
+            if (sus) uyandır.wait_for(l, std::chrono::milliseconds(yönerge.ayar.süreMs), [this] { return duruyor; });
             sürüyor = !duruyor;
         }
         ippDelete(istek);
@@ -436,14 +600,37 @@ QString AksakBaskıSunucusu::adres() const
 
 void AksakBaskıSunucusu::davranış(ipp_op_t işlem, Davranış d, ipp_status_t durum, int süreMs, qint64 kesmeBaytı)
 {
+    Ayar ayar;
+    ayar.durum = durum;
+    ayar.süreMs = süreMs;
+    ayar.kesmeBaytı = kesmeBaytı;
+    davranış(işlem, d, ayar);
+}
+
+void AksakBaskıSunucusu::davranış(ipp_op_t işlem, Davranış d, const Ayar& ayar)
+{
     std::lock_guard<std::mutex> l(d_->kilit);
-    d_->yönergeler[işlem] = {d, durum, süreMs, kesmeBaytı};
+    d_->yönergeler[işlem] = {d, ayar};
+}
+
+void AksakBaskıSunucusu::parolaİste(const Parola& p)
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    d_->parola = p;
+}
+
+void AksakBaskıSunucusu::yazıcı(const YazıcıAyarı& y)
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    d_->yazıcıAyarı = y;
 }
 
 void AksakBaskıSunucusu::hepsiniYanıtla()
 {
     std::lock_guard<std::mutex> l(d_->kilit);
     d_->yönergeler.clear();
+    d_->parola = {};
+    d_->yazıcıAyarı = {};
 }
 
 void AksakBaskıSunucusu::gelince(std::function<void(ipp_op_t)> f)

@@ -8,8 +8,12 @@
 // It answers CUPS-Get-Printers, CUPS-Get-Default, Get-Printer-Attributes, Create-Job (the job held when
 // job-hold-until=indefinite is asked), Send-Document, Release-Job (the job then counts as printed: there
 // is no paper), Cancel-Job (not for a printed job), Get-Jobs and Get-Job-Attributes; anything else with
-// server-error-operation-not-supported. Each connection is served on a thread of its own, so that a new
-// connection is answered while another one waits in a silence.
+// server-error-operation-not-supported. A job's attributes are job-id, job-uri, job-printer-uri, job-name,
+// job-state, job-state-reasons, job-originating-user-name and job-k-octets. Each connection is served on a
+// thread of its own, so that a new connection is answered while another one waits in a silence.
+//
+// When told (parolaİste), it asks for a password as cupsd does: HTTP 401 with `WWW-Authenticate: Basic
+// realm="CUPS"`, on which libcups asks its password callback and sends the request again.
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -33,6 +37,53 @@ public:
         BağlantıyıKes,  // closes the connection without an answer (not even "100 Continue") and does nothing;
                         // Send-Document after "100 Continue" and `kesmeBaytı` bytes of the document (0: right
                         // after its IPP header, without "100 Continue")
+        // The three below answer before the request is read whole, and then close the connection when
+        // `Ayar::kapat`, else keep it. Either way the rest of the request, as its length or its chunks say,
+        // is read and dropped after the answer, as HTTP asks of a server that answers early. Closed: the
+        // server's side ends right after the answer (so that no reset destroys the answer before the client
+        // reads it), the rest when the request or the client does. Kept: once the request has ended, the
+        // next request on the connection is served; an IPP answer to a chunked request goes in chunks, ended
+        // with the request, while after a refusal in HTTP's terms a chunked request ends the connection.
+        // A client that was refused "100 Continue" and stopped sending by length never ends its request:
+        // its connection is of no more use (libcups makes a new one after a refusal in HTTP's terms).
+        HttpİleReddet,  // refuses in HTTP's terms with `Ayar::http` (413 Request Entity Too Large, 403
+                        // Forbidden...) right after the request's IPP header, before "100 Continue", reading
+                        // none of the document; does nothing
+        ErkenYanıtla,   // gives Yanıtla's answer after `kesmeBaytı` bytes of the document (0: right after the
+                        // request's IPP header, before "100 Continue"; any operation without a document: 0),
+                        // reading none of the rest: a job takes only the bytes read, as a document not whole
+                        // (belgeGeldi false, job-k-octets counting those bytes)
+        ErkenReddet,    // answers with `Ayar::durum` where ErkenYanıtla would answer, and does nothing
+        NumarasızYanıtla,  // does and answers what Yanıtla would, without the job-id attribute (job-uri stays):
+                           // Create-Job makes the job and does not say its number
+    };
+
+    // The settings of a behaviour; each one used only by the behaviours named.
+    struct Ayar {
+        ipp_status_t durum = IPP_STATUS_ERROR_INTERNAL;     // Reddet, ErkenReddet: the status answered
+        int süreMs = 10000;                                  // Sus
+        qint64 kesmeBaytı = 0;                               // BağlantıyıKes, ErkenYanıtla, ErkenReddet
+        http_status_t http = HTTP_STATUS_REQUEST_TOO_LARGE;  // HttpİleReddet
+        bool kapat = false;  // HttpİleReddet, ErkenYanıtla, ErkenReddet: the connection closed after the answer
+    };
+
+    // Who must give a password (HTTP Basic), for which requests: those of `işlemler` wherever they are
+    // sent, every request sent to the printer's own address "/printers/Aksak" (yazıcınınAdresi), every
+    // request sent to the server's root "/" (kök). Only `kullanıcı` with `parola` is let in; a request
+    // without them is answered HTTP 401 (the connection kept, as HttpİleReddet does) and does nothing.
+    struct Parola {
+        QString kullanıcı = {};
+        QString parola = {};
+        QList<ipp_op_t> işlemler = {};
+        bool yazıcınınAdresi = false;
+        bool kök = false;
+    };
+
+    // How the printer lists itself.
+    struct YazıcıAyarı {
+        QByteArray varsayılanKağıt = "iso_a4_210x297mm";  // media-default (and among media-supported)
+        bool varsayılan = true;  // the server's default: CUPS-Get-Default gives it; false: CUPS-Get-Default
+                                 // answers client-error-not-found, and its printer-type has no default bit
     };
 
     // What the server saw of a job.
@@ -40,8 +91,12 @@ public:
         int numara = 0;
         QString ad;                           // job-name
         int durum = 0;                        // ipp_jstate_t: 3 pending, 4 held, 7 cancelled, 9 printed
+        QString kullanıcı;                    // who made it: the user that gave the password, else
+                                              // requesting-user-name (job-originating-user-name)
         QByteArray belge;                     // every document the server took into it, one after the other
         bool belgeGeldi = false;              // the last document taken whole
+        int kOctets = 0;                      // job-k-octets: each document's bytes taken, rounded up to
+                                              // whole KiB ((bytes + 1023) / 1024), added up, as cupsd counts
         QMap<QString, QString> öznitelikler;  // Create-Job's attributes as text ("media", "copies",
                                               // "job-hold-until"...), with Send-Document's "document-format"
     };
@@ -61,7 +116,12 @@ public:
     // How the server meets every later request of the operation `işlem`.
     void davranış(ipp_op_t işlem, Davranış d, ipp_status_t durum = IPP_STATUS_ERROR_INTERNAL, int süreMs = 10000,
                   qint64 kesmeBaytı = 0);
-    // Every operation answered again.
+    void davranış(ipp_op_t işlem, Davranış d, const Ayar& ayar);
+    // From now on the password is asked for as `p` says; parolaİste({}): asked for no more.
+    void parolaİste(const Parola& p);
+    // The printer from now on as `y` says.
+    void yazıcı(const YazıcıAyarı& y);
+    // Every operation answered again, no password asked for, the printer as it started.
     void hepsiniYanıtla();
     // Called with the operation of each request once the server has read of it all that it is going to
     // read, before it answers, stays silent or cuts. It runs on the server's thread of that connection,

@@ -141,11 +141,13 @@ BaskıSunucusu::BaskıSunucusu() : dizin_(QStringLiteral("/tmp/kavrenta-baski-XX
     QByteArray yazıcılar;
     for (const auto& [ad, kural] : Kuyruklar) {
         const QByteArray kuyruk(ad);
-        yazıcılar += "<Printer " + kuyruk + ">\nInfo " + kuyruk + "\nDeviceURI file://" + QFile::encodeName(çıktı(kuyruk))
+        // "Kabul" is the server's default printer.
+        const QByteArray etiket = kuyruk == "Kabul" ? "DefaultPrinter" : "Printer";
+        yazıcılar += "<" + etiket + " " + kuyruk + ">\nInfo " + kuyruk + "\nDeviceURI file://" + QFile::encodeName(çıktı(kuyruk))
                      + "\nState " + (kuyruk == "Durmuş" ? "Stopped" : "Idle") + "\nType 4\nAccepting "
                      + (kuyruk == "Red" ? "No" : "Yes")
                      + "\nShared No\nJobSheets none none\nOpPolicy " + kural + "\nErrorPolicy abort-job\n"
-                     + (kuyruk == "Yasak" ? "DenyUser " + QByteArray(cupsUser()) + "\n" : QByteArray()) + "</Printer>\n";
+                     + (kuyruk == "Yasak" ? "DenyUser " + QByteArray(cupsUser()) + "\n" : QByteArray()) + "</" + etiket + ">\n";
         if (!yaz(d + "/conf/ppd/" + QString::fromUtf8(kuyruk) + ".ppd", PdfSürücüsü)) {
             hata_ = QStringLiteral("cannot write the print server's configuration in ") + d;
             return;

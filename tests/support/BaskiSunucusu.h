@@ -2,8 +2,8 @@
 // A print server of the tests' own: a private cupsd on a free local port, with a configuration folder of
 // its own and queues that print into files. While it lives, it is the program's print server on the
 // thread that made it (libcups keeps the server per thread).
-//   "Kabul"    takes jobs (A4 by default; the PDF goes through the server's PDF filter, as on a real
-//              queue, into its file)
+//   "Kabul"    the server's default printer; takes jobs (A4 by default; the PDF goes through the
+//              server's PDF filter, as on a real queue, into its file)
 //   "Durmuş"   takes jobs but is paused: they wait, and can be cancelled
 //   "Red"      does not accept jobs
 //   "Yasak"    forbids making jobs
