@@ -231,7 +231,10 @@ public:
         // refused in HTTP's terms, broke off or stayed silent gives none to wait for.
         const bool yanıtGelir = (durum == HTTP_STATUS_CONTINUE || durum == HTTP_STATUS_OK) && !sustu_;
         Yanıt y(yanıtGelir ? cupsGetResponse(h_, kaynak) : nullptr);
-        if (y && gönderilen < belge.size() && başarılı(y)) y.reset();  // taken for an answer to half a document
+        if (y && gönderilen < belge.size() && başarılı(y)) {  // no answer to a document it has not read
+            y.reset();
+            erken_ = true;
+        }
         if (!y || gönderilen < belge.size()) bozuk_ = true;
         return y;
     }
@@ -240,6 +243,7 @@ public:
     QString neden() const
     {
         if (sustu_) return SunucuYanıtVermediMetni;
+        if (erken_) return ErkenYanıtMetni;
         if (parolaVerilmedi_) return sunucuHatasıMetni(IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, {});
         if (!h_) return sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {});
         switch (httpGetStatus(h_)) {
@@ -282,6 +286,7 @@ private:
     {
         if (!tekSüre_) sonAn_ = QDeadlineTimer(süre());
         sustu_ = false;
+        erken_ = false;
         parolaVerilmedi_ = false;
         parolaSayısı_ = 0;  // a password is wrong when the same request asks again
         if (!h_) return false;
@@ -333,6 +338,7 @@ private:
     http_t* h_ = nullptr;
     QDeadlineTimer sonAn_;
     bool sustu_ = false;
+    bool erken_ = false;  // the server answered success before it had the whole document
     bool bozuk_ = false;
     bool parolaVerilmedi_ = false;
     int parolaSayısı_ = 0;

@@ -72,8 +72,9 @@ private:
 // A printer that the server does not have, and a job that it no longer has.
 inline const QString YazıcıBulunamadıMetni = QStringLiteral("Yazıcı, yazdırma sunucusunda bulunamadı.");
 inline const QString İşBulunamadıMetni = QStringLiteral("Yazdırma işi, yazdırma sunucusunda bulunamadı.");
-// A job that holds less of the document than was sent.
+// A job that holds less of the document than was sent, and a server that answered before it had read it.
 inline const QString BelgeEksikMetni = QStringLiteral("Belge, yazdırma sunucusuna eksik ulaştı.");
+inline const QString ErkenYanıtMetni = QStringLiteral("Yazdırma sunucusu, belgenin tamamını almadan yanıt verdi.");
 // The causes of a request that got no answer.
 inline const QString SunucuYanıtVermediMetni = QStringLiteral("Yazdırma sunucusu yanıt vermedi.");
 inline const QString BağlantıKoptuMetni = QStringLiteral("Yazdırma sunucusuyla bağlantı koptu.");
