@@ -854,6 +854,7 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
     parolaSorucusunuDeğiştir([&](ParolaSorusu& s) -> std::optional<QString> {
         sorulanlar << s;
         s.kullanıcı = QStringLiteral("muhasebe");
+        if (sorulanlar.size() > 3) return std::nullopt;  // the server kept refusing it
         return sorulanlar.size() == 1 ? QStringLiteral("yanlış") : QStringLiteral("gizli");
     });
     EXPECT_NO_THROW(örnekSayfaÇiz(*belgeAç(QStringLiteral("Liste"))));
