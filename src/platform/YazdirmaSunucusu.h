@@ -6,6 +6,11 @@
 // answer received, with a success status. No answer within the time limit, or a connection that broke,
 // means that the request failed, however an earlier request was answered.
 //
+// The requests run on a thread of their own, with the calling thread's server and user (libcups keeps
+// them per thread), while the calling thread's event loop goes on without user input: the windows repaint
+// and the desktop sees the program alive, and the print stays one step for the user. A password is asked
+// for on the window thread.
+//
 // A paper document goes out in two steps, so that a print recorded in the database (an invoice) reaches
 // the printer only once its record is kept. hazırla() makes a job that the server holds and sends the
 // whole document into it; serbestBırak() releases the job to the printer. A held job never prints by
