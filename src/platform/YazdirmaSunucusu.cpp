@@ -92,14 +92,15 @@ struct İstemciAyarları {
 // Runs `iş`, which waits on the print server, on a thread of its own with this thread's print server
 // and user, while this thread's event loop goes on: the windows repaint and the desktop's questions are
 // answered, but user input (clicks, keys, a close asked for) waits until the work is over, as the print
-// is one step for the user. Gives back what `iş` threw. Off the window thread, or without an
-// application, `iş` runs here.
+// is one step for the user; the wait cursor shows meanwhile. Gives back what `iş` threw. Off the window
+// thread, or without an application, `iş` runs here.
 void sunucudaBekle(const std::function<void()>& iş)
 {
     if (!QCoreApplication::instance() || !pencereİpliğinde()) {
         iş();
         return;
     }
+    const Bekleme bekle;
     const İstemciAyarları ayarlar;
     QEventLoop döngü;
     std::exception_ptr hata;
@@ -397,18 +398,32 @@ std::optional<QSizeF> kağıtBoyu(const char* ad)
     return QSizeF(m->width / 100.0, m->length / 100.0);
 }
 
+// Asks the server's root, which no printer's password guards, a question about all its printers, for
+// the attributes named. A null text when it answered: `y` its answer, or null where it answered that it
+// has nothing to tell (client-error-not-found); else the cause.
+QString köktenİste(Bağlantı& b, ipp_op_t işlem, std::initializer_list<const char*> nitelikler, Yanıt& y)
+{
+    ipp_t* istek = ippNewRequest(işlem);
+    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, b.kullanıcı().constData());
+    ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(nitelikler.size()), nullptr,
+                  nitelikler.begin());
+    y = b.iste(istek, "/");
+    if (!y) return b.neden();
+    if (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND) {
+        y.reset();
+        return {};
+    }
+    return başarılı(y) ? QString() : redNedeni(y);
+}
+
 // Every queue of the server with its default paper (empty where it has none), from one request for all
 // of them; the server's own answer tells whether it listed them. A null text on success, else the cause.
 QString sunucununKuyrukları(Bağlantı& b, QHash<QByteArray, QByteArray>& kağıtlar)
 {
-    ipp_t* istek = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, b.kullanıcı().constData());
-    static const char* const nitelikler[] = {"printer-name", "media-default"};
-    ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, nitelikler);
-    const Yanıt y = b.iste(istek, "/");
-    if (!y) return b.neden();
-    if (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND) return {};  // a server without printers
-    if (!başarılı(y)) return redNedeni(y);
+    Yanıt y;
+    if (const QString neden = köktenİste(b, IPP_OP_CUPS_GET_PRINTERS, {"printer-name", "media-default"}, y);
+        !neden.isNull() || !y)
+        return neden;  // refused or unanswered, or a server without printers
     QByteArray ad, kağıt;
     const auto ekle = [&] {
         if (!ad.isEmpty()) kağıtlar.insert(ad, kağıt);
@@ -432,13 +447,9 @@ QString sunucununKuyrukları(Bağlantı& b, QHash<QByteArray, QByteArray>& kağ�
 // the cause.
 QString sunucununVarsayılanı(Bağlantı& b, QString& ad)
 {
-    ipp_t* istek = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, b.kullanıcı().constData());
-    ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-name");
-    const Yanıt y = b.iste(istek, "/");
-    if (!y) return b.neden();
-    if (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND) return {};  // none set
-    if (!başarılı(y)) return redNedeni(y);
+    Yanıt y;
+    if (const QString neden = köktenİste(b, IPP_OP_CUPS_GET_DEFAULT, {"printer-name"}, y); !neden.isNull() || !y)
+        return neden;  // refused or unanswered, or none set
     ad = QString::fromUtf8(ippGetString(ippFindAttribute(y.get(), "printer-name", IPP_TAG_NAME), 0, nullptr));
     return {};
 }
@@ -521,7 +532,6 @@ QString kullanıcınınVarsayılanYazıcısı()
 
 QList<Yazıcı> sunucununYazıcıları(QString* neden)
 {
-    const Bekleme bekle;
     QList<Yazıcı> liste;
     QString hata;
     sunucudaBekle([&] { hata = yazıcılarıListele(liste); });
@@ -532,7 +542,6 @@ QList<Yazıcı> sunucununYazıcıları(QString* neden)
 
 void yazıcıyıDenetle(const QString& ad)
 {
-    const Bekleme bekle;
     sunucudaBekle([&] {
         const Kuyruk k(ad);
         // Asked of the server's root, which no printer's password guards: no password is asked for.
@@ -681,7 +690,6 @@ Sunucuİşi::~Sunucuİşi() = default;
 std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, const QString& belgeAdı, QSizeF kağıt,
                                              const QByteArray& pdf)
 {
-    const Bekleme bekle;
     std::unique_ptr<Veri> veri;
     sunucudaBekle([&] {
         veri = std::make_unique<Veri>(yazıcı.ad);
@@ -692,14 +700,12 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
 
 void Sunucuİşi::serbestBırak()
 {
-    const Bekleme bekle;
     sunucudaBekle([&] { d_->serbestBırak(); });
 }
 
 bool Sunucuİşi::iptalEt()
 {
     if (d_->iptalEdildi) return true;
-    const Bekleme bekle;
     sunucudaBekle([&] { d_->iptal(); });
     return d_->iptalEdildi;
 }
