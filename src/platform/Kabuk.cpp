@@ -10,13 +10,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTextStream>
+#include <QTreeView>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -73,19 +77,64 @@ public:
         case TarihSütunu: {
             const QDateTime zaman = model->lastModified(kaynak);
             if (!zaman.isValid()) return QString();
-            return turkce::tarihBiçimi(zaman.date()) + QLatin1Char(' ')
-                   + zaman.time().toString(QStringLiteral("HH:mm"));
+            return tarihMetni(zaman);
         }
         default: break;
         }
         return QIdentityProxyModel::data(dizin, rol);
     }
 
-private:
+    static QString tarihMetni(const QDateTime& zaman)
+    {
+        return turkce::tarihBiçimi(zaman.date()) + QLatin1Char(' ') + zaman.time().toString(QStringLiteral("HH:mm"));
+    }
+
     // The columns of QFileSystemModel: name, size, type, date modified.
     static constexpr int TürSütunu = 2;
     static constexpr int TarihSütunu = 3;
 };
+
+// The width of a cell of the list that shows `metin` whole: the text in the view's font and the
+// margins that the view's style keeps around it.
+int hücreGenişliği(const QTreeView& liste, const QString& metin)
+{
+    QStyleOptionViewItem seçenek;
+    seçenek.initFrom(&liste);
+    seçenek.font = liste.font();
+    seçenek.fontMetrics = QFontMetrics(seçenek.font);
+    seçenek.features = QStyleOptionViewItem::HasDisplay;
+    seçenek.text = metin;
+    return liste.style()->sizeFromContents(QStyle::CT_ItemViewItem, &seçenek, QSize(), &liste).width();
+}
+
+// Qt opens the detail view's columns at widths measured for its English texts and its own short date
+// ("10/29/81 02:02PM"), without the cells' margins: the Turkish headers and the dates came out cut
+// ("07.12.… 21:46"). Every column opens at least as wide as its header and the widest value it shows;
+// a wider column (as the user left it: Qt keeps the widths between openings) stays as it is.
+void sütunlarıGenişlet(QTreeView& liste)
+{
+    QHeaderView& başlık = *liste.header();
+    const QFontMetrics ölçü(liste.font());
+    // Every digit of a date the widest one in the font, whatever the date.
+    QChar enGenişRakam = QLatin1Char('0');
+    for (char r = '1'; r <= '9'; ++r) {
+        if (ölçü.horizontalAdvance(QLatin1Char(r)) > ölçü.horizontalAdvance(enGenişRakam))
+            enGenişRakam = QLatin1Char(r);
+    }
+    QString enGenişTarih = TürkçeDosyaListesi::tarihMetni(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+    for (QChar& h : enGenişTarih)
+        if (h.isDigit()) h = enGenişRakam;
+
+    const QHash<int, QStringList> değerler{
+        {TürkçeDosyaListesi::TürSütunu, {QStringLiteral("Klasör"), QStringLiteral("Sürücü")}},
+        {TürkçeDosyaListesi::TarihSütunu, {enGenişTarih}},
+    };
+    for (int sütun = 0; sütun < başlık.count(); ++sütun) {
+        int genişlik = başlık.sectionSizeHint(sütun);
+        for (const QString& değer : değerler.value(sütun)) genişlik = qMax(genişlik, hücreGenişliği(liste, değer));
+        if (başlık.sectionSize(sütun) < genişlik) başlık.resizeSection(sütun, genişlik);
+    }
+}
 }  // namespace
 
 std::unique_ptr<QFileDialog> klasörSeçmePenceresi(QWidget* sahip, const QString& başlık, const QString& klasör)
@@ -95,6 +144,7 @@ std::unique_ptr<QFileDialog> klasörSeçmePenceresi(QWidget* sahip, const QStrin
     pencere->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     pencere->setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     pencere->setProxyModel(new TürkçeDosyaListesi(pencere.get()));
+    if (auto* liste = pencere->findChild<QTreeView*>(QStringLiteral("treeView"))) sütunlarıGenişlet(*liste);
     return pencere;
 }
 

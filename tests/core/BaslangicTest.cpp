@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -184,7 +185,8 @@ TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
     // A row of the list as its view shows it, found through Qt's file model beneath.
     auto* dosyaModeli = pencere->findChild<QFileSystemModel*>();
     ASSERT_TRUE(dosyaModeli);
-    const auto* vekil = qobject_cast<QAbstractProxyModel*>(pencere->findChild<QTreeView*>("treeView")->model());
+    const auto* liste = pencere->findChild<QTreeView*>("treeView");
+    const auto* vekil = qobject_cast<QAbstractProxyModel*>(liste->model());
     const auto satır = [&](const QString& yol) {
         const QModelIndex i = dosyaModeli->index(yol);
         return vekil ? vekil->mapFromSource(i) : i;
@@ -194,4 +196,11 @@ TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
     EXPECT_EQ(alt.siblingAtColumn(2).data().toString(), "Klasör");
     EXPECT_EQ(alt.siblingAtColumn(3).data().toString(), "07.12.2023 14:05");
     EXPECT_EQ(satır(QDir::rootPath()).siblingAtColumn(2).data().toString(), "Sürücü");
+
+    // The detail view opens the date column wide enough for a whole date inside the cell's margins, in
+    // the view's own font, and for its header as the header measures it (text, margins, sort arrow).
+    const QFontMetrics ölçü(liste->font());
+    const int hücrePayı = 2 * (liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1);
+    EXPECT_GE(liste->header()->sectionSize(3), ölçü.horizontalAdvance("07.12.2023 14:05") + hücrePayı);
+    EXPECT_GE(liste->header()->sectionSize(3), liste->header()->sectionSizeHint(3));
 }
