@@ -19,6 +19,9 @@
 #include <limits>
 #include <optional>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -131,6 +134,47 @@ qint64 küçükDiskteBoşYer(qint64 boy, const QString& klasör)
     for (const QFileInfo& bağ : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
         if (QFileInfo(bağ.symLinkTarget()).path() == kök) boy -= bağ.size();
     return std::max<qint64>(boy, 0);
+}
+
+// In a child process: the folders where the library looks in turn for one to make its temporary files in
+// ($TMPDIR, /tmp, the current folder) are all /tmp, laid over with a file system of its own that takes
+// one new file more (the one the library keeps the sheet's rows in, made with the workbook) and then
+// none (those it makes when the workbook is closed), while its free-space reading shows room. It is
+// mounted in a mount namespace of the child's (in a user namespace of its own where the child may not
+// mount as it is) and goes with it; the test's folder `dizin`, if it lay under /tmp, is laid over it
+// again. false where the system allows no mounting.
+bool geçiciKlasörüDoldur(const QString& dizin)
+{
+    const QByteArray kimlik = QByteArray::number(::getuid()), grup = QByteArray::number(::getgid());
+    const auto yaz = [](const char* yol, const QByteArray& metin) {
+        const int fd = ::open(yol, O_WRONLY);
+        const bool yazıldı = fd >= 0 && ::write(fd, metin.constData(), size_t(metin.size())) == metin.size();
+        if (fd >= 0) ::close(fd);
+        return yazıldı;
+    };
+    if (::unshare(CLONE_NEWNS) != 0
+        && (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 || !yaz("/proc/self/setgroups", "deny")
+            || !yaz("/proc/self/uid_map", kimlik + ' ' + kimlik + " 1")
+            || !yaz("/proc/self/gid_map", grup + ' ' + grup + " 1")))
+        return false;
+    const QByteArray yer = QFile::encodeName(dizin);
+    const int eskiDizin = ::open(yer.constData(), O_PATH | O_DIRECTORY);
+    if (eskiDizin < 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || ::mount("tmpfs", "/tmp", "tmpfs", 0, "nr_inodes=64") != 0)
+        return false;
+    if (!QFileInfo::exists(dizin)
+        && (!QDir().mkpath(dizin)
+            || ::mount(("/proc/self/fd/" + QByteArray::number(eskiDizin)).constData(), yer.constData(), nullptr,
+                       MS_BIND, nullptr) != 0))
+        return false;
+    // Every file that the file system can still take but one.
+    int sıra = 0;
+    for (int fd; (fd = ::open(("/tmp/dolu-" + QByteArray::number(sıra)).constData(), O_CREAT | O_WRONLY, 0600)) >= 0;
+         ++sıra)
+        ::close(fd);
+    if (errno != ENOSPC || sıra == 0 || ::unlink("/tmp/dolu-0") != 0 || ::chdir("/tmp") != 0) return false;
+    qputenv("TMPDIR", "/tmp");
+    return true;
 }
 
 }  // namespace
@@ -428,29 +472,35 @@ TEST_F(ÇalışmaKitabıTesti, YazılamayanKitapNedeniniSöylerDosyaBırakmaz)
 // child process, as a nearly full temporary folder): every outcome is a workbook that holds every row,
 // or the failure told, with nothing left in the documents folder. Where the temporary folder lies on a
 // small disk (of `geçiciDisk` bytes, which the library's files there fill while they are open), the
-// failure names that folder and its full disk, not the documents folder's.
+// failure names that folder and its full disk, not the documents folder's; so also where the library
+// cannot make its files there for want of room (`geçiciYerYok`), whatever the free space it shows.
 TEST_F(ÇalışmaKitabıTesti, GeçiciDosyalarıEksikKalanKitapAdAlmaz)
 {
     struct Durum {
         int satır;
         rlim_t sınır;
         std::optional<qint64> geçiciDisk = std::nullopt;
+        bool geçiciYerYok = false;
     };
     const QString eksik = QStringLiteral("Yazılan kitap geri okunduğunda eksik çıktı.");
-    const QString geçiciDolu = QStringLiteral("Geçici klasörün diskinde yeterli boş yer yok: ") + QDir::tempPath();
-    int reddedilen = 0;
+    const QString geçiciDolu = QStringLiteral("Geçici klasörün diskinde yeterli boş yer yok: ");
+    int reddedilen = 0, atlanan = 0;
     // The workbook of 2,000 rows is about 58 KB, its sheet 360 KB; of 20,000 rows ten times as much. A
     // disk of 1.5 MiB takes the sheet's first 1 MiB but not the library's copy of it, for which it has
-    // room again once the library has closed its files.
+    // room again once the library has closed its files. One of 224 KiB has 128 KiB beside the sheet's
+    // first 96 KiB: room for the copy of the sheet, not for the rest of the workbook as well.
     for (const Durum& d : {Durum{2000, 96 * 1024}, Durum{2000, 256 * 1024}, Durum{20000, 1024 * 1024},
                            Durum{20000, 8192 * 1024}, Durum{20000, 1024 * 1024, 1536 * 1024},
-                           Durum{2000, 96 * 1024, 0}}) {
-        SCOPED_TRACE(QStringLiteral("%1 satır, %2 KiB, disk %3")
+                           Durum{2000, 96 * 1024, 0}, Durum{2000, 96 * 1024, 224 * 1024},
+                           Durum{2000, 8192 * 1024, std::nullopt, true}}) {
+        SCOPED_TRACE(QStringLiteral("%1 satır, %2 KiB, disk %3%4")
                          .arg(d.satır)
                          .arg(d.sınır / 1024)
                          .arg(d.geçiciDisk.value_or(-1))
+                         .arg(d.geçiciYerYok ? ", geçici yer yok" : "")
                          .toStdString());
-        const QString sonuç = QString::fromUtf8(sınırlıSüreçte(d.sınır, [&] {
+        const QString sonuç = QString::fromUtf8(sınırlıSüreçte(d.sınır, [&]() -> QByteArray {
+            if (d.geçiciYerYok && !geçiciKlasörüDoldur(dizin_.path())) return "?";
             if (d.geçiciDisk)
                 geçiciKlasörünBoşYeriniDeğiştir(
                     [&](const QString& klasör) { return küçükDiskteBoşYer(*d.geçiciDisk, klasör); });
@@ -460,7 +510,9 @@ TEST_F(ÇalışmaKitabıTesti, GeçiciDosyalarıEksikKalanKitapAdAlmaz)
                 return "-" + h.metin().toUtf8();
             }
         }));
-        if (sonuç.startsWith(QLatin1Char('+'))) {
+        if (sonuç == QStringLiteral("?")) {
+            ++atlanan;
+        } else if (sonuç.startsWith(QLatin1Char('+'))) {
             const QString yol = sonuç.mid(1);
             const test::XlsxSayfa s = test::xlsxOku(yol);
             EXPECT_EQ(s.sonSatır, d.satır + 2);
@@ -472,15 +524,18 @@ TEST_F(ÇalışmaKitabıTesti, GeçiciDosyalarıEksikKalanKitapAdAlmaz)
             QFile::remove(yol);
         } else {
             ++reddedilen;
+            const QString neden = d.geçiciYerYok ? geçiciDolu + QStringLiteral("/tmp")
+                                  : d.geçiciDisk ? geçiciDolu + QDir::tempPath()
+                                                 : eksik;
             const QRegularExpression beklenen(
                 QStringLiteral("^Çalışma kitabı yazılamadı: %1/Girişi Yapılacak Ürünler [-0-9 .]+\\.xlsx\n\n%2$")
-                    .arg(QRegularExpression::escape(kabuk::belgeKlasörü()),
-                         QRegularExpression::escape(d.geçiciDisk ? geçiciDolu : eksik)));
+                    .arg(QRegularExpression::escape(kabuk::belgeKlasörü()), QRegularExpression::escape(neden)));
             EXPECT_TRUE(beklenen.match(sonuç.mid(1)).hasMatch()) << sonuç.toStdString();
             EXPECT_TRUE(dosyalar().isEmpty()) << dosyalar().join(", ").toStdString();
         }
     }
-    EXPECT_EQ(reddedilen, 5);
+    EXPECT_EQ(reddedilen + atlanan, 7);
+    if (atlanan) GTEST_SKIP() << "Bu sistemde bir alt süreç kendi dosya sistemini bağlayamıyor.";
 }
 
 // The reading back on the parts of a real workbook with one fault planted at a time: each is refused for
