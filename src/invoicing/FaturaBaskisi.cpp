@@ -406,6 +406,16 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
                       mesaj::Simge::Ünlem);
         kilit.bırak(false);
         return FaturaSonucu::İşaretlendi;
+    } catch (const std::exception& hata) {
+        // Failed in any other way, nothing tells whether the invoice went out; its exits are marked.
+        if (v.yazdırılanlar) {
+            OrtakHataİşleyici(hata);
+            return FaturaSonucu::Yazdırılmadı;
+        }
+        mesaj::göster(DoğrulanamadıMetni.arg(yazdırma::geçerliYazıcı().ad, QString::fromLocal8Bit(hata.what())),
+                      mesaj::Simge::Ünlem);
+        kilit.bırak(false);
+        return FaturaSonucu::İşaretlendi;
     }
     kilit.bırak(false);
     return FaturaSonucu::Yazdırıldı;

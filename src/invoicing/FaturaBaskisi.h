@@ -24,8 +24,9 @@ inline const QString SığmıyorMetni =
 inline const QString GönderilemediMetni =
     QStringLiteral("Faturadaki satırlar faturalandı olarak işaretlendi, ancak fatura yazıcıya gönderilemedi: %1\n\n%2\n\n"
                    "Faturayı, \"Sadece yazdırılan faturaları göster\" seçeneğiyle bulup yeniden yazdırabilirsiniz.");
-// The exits are marked and the invoice's job was released, but the print server then answered nothing
-// more, so that it may still print: %1 the printer, %2 the cause.
+// The exits are marked, but nothing tells whether the invoice went to the printer (the print server did not
+// answer the release and then answered nothing more, or no longer knows the job), so that it may still
+// print: %1 the printer, %2 the cause.
 inline const QString DoğrulanamadıMetni = QStringLiteral(
     "Faturadaki satırlar faturalandı olarak işaretlendi, ancak yazdırma sunucusu faturanın yazıcıya "
     "gönderildiğini doğrulamadı: %1\n\n%2\n\nFatura, yazdırma sunucusu yeniden yanıt verdiğinde yine de "

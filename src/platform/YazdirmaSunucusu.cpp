@@ -11,12 +11,17 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QPointer>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QThread>
+#include <QWidget>
+#include <QWindow>
 
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -32,8 +37,6 @@ namespace {
 constexpr int VarsayılanSüre = 30000;
 std::optional<int> sınamaSüresi;
 int süre() { return sınamaSüresi.value_or(VarsayılanSüre); }
-// How often a wait on the server looks at its time limit (s).
-constexpr double BakışAralığı = 0.1;
 
 // The pieces the document is sent in.
 constexpr qsizetype ParçaBoyu = 64 * 1024;
@@ -44,23 +47,99 @@ std::function<std::optional<QString>(ParolaSorusu&)>& parolaSorucusu()
     return s;
 }
 
-// The wait cursor, while the program waits on the server.
-class Bekleme {
+// While the program waits on the print server: the wait cursor shows, and the input given meanwhile to the
+// program's windows (clicks, the wheel, keys and their shortcuts) is thrown away. Kept for later, a click
+// on a print button would print a second time once the wait is over. A window that the wait itself opens
+// (the password window) takes its input as any window does. A request to close one of the windows is
+// kept, and carried out once the wait is over.
+class Bekleme : public QObject {
 public:
-    Bekleme() : gösterilir_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    Bekleme()
     {
-        if (gösterilir_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        auto* uygulama = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        if (!uygulama) return;
+        gösterilir_ = true;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        for (QWindow* w : QGuiApplication::allWindows()) öncekiler_ << w;
+        uygulama->installEventFilter(this);
     }
-    ~Bekleme()
+    ~Bekleme() override
     {
-        if (gösterilir_) QGuiApplication::restoreOverrideCursor();
+        if (!gösterilir_) return;
+        QCoreApplication::instance()->removeEventFilter(this);
+        QGuiApplication::restoreOverrideCursor();
+        for (const QPointer<QWindow>& w : std::as_const(kapatılacaklar_))
+            if (w) QMetaObject::invokeMethod(w, [w] { if (w) w->close(); }, Qt::QueuedConnection);
     }
     Bekleme(const Bekleme&) = delete;
     Bekleme& operator=(const Bekleme&) = delete;
 
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        switch (olay->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::NonClientAreaMouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::InputMethod:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+        case QEvent::TabletPress:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
+        case QEvent::NativeGesture:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: return !yeniPenceredeMi(nesne);
+        case QEvent::Close: {
+            // The desktop's request (a spontaneous close) for a window that was there before the wait.
+            auto* pencere = qobject_cast<QWindow*>(nesne);
+            if (!pencere || !olay->spontaneous() || yeniPenceredeMi(pencere)) return false;
+            if (!kapatılacaklar_.contains(pencere)) kapatılacaklar_ << pencere;
+            olay->ignore();
+            return true;
+        }
+        default: return false;
+        }
+    }
+
 private:
-    bool gösterilir_;
+    // The object lies in a window opened since the wait began. An object of no window (a shortcut's
+    // action, say) lies in none.
+    bool yeniPenceredeMi(QObject* nesne) const
+    {
+        QWindow* pencere = nullptr;
+        for (QObject* o = nesne; o && !pencere; o = o->parent()) {
+            if (auto* w = qobject_cast<QWindow*>(o)) pencere = w;
+            else if (auto* w = qobject_cast<QWidget*>(o)) pencere = w->window()->windowHandle();
+            if (!pencere && o->isWidgetType()) return false;  // a widget in no window shown
+        }
+        if (!pencere) return false;
+        while (pencere->parent()) pencere = pencere->parent();
+        return std::none_of(öncekiler_.begin(), öncekiler_.end(), [&](const QPointer<QWindow>& w) { return w == pencere; });
+    }
+
+    bool gösterilir_ = false;
+    QList<QPointer<QWindow>> öncekiler_;  // the windows there when the wait began
+    QList<QPointer<QWindow>> kapatılacaklar_;
 };
+
+// Set while a wait goes on after its event loop was ended from outside (the program quitting): a password
+// asked for meanwhile counts as not given. The window thread's.
+bool çıkılıyor = false;
 
 // No password is asked for but through a connection that is printing on the printer: a request that
 // libcups would authenticate otherwise is refused.
@@ -91,9 +170,10 @@ struct İstemciAyarları {
 
 // Runs `iş`, which waits on the print server, on a thread of its own with this thread's print server
 // and user, while this thread's event loop goes on: the windows repaint and the desktop's questions are
-// answered, but user input (clicks, keys, a close asked for) waits until the work is over, as the print
-// is one step for the user; the wait cursor shows meanwhile. Gives back what `iş` threw. Off the window
-// thread, or without an application, `iş` runs here.
+// answered, but input given to the windows meanwhile is thrown away and a close asked for waits until the
+// work is over (Bekleme), as the print is one step for the user. Gives back what `iş` threw, and returns
+// only once `iş` is over, even when something else ends the event loop (the program quitting). Off the
+// window thread, or without an application, `iş` runs here.
 void sunucudaBekle(const std::function<void()>& iş)
 {
     if (!QCoreApplication::instance() || !pencereİpliğinde()) {
@@ -103,6 +183,7 @@ void sunucudaBekle(const std::function<void()>& iş)
     const Bekleme bekle;
     const İstemciAyarları ayarlar;
     QEventLoop döngü;
+    std::atomic<bool> bitti = false;
     std::exception_ptr hata;
     std::thread iplik([&] {
         ayarlar.uygula();
@@ -111,20 +192,29 @@ void sunucudaBekle(const std::function<void()>& iş)
         } catch (...) {
             hata = std::current_exception();
         }
+        bitti = true;
         QMetaObject::invokeMethod(&döngü, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    döngü.exec(QEventLoop::ExcludeUserInputEvents);
+    döngü.exec();
+    if (!bitti) {
+        // Ended from outside, the loop would not run again: the events are handled here until the work is
+        // over, and it is told that no password will come.
+        const QScopedValueRollback sonlanırken(çıkılıyor, true);
+        while (!bitti) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     iplik.join();
     if (hata) std::rethrow_exception(hata);
 }
 
-// The password, asked on the window thread whichever thread waits on the server.
+// The password, asked on the window thread whichever thread waits on the server; not asked once the
+// program is quitting.
 std::optional<QString> pencerede(ParolaSorusu& soru)
 {
     if (pencereİpliğinde()) return parolaSor(soru);
     std::optional<QString> parola;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [&] { parola = parolaSor(soru); }, Qt::BlockingQueuedConnection);
+        QCoreApplication::instance(), [&] { if (!çıkılıyor) parola = parolaSor(soru); },
+        Qt::BlockingQueuedConnection);
     return parola;
 }
 
@@ -181,7 +271,7 @@ public:
     {
         sonAn_ = QDeadlineTimer(süre());
         h_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kalan(), nullptr);
-        if (h_) httpSetTimeout(h_, BakışAralığı, &Bağlantı::bekle, this);
+        süreyiVer();
     }
     ~Bağlantı()
     {
@@ -191,7 +281,13 @@ public:
     Bağlantı& operator=(const Bağlantı&) = delete;
 
     bool bağlı() const { return h_ != nullptr; }
-    http_t* http() const { return h_; }
+    // The connection, for a call of libcups that makes requests of its own on it: they wait for what is
+    // left of the time.
+    http_t* http()
+    {
+        süreyiVer();
+        return h_;
+    }
     // The last request waited longer than the limit for the server.
     bool sustu() const { return sustu_; }
     // The user the requests are made for: the program's, or the one given with a password.
@@ -199,46 +295,9 @@ public:
 
     // Sends the request (freed with it) and gives the server's answer to it; null when none came, and
     // neden() tells why.
-    Yanıt iste(ipp_t* istek, const char* kaynak)
-    {
-        if (!hazırlan()) {
-            ippDelete(istek);
-            return {};
-        }
-        const ParolaBağı parola(this);
-        Yanıt y(cupsDoRequest(h_, istek, kaynak));
-        if (!y) bozuk_ = true;
-        return y;
-    }
-
+    Yanıt iste(ipp_t* istek, const char* kaynak) { return gönder(istek, kaynak, nullptr); }
     // The same with a document after the request; an answer counts only when the whole document went.
-    Yanıt belgeyleİste(ipp_t* istek, const char* kaynak, const QByteArray& belge)
-    {
-        if (!hazırlan()) {
-            ippDelete(istek);
-            return {};
-        }
-        const ParolaBağı parola(this);
-        // The length of the whole body: the request and the document after it.
-        http_status_t durum = cupsSendRequest(h_, istek, kaynak, ippLength(istek) + size_t(belge.size()));
-        ippDelete(istek);
-        qsizetype gönderilen = 0;
-        while (durum == HTTP_STATUS_CONTINUE && gönderilen < belge.size()) {
-            const qsizetype parça = std::min(ParçaBoyu, belge.size() - gönderilen);
-            durum = cupsWriteRequestData(h_, belge.constData() + gönderilen, size_t(parça));
-            if (durum == HTTP_STATUS_CONTINUE) gönderilen += parça;
-        }
-        // A server that answered early (an IPP answer to half a document) has that answer waiting; one that
-        // refused in HTTP's terms, broke off or stayed silent gives none to wait for.
-        const bool yanıtGelir = (durum == HTTP_STATUS_CONTINUE || durum == HTTP_STATUS_OK) && !sustu_;
-        Yanıt y(yanıtGelir ? cupsGetResponse(h_, kaynak) : nullptr);
-        if (y && gönderilen < belge.size() && başarılı(y)) {  // no answer to a document it has not read
-            y.reset();
-            erken_ = true;
-        }
-        if (!y || gönderilen < belge.size()) bozuk_ = true;
-        return y;
-    }
+    Yanıt belgeyleİste(ipp_t* istek, const char* kaynak, const QByteArray& belge) { return gönder(istek, kaynak, &belge); }
 
     // Why the last request got no answer.
     QString neden() const
@@ -268,19 +327,27 @@ public:
     }
 
 private:
-    // While a request of this connection runs, libcups asks this connection for a password, and speaks
-    // for its user.
+    // While a request of this connection runs, libcups tells this connection when the server wants a
+    // password, and speaks for its user.
     class ParolaBağı {
     public:
         explicit ParolaBağı(Bağlantı* b)
         {
             cupsSetUser(b->kullanıcı_.constData());
-            cupsSetPasswordCB2(&Bağlantı::parolaVer, b);
+            cupsSetPasswordCB2(&Bağlantı::parolaİstendi, b);
         }
         ~ParolaBağı() { cupsSetPasswordCB2(&parolaYok, nullptr); }
     };
 
     int kalan() const { return int(std::max<qint64>(sonAn_.remainingTime(), 0)); }
+
+    // libcups gives up on an answer whose pieces come further apart than the connection's timeout,
+    // whatever the timeout callback says: the timeout is always what is left of the limit, so that a wait
+    // ends there and nowhere sooner, however slowly the answer comes.
+    void süreyiVer()
+    {
+        if (h_) httpSetTimeout(h_, std::max(kalan(), 1) / 1000.0, &Bağlantı::bekle, this);
+    }
 
     // Ready for a request: a connection left broken or half-used by the request before is made anew.
     bool hazırlan()
@@ -289,7 +356,7 @@ private:
         sustu_ = false;
         erken_ = false;
         parolaVerilmedi_ = false;
-        parolaSayısı_ = 0;  // a password is wrong when the same request asks again
+        parolaİstendi_ = false;
         if (!h_) return false;
         if (sonAn_.hasExpired()) {
             sustu_ = true;
@@ -299,51 +366,119 @@ private:
             if (httpReconnect2(h_, kalan(), nullptr) != 0) return false;
             bozuk_ = false;
         }
+        süreyiVer();
         return true;
     }
 
-    // Called by libcups every BakışAralığı while the server is silent: goes on waiting until the limit.
+    // Sends the request, and the document after it when one is given. Where the server wants a password,
+    // the user is asked and the request goes again with it, until the server takes one or the user gives
+    // none.
+    Yanıt gönder(ipp_t* istek, const char* kaynak, const QByteArray* belge)
+    {
+        const Yanıt asıl(istek);
+        for (;;) {
+            if (!hazırlan()) return {};
+            if (!yetki_.isEmpty()) httpSetAuthString(h_, "Basic", yetki_.constData());
+            Yanıt y;
+            {
+                const ParolaBağı parola(this);
+                ipp_t* gönderilen = kopyası(asıl.get());
+                y = belge ? belgeyleGönder(gönderilen, kaynak, *belge) : Yanıt(cupsDoRequest(h_, gönderilen, kaynak));
+            }
+            if (!y) bozuk_ = true;
+            if (!parolaİstendi_) return y;
+            if (!parolaAl()) {
+                parolaVerilmedi_ = true;
+                return {};
+            }
+        }
+    }
+
+    Yanıt belgeyleGönder(ipp_t* istek, const char* kaynak, const QByteArray& belge)
+    {
+        // The length of the whole body: the request and the document after it.
+        http_status_t durum = cupsSendRequest(h_, istek, kaynak, ippLength(istek) + size_t(belge.size()));
+        ippDelete(istek);
+        qsizetype gönderilen = 0;
+        while (durum == HTTP_STATUS_CONTINUE && gönderilen < belge.size()) {
+            const qsizetype parça = std::min(ParçaBoyu, belge.size() - gönderilen);
+            durum = cupsWriteRequestData(h_, belge.constData() + gönderilen, size_t(parça));
+            if (durum == HTTP_STATUS_CONTINUE) gönderilen += parça;
+        }
+        // A server that answered early (an IPP answer to half a document) has that answer waiting; one that
+        // refused in HTTP's terms, broke off or stayed silent gives none to wait for.
+        const bool yanıtGelir = (durum == HTTP_STATUS_CONTINUE || durum == HTTP_STATUS_OK) && !sustu_;
+        Yanıt y(yanıtGelir ? cupsGetResponse(h_, kaynak) : nullptr);
+        if (y && gönderilen < belge.size() && başarılı(y)) {  // no answer to a document it has not read
+            y.reset();
+            erken_ = true;
+        }
+        if (gönderilen < belge.size()) bozuk_ = true;
+        return y;
+    }
+
+    // A copy of the request to send, made for the connection's user as it is now.
+    ipp_t* kopyası(ipp_t* asıl) const
+    {
+        ipp_t* k = ippNew();
+        int küçük = 0;
+        const int büyük = ippGetVersion(asıl, &küçük);
+        ippSetVersion(k, büyük, küçük);
+        ippSetOperation(k, ippGetOperation(asıl));
+        ippSetRequestId(k, ippGetRequestId(asıl));
+        ippCopyAttributes(k, asıl, 0, nullptr, nullptr);
+        if (ipp_attribute_t* kim = ippFindAttribute(k, "requesting-user-name", IPP_TAG_NAME))
+            ippSetString(k, &kim, 0, kullanıcı_.constData());
+        return k;
+    }
+
+    // Asks the user for the printer's password; false when none was given. The password given before on
+    // this connection, if any, was refused. The name typed with it is the connection's user from now on.
+    bool parolaAl()
+    {
+        if (yazıcı_.isEmpty()) return false;
+        ParolaSorusu soru{yazıcı_, QString::fromUtf8(kullanıcı_), !yetki_.isEmpty()};
+        const std::optional<QString> parola = pencerede(soru);
+        if (!parola) return false;
+        if (!soru.kullanıcı.trimmed().isEmpty()) kullanıcı_ = soru.kullanıcı.trimmed().toUtf8();
+        yetki_ = (kullanıcı_ + ':' + parola->toUtf8()).toBase64();
+        return true;
+    }
+
+    // Called by libcups when the server is silent for the connection's timeout: goes on waiting until the
+    // limit.
     static int bekle(http_t*, void* b)
     {
         auto* bağlantı = static_cast<Bağlantı*>(b);
-        if (!bağlantı->sonAn_.hasExpired()) return 1;
-        bağlantı->sustu_ = true;
-        return 0;
+        if (bağlantı->sonAn_.hasExpired()) {
+            bağlantı->sustu_ = true;
+            return 0;
+        }
+        bağlantı->süreyiVer();
+        return 1;
     }
 
-    static const char* parolaVer(const char*, http_t*, const char*, const char*, void* veri)
+    // Called by libcups when the server wants a password. libcups is given none: with a password of its
+    // own it would send a refused one a second time before asking again, and a server that locks an
+    // account after some failed logins would lock it after half as many entries. The request ends
+    // unanswered, and gönder() asks the user and sends it again with the password typed, once.
+    static const char* parolaİstendi(const char*, http_t*, const char*, const char*, void* veri)
     {
-        auto* b = static_cast<Bağlantı*>(veri);
-        std::optional<QString> parola;
-        if (!b->yazıcı_.isEmpty()) {
-            ParolaSorusu soru{b->yazıcı_, QString::fromUtf8(b->kullanıcı_), b->parolaSayısı_++ > 0};
-            parola = pencerede(soru);
-            // The user's own time is not the server's silence: the limit starts again.
-            b->sonAn_ = QDeadlineTimer(süre());
-            if (parola && !soru.kullanıcı.trimmed().isEmpty()) {
-                b->kullanıcı_ = soru.kullanıcı.trimmed().toUtf8();
-                cupsSetUser(b->kullanıcı_.constData());  // the name libcups sends with the password
-            }
-        }
-        if (!parola) {
-            b->parolaVerilmedi_ = true;
-            return nullptr;
-        }
-        b->parola_ = parola->toUtf8();
-        return b->parola_.constData();
+        static_cast<Bağlantı*>(veri)->parolaİstendi_ = true;
+        return nullptr;
     }
 
     QString yazıcı_;
     bool tekSüre_;
     QByteArray kullanıcı_;
+    QByteArray yetki_;  // "user:password" in base64, once the user gave a password
     http_t* h_ = nullptr;
     QDeadlineTimer sonAn_;
     bool sustu_ = false;
     bool erken_ = false;  // the server answered success before it had the whole document
     bool bozuk_ = false;
+    bool parolaİstendi_ = false;
     bool parolaVerilmedi_ = false;
-    int parolaSayısı_ = 0;
-    QByteArray parola_;
 };
 
 // The queue of a printer named "queue" or "queue/instance", and its address on the server.
@@ -468,11 +603,7 @@ QString yazıcılarıListele(QList<Yazıcı>& liste)
     const auto bırak = qScopeGuard([&] { cupsFreeDests(sayı, hedefler); });
     // Cut by the time limit, it is no list.
     if (b.sustu() || (sayı <= 0 && !kağıtlar.isEmpty())) return b.neden();
-    QString varsayılan = kullanıcınınVarsayılanYazıcısı();
-    if (varsayılan.isEmpty())
-        if (const QString neden = sunucununVarsayılanı(b, varsayılan); !neden.isNull()) return neden;
 
-    bool varsayılanBulundu = false;
     for (int i = 0; i < sayı; ++i) {
         const cups_dest_t& h = hedefler[i];
         Yazıcı y;
@@ -483,15 +614,28 @@ QString yazıcılarıListele(QList<Yazıcı>& liste)
         std::optional<QSizeF> kağıt = kağıtBoyu(cupsGetOption("media", h.num_options, h.options));
         if (!kağıt) kağıt = kağıtBoyu(kağıtlar.value(QByteArray(h.name)).constData());
         if (kağıt) y.kağıt = *kağıt;
-        // The server names its printers case-blind, as `lp` takes them.
-        y.varsayılan = !varsayılanBulundu && y.ad.compare(varsayılan, Qt::CaseInsensitive) == 0;
-        varsayılanBulundu = varsayılanBulundu || y.varsayılan;
         for (int j = 0; j < h.num_options; ++j) {
             const QByteArray ad(h.options[j].name);
             if (!yazıcınınNiteliğiMi(ad)) y.seçenekler.append({ad, QByteArray(h.options[j].value)});
         }
         liste.append(y);
     }
+
+    // The default: the first name `lp` would take that a listed printer has (the server names its printers
+    // case-blind), else the server's own default.
+    const auto listede = [&](const QString& ad) {
+        return std::find_if(liste.begin(), liste.end(),
+                            [&](const Yazıcı& y) { return y.ad.compare(ad, Qt::CaseInsensitive) == 0; });
+    };
+    auto varsayılan = liste.end();
+    for (const QString& ad : kullanıcınınVarsayılanları())
+        if ((varsayılan = listede(ad)) != liste.end()) break;
+    if (varsayılan == liste.end() && !liste.isEmpty()) {
+        QString ad;
+        if (const QString neden = sunucununVarsayılanı(b, ad); !neden.isNull()) return neden;
+        if (!ad.isEmpty()) varsayılan = listede(ad);
+    }
+    if (varsayılan != liste.end()) varsayılan->varsayılan = true;
     return {};
 }
 
@@ -514,20 +658,18 @@ QString lpoptionsVarsayılanı(const QByteArray& lpoptions)
     return ad;
 }
 
-QString kullanıcınınVarsayılanYazıcısı()
+QStringList kullanıcınınVarsayılanları()
 {
-    QByteArray ortam = qgetenv("LPDEST");
-    if (ortam.isEmpty()) {
-        ortam = qgetenv("PRINTER");
-        if (ortam == "lp") ortam.clear();
-    }
-    if (!ortam.isEmpty()) return QString::fromLocal8Bit(ortam);
+    QStringList adlar;
+    if (const QString lpdest = qEnvironmentVariable("LPDEST"); !lpdest.isEmpty()) adlar << lpdest;
+    if (const QString printer = qEnvironmentVariable("PRINTER"); !printer.isEmpty() && printer != QLatin1String("lp"))
+        adlar << printer;
     // The user's own file is read after the system's, and its default holds over the system's.
-    const QString sistem = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
     const QString ev = qEnvironmentVariable("HOME", QDir::homePath());
-    const QString kullanıcının = lpoptionsVarsayılanı(dosyaİçeriği(ev + QStringLiteral("/.cups/lpoptions")));
-    return kullanıcının.isEmpty() ? lpoptionsVarsayılanı(dosyaİçeriği(sistem + QStringLiteral("/lpoptions")))
-                                  : kullanıcının;
+    const QString sistem = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
+    for (const QString& dosya : {ev + QStringLiteral("/.cups/lpoptions"), sistem + QStringLiteral("/lpoptions")})
+        if (const QString ad = lpoptionsVarsayılanı(dosyaİçeriği(dosya)); !ad.isEmpty()) adlar << ad;
+    return adlar;
 }
 
 QList<Yazıcı> sunucununYazıcıları(QString* neden)
@@ -588,6 +730,51 @@ struct Sunucuİşi::Veri {
         Yanıt y = bağlantı.iste(işİsteği(IPP_OP_CANCEL_JOB), "/jobs/");
         iptalEdildi = başarılı(y);
         return y;
+    }
+
+    // What became of a job, as its state tells: gone to the printer (waiting for it, printing or
+    // printed), held, not gone (cancelled or aborted), or unknown. `neden`: why it is unknown.
+    enum class Gidiş { Gitti, Tutuluyor, Gitmedi, Bilinmiyor };
+    Gidiş gidişi(QString& neden)
+    {
+        const Yanıt durum = işinDurumu();
+        if (!başarılı(durum)) {  // no answer, or a job the server no longer knows
+            neden = durum ? redNedeni(durum, true) : bağlantı.neden();
+            return Gidiş::Bilinmiyor;
+        }
+        switch (ippGetInteger(ippFindAttribute(durum.get(), "job-state", IPP_TAG_ENUM), 0)) {
+        case IPP_JSTATE_PENDING:
+        case IPP_JSTATE_PROCESSING:
+        case IPP_JSTATE_STOPPED:
+        case IPP_JSTATE_COMPLETED: return Gidiş::Gitti;
+        case IPP_JSTATE_HELD: return Gidiş::Tutuluyor;
+        case IPP_JSTATE_CANCELED:
+        case IPP_JSTATE_ABORTED: return Gidiş::Gitmedi;
+        default: neden = sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL, {}); return Gidiş::Bilinmiyor;
+        }
+    }
+
+    // Cancels a job found held after a release whose answer was lost: cancelled, it did not go. A cancel
+    // refused because the job has moved on since (the release reached the server late) leaves it to its
+    // state again; an unanswered cancel, or a job the server no longer knows, leaves it unknown. A job
+    // still held, whatever the server said to the cancel, never prints by itself.
+    Gidiş tutulanıİptalEt(QString& neden)
+    {
+        const Yanıt y = iptal();
+        if (iptalEdildi) return Gidiş::Gitmedi;
+        if (!y) {
+            neden = bağlantı.neden();
+            return Gidiş::Bilinmiyor;
+        }
+        switch (ippGetStatusCode(y.get())) {
+        case IPP_STATUS_ERROR_NOT_POSSIBLE: {
+            const Gidiş g = gidişi(neden);
+            return g == Gidiş::Tutuluyor ? Gidiş::Gitmedi : g;
+        }
+        case IPP_STATUS_ERROR_NOT_FOUND:
+        case IPP_STATUS_ERROR_GONE: neden = redNedeni(y, true); return Gidiş::Bilinmiyor;
+        default: return Gidiş::Gitmedi;
+        }
     }
 
     // Create-Job and Send-Document, on the thread that waits on the server.
@@ -663,23 +850,16 @@ void Sunucuİşi::Veri::serbestBırak()
         iptal();
         throw h;
     }
-    // No answer: the release may have reached the server and the job printed, in which case the invoice
-    // the user is told to print again would come out twice. The cancel's own answer tells: done, the job
-    // did not go; refused as no longer possible, the job's state says whether it went to the printer.
-    const Yanıt iptalYanıtı = iptal();
-    if (iptalEdildi) throw h;
-    if (!iptalYanıtı) throw YazdırmaHatası(yazıcıAdı, h.neden(), true);
-    if (ippGetStatusCode(iptalYanıtı.get()) != IPP_STATUS_ERROR_NOT_POSSIBLE)
-        throw YazdırmaHatası(yazıcıAdı, redNedeni(iptalYanıtı, true));
-    const Yanıt durum = işinDurumu();
-    if (!durum) throw YazdırmaHatası(yazıcıAdı, h.neden(), true);
-    if (!başarılı(durum)) throw YazdırmaHatası(yazıcıAdı, redNedeni(durum, true));
-    switch (ippGetInteger(ippFindAttribute(durum.get(), "job-state", IPP_TAG_ENUM), 0)) {
-    case IPP_JSTATE_PENDING:  // released, waiting for its turn
-    case IPP_JSTATE_PROCESSING:
-    case IPP_JSTATE_STOPPED:
-    case IPP_JSTATE_COMPLETED: return;
-    default: throw h;  // still held, cancelled or aborted: it did not print
+    // No answer: the release may have reached the server, and the job be printing. The job's state tells,
+    // and only a job still held is cancelled: the server would cancel one that is printing as well, and the
+    // invoice that the user is then told to print again would come out twice.
+    QString neden;
+    Gidiş g = gidişi(neden);
+    if (g == Gidiş::Tutuluyor) g = tutulanıİptalEt(neden);
+    switch (g) {
+    case Gidiş::Gitti: return;
+    case Gidiş::Bilinmiyor: throw YazdırmaHatası(yazıcıAdı, neden, true);
+    default: throw h;
     }
 }
 
@@ -700,7 +880,14 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
 
 void Sunucuİşi::serbestBırak()
 {
-    sunucudaBekle([&] { d_->serbestBırak(); });
+    try {
+        sunucudaBekle([&] { d_->serbestBırak(); });
+    } catch (const YazdırmaHatası&) {
+        throw;
+    } catch (const std::exception& e) {
+        // Whatever else failed, nothing tells whether the release went out.
+        throw YazdırmaHatası(d_->yazıcıAdı, QString::fromLocal8Bit(e.what()), true);
+    }
 }
 
 bool Sunucuİşi::iptalEt()

@@ -4,12 +4,14 @@
 //
 // Only the server's own answers count. Each request is judged by the answer the server gave to it: an
 // answer received, with a success status. No answer within the time limit, or a connection that broke,
-// means that the request failed, however an earlier request was answered.
+// means that the request failed, however an earlier request was answered. An answer is waited for until
+// the limit, however slowly it comes and in however many pieces.
 //
 // The requests run on a thread of their own, with the calling thread's server and user (libcups keeps
-// them per thread), while the calling thread's event loop goes on without user input: the windows repaint
-// and the desktop sees the program alive, and the print stays one step for the user. A password is asked
-// for on the window thread.
+// them per thread), while the calling thread's event loop goes on: the windows repaint and the desktop
+// sees the program alive. The print stays one step for the user: clicks and keys given to the windows
+// meanwhile are thrown away, and a request to close a window is carried out once the wait is over. A
+// password is asked for on the window thread, in a window that takes input as any other.
 //
 // A paper document goes out in two steps, so that a print recorded in the database (an invoice) reaches
 // the printer only once its record is kept. hazırla() makes a job that the server holds and sends the
@@ -19,6 +21,7 @@
 #include <QList>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -30,15 +33,16 @@ struct Yazıcı;
 
 // The server's printers: every queue and every instance saved for one ("queue/instance"), each with its
 // default paper, its location and the options saved for it, and the default printer marked (see
-// varsayılanYazıcıAdı). Listing sends the server only requests that no printer's password guards, never
-// asks for a password, and waits for the server at most one time limit in all, however many requests it
-// makes. Empty when the listing failed, and `neden` (when given) then says why in the user's words.
+// kullanıcınınVarsayılanları). Listing sends the server only requests that no printer's password guards,
+// never asks for a password, and waits for the server at most one time limit in all, however many requests
+// it makes. Empty when the listing failed, and `neden` (when given) then says why in the user's words.
 QList<Yazıcı> sunucununYazıcıları(QString* neden = nullptr);
 
-// The default printer as `lp` takes it without asking the server: the LPDEST variable, else PRINTER
-// (but for "lp"), else the last "Default" line of the saved printer options, the system's file and then
-// the user's own (lpoptions). Empty when none of them names one: the server's default holds then.
-QString kullanıcınınVarsayılanYazıcısı();
+// The names of the default printer as `lp` takes them without asking the server, in its order: the LPDEST
+// variable, PRINTER (but for "lp"), the last "Default" line of the user's own saved printer options
+// (~/.cups/lpoptions), then of the system's. The listing takes the first that a listed printer has,
+// passing over names that none has; when none has any of them, the server's default.
+QStringList kullanıcınınVarsayılanları();
 // The printer named by the last "Default" line of an lpoptions file's text ("queue" or "queue/instance").
 QString lpoptionsVarsayılanı(const QByteArray& lpoptions);
 
@@ -60,10 +64,13 @@ public:
     Sunucuİşi& operator=(const Sunucuİşi&) = delete;
 
     // Releases the job to the printer: once this returns, the server has answered that it did, or, when
-    // its answer was lost, that the job can no longer be cancelled because it is printing or printed.
-    // Throws YazdırmaHatası when the server refused or did not answer; the job is then cancelled, if the
-    // server still answers. When the server answers nothing more, the job may still print once it does:
-    // the error says so (belirsiz()).
+    // its answer was lost, that the job is waiting for the printer, printing or printed. Throws
+    // YazdırmaHatası when the job did not go: the server refused the release (the job is then cancelled,
+    // if the server lets it), or its answer was lost and the job is still held (cancelled then), cancelled
+    // or aborted. Only a job still held is ever cancelled: the server would cancel a job that is printing
+    // too, after its document may have reached the printer. When nothing tells what became of the job (the
+    // server answers nothing more, or no longer knows the job), or the release failed in any other way,
+    // the job may still print: the error says so (belirsiz()).
     void serbestBırak();
     // Cancels the job: true when the server answered that it did.
     bool iptalEt();

@@ -3,8 +3,9 @@
 // the server's order, and after them one printer that is always there, "PDF", which writes the document
 // as a PDF file into the documents folder and opens it. One of them is the current printer: every print
 // goes there until another one is chosen (the printer choice window does that); until then it is the
-// default printer (the one `lp` prints on: see kullanıcınınVarsayılanYazıcısı), or the first one. A print goes to the printer chosen or nowhere: a printer
-// that has gone from the server since it was chosen is told of by the print, never replaced by another.
+// default printer (the one `lp` prints on: see kullanıcınınVarsayılanları), or the first one. A print goes
+// to the printer chosen or nowhere: a printer that has gone from the server since it was chosen is told of
+// by the print, never replaced by another.
 //
 // A print opens a document on the current printer with belgeAç() and draws on it:
 //

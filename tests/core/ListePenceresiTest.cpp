@@ -1,10 +1,13 @@
 // The list-window base on a small window of its own: column store, sort, F5, closing, the progress
-// window around a fill or an export that fails, and the spreadsheet a list exports to.
+// window around a fill or an export that fails, the spreadsheet a list exports to, and the input given
+// while a print waits on the print server.
 #include "core/ListePenceresi.h"
 #include "core/ListeleniyorFormu.h"
 #include "core/OrtakDegiskenler.h"
 #include "platform/Ayarlar.h"
 #include "platform/Kabuk.h"
+#include "platform/Yazicilar.h"
+#include "support/AksakBaskiSunucusu.h"
 #include "support/Ortam.h"
 #include "support/AcilanDosyalar.h"
 #include "support/XlsxOkuyucu.h"
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QUrl>
 
@@ -279,4 +283,61 @@ TEST_F(ListePenceresiTesti, OtuzİkiBindenUzunListeAktarılır)
     const test::XlsxSayfa s = test::xlsxOku(açılanlar[0]);
     EXPECT_EQ(s.sonSatır, 33000 + 3);  // title, headers, the rows and the totals row
     EXPECT_FALSE(s.var("C3"));         // an empty date stays empty
+}
+
+// Input given to the window while its print waits on the print server is thrown away, not delivered once
+// the wait is over: clicks on the print button, its key (Alt+Y) and Return, sent through the window
+// system as a user's are, print nothing more and open no window again. A request to close the window,
+// given meanwhile, is carried out once the print is over.
+TEST_F(ListePenceresiTesti, BaskıBeklenirkenVerilenGirdiAtılırKapatmaSonraGelir)
+{
+    test::AksakBaskıSunucusu sunucu;
+    ASSERT_TRUE(sunucu.hazır()) << sunucu.hata().toStdString();
+    yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
+    YazıcıVar = true;
+    DenemeListesi p(üçSatır());
+    p.ListeyiYenileDüğmesi_Click();
+    göster(&p);
+    QPushButton* yazdır = p.findChild<QPushButton*>("YazdırDüğmesi");
+
+    // The server takes its time over the document; the user meanwhile clicks and presses keys, and then
+    // closes the window.
+    sunucu.davranış(IPP_OP_SEND_DOCUMENT, test::AksakBaskıSunucusu::Davranış::Sus, IPP_STATUS_OK, 600);
+    bool açıkKaldı = false;
+    sunucu.gelince([&](ipp_op_t işlem) {
+        if (işlem == IPP_OP_SEND_DOCUMENT)
+            QMetaObject::invokeMethod(&p, [&] {
+                for (int i = 0; i < 2; ++i) {
+                    test::sıradaTıkla(yazdır);
+                    test::sıradaBas(&p, Qt::Key_Y, Qt::AltModifier);
+                    test::sıradaBas(&p, Qt::Key_Return);
+                }
+                test::sıradaKapat(&p);
+            });
+        if (işlem == IPP_OP_RELEASE_JOB) QMetaObject::invokeMethod(&p, [&] { açıkKaldı = p.isVisible(); });
+    });
+    int seçimler = 0;
+    std::unique_ptr<test::Görününce> yine;
+    test::Görününce seçim("YazıcıSeçmeFormu", [&](QWidget* w) {
+        ++seçimler;
+        yine = std::make_unique<test::Görününce>("YazıcıSeçmeFormu", [&](QWidget* w) {
+            ++seçimler;
+            w->findChild<QPushButton*>("İptalDüğmesi")->click();
+        });
+        w->findChild<QPushButton*>("TamamDüğmesi")->click();
+    });
+    bool bitti = false;
+    QTimer::singleShot(0, [&] {
+        yazdır->click();
+        bitti = true;
+    });
+    EXPECT_TRUE(test::bekle([&] { return bitti; }, 20000));
+    QTest::qWait(300);  // what would come after the print
+    sunucu.gelince(nullptr);
+    EXPECT_EQ(seçimler, 1);
+    ASSERT_EQ(sunucu.işler().size(), 1);
+    EXPECT_EQ(sunucu.işler()[0].durum, IPP_JSTATE_COMPLETED);
+    EXPECT_TRUE(açıkKaldı);
+    EXPECT_FALSE(p.isVisible());
+    yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
 }

@@ -117,6 +117,18 @@ QByteArray baytlar(ipp_t* ipp)
     }
 }
 
+// Bytes written straight to the connection's socket.
+bool hamGönder(http_t* h, const QByteArray& b)
+{
+    for (qsizetype yazılan = 0; yazılan < b.size();) {
+        const ssize_t n = ::send(httpGetFd(h), b.constData() + yazılan, size_t(b.size() - yazılan), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        yazılan += n;
+    }
+    return true;
+}
+
 // An answer written past the connection's own bookkeeping, which still waits for the rest of the request:
 // in HTTP's terms (`yanıt` null) or with an IPP answer; chunked without its end (given once the request has
 // ended) when `parçalı`.
@@ -132,14 +144,7 @@ bool hamYaz(http_t* h, http_status_t durum, ipp_t* yanıt, bool parolaSorar, boo
     } else {
         b += "Content-Length: " + QByteArray::number(gövde.size()) + "\r\n\r\n" + gövde;
     }
-    if (httpFlushWrite(h) < 0) return false;
-    for (qsizetype yazılan = 0; yazılan < b.size();) {
-        const ssize_t n = ::send(httpGetFd(h), b.constData() + yazılan, size_t(b.size() - yazılan), MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        yazılan += n;
-    }
-    return true;
+    return httpFlushWrite(h) >= 0 && hamGönder(h, b);
 }
 
 // The user of an "Authorization: Basic" field that carries the user and password asked for; empty
@@ -213,7 +218,10 @@ struct AksakBaskıSunucusu::Veri {
     }
     // The answer of a sound server to the request; the jobs changed as it says. `bütün`: the request's
     // document came whole; `kullanıcı`: who gave the password (empty: nobody). Under the lock.
-    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı);
+    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı, bool eksikTut = false);
+    // Writes the answer in pieces (Parçalı), each after `araMs`; false when the connection broke or the
+    // server stopped meanwhile.
+    bool parçalıYaz(http_t* h, ipp_t* yanıt, int araMs);
     void yazıcıÖznitelikleri(ipp_t* yanıt) const;
     void işÖznitelikleri(ipp_t* yanıt, const İş& iş) const;
     İş* iş(ipp_t* istek);
@@ -277,11 +285,12 @@ AksakBaskıSunucusu::İş* AksakBaskıSunucusu::Veri::iş(ipp_t* istek)
         if (yol.startsWith("/jobs/")) numara = yol.mid(6).toInt();
     }
     for (İş& i : işler)
-        if (i.numara == numara) return &i;
+        if (i.numara == numara) return yazıcıAyarı.geçmişYok && i.durum >= IPP_JSTATE_CANCELED ? nullptr : &i;
     return nullptr;
 }
 
-ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı)
+ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı,
+                                        bool eksikTut)
 {
     ipp_t* y = ippNewResponse(istek);
     const auto durum = [y](ipp_status_t s) {
@@ -334,8 +343,9 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
                 return durum(IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED);
             i->öznitelikler.insert(QStringLiteral("document-format"), QString::fromUtf8(biçim));
         }
-        i->belge += belge;
-        i->kOctets += int((belge.size() + 1023) / 1024);
+        const QByteArray tutulan = eksikTut ? belge.left(belge.size() / 1024 * 1024) : belge;
+        i->belge += tutulan;
+        i->kOctets += int((tutulan.size() + 1023) / 1024);
         i->belgeGeldi = bütün && ippGetBoolean(son, 0);
         // Nothing to print on: a job that is not held is printed once its document is whole.
         if (i->belgeGeldi && i->durum == IPP_JSTATE_PENDING) i->durum = IPP_JSTATE_COMPLETED;
@@ -346,7 +356,7 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
         İş* i = iş(istek);
         if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
         if (i->durum != IPP_JSTATE_HELD) return durum(IPP_STATUS_ERROR_NOT_POSSIBLE);
-        i->durum = i->belgeGeldi ? IPP_JSTATE_COMPLETED : IPP_JSTATE_PENDING;
+        i->durum = i->belgeGeldi ? yazıcıAyarı.salınanİş : IPP_JSTATE_PENDING;
         return y;
     }
     case IPP_OP_CANCEL_JOB: {
@@ -426,6 +436,25 @@ bool AksakBaskıSunucusu::Veri::erkenYanıtla(http_t* h, ipp_t* istek, const Yö
     return sürüyor;
 }
 
+bool AksakBaskıSunucusu::Veri::parçalıYaz(http_t* h, ipp_t* yanıt, int araMs)
+{
+    const QByteArray gövde = baytlar(yanıt);
+    const QList<QByteArray> parçalar = {
+        "HTTP/1.1 200 OK\r\n",
+        "Content-Type: application/ipp\r\nContent-Length: " + QByteArray::number(gövde.size())
+            + "\r\nConnection: close\r\n\r\n",
+        gövde};
+    if (httpFlushWrite(h) < 0) return false;
+    for (const QByteArray& parça : parçalar) {
+        {
+            std::unique_lock<std::mutex> l(kilit);
+            if (uyandır.wait_for(l, std::chrono::milliseconds(araMs), [this] { return duruyor; })) return false;
+        }
+        if (!hamGönder(h, parça)) return false;
+    }
+    return true;
+}
+
 void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
 {
     for (;;) {
@@ -485,7 +514,7 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
                 yanıt = ippNewResponse(istek);
                 ippSetStatusCode(yanıt, yönerge.ayar.durum);
             } else {
-                yanıt = yanıtla(istek, belge, true, kullanıcı);
+                yanıt = yanıtla(istek, belge, true, kullanıcı, yönerge.davranış == Davranış::EksikTut);
                 if (yönerge.davranış == Davranış::NumarasızYanıtla)
                     if (ipp_attribute_t* no = ippFindAttribute(yanıt, "job-id", IPP_TAG_INTEGER))
                         ippDeleteAttribute(yanıt, no);
@@ -494,9 +523,10 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             sürüyor = !duruyor;
         }
         ippDelete(istek);
-        const bool yazıldı = yanıt && sürüyor && yanıtYaz(h, yanıt);
+        const bool parçalı = yönerge.davranış == Davranış::Parçalı;
+        const bool yazıldı = yanıt && sürüyor && (parçalı ? parçalıYaz(h, yanıt, yönerge.ayar.araMs) : yanıtYaz(h, yanıt));
         ippDelete(yanıt);
-        if (!yazıldı || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
+        if (!yazıldı || parçalı || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
     }
     {
         std::lock_guard<std::mutex> l(kilit);
@@ -637,6 +667,12 @@ void AksakBaskıSunucusu::gelince(std::function<void(ipp_op_t)> f)
 {
     std::lock_guard<std::mutex> l(d_->kilit);
     d_->kanca = std::move(f);
+}
+
+void AksakBaskıSunucusu::sonİşinDurumu(int durum)
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    if (!d_->işler.isEmpty()) d_->işler.last().durum = durum;
 }
 
 QList<AksakBaskıSunucusu::İş> AksakBaskıSunucusu::işler() const

@@ -56,6 +56,11 @@ public:
         ErkenReddet,    // answers with `Ayar::durum` where ErkenYanıtla would answer, and does nothing
         NumarasızYanıtla,  // does and answers what Yanıtla would, without the job-id attribute (job-uri stays):
                            // Create-Job makes the job and does not say its number
+        Parçalı,  // does what Yanıtla would and gives its answer in pieces, as a slow server or a proxy does:
+                  // "100 Continue" at once, then the status line, the headers and the body each after
+                  // `Ayar::araMs`; then closes the connection ("Connection: close")
+        EksikTut,  // Send-Document: reads the whole document and answers as Yanıtla would, but the job keeps
+                   // only its whole KiB, as a server that lost the document's end (job-k-octets one short)
     };
 
     // The settings of a behaviour; each one used only by the behaviours named.
@@ -65,6 +70,7 @@ public:
         qint64 kesmeBaytı = 0;                               // BağlantıyıKes, ErkenYanıtla, ErkenReddet
         http_status_t http = HTTP_STATUS_REQUEST_TOO_LARGE;  // HttpİleReddet
         bool kapat = false;  // HttpİleReddet, ErkenYanıtla, ErkenReddet: the connection closed after the answer
+        int araMs = 150;     // Parçalı
     };
 
     // Who must give a password (HTTP Basic), for which requests: those of `işlemler` wherever they are
@@ -84,6 +90,10 @@ public:
         QByteArray varsayılanKağıt = "iso_a4_210x297mm";  // media-default (and among media-supported)
         bool varsayılan = true;  // the server's default: CUPS-Get-Default gives it; false: CUPS-Get-Default
                                  // answers client-error-not-found, and its printer-type has no default bit
+        int salınanİş = IPP_JSTATE_COMPLETED;  // the state a job with its document takes when released:
+                                               // printed at once, or still printing (processing)...
+        bool geçmişYok = false;  // keeps no job history: a job over (printed, cancelled, aborted) is forgotten,
+                                 // and every request about it answered client-error-not-found
     };
 
     // What the server saw of a job.
@@ -128,6 +138,8 @@ public:
     // never the test's: the client meanwhile waits for its answer. Null: no call.
     void gelince(std::function<void(ipp_op_t)> f);
 
+    // The last job takes the state, as if the printer moved it on; callable from gelince()'s function.
+    void sonİşinDurumu(int durum);
     // Every job, in the order of their numbers.
     QList<İş> işler() const;
     // The operation of every request received, in order, whatever the server did with it.

@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QThread>
 #include <QUrl>
 
 #include <cups/cups.h>
 
+#include <pwd.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -313,13 +315,24 @@ QString seçenekDosyası()
     return klasör.isEmpty() ? QString() : klasör + QStringLiteral("/lpoptions");
 }
 
+// The user's own file, in the home folder that the tests' main() gave the test program; empty when the
+// home folder is the user's real one.
+QString kullanıcınınSeçenekDosyası()
+{
+    const passwd* kullanıcı = ::getpwuid(::getuid());
+    const QString ev = qEnvironmentVariable("HOME");
+    if (ev.isEmpty() || (kullanıcı && QDir(ev) == QDir(QString::fromLocal8Bit(kullanıcı->pw_dir)))) return {};
+    return ev + QStringLiteral("/.cups/lpoptions");
+}
+
 }  // namespace
 
-bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions)
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions, const QByteArray& kullanıcının)
 {
-    // Never the system's own file: only a folder the tests gave libcups.
-    const QString dosya = seçenekDosyası();
-    return !dosya.isEmpty() && yaz(dosya, lpoptions);
+    // Never the system's own files: only the folders the tests gave libcups.
+    const QString dosya = seçenekDosyası(), kullanıcıDosyası = kullanıcınınSeçenekDosyası();
+    return !dosya.isEmpty() && !kullanıcıDosyası.isEmpty() && yaz(dosya, lpoptions)
+           && QDir().mkpath(QFileInfo(kullanıcıDosyası).path()) && yaz(kullanıcıDosyası, kullanıcının);
 }
 
 void kayıtlıSeçenekleriSil() { kayıtlıSeçenekleriYaz({}); }

@@ -70,12 +70,12 @@ private:
     bool durduruldu_ = false;
 };
 
-// The printers' saved options, as the system's own lpoptions file holds them ("Dest Kabul/ozel copies=3\n").
-// The tests' main() gives libcups a configuration folder of the test program's own, so that this file
-// is read instead of the system's; the user's own file (~/.cups/lpoptions) is still read after it. False
-// when the file could not be written.
-bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions);
-// Empties that file again; done after every test.
+// The printers' saved options, as the system's own lpoptions file holds them ("Dest Kabul/ozel copies=3\n"),
+// and as the user's own file (~/.cups/lpoptions) does. The tests' main() gives libcups a configuration
+// folder and a home folder of the test program's own, so that these files are read instead of the
+// system's and the user's. False when a file could not be written.
+bool kayıtlıSeçenekleriYaz(const QByteArray& lpoptions, const QByteArray& kullanıcının = {});
+// Empties both files again; done after every test.
 void kayıtlıSeçenekleriSil();
 
 }  // namespace test

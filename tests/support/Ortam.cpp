@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 #include <sqlite3.h>
 
 namespace test {
@@ -199,6 +201,30 @@ Görününce::~Görününce()
 }
 
 bool Görününce::olduMu() const { return d_->oldu; }
+
+void sıradaTıkla(QWidget* hedef)
+{
+    QWindow* pencere = hedef->window()->windowHandle();
+    const QPointF yer = hedef->mapTo(hedef->window(), hedef->rect().center());
+    using Q = QWindowSystemInterface;
+    Q::handleMouseEvent<Q::AsynchronousDelivery>(pencere, yer, pencere->mapToGlobal(yer), Qt::LeftButton, Qt::LeftButton,
+                                                 QEvent::MouseButtonPress);
+    Q::handleMouseEvent<Q::AsynchronousDelivery>(pencere, yer, pencere->mapToGlobal(yer), Qt::NoButton, Qt::LeftButton,
+                                                 QEvent::MouseButtonRelease);
+}
+
+void sıradaBas(QWidget* pencere, int tuş, Qt::KeyboardModifiers basılı)
+{
+    using Q = QWindowSystemInterface;
+    for (const QEvent::Type tür : {QEvent::KeyPress, QEvent::KeyRelease})
+        Q::handleKeyEvent<Q::AsynchronousDelivery>(pencere->window()->windowHandle(), tür, tuş, basılı);
+}
+
+void sıradaKapat(QWidget* pencere)
+{
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        pencere->window()->windowHandle());
+}
 
 bool bekle(const std::function<bool()>& koşul, int süre)
 {

@@ -1,7 +1,7 @@
 // Entry point of every test program: an offscreen application with its settings and documents in
 // temporary folders, a program for every file type taken as installed (opening switched off), a
-// stand-in for ending the program that unwinds instead of leaving, and the printers' saved options in a
-// file of the program's own, empty at the start of every test.
+// stand-in for ending the program that unwinds instead of leaving, and the printers' saved options in
+// files of the program's own (the system's and the user's), empty at the start of every test.
 #include "core/BaslangicModulu.h"
 #include "platform/CalismaKitabi.h"
 #include "platform/Kabuk.h"
@@ -40,6 +40,12 @@ int main(int argc, char** argv)
     // does, and before any thread is started.
     QTemporaryDir cupsDizini;
     qputenv("CUPS_SERVERROOT", cupsDizini.path().toUtf8());
+    // The user's own saved printer options (~/.cups/lpoptions) are those of a home folder of the tests' own.
+    QTemporaryDir evDizini;
+    qputenv("HOME", evDizini.path().toUtf8());
+    // Nor does the runner's own default printer count.
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
     test::kayıtlıSeçenekleriSil();
     QApplication uygulama(argc, argv);
     // The program ends through its own routine, never because a test closed its last window.
