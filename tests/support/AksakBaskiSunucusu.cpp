@@ -343,7 +343,7 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
                 return durum(IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED);
             i->öznitelikler.insert(QStringLiteral("document-format"), QString::fromUtf8(biçim));
         }
-        const QByteArray tutulan = eksikTut ? belge.left(belge.size() / 1024 * 1024) : belge;
+        const QByteArray tutulan = eksikTut ? belge.left((belge.size() - 1) / 1024 * 1024) : belge;
         i->belge += tutulan;
         i->kOctets += int((tutulan.size() + 1023) / 1024);
         i->belgeGeldi = bütün && ippGetBoolean(son, 0);

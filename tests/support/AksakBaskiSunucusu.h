@@ -60,7 +60,8 @@ public:
                   // "100 Continue" at once, then the status line, the headers and the body each after
                   // `Ayar::araMs`; then closes the connection ("Connection: close")
         EksikTut,  // Send-Document: reads the whole document and answers as Yanıtla would, but the job keeps
-                   // only its whole KiB, as a server that lost the document's end (job-k-octets one short)
+                   // only the whole KiB before its last byte, as a server that lost the document's end
+                   // (job-k-octets one short)
     };
 
     // The settings of a behaviour; each one used only by the behaviours named.
