@@ -9,6 +9,7 @@
 #include "invoicing/FaturaKayit.h"
 #include "movement_history/HareketGecmisiKayit.h"
 #include "movement_reports/HareketRaporlariKayit.h"
+#include "platform/ProgramSonu.h"
 #include "stock_lists/StokListeleriKayit.h"
 #include "stock_movements/StokKayit.h"
 
@@ -36,5 +37,6 @@ int main(int argc, char** argv)
     AnaForm* ana = AnaForm::örnek();
     if (!ana || !ana->isVisible()) return 0;
     ana->boşaltılınca([] { QCoreApplication::quit(); });
+    program::sonlandırmaSinyaliniAl();
     return uygulama.exec();
 }

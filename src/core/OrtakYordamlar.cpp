@@ -3,6 +3,7 @@
 #include "platform/Kabuk.h"
 #include "platform/Mesaj.h"
 #include "platform/ProgramSonu.h"
+#include "platform/YaziciYuzeyi.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -57,6 +58,12 @@ void OrtakHataİşleyici(const std::exception& hata)
 {
     if (const auto* db = dynamic_cast<const platform::DbError*>(&hata)) {
         OrtakHataİşleyici(*db);
+        return;
+    }
+    // A print that the user gave up on (no password for the printer) is no error: the user is told that
+    // nothing was printed.
+    if (const auto* baskı = dynamic_cast<const yazdırma::YazdırmaHatası*>(&hata); baskı && baskı->vazgeçildi()) {
+        mesaj::göster(baskı->metin(), mesaj::Simge::Bilgi);
         return;
     }
     OrtakHataİşleyici(platform::hata::Genel, QString::fromUtf8(hata.what()));

@@ -2,6 +2,7 @@
 
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
+#include "platform/YazdirmaSunucusu.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -81,6 +82,12 @@ bool YazıcıSeçmeFormu::YazıcıSeçimi(QWidget* sahip)
 {
     YazdırmaİptalEdildi = false;
     YazıcıSeçmeFormu pencere(sahip);
+    // A window closed, or the program ended, while the print server listed its printers: the print ends
+    // here, and the close is carried out once it has.
+    if (yazdırma::beklerkenKapatmaİstendi()) {
+        YazdırmaİptalEdildi = true;
+        return false;
+    }
     pencere.exec();
     return !YazdırmaİptalEdildi;
 }

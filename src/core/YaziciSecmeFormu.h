@@ -4,7 +4,9 @@
 // for this print and every later one. The print server is asked for its printers once, when the window
 // opens; when it cannot list them, the window says why and offers the PDF printer alone. İptal, Esc and
 // the close box set YazdırmaİptalEdildi, and the caller prints nothing; so does Tamam on a printer that
-// the print server no longer has, or while the server cannot be asked, after telling the user why.
+// the print server no longer has, or while the server cannot be asked, after telling the user why. A
+// window closed, or the program ended, while the server is asked for its printers ends the print before
+// the window shows.
 //
 // A print routine:
 //

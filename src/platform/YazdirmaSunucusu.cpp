@@ -20,11 +20,15 @@
 
 #include <cups/cups.h>
 
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <exception>
+#include <mutex>
 #include <thread>
 
 namespace yazdırma {
@@ -47,11 +51,25 @@ std::function<std::optional<QString>(ParolaSorusu&)>& parolaSorucusu()
     return s;
 }
 
+// What the waits held back, carried out once they are over: closes of the program's windows, and the
+// program's end (a logout, a quit, SIGTERM). The window thread's.
+int bekleyenKapatmalar = 0;
+bool bekleyenÇıkış = false;
+
+// Set while a wait goes on after its event loop was ended from outside (QCoreApplication::exit()). The
+// window thread's.
+bool çıkılıyor = false;
+
+// The program has been told to end: a password asked for meanwhile counts as not given.
+bool sonlanıyor() { return çıkılıyor || bekleyenÇıkış; }
+
 // While the program waits on the print server: the wait cursor shows, and the input given meanwhile to the
 // program's windows (clicks, the wheel, keys and their shortcuts) is thrown away. Kept for later, a click
 // on a print button would print a second time once the wait is over. A window that the wait itself opens
-// (the password window) takes its input as any window does. A request to close one of the windows is
-// kept, and carried out once the wait is over.
+// (the password window) takes its input as any window does. A request to close one of the windows, and
+// the program's end, are kept, and carried out once the wait is over, as they would have been without it:
+// the desktop's logout closes every window before the program quits, and a window that refused its close
+// would make the program stay.
 class Bekleme : public QObject {
 public:
     Bekleme()
@@ -66,10 +84,23 @@ public:
     ~Bekleme() override
     {
         if (!gösterilir_) return;
-        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication* uygulama = QCoreApplication::instance();
+        uygulama->removeEventFilter(this);
         QGuiApplication::restoreOverrideCursor();
-        for (const QPointer<QWindow>& w : std::as_const(kapatılacaklar_))
-            if (w) QMetaObject::invokeMethod(w, [w] { if (w) w->close(); }, Qt::QueuedConnection);
+        for (const QPointer<QWindow>& w : std::as_const(kapatılacaklar_)) {
+            ++bekleyenKapatmalar;
+            QMetaObject::invokeMethod(
+                uygulama,
+                [w] {
+                    --bekleyenKapatmalar;
+                    if (w) w->close();
+                },
+                Qt::QueuedConnection);
+        }
+        if (çıkışTutuldu_)
+            QMetaObject::invokeMethod(
+                uygulama, [] { if (std::exchange(bekleyenÇıkış, false)) QCoreApplication::quit(); },
+                Qt::QueuedConnection);
     }
     Bekleme(const Bekleme&) = delete;
     Bekleme& operator=(const Bekleme&) = delete;
@@ -112,6 +143,11 @@ protected:
             olay->ignore();
             return true;
         }
+        case QEvent::Quit:
+            // The program's end, however it was asked for (the desktop's logout, QCoreApplication::quit()).
+            if (nesne != QCoreApplication::instance()) return false;
+            bekleyenÇıkış = çıkışTutuldu_ = true;
+            return true;
         default: return false;
         }
     }
@@ -133,13 +169,10 @@ private:
     }
 
     bool gösterilir_ = false;
+    bool çıkışTutuldu_ = false;
     QList<QPointer<QWindow>> öncekiler_;  // the windows there when the wait began
     QList<QPointer<QWindow>> kapatılacaklar_;
 };
-
-// Set while a wait goes on after its event loop was ended from outside (the program quitting): a password
-// asked for meanwhile counts as not given. The window thread's.
-bool çıkılıyor = false;
 
 // No password is asked for but through a connection that is printing on the printer: a request that
 // libcups would authenticate otherwise is refused.
@@ -207,14 +240,23 @@ void sunucudaBekle(const std::function<void()>& iş)
 }
 
 // The password, asked on the window thread whichever thread waits on the server; not asked once the
-// program is quitting.
+// program has been told to end. What the asking throws is thrown here, on the waiting thread.
 std::optional<QString> pencerede(ParolaSorusu& soru)
 {
-    if (pencereİpliğinde()) return parolaSor(soru);
+    if (pencereİpliğinde()) return sonlanıyor() ? std::nullopt : parolaSor(soru);
     std::optional<QString> parola;
+    std::exception_ptr hata;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [&] { if (!çıkılıyor) parola = parolaSor(soru); },
+        QCoreApplication::instance(),
+        [&] {
+            try {
+                if (!sonlanıyor()) parola = parolaSor(soru);
+            } catch (...) {
+                hata = std::current_exception();
+            }
+        },
         Qt::BlockingQueuedConnection);
+    if (hata) std::rethrow_exception(hata);
     return parola;
 }
 
@@ -231,8 +273,7 @@ QString sunucuHatasıMetni(int durum, const QString& sunucununMetni, bool iş = 
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED: return QStringLiteral("Bu yazıcıya yazdırma izniniz yok.");
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
-    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
-        return QStringLiteral("Bu yazıcıya yazdırmak için parola gerekiyor.");
+    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED: return ParolaGerekiyorMetni;
     case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE: return QStringLiteral("Yazdırma sunucusuna ulaşılamıyor.");
     default:
         return QStringLiteral("Yazdırma sunucusunun yanıtı: %1")
@@ -257,9 +298,72 @@ QString redNedeni(const Yanıt& y, bool iş = false)
                              metin ? QString::fromUtf8(ippGetString(metin, 0, nullptr)) : QString(), iş);
 }
 
-// A connection of the program's own to the server, with its time limit. It knows the printer it serves,
-// so that a password is asked for that printer, and why a request got no answer. Made and used on the
-// thread that waits on the server (sunucudaBekle); one thread at a time.
+// The peer of a connected socket, as bytes to compare; empty when it has none.
+QByteArray karşıTaraf(int fd)
+{
+    sockaddr_storage adres{};
+    socklen_t uzunluk = sizeof adres;
+    if (fd < 0 || ::getpeername(fd, reinterpret_cast<sockaddr*>(&adres), &uzunluk) != 0) return {};
+    return QByteArray(reinterpret_cast<const char*>(&adres), qsizetype(uzunluk));
+}
+
+// Ends a request at its limit, whatever the server sends meanwhile and however libcups reads it. libcups
+// asks its timeout callback only after a silence as long as the whole timeout, and not at all while it
+// reads an answer's body: a server that trickles its answer a byte at a time, or stalls after the headers,
+// would keep it waiting for ever. From the limit on, the connection's socket is shut, so that libcups
+// returns at once, and shut again every little while until the request is over (libcups may have
+// connected anew meanwhile). Only a socket connected to the print server is ever shut: the descriptor is
+// read from the connection while libcups may be replacing it, and a number that another part of the
+// program has just been given is left alone.
+class Kesici {
+public:
+    // Watches the request that is about to be made on `h` until the object is gone.
+    Kesici(http_t* h, const QDeadlineTimer& sonAn)
+        : h_(h), sunucu_(karşıTaraf(httpGetFd(h))),
+          an_(std::chrono::steady_clock::now() + sonAn.remainingTimeAsDuration()), iplik_([this] { bekle(); })
+    {
+    }
+    ~Kesici()
+    {
+        {
+            const std::lock_guard<std::mutex> kilit(kilit_);
+            bitti_ = true;
+        }
+        uyandır_.notify_one();
+        iplik_.join();
+    }
+    Kesici(const Kesici&) = delete;
+    Kesici& operator=(const Kesici&) = delete;
+
+    // The connection was shut at the limit.
+    bool kesti() const { return kesti_; }
+
+private:
+    void bekle()
+    {
+        std::unique_lock<std::mutex> kilit(kilit_);
+        if (uyandır_.wait_until(kilit, an_, [this] { return bitti_; })) return;
+        do {
+            const int fd = httpGetFd(h_);
+            if (fd >= 0 && !sunucu_.isEmpty() && karşıTaraf(fd) == sunucu_ && ::shutdown(fd, SHUT_RDWR) == 0)
+                kesti_ = true;
+        } while (!uyandır_.wait_for(kilit, std::chrono::milliseconds(50), [this] { return bitti_; }));
+    }
+
+    http_t* const h_;
+    const QByteArray sunucu_;
+    const std::chrono::steady_clock::time_point an_;
+    std::mutex kilit_;
+    std::condition_variable uyandır_;
+    bool bitti_ = false;
+    std::atomic<bool> kesti_ = false;
+    std::thread iplik_;  // last: it starts once the rest is ready
+};
+
+// A connection of the program's own to the server, with its time limit: a request ends at it, whatever
+// the server does. It knows the printer it serves, so that a password is asked for that printer, and why
+// a request got no answer. Made and used on the thread that waits on the server (sunucudaBekle); one
+// thread at a time.
 class Bağlantı {
 public:
     // Each request has the time limit of its own, or all of them one from the connection's making on.
@@ -270,8 +374,7 @@ public:
         : yazıcı_(std::move(yazıcı)), tekSüre_(s == Süre::Tek), kullanıcı_(cupsUser())
     {
         sonAn_ = QDeadlineTimer(süre());
-        h_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kalan(), nullptr);
-        süreyiVer();
+        bağlan();
     }
     ~Bağlantı()
     {
@@ -281,17 +384,26 @@ public:
     Bağlantı& operator=(const Bağlantı&) = delete;
 
     bool bağlı() const { return h_ != nullptr; }
-    // The connection, for a call of libcups that makes requests of its own on it: they wait for what is
-    // left of the time.
-    http_t* http()
+    // Runs a call of libcups that makes requests of its own on the connection, within what is left of the
+    // time; false when the time ran out before it was over.
+    bool sınırİçinde(const std::function<void(http_t*)>& çağrı)
     {
-        süreyiVer();
-        return h_;
+        if (!hazırlan()) return false;
+        {
+            const Kesici kesici(h_, sonAn_);
+            çağrı(h_);
+        }
+        if (!sonAn_.hasExpired()) return true;
+        sustu_ = bozuk_ = true;
+        return false;
     }
-    // The last request waited longer than the limit for the server.
-    bool sustu() const { return sustu_; }
     // The user the requests are made for: the program's, or the one given with a password.
     const QByteArray& kullanıcı() const { return kullanıcı_; }
+    // The last request got no answer because the printer's password was not given.
+    bool parolaVerilmedi() const { return parolaVerilmedi_; }
+    // A server that cannot be reached, as one that is restarting, is tried again until the limit of each
+    // request (and not given up on at once).
+    void ulaşılamazsaYinele(bool evet) { yinele_ = evet; }
 
     // Sends the request (freed with it) and gives the server's answer to it; null when none came, and
     // neden() tells why.
@@ -304,7 +416,7 @@ public:
     {
         if (sustu_) return SunucuYanıtVermediMetni;
         if (erken_) return ErkenYanıtMetni;
-        if (parolaVerilmedi_) return sunucuHatasıMetni(IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED, {});
+        if (parolaVerilmedi_) return ParolaGerekiyorMetni;
         if (!h_) return sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {});
         switch (httpGetStatus(h_)) {
         case HTTP_STATUS_UNAUTHORIZED:
@@ -349,7 +461,32 @@ private:
         if (h_) httpSetTimeout(h_, std::max(kalan(), 1) / 1000.0, &Bağlantı::bekle, this);
     }
 
-    // Ready for a request: a connection left broken or half-used by the request before is made anew.
+    // Connects anew, within what is left of the limit, on a connection of its own: libcups makes one anew
+    // by itself after an error or a refusal, with a limit of its own (30 s to connect), which is not this
+    // request's. A connection that was encrypted stays so. When the server cannot be reached and
+    // ulaşılamazsaYinele() was asked for, it is tried again every little while until the limit.
+    bool bağlan()
+    {
+        const http_encryption_t şifreleme = h_ && httpIsEncrypted(h_) ? HTTP_ENCRYPTION_REQUIRED : cupsEncryption();
+        for (;;) {
+            if (h_) httpClose(h_);
+            h_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, şifreleme, 1, std::max(kalan(), 1), nullptr);
+            bozuk_ = false;
+            süreyiVer();
+            if (h_) return true;
+            if (sonAn_.hasExpired()) {
+                sustu_ = true;
+                return false;
+            }
+            if (!yinele_) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(yinelemeAralığı(), kalan())));
+        }
+    }
+    static int yinelemeAralığı() { return std::min(500, süre() / 10); }
+
+    // Ready for a request: a connection that libcups would not use as it is (broken, half-used, closed by
+    // the server's last answer, or left with an error status, on which libcups connects anew by itself) is
+    // made anew.
     bool hazırlan()
     {
         if (!tekSüre_) sonAn_ = QDeadlineTimer(süre());
@@ -357,14 +494,14 @@ private:
         erken_ = false;
         parolaVerilmedi_ = false;
         parolaİstendi_ = false;
-        if (!h_) return false;
         if (sonAn_.hasExpired()) {
             sustu_ = true;
             return false;
         }
-        if (bozuk_) {
-            if (httpReconnect2(h_, kalan(), nullptr) != 0) return false;
-            bozuk_ = false;
+        if (!h_ || bozuk_ || httpGetFd(h_) < 0 || httpGetState(h_) != HTTP_STATE_WAITING
+            || httpGetStatus(h_) == HTTP_STATUS_ERROR || httpGetStatus(h_) >= HTTP_STATUS_BAD_REQUEST
+            || !qstricmp(httpGetField(h_, HTTP_FIELD_CONNECTION), "close")) {
+            if (!bağlan()) return false;
         }
         süreyiVer();
         return true;
@@ -380,12 +517,17 @@ private:
             if (!hazırlan()) return {};
             if (!yetki_.isEmpty()) httpSetAuthString(h_, "Basic", yetki_.constData());
             Yanıt y;
+            bool kesildi = false;
             {
                 const ParolaBağı parola(this);
+                const Kesici kesici(h_, sonAn_);
                 ipp_t* gönderilen = kopyası(asıl.get());
                 y = belge ? belgeyleGönder(gönderilen, kaynak, *belge) : Yanıt(cupsDoRequest(h_, gönderilen, kaynak));
+                kesildi = kesici.kesti();
             }
-            if (!y) bozuk_ = true;
+            if (!y || kesildi) bozuk_ = true;
+            // Cut at the limit: the server did not answer in time, whatever libcups made of the cut.
+            if (!y && sonAn_.hasExpired()) sustu_ = true;
             if (!parolaİstendi_) return y;
             if (!parolaAl()) {
                 parolaVerilmedi_ = true;
@@ -434,12 +576,17 @@ private:
 
     // Asks the user for the printer's password; false when none was given. The password given before on
     // this connection, if any, was refused. The name typed with it is the connection's user from now on.
+    // The question is put once a print: a user who gave none is not asked again by the requests that
+    // follow (the cancel of the job that did not go, say).
     bool parolaAl()
     {
-        if (yazıcı_.isEmpty()) return false;
+        if (yazıcı_.isEmpty() || parolaVerilmez_) return false;
         ParolaSorusu soru{yazıcı_, QString::fromUtf8(kullanıcı_), !yetki_.isEmpty()};
         const std::optional<QString> parola = pencerede(soru);
-        if (!parola) return false;
+        if (!parola) {
+            parolaVerilmez_ = true;
+            return false;
+        }
         if (!soru.kullanıcı.trimmed().isEmpty()) kullanıcı_ = soru.kullanıcı.trimmed().toUtf8();
         yetki_ = (kullanıcı_ + ':' + parola->toUtf8()).toBase64();
         return true;
@@ -479,6 +626,8 @@ private:
     bool bozuk_ = false;
     bool parolaİstendi_ = false;
     bool parolaVerilmedi_ = false;
+    bool parolaVerilmez_ = false;  // the user gave no password when asked: not asked again
+    bool yinele_ = false;
 };
 
 // The queue of a printer named "queue" or "queue/instance", and its address on the server.
@@ -599,10 +748,11 @@ QString yazıcılarıListele(QList<Yazıcı>& liste)
     if (const QString neden = sunucununKuyrukları(b, kağıtlar); !neden.isNull()) return neden;
     // The queues again with the instances and options saved for them (lpoptions), as libcups reads them.
     cups_dest_t* hedefler = nullptr;
-    const int sayı = cupsGetDests2(b.http(), &hedefler);
+    int sayı = 0;
+    const bool bitti = b.sınırİçinde([&](http_t* h) { sayı = cupsGetDests2(h, &hedefler); });
     const auto bırak = qScopeGuard([&] { cupsFreeDests(sayı, hedefler); });
     // Cut by the time limit, it is no list.
-    if (b.sustu() || (sayı <= 0 && !kağıtlar.isEmpty())) return b.neden();
+    if (!bitti || (sayı <= 0 && !kağıtlar.isEmpty())) return b.neden();
 
     for (int i = 0; i < sayı; ++i) {
         const cups_dest_t& h = hedefler[i];
@@ -682,6 +832,8 @@ QList<Yazıcı> sunucununYazıcıları(QString* neden)
     return liste;
 }
 
+bool beklerkenKapatmaİstendi() { return bekleyenKapatmalar > 0 || bekleyenÇıkış; }
+
 void yazıcıyıDenetle(const QString& ad)
 {
     sunucudaBekle([&] {
@@ -698,17 +850,34 @@ void yazıcıyıDenetle(const QString& ad)
 }
 
 struct Sunucuİşi::Veri {
-    explicit Veri(const QString& ad) : yazıcıAdı(ad), kuyruk(ad), bağlantı(ad) {}
+    Veri(const QString& ad, const QString& belgeAdı) : yazıcıAdı(ad), işAdı(belgeAdı), kuyruk(ad), bağlantı(ad) {}
     QString yazıcıAdı;
+    QString işAdı;
     Kuyruk kuyruk;
     Bağlantı bağlantı;
     int numara = 0;
     bool iptalEdildi = false;
 
-    // The cause of a request that failed: `y` its answer, or none. `iş`: a request about the job.
+    // The cause of a request that failed: `y` its answer, or none. `iş`: a request about the job. A
+    // password that the user did not give is the user's choice, not a failure of the print.
     YazdırmaHatası hata(const Yanıt& y, bool iş = true) const
     {
+        if (!y && bağlantı.parolaVerilmedi()) return YazdırmaHatası::parolaVerilmedi(yazıcıAdı);
         return YazdırmaHatası(yazıcıAdı, y ? redNedeni(y, iş) : bağlantı.neden());
+    }
+    // Throws `h` for a job that did not go, once it is cancelled where the server still answers (held, it
+    // would not print anyway). A job that the server keeps because it wants a password for the cancel too,
+    // which the user did not give, is named: it stays in the queue until someone cancels it.
+    [[noreturn]] void iptalEdipAt(YazdırmaHatası h)
+    {
+        iptal();
+        if (h.vazgeçildi() && !iptalEdildi)
+            h = YazdırmaHatası::parolaVerilmedi(
+                yazıcıAdı,
+                QStringLiteral("Yazdırma işi, yazdırma sunucusunun kuyruğunda \"%1\" adıyla bekletiliyor; "
+                               "kendiliğinden yazdırılmaz.")
+                    .arg(işAdı));
+        throw h;
     }
     ipp_t* işİsteği(ipp_op_t işlem) const
     {
@@ -716,12 +885,13 @@ struct Sunucuİşi::Veri {
         ippAddInteger(istek, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", numara);
         return istek;
     }
-    // The job's state and the document's size as the server has them.
+    // The job's state, the document's size and whether it ever began printing, as the server has them.
     Yanıt işinDurumu()
     {
         ipp_t* istek = işİsteği(IPP_OP_GET_JOB_ATTRIBUTES);
-        static const char* const nitelikler[] = {"job-state", "job-k-octets"};
-        ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, nitelikler);
+        static const char* const nitelikler[] = {"job-state", "job-k-octets", "time-at-processing"};
+        ippAddStrings(istek, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(nitelikler)),
+                      nullptr, nitelikler);
         return bağlantı.iste(istek, "/jobs/");
     }
     // Cancel-Job's own answer; the job counts as cancelled only on its success.
@@ -754,38 +924,56 @@ struct Sunucuİşi::Veri {
         }
     }
 
-    // Cancels a job found held after a release whose answer was lost: cancelled, it did not go. A cancel
-    // refused because the job has moved on since (the release reached the server late) leaves it to its
-    // state again; an unanswered cancel, or a job the server no longer knows, leaves it unknown. A job
-    // still held, whatever the server said to the cancel, never prints by itself.
+    // Cancels a job found held after a release whose answer was lost. The release may still reach the
+    // server between the state's answer and the cancel: the job then begins printing, and the server
+    // cancels it all the same, once its pages may have gone to the printer. So a cancelled job did not go
+    // only when its record says that it never began printing (no time-at-processing); otherwise, or when
+    // the record cannot be read, nothing tells. A cancel refused leaves it to the job's state again (a
+    // job still held never prints by itself); an unanswered cancel, or a job the server no longer knows,
+    // leaves it unknown.
     Gidiş tutulanıİptalEt(QString& neden)
     {
         const Yanıt y = iptal();
-        if (iptalEdildi) return Gidiş::Gitmedi;
+        if (iptalEdildi) return başlamadanİptalEdildiMi(neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
         if (!y) {
             neden = bağlantı.neden();
             return Gidiş::Bilinmiyor;
         }
         switch (ippGetStatusCode(y.get())) {
-        case IPP_STATUS_ERROR_NOT_POSSIBLE: {
+        case IPP_STATUS_ERROR_NOT_FOUND:
+        case IPP_STATUS_ERROR_GONE: neden = redNedeni(y, true); return Gidiş::Bilinmiyor;
+        default: {
             const Gidiş g = gidişi(neden);
             return g == Gidiş::Tutuluyor ? Gidiş::Gitmedi : g;
         }
-        case IPP_STATUS_ERROR_NOT_FOUND:
-        case IPP_STATUS_ERROR_GONE: neden = redNedeni(y, true); return Gidiş::Bilinmiyor;
-        default: return Gidiş::Gitmedi;
         }
+    }
+    // The cancelled job never began printing, as its record tells. `neden`: why it is not known to be so.
+    bool başlamadanİptalEdildiMi(QString& neden)
+    {
+        const Yanıt kayıt = işinDurumu();
+        if (!başarılı(kayıt)) {
+            neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
+            return false;
+        }
+        ipp_attribute_t* başladı = ippFindAttribute(kayıt.get(), "time-at-processing", IPP_TAG_INTEGER);
+        if (başladı && ippGetInteger(başladı, 0) > 0) {
+            neden = QStringLiteral("Yazdırma işi, iptal edilmeden önce yazdırılmaya başlamıştı.");
+            return false;
+        }
+        return true;
     }
 
     // Create-Job and Send-Document, on the thread that waits on the server.
-    void hazırla(const Yazıcı& yazıcı, const QByteArray& ad, QSizeF kağıt, const QByteArray& pdf);
+    void hazırla(const Yazıcı& yazıcı, QSizeF kağıt, const QByteArray& pdf);
     // Release-Job, and when its answer is lost, what became of the job.
     void serbestBırak();
 };
 
-void Sunucuİşi::Veri::hazırla(const Yazıcı& yazıcı, const QByteArray& ad, QSizeF kağıt, const QByteArray& pdf)
+void Sunucuİşi::Veri::hazırla(const Yazıcı& yazıcı, QSizeF kağıt, const QByteArray& pdf)
 {
     if (!bağlantı.bağlı()) throw YazdırmaHatası(yazıcıAdı, bağlantı.neden());
+    const QByteArray ad = işAdı.toUtf8();
 
     // The job: held, on the document's own paper, unscaled and laid from the paper's top-left corner (where
     // a printer cannot take that paper, every text still stands as far from that corner as in the PDF),
@@ -820,39 +1008,29 @@ void Sunucuİşi::Veri::hazırla(const Yazıcı& yazıcı, const QByteArray& ad,
     ippAddString(istek, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
     ippAddBoolean(istek, IPP_TAG_OPERATION, "last-document", 1);
     const Yanıt alındı = bağlantı.belgeyleİste(istek, kuyruk.kaynak, pdf);
-    if (!başarılı(alındı)) {
-        const YazdırmaHatası h = hata(alındı);
-        iptal();
-        throw h;
-    }
+    if (!başarılı(alındı)) iptalEdipAt(hata(alındı));
     const Yanıt durum = işinDurumu();
-    if (!başarılı(durum)) {
-        const YazdırmaHatası h = hata(durum);
-        iptal();
-        throw h;
-    }
+    if (!başarılı(durum)) iptalEdipAt(hata(durum));
     // CUPS counts what it took in whole kilobytes, each started one counted.
     if (ipp_attribute_t* alınan = ippFindAttribute(durum.get(), "job-k-octets", IPP_TAG_INTEGER);
-        alınan && ippGetInteger(alınan, 0) < (pdf.size() + 1023) / 1024) {
-        iptal();
-        throw YazdırmaHatası(yazıcıAdı, BelgeEksikMetni);
-    }
+        alınan && ippGetInteger(alınan, 0) < (pdf.size() + 1023) / 1024)
+        iptalEdipAt(YazdırmaHatası(yazıcıAdı, BelgeEksikMetni));
 }
 
 void Sunucuİşi::Veri::serbestBırak()
 {
     const Yanıt y = bağlantı.iste(işİsteği(IPP_OP_RELEASE_JOB), "/jobs/");
     if (başarılı(y)) return;
-    const YazdırmaHatası h = hata(y);
-    if (y) {
-        // Refused: cancelled where the server lets it, so that a held job does not wait for a hand to
-        // release it.
-        iptal();
-        throw h;
-    }
+    // Refused, or refused for want of the password that the user did not give: the job did not go. It is
+    // cancelled where the server lets it, so that a held job does not wait for a hand to release it.
+    if (y || bağlantı.parolaVerilmedi()) iptalEdipAt(hata(y));
     // No answer: the release may have reached the server, and the job be printing. The job's state tells,
     // and only a job still held is cancelled: the server would cancel one that is printing as well, and the
-    // invoice that the user is then told to print again would come out twice.
+    // invoice that the user is then told to print again would come out twice. A server that cannot be
+    // reached meanwhile (restarting) is tried again until each request's limit.
+    const YazdırmaHatası h = hata(y);
+    bağlantı.ulaşılamazsaYinele(true);
+    const auto yinelemeden = qScopeGuard([this] { bağlantı.ulaşılamazsaYinele(false); });
     QString neden;
     Gidiş g = gidişi(neden);
     if (g == Gidiş::Tutuluyor) g = tutulanıİptalEt(neden);
@@ -872,8 +1050,8 @@ std::unique_ptr<Sunucuİşi> Sunucuİşi::hazırla(const Yazıcı& yazıcı, con
 {
     std::unique_ptr<Veri> veri;
     sunucudaBekle([&] {
-        veri = std::make_unique<Veri>(yazıcı.ad);
-        veri->hazırla(yazıcı, belgeAdı.toUtf8(), kağıt, pdf);
+        veri = std::make_unique<Veri>(yazıcı.ad, belgeAdı);
+        veri->hazırla(yazıcı, kağıt, pdf);
     });
     return std::unique_ptr<Sunucuİşi>(new Sunucuİşi(std::move(veri)));
 }

@@ -5,13 +5,16 @@
 // Only the server's own answers count. Each request is judged by the answer the server gave to it: an
 // answer received, with a success status. No answer within the time limit, or a connection that broke,
 // means that the request failed, however an earlier request was answered. An answer is waited for until
-// the limit, however slowly it comes and in however many pieces.
+// the limit, however slowly it comes and in however many pieces, and no longer: at the limit the request
+// ends, whatever the server sends meanwhile (an answer trickling in, a body that never comes).
 //
 // The requests run on a thread of their own, with the calling thread's server and user (libcups keeps
 // them per thread), while the calling thread's event loop goes on: the windows repaint and the desktop
 // sees the program alive. The print stays one step for the user: clicks and keys given to the windows
-// meanwhile are thrown away, and a request to close a window is carried out once the wait is over. A
-// password is asked for on the window thread, in a window that takes input as any other.
+// meanwhile are thrown away, and a request to close a window, or to end the program (the desktop's
+// logout, a quit, SIGTERM), is carried out once the wait is over. A password is asked for on the window
+// thread, in a window that takes input as any other; once the program has been told to end, it is not
+// asked, and counts as not given.
 //
 // A paper document goes out in two steps, so that a print recorded in the database (an invoice) reaches
 // the printer only once its record is kept. hazırla() makes a job that the server holds and sends the
@@ -46,6 +49,11 @@ QStringList kullanıcınınVarsayılanları();
 // The printer named by the last "Default" line of an lpoptions file's text ("queue" or "queue/instance").
 QString lpoptionsVarsayılanı(const QByteArray& lpoptions);
 
+// Whether a request to close one of the program's windows, or to end the program, was given during a
+// wait on the server and is still to be carried out: a print then goes no further than where it stands
+// (the printer window is not shown, say).
+bool beklerkenKapatmaİstendi();
+
 // Asks the server whether it has the printer ("queue" or "queue/instance"). Throws YazdırmaHatası, with
 // the printer and the cause, when it does not, or did not answer.
 void yazıcıyıDenetle(const QString& ad);
@@ -65,12 +73,15 @@ public:
 
     // Releases the job to the printer: once this returns, the server has answered that it did, or, when
     // its answer was lost, that the job is waiting for the printer, printing or printed. Throws
-    // YazdırmaHatası when the job did not go: the server refused the release (the job is then cancelled,
-    // if the server lets it), or its answer was lost and the job is still held (cancelled then), cancelled
-    // or aborted. Only a job still held is ever cancelled: the server would cancel a job that is printing
-    // too, after its document may have reached the printer. When nothing tells what became of the job (the
-    // server answers nothing more, or no longer knows the job), or the release failed in any other way,
-    // the job may still print: the error says so (belirsiz()).
+    // YazdırmaHatası when the job did not go: the server refused the release, or wanted a password that the
+    // user did not give (vazgeçildi(); the job is then cancelled, if the server lets it), or its answer was
+    // lost and the job is still held (cancelled then), cancelled or aborted. Only a job still held is ever
+    // cancelled: the server would cancel a job that is printing too, after its document may have reached
+    // the printer, and a job that began printing before its cancel counts as one that may have printed.
+    // When nothing tells what became of the job (the server answers nothing more, or no longer knows the
+    // job), or the release failed in any other way, the job may still print: the error says so
+    // (belirsiz()). After a lost answer, a server that cannot be reached (restarting) is asked again until
+    // each request's limit.
     void serbestBırak();
     // Cancels the job: true when the server answered that it did.
     bool iptalEt();

@@ -152,6 +152,16 @@ YazdırmaHatası::YazdırmaHatası(const QString& yazıcı, const QString& neden
     belirsiz_ = belirsiz;
 }
 
+YazdırmaHatası YazdırmaHatası::parolaVerilmedi(const QString& yazıcı, const QString& not_)
+{
+    const QString ek = not_.isEmpty() ? QString() : QStringLiteral("\n\n") + not_;
+    YazdırmaHatası h(ParolaVerilmediMetni.arg(yazıcı) + ek);
+    h.yazıcı_ = yazıcı;
+    h.neden_ = ParolaGerekiyorMetni + ek;
+    h.vazgeçildi_ = true;
+    return h;
+}
+
 QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden)
 {
     return QStringLiteral("Belge yazıcıya gönderilemedi: %1\n\n%2").arg(yazıcıAdı, neden);

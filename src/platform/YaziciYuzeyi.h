@@ -36,18 +36,30 @@ public:
     // `belirsiz`: the print server stopped answering once the document was released to the printer, so
     // that it may still print when the server answers again (belirsizMetni()).
     YazdırmaHatası(const QString& yazıcı, const QString& neden, bool belirsiz = false);
+    // A document that the user gave up on: the printer asked for a password and none was given, so that
+    // nothing went to the printer. Its message (ParolaVerilmediMetni) is the plain news of it, not an
+    // error; `not_` adds what the user should know besides (a job left held on the server).
+    static YazdırmaHatası parolaVerilmedi(const QString& yazıcı, const QString& not_ = {});
     QString metin() const { return metin_; }
     // The printer and the cause of a document that did not go out (empty for other failures).
     QString yazıcı() const { return yazıcı_; }
     QString neden() const { return neden_; }
     bool belirsiz() const { return belirsiz_; }
+    bool vazgeçildi() const { return vazgeçildi_; }
 
 private:
     QString metin_;
     QString yazıcı_;
     QString neden_;
     bool belirsiz_ = false;
+    bool vazgeçildi_ = false;
 };
+
+// The cause of a print that a printer's password was asked for and not given.
+inline const QString ParolaGerekiyorMetni = QStringLiteral("Bu yazıcıya yazdırmak için parola gerekiyor.");
+// The message of a print that the user gave up on at the printer's password: %1 the printer.
+inline const QString ParolaVerilmediMetni = QStringLiteral(
+    "Yazıcının parolası verilmediği için yazdırma iptal edildi: %1\n\nHiçbir şey yazdırılmadı, hiçbir kayıt işaretlenmedi.");
 
 // The message of a document that did not go out to a system printer, with the printer and the cause.
 QString gönderilemediMetni(const QString& yazıcıAdı, const QString& neden);

@@ -1,5 +1,6 @@
 #include "core/OrtakYordamlar.h"
 #include "platform/Database.h"
+#include "platform/YaziciYuzeyi.h"
 #include "support/Ortam.h"
 
 #include <QLineEdit>
@@ -31,6 +32,19 @@ TEST(OrtakHataİşleyici, SessizHataMesajsızGeçilir)
     test::MesajYanıtlayıcı yanıt;
     EXPECT_NO_THROW(OrtakHataİşleyici(3356, "yok sayılır"));
     EXPECT_EQ(yanıt.sayı(), 0);
+}
+
+// A print that the user gave up on at the printer's password is no error: a plain message says that nothing
+// was printed, and asks nothing.
+TEST(OrtakHataİşleyici, ParolasıVerilmeyenBaskıHataSayılmaz)
+{
+    test::MesajYanıtlayıcı yanıt({"Tamam"});
+    EXPECT_NO_THROW(OrtakHataİşleyici(yazdırma::YazdırmaHatası::parolaVerilmedi("Muhasebe")));
+    ASSERT_EQ(yanıt.sayı(), 1);
+    EXPECT_EQ(yanıt.sonMetin(), "Yazıcının parolası verilmediği için yazdırma iptal edildi: Muhasebe\n\n"
+                                "Hiçbir şey yazdırılmadı, hiçbir kayıt işaretlenmedi.");
+    EXPECT_EQ(yanıt.görülenler()[0].simge, Simge::Bilgi);
+    EXPECT_EQ(yanıt.görülenler()[0].başlık, "Kavrenta");
 }
 
 TEST(OrtakHataİşleyici, DiğerHatalarSorulurEvetDevamHayırBitirir)

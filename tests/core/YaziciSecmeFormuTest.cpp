@@ -169,5 +169,28 @@ TEST_F(YazıcıSeçme, SunucuBirKezSorulurSessizseYalnızPdfGösterilir)
                                     "Yalnızca PDF yazıcısı gösteriliyor.",
                                     "PDF", "PDF"}));
     EXPECT_EQ(geçerliYazıcı().ad, "PDF");
+
+    // The owner's window closed, or the program ended, while the server is asked for its printers: the
+    // print ends there, with no printer window, and the close is carried out once it has.
+    sunucu.davranış(IPP_OP_CUPS_GET_PRINTERS, test::AksakBaskıSunucusu::Davranış::Sus, IPP_STATUS_OK, 200);
+    for (const bool çıkış : {false, true}) {
+        sahip.show();
+        sunucu.gelince([&](ipp_op_t) {
+            QMetaObject::invokeMethod(&sahip, [&] { çıkış ? test::sıradaSonlandır() : test::sıradaKapat(&sahip); });
+        });
+        bool gösterildi = false;
+        test::Görününce görününce("YazıcıSeçmeFormu", [&](QWidget* d) {
+            gösterildi = true;
+            QTest::mouseClick(düğme(d, "İptalDüğmesi"), Qt::LeftButton);
+        });
+        EXPECT_FALSE(YazıcıSeçmeFormu::YazıcıSeçimi(&sahip));
+        sunucu.gelince(nullptr);
+        EXPECT_TRUE(YazdırmaİptalEdildi);
+        EXPECT_FALSE(gösterildi);
+        EXPECT_TRUE(sahip.isVisible());
+        EXPECT_TRUE(test::bekle([] { return !beklerkenKapatmaİstendi(); }, 2000));
+        EXPECT_EQ(sahip.isVisible(), çıkış);  // the quit has no event loop of the program to end here
+        YazdırmaİptalEdildi = false;
+    }
     sunucuSüresiniDeğiştir(std::nullopt);
 }

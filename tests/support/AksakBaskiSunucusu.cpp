@@ -219,12 +219,21 @@ struct AksakBaskıSunucusu::Veri {
     // The answer of a sound server to the request; the jobs changed as it says. `bütün`: the request's
     // document came whole; `kullanıcı`: who gave the password (empty: nobody). Under the lock.
     ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı, bool eksikTut = false);
-    // Writes the answer in pieces (Parçalı), each after `araMs`; false when the connection broke or the
-    // server stopped meanwhile.
-    bool parçalıYaz(http_t* h, ipp_t* yanıt, int araMs);
+    // Writes the answer in pieces (Parçalı, Damla), as the setting says; false when the connection broke
+    // or the server stopped meanwhile.
+    bool parçalıYaz(http_t* h, ipp_t* yanıt, const AksakBaskıSunucusu::Ayar& ayar, bool damla);
     void yazıcıÖznitelikleri(ipp_t* yanıt) const;
     void işÖznitelikleri(ipp_t* yanıt, const İş& iş) const;
     İş* iş(ipp_t* istek);
+    // A job in this state has begun printing.
+    static bool başlamışMı(int durum)
+    {
+        return durum == IPP_JSTATE_PROCESSING || durum == IPP_JSTATE_STOPPED || durum == IPP_JSTATE_COMPLETED;
+    }
+    // A listening socket on the port (any free one when 0); -1 when it cannot be made.
+    static int dinlemeyeBaşla(int& port);
+    int kapalıMs = 0;       // yenidenBaşla(): how long the server stays down
+    bool kapandı = false;   // yenidenBaşla(): it has stopped listening
 };
 
 void AksakBaskıSunucusu::Veri::yazıcıÖznitelikleri(ipp_t* y) const
@@ -269,6 +278,8 @@ void AksakBaskıSunucusu::Veri::işÖznitelikleri(ipp_t* y, const İş& i) const
     ippAddString(y, g, IPP_TAG_NAME, "job-name", nullptr, i.ad.toUtf8().constData());
     ippAddString(y, g, IPP_TAG_NAME, "job-originating-user-name", nullptr, i.kullanıcı.toUtf8().constData());
     ippAddInteger(y, g, IPP_TAG_INTEGER, "job-k-octets", i.kOctets);
+    if (i.başladı) ippAddInteger(y, g, IPP_TAG_INTEGER, "time-at-processing", 1767225600);
+    else ippAddOutOfBand(y, g, IPP_TAG_NOVALUE, "time-at-processing");
     ippAddInteger(y, g, IPP_TAG_ENUM, "job-state", i.durum);
     ippAddString(y, g, IPP_TAG_KEYWORD, "job-state-reasons", nullptr,
                  i.durum == IPP_JSTATE_HELD        ? "job-hold-until-specified"
@@ -348,7 +359,10 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
         i->kOctets += int((tutulan.size() + 1023) / 1024);
         i->belgeGeldi = bütün && ippGetBoolean(son, 0);
         // Nothing to print on: a job that is not held is printed once its document is whole.
-        if (i->belgeGeldi && i->durum == IPP_JSTATE_PENDING) i->durum = IPP_JSTATE_COMPLETED;
+        if (i->belgeGeldi && i->durum == IPP_JSTATE_PENDING) {
+            i->durum = IPP_JSTATE_COMPLETED;
+            i->başladı = true;
+        }
         işÖznitelikleri(y, *i);
         return y;
     }
@@ -357,6 +371,7 @@ ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge
         if (!i) return durum(IPP_STATUS_ERROR_NOT_FOUND);
         if (i->durum != IPP_JSTATE_HELD) return durum(IPP_STATUS_ERROR_NOT_POSSIBLE);
         i->durum = i->belgeGeldi ? yazıcıAyarı.salınanİş : IPP_JSTATE_PENDING;
+        i->başladı = i->başladı || başlamışMı(i->durum);
         return y;
     }
     case IPP_OP_CANCEL_JOB: {
@@ -436,19 +451,24 @@ bool AksakBaskıSunucusu::Veri::erkenYanıtla(http_t* h, ipp_t* istek, const Yö
     return sürüyor;
 }
 
-bool AksakBaskıSunucusu::Veri::parçalıYaz(http_t* h, ipp_t* yanıt, int araMs)
+bool AksakBaskıSunucusu::Veri::parçalıYaz(http_t* h, ipp_t* yanıt, const AksakBaskıSunucusu::Ayar& ayar, bool damla)
 {
     const QByteArray gövde = baytlar(yanıt);
-    const QList<QByteArray> parçalar = {
-        "HTTP/1.1 200 OK\r\n",
-        "Content-Type: application/ipp\r\nContent-Length: " + QByteArray::number(gövde.size())
-            + "\r\nConnection: close\r\n\r\n",
-        gövde};
+    const QByteArray baş = "HTTP/1.1 200 OK\r\n";
+    const QByteArray alanlar = "Content-Type: application/ipp\r\nContent-Length: " + QByteArray::number(gövde.size())
+                               + "\r\nConnection: close\r\n\r\n";
+    // Each piece with the wait before it.
+    QList<std::pair<QByteArray, int>> parçalar;
+    if (damla) {
+        for (const char c : baş + alanlar + gövde) parçalar.append({QByteArray(1, c), ayar.araMs});
+    } else {
+        parçalar = {{baş, ayar.araMs}, {alanlar, ayar.araMs}, {gövde, ayar.gövdeMs >= 0 ? ayar.gövdeMs : ayar.araMs}};
+    }
     if (httpFlushWrite(h) < 0) return false;
-    for (const QByteArray& parça : parçalar) {
+    for (const auto& [parça, bekleme] : parçalar) {
         {
             std::unique_lock<std::mutex> l(kilit);
-            if (uyandır.wait_for(l, std::chrono::milliseconds(araMs), [this] { return duruyor; })) return false;
+            if (uyandır.wait_for(l, std::chrono::milliseconds(bekleme), [this] { return duruyor; })) return false;
         }
         if (!hamGönder(h, parça)) return false;
     }
@@ -523,8 +543,10 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             sürüyor = !duruyor;
         }
         ippDelete(istek);
-        const bool parçalı = yönerge.davranış == Davranış::Parçalı;
-        const bool yazıldı = yanıt && sürüyor && (parçalı ? parçalıYaz(h, yanıt, yönerge.ayar.araMs) : yanıtYaz(h, yanıt));
+        const bool damla = yönerge.davranış == Davranış::Damla;
+        const bool parçalı = damla || yönerge.davranış == Davranış::Parçalı;
+        const bool yazıldı =
+            yanıt && sürüyor && (parçalı ? parçalıYaz(h, yanıt, yönerge.ayar, damla) : yanıtYaz(h, yanıt));
         ippDelete(yanıt);
         if (!yazıldı || parçalı || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
     }
@@ -551,7 +573,19 @@ void AksakBaskıSunucusu::Veri::dinle()
             if (errno == EINTR) continue;
             break;
         }
-        if (p[1].revents) break;
+        if (p[1].revents) {
+            char komut = 'x';
+            if (::read(uyandırıcı[0], &komut, 1) != 1 || komut != 'r') break;
+            // Down for a while, as a server restarting: a connection meanwhile is refused.
+            std::unique_lock<std::mutex> l(kilit);
+            ::close(dinleyen);
+            dinleyen = -1;
+            kapandı = true;
+            uyandır.notify_all();
+            if (uyandır.wait_for(l, std::chrono::milliseconds(kapalıMs), [this] { return duruyor; })) break;
+            if ((dinleyen = dinlemeyeBaşla(port)) < 0) break;
+            continue;
+        }
         if (!(p[0].revents & POLLIN)) continue;
         http_t* h = httpAcceptConnection(dinleyen, 1);
         if (!h) continue;
@@ -574,21 +608,34 @@ void AksakBaskıSunucusu::Veri::dinle()
     }
 }
 
-AksakBaskıSunucusu::AksakBaskıSunucusu() : d_(std::make_unique<Veri>())
+int AksakBaskıSunucusu::Veri::dinlemeyeBaşla(int& port)
 {
-    Veri& v = *d_;
-    v.dinleyen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int evet = 1;
     sockaddr_in yer{};
     yer.sin_family = AF_INET;
     yer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    yer.sin_port = htons(quint16(port));
     socklen_t uzunluk = sizeof yer;
-    if (v.dinleyen < 0 || ::bind(v.dinleyen, reinterpret_cast<sockaddr*>(&yer), sizeof yer) < 0
-        || ::listen(v.dinleyen, 16) < 0 || ::getsockname(v.dinleyen, reinterpret_cast<sockaddr*>(&yer), &uzunluk) < 0
-        || ::pipe2(v.uyandırıcı, O_CLOEXEC) < 0) {
+    if (s < 0 || ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &evet, sizeof evet) < 0
+        || ::bind(s, reinterpret_cast<sockaddr*>(&yer), sizeof yer) < 0 || ::listen(s, 16) < 0
+        || ::getsockname(s, reinterpret_cast<sockaddr*>(&yer), &uzunluk) < 0) {
+        const int hata = errno;
+        if (s >= 0) ::close(s);
+        errno = hata;
+        return -1;
+    }
+    port = ntohs(yer.sin_port);
+    return s;
+}
+
+AksakBaskıSunucusu::AksakBaskıSunucusu() : d_(std::make_unique<Veri>())
+{
+    Veri& v = *d_;
+    if ((v.dinleyen = Veri::dinlemeyeBaşla(v.port)) < 0 || ::pipe2(v.uyandırıcı, O_CLOEXEC) < 0) {
         v.hata = QStringLiteral("the limping print server cannot listen: %1").arg(QString::fromLocal8Bit(strerror(errno)));
         return;
     }
-    v.port = ntohs(yer.sin_port);
     v.dinleyici = std::thread(&Veri::dinle, &v);
     cupsSetServer(adres().toUtf8().constData());
 }
@@ -672,7 +719,19 @@ void AksakBaskıSunucusu::gelince(std::function<void(ipp_op_t)> f)
 void AksakBaskıSunucusu::sonİşinDurumu(int durum)
 {
     std::lock_guard<std::mutex> l(d_->kilit);
-    if (!d_->işler.isEmpty()) d_->işler.last().durum = durum;
+    if (d_->işler.isEmpty()) return;
+    d_->işler.last().durum = durum;
+    d_->işler.last().başladı = d_->işler.last().başladı || Veri::başlamışMı(durum);
+}
+
+void AksakBaskıSunucusu::yenidenBaşla(int kapalıMs)
+{
+    std::unique_lock<std::mutex> l(d_->kilit);
+    if (d_->duruyor) return;
+    d_->kapalıMs = kapalıMs;
+    d_->kapandı = false;
+    while (::write(d_->uyandırıcı[1], "r", 1) < 0 && errno == EINTR) {}
+    d_->uyandır.wait(l, [this] { return d_->kapandı || d_->duruyor; });
 }
 
 QList<AksakBaskıSunucusu::İş> AksakBaskıSunucusu::işler() const

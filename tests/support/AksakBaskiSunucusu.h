@@ -9,7 +9,7 @@
 // job-hold-until=indefinite is asked), Send-Document, Release-Job (the job then counts as printed: there
 // is no paper), Cancel-Job (not for a printed job), Get-Jobs and Get-Job-Attributes; anything else with
 // server-error-operation-not-supported. A job's attributes are job-id, job-uri, job-printer-uri, job-name,
-// job-state, job-state-reasons, job-originating-user-name and job-k-octets. Each connection is served on a
+// job-state, job-state-reasons, job-originating-user-name, job-k-octets and time-at-processing. Each connection is served on a
 // thread of its own, so that a new connection is answered while another one waits in a silence.
 //
 // When told (parolaİste), it asks for a password as cupsd does: HTTP 401 with `WWW-Authenticate: Basic
@@ -58,7 +58,9 @@ public:
                            // Create-Job makes the job and does not say its number
         Parçalı,  // does what Yanıtla would and gives its answer in pieces, as a slow server or a proxy does:
                   // "100 Continue" at once, then the status line, the headers and the body each after
-                  // `Ayar::araMs`; then closes the connection ("Connection: close")
+                  // `Ayar::araMs` (the body after `Ayar::gövdeMs` when given: a body that stalls after its
+                  // headers); then closes the connection ("Connection: close")
+        Damla,    // as Parçalı, but the whole answer trickles a byte at a time, each after `Ayar::araMs`
         EksikTut,  // Send-Document: reads the whole document and answers as Yanıtla would, but the job keeps
                    // only the whole KiB before its last byte, as a server that lost the document's end
                    // (job-k-octets one short)
@@ -71,7 +73,8 @@ public:
         qint64 kesmeBaytı = 0;                               // BağlantıyıKes, ErkenYanıtla, ErkenReddet
         http_status_t http = HTTP_STATUS_REQUEST_TOO_LARGE;  // HttpİleReddet
         bool kapat = false;  // HttpİleReddet, ErkenYanıtla, ErkenReddet: the connection closed after the answer
-        int araMs = 150;     // Parçalı
+        int araMs = 150;     // Parçalı, Damla
+        int gövdeMs = -1;    // Parçalı: how long the body waits after the headers (-1: araMs)
     };
 
     // Who must give a password (HTTP Basic), for which requests: those of `işlemler` wherever they are
@@ -92,7 +95,9 @@ public:
         bool varsayılan = true;  // the server's default: CUPS-Get-Default gives it; false: CUPS-Get-Default
                                  // answers client-error-not-found, and its printer-type has no default bit
         int salınanİş = IPP_JSTATE_COMPLETED;  // the state a job with its document takes when released:
-                                               // printed at once, or still printing (processing)...
+                                               // printed at once, or still printing (processing)...; a job
+                                               // that goes processing, stopped or printed has begun
+                                               // (time-at-processing, else no value)
         bool geçmişYok = false;  // keeps no job history: a job over (printed, cancelled, aborted) is forgotten,
                                  // and every request about it answered client-error-not-found
     };
@@ -108,6 +113,7 @@ public:
         bool belgeGeldi = false;              // the last document taken whole
         int kOctets = 0;                      // job-k-octets: each document's bytes taken, rounded up to
                                               // whole KiB ((bytes + 1023) / 1024), added up, as cupsd counts
+        bool başladı = false;                 // it went processing once (time-at-processing is set)
         QMap<QString, QString> öznitelikler;  // Create-Job's attributes as text ("media", "copies",
                                               // "job-hold-until"...), with Send-Document's "document-format"
     };
@@ -141,6 +147,10 @@ public:
 
     // The last job takes the state, as if the printer moved it on; callable from gelince()'s function.
     void sonİşinDurumu(int durum);
+    // The server goes down for `kapalıMs`, as one restarting: it stops listening (a connection is
+    // refused) and then listens again on its port, with its jobs kept. Returns once it has stopped
+    // listening; callable from gelince()'s function. The connections it has stay as they are.
+    void yenidenBaşla(int kapalıMs);
     // Every job, in the order of their numbers.
     QList<İş> işler() const;
     // The operation of every request received, in order, whatever the server did with it.

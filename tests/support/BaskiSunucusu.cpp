@@ -77,7 +77,7 @@ const char* const PdfSürücüsü = R"PPD(*PPD-Adobe: "4.3"
 
 const char* const Kuyruklar[][2] = {{"Kabul", "default"},   {"Durmuş", "default"},   {"Red", "default"},
                                     {"Yasak", "default"},   {"Parola", "parola"},     {"Korumalı", "default"},
-                                    {"Silinecek", "default"}};
+                                    {"Silinecek", "default"}, {"lp", "default"}};
 
 bool yaz(const QString& yol, const QByteArray& içerik)
 {

@@ -11,6 +11,7 @@
 //   "Korumalı" asks for a password for every request addressed to it (the queue's own address), while
 //              the server's list of queues ("/") is open to all
 //   "Silinecek" takes jobs, as "Kabul"; for tests that delete a queue (kuyruğuSil)
+//   "lp"       takes jobs, as "Kabul": a queue of the name that PRINTER=lp does not mean
 // The server dies with the test program, even one killed by a signal: a program that started it from a
 // thread must keep that thread until the server is closed.
 #include <QList>

@@ -226,6 +226,11 @@ void sıradaKapat(QWidget* pencere)
         pencere->window()->windowHandle());
 }
 
+void sıradaSonlandır()
+{
+    QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::AsynchronousDelivery>();
+}
+
 bool bekle(const std::function<bool()>& koşul, int süre)
 {
     QElapsedTimer t;

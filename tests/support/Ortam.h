@@ -80,10 +80,11 @@ void yaz(QWidget* hedef, const QString& metin);
 
 // Input as the window system queues a user's, to be delivered by the event loop that runs next: a click
 // in the middle of the widget, a key (with what is held with it) pressed and let go in the widget's
-// window, and the desktop's request to close that window.
+// window, the desktop's request to close that window, and its request that the program end (a logout).
 void sıradaTıkla(QWidget* hedef);
 void sıradaBas(QWidget* pencere, int tuş, Qt::KeyboardModifiers basılı = Qt::NoModifier);
 void sıradaKapat(QWidget* pencere);
+void sıradaSonlandır();
 
 // The visible top-level window with this object name, or null.
 QWidget* pencere(const QString& ad);
