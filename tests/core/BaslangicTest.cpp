@@ -177,7 +177,7 @@ TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
     const qint64 saniye = QDateTime(QDate(2023, 12, 7), QTime(14, 5)).toSecsSinceEpoch();
     const timespec zamanlar[2] = {{saniye, 0}, {saniye, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(kök.filePath("Alt")).constData(), zamanlar, 0), 0);
-    const auto pencere = kabuk::klasörSeçmePenceresi(nullptr, "Sunucu", kök.path());
+    auto pencere = kabuk::klasörSeçmePenceresi(nullptr, "Sunucu", kök.path());
     QStringList düğmeler;
     for (QAbstractButton* d : pencere->findChild<QDialogButtonBox*>()->buttons()) düğmeler << d->text();
     EXPECT_EQ(düğmeler, QStringList({"&Seç", "İptal"}));
@@ -203,4 +203,14 @@ TEST(Başlangıç, QtPencereleriTürkçeKonuşur)
     const int hücrePayı = 2 * (liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1);
     EXPECT_GE(liste->header()->sectionSize(3), ölçü.horizontalAdvance("07.12.2023 14:05") + hücrePayı);
     EXPECT_GE(liste->header()->sectionSize(3), liste->header()->sectionSizeHint(3));
+
+    // A column that the user made wider (as dragging its header's edge does) is not narrowed back when the
+    // window opens again and fits its columns: Qt brings the width back from the last opening.
+    const int önceki = liste->header()->sectionSize(3);
+    liste->header()->resizeSection(3, önceki + 100);
+    pencere.reset();
+    const auto yine = kabuk::klasörSeçmePenceresi(nullptr, "Sunucu", kök.path());
+    QHeaderView* başlık = yine->findChild<QTreeView*>("treeView")->header();
+    EXPECT_EQ(başlık->sectionSize(3), önceki + 100);
+    başlık->resizeSection(3, önceki);  // the next opening as this one found it
 }

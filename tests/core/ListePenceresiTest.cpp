@@ -16,11 +16,14 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QUrl>
+
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -286,43 +289,67 @@ TEST_F(ListePenceresiTesti, OtuzİkiBindenUzunListeAktarılır)
 }
 
 // Input given to the window while its print waits on the print server is thrown away, not delivered once
-// the wait is over: clicks on the print button, its key (Alt+Y) and Return, sent through the window
-// system as a user's are, print nothing more and open no window again. A request to close the window,
-// given meanwhile, is carried out once the print is over.
+// the wait is over. Sent through the window system as a user's is, with the list window active: clicks on
+// the print button, its key (Alt+Y) and Return print nothing more and open no window again; a click on a
+// row of the list selects nothing, letters typed into the search box stay out of it, F5 and a click on the
+// refresh button refresh nothing, and the mouse wheel does not scroll the list. A request to close the
+// window, given meanwhile, is carried out once the print is over.
 TEST_F(ListePenceresiTesti, BaskıBeklenirkenVerilenGirdiAtılırKapatmaSonraGelir)
 {
     test::AksakBaskıSunucusu sunucu;
     ASSERT_TRUE(sunucu.hazır()) << sunucu.hata().toStdString();
     yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);
     YazıcıVar = true;
-    DenemeListesi p(üçSatır());
+    QList<Satır> satırlar = üçSatır();
+    for (int i = 0; i < 60; ++i) satırlar.append({QStringLiteral("Ürün %1").arg(i), sayı(i), {}});
+    DenemeListesi p(satırlar);
     p.ListeyiYenileDüğmesi_Click();
     göster(&p);
     QPushButton* yazdır = p.findChild<QPushButton*>("YazdırDüğmesi");
+    ListeGörünümü* l = p.liste();
+    l->satırıSeç(0);
+    // A row that a click in the middle of the list would select, and a list that the wheel would scroll.
+    const int tıklanan = l->rowAt(l->viewport()->height() / 2);
+    ASSERT_GT(tıklanan, 0);
+    ASSERT_GT(l->verticalScrollBar()->maximum(), 0);
+    ASSERT_EQ(l->verticalScrollBar()->value(), 0);
 
-    // The server takes its time over the document; the user meanwhile clicks and presses keys, and then
-    // closes the window.
+    // The server takes its time over the document; the user meanwhile clicks, types, turns the wheel and
+    // presses keys, and then closes the window. Everything given is handled before the document's wait can
+    // be over.
     sunucu.davranış(IPP_OP_SEND_DOCUMENT, test::AksakBaskıSunucusu::Davranış::Sus, IPP_STATUS_OK, 600);
     bool açıkKaldı = false;
     sunucu.gelince([&](ipp_op_t işlem) {
         if (işlem == IPP_OP_SEND_DOCUMENT)
             QMetaObject::invokeMethod(&p, [&] {
+                QApplication::setActiveWindow(&p);
+                p.arama->setFocus();
+                test::sıradaYaz(&p, QStringLiteral("çay"));
+                test::sıradaBas(&p, Qt::Key_F5);
+                test::sıradaTekerlek(l->viewport(), 3);
+                test::sıradaTıkla(l->viewport());
+                test::sıradaTıkla(p.ListeyiYenileDüğmesi);
                 for (int i = 0; i < 2; ++i) {
                     test::sıradaTıkla(yazdır);
                     test::sıradaBas(&p, Qt::Key_Y, Qt::AltModifier);
                     test::sıradaBas(&p, Qt::Key_Return);
                 }
                 test::sıradaKapat(&p);
+                QWindowSystemInterface::flushWindowSystemEvents();
             });
         if (işlem == IPP_OP_RELEASE_JOB) QMetaObject::invokeMethod(&p, [&] { açıkKaldı = p.isVisible(); });
     });
+    // The printer window is answered with Tamam; once it is gone, one opened again is counted and
+    // cancelled.
     int seçimler = 0;
     std::unique_ptr<test::Görününce> yine;
     test::Görününce seçim("YazıcıSeçmeFormu", [&](QWidget* w) {
         ++seçimler;
-        yine = std::make_unique<test::Görününce>("YazıcıSeçmeFormu", [&](QWidget* w) {
-            ++seçimler;
-            w->findChild<QPushButton*>("İptalDüğmesi")->click();
+        QObject::connect(w, &QObject::destroyed, &p, [&] {
+            yine = std::make_unique<test::Görününce>("YazıcıSeçmeFormu", [&](QWidget* w) {
+                ++seçimler;
+                w->findChild<QPushButton*>("İptalDüğmesi")->click();
+            });
         });
         w->findChild<QPushButton*>("TamamDüğmesi")->click();
     });
@@ -337,6 +364,10 @@ TEST_F(ListePenceresiTesti, BaskıBeklenirkenVerilenGirdiAtılırKapatmaSonraGel
     EXPECT_EQ(seçimler, 1);
     ASSERT_EQ(sunucu.işler().size(), 1);
     EXPECT_EQ(sunucu.işler()[0].durum, IPP_JSTATE_COMPLETED);
+    EXPECT_EQ(l->seçiliSatır(), 0);
+    EXPECT_EQ(p.arama->text(), QString());
+    EXPECT_EQ(p.yenileme, 1);
+    EXPECT_EQ(l->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(açıkKaldı);
     EXPECT_FALSE(p.isVisible());
     yazdırma::sistemYazıcılarınıDeğiştir(std::nullopt);

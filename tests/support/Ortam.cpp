@@ -16,7 +16,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QWheelEvent>
 #include <qpa/qwindowsysteminterface.h>
+#include <qpa/qwindowsysteminterface_p.h>
 #include <sqlite3.h>
 
 namespace test {
@@ -218,6 +220,28 @@ void sıradaBas(QWidget* pencere, int tuş, Qt::KeyboardModifiers basılı)
     using Q = QWindowSystemInterface;
     for (const QEvent::Type tür : {QEvent::KeyPress, QEvent::KeyRelease})
         Q::handleKeyEvent<Q::AsynchronousDelivery>(pencere->window()->windowHandle(), tür, tuş, basılı);
+}
+
+void sıradaYaz(QWidget* pencere, const QString& metin)
+{
+    using Q = QWindowSystemInterface;
+    for (const QChar c : metin)
+        for (const QEvent::Type tür : {QEvent::KeyPress, QEvent::KeyRelease})
+            Q::handleKeyEvent<Q::AsynchronousDelivery>(pencere->window()->windowHandle(), tür, c.toUpper().unicode(),
+                                                       Qt::NoModifier, QString(c));
+}
+
+void sıradaTekerlek(QWidget* hedef, int çentik)
+{
+    QWindow* pencere = hedef->window()->windowHandle();
+    const QPointF yer = hedef->mapTo(hedef->window(), hedef->rect().center());
+    // The wheel's call has no choice of delivery: it takes the default one, made the queued one for it.
+    using Q = QWindowSystemInterface;
+    const bool eşzamanlı = QWindowSystemInterfacePrivate::synchronousWindowSystemEvents;
+    Q::setSynchronousWindowSystemEvents(false);
+    Q::handleWheelEvent(pencere, yer, pencere->mapToGlobal(yer), QPoint(),
+                        QPoint(0, -QWheelEvent::DefaultDeltasPerStep * çentik));
+    Q::setSynchronousWindowSystemEvents(eşzamanlı);
 }
 
 void sıradaKapat(QWidget* pencere)

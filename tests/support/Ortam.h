@@ -80,9 +80,13 @@ void yaz(QWidget* hedef, const QString& metin);
 
 // Input as the window system queues a user's, to be delivered by the event loop that runs next: a click
 // in the middle of the widget, a key (with what is held with it) pressed and let go in the widget's
-// window, the desktop's request to close that window, and its request that the program end (a logout).
+// window, a text typed there key by key (each key carrying its letter), the mouse wheel turned over the
+// middle of the widget by whole notches (more than nought: towards the user, the view moving down), the
+// desktop's request to close that window, and its request that the program end (a logout).
 void sıradaTıkla(QWidget* hedef);
 void sıradaBas(QWidget* pencere, int tuş, Qt::KeyboardModifiers basılı = Qt::NoModifier);
+void sıradaYaz(QWidget* pencere, const QString& metin);
+void sıradaTekerlek(QWidget* hedef, int çentik);
 void sıradaKapat(QWidget* pencere);
 void sıradaSonlandır();
 
