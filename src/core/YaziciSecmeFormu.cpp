@@ -133,6 +133,11 @@ void YazıcıSeçmeFormu::TamamDüğmesi_Click()
             OrtakHataİşleyici(hata);
             return;
         }
+        // The program ended while the server was asked: the print does not start.
+        if (yazdırma::beklerkenKapatmaİstendi()) {
+            reject();
+            return;
+        }
     }
     accept();
     // The windows below are redrawn before the print starts.

@@ -6,7 +6,8 @@
 // the close box set YazdırmaİptalEdildi, and the caller prints nothing; so does Tamam on a printer that
 // the print server no longer has, or while the server cannot be asked, after telling the user why. A
 // window closed, or the program ended, while the server is asked for its printers ends the print before
-// the window shows.
+// the window shows; the program ended while Tamam asks it about the printer chosen, before the print
+// starts.
 //
 // A print routine:
 //
