@@ -35,9 +35,8 @@ namespace yazdırma {
 
 namespace {
 
-// How long a connection to the server may take to be made, and the server may stay silent while a
-// request waits for its answer or for the server to read it (ms). A listing of the printers has this
-// much in all.
+// The limit of each request to the server, its connection included (ms): the request ends there,
+// answered or not. A listing of the printers has this much in all.
 constexpr int VarsayılanSüre = 30000;
 std::optional<int> sınamaSüresi;
 int süre() { return sınamaSüresi.value_or(VarsayılanSüre); }

@@ -116,7 +116,7 @@ std::optional<QString> parolaSor(ParolaSorusu& soru);
 // Tests: the password is asked of this instead (an empty function: of the window again).
 void parolaSorucusunuDeğiştir(std::function<std::optional<QString>(ParolaSorusu&)> sorucu);
 
-// Tests: how long a connection may take to be made and the server may stay silent (ms); no value: 30 s.
+// Tests: the limit of each request, and of a listing in all (ms); no value: 30 s.
 void sunucuSüresiniDeğiştir(std::optional<int> ms);
 
 }  // namespace yazdırma
