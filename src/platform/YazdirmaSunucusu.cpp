@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -96,7 +97,7 @@ public:
                 },
                 Qt::QueuedConnection);
         }
-        if (çıkışTutuldu_)
+        if (bekleyenÇıkış)
             QMetaObject::invokeMethod(
                 uygulama, [] { if (std::exchange(bekleyenÇıkış, false)) QCoreApplication::quit(); },
                 Qt::QueuedConnection);
@@ -145,7 +146,7 @@ protected:
         case QEvent::Quit:
             // The program's end, however it was asked for (the desktop's logout, QCoreApplication::quit()).
             if (nesne != QCoreApplication::instance()) return false;
-            bekleyenÇıkış = çıkışTutuldu_ = true;
+            bekleyenÇıkış = true;
             return true;
         default: return false;
         }
@@ -168,7 +169,6 @@ private:
     }
 
     bool gösterilir_ = false;
-    bool çıkışTutuldu_ = false;
     QList<QPointer<QWindow>> öncekiler_;  // the windows there when the wait began
     QList<QPointer<QWindow>> kapatılacaklar_;
 };
