@@ -401,7 +401,8 @@ public:
     // The last request got no answer because the printer's password was not given.
     bool parolaVerilmedi() const { return parolaVerilmedi_; }
     // A server that cannot be reached, as one that is restarting, is tried again until the limit of each
-    // request (and not given up on at once).
+    // request (and not given up on at once), and so is a request whose connection was refused, reset or
+    // broken before an answer came: only a request that may safely go twice (a question, a cancel).
     void ulaşılamazsaYinele(bool evet) { yinele_ = evet; }
 
     // Sends the request (freed with it) and gives the server's answer to it; null when none came, and
@@ -485,10 +486,10 @@ private:
 
     // Ready for a request: a connection that libcups would not use as it is (broken, half-used, closed by
     // the server's last answer, or left with an error status, on which libcups connects anew by itself) is
-    // made anew.
-    bool hazırlan()
+    // made anew. `yeniden`: the same request once more, within what is left of its limit.
+    bool hazırlan(bool yeniden = false)
     {
-        if (!tekSüre_) sonAn_ = QDeadlineTimer(süre());
+        if (!tekSüre_ && !yeniden) sonAn_ = QDeadlineTimer(süre());
         sustu_ = false;
         erken_ = false;
         parolaVerilmedi_ = false;
@@ -508,12 +509,15 @@ private:
 
     // Sends the request, and the document after it when one is given. Where the server wants a password,
     // the user is asked and the request goes again with it, until the server takes one or the user gives
-    // none.
+    // none. Where ulaşılamazsaYinele() was asked for, a request whose connection broke before its answer
+    // goes again every little while until its limit.
     Yanıt gönder(ipp_t* istek, const char* kaynak, const QByteArray* belge)
     {
         const Yanıt asıl(istek);
+        bool yeniden = false;
         for (;;) {
-            if (!hazırlan()) return {};
+            if (!hazırlan(yeniden)) return {};
+            yeniden = false;
             if (!yetki_.isEmpty()) httpSetAuthString(h_, "Basic", yetki_.constData());
             Yanıt y;
             bool kesildi = false;
@@ -527,12 +531,27 @@ private:
             if (!y || kesildi) bozuk_ = true;
             // Cut at the limit: the server did not answer in time, whatever libcups made of the cut.
             if (!y && sonAn_.hasExpired()) sustu_ = true;
-            if (!parolaİstendi_) return y;
-            if (!parolaAl()) {
-                parolaVerilmedi_ = true;
-                return {};
+            if (parolaİstendi_) {
+                if (!parolaAl()) {
+                    parolaVerilmedi_ = true;
+                    return {};
+                }
+                continue;
             }
+            if (y || !yinele_ || !koptu()) return y;
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(yinelemeAralığı(), kalan())));
+            yeniden = true;
         }
+    }
+
+    // The last request got no answer because its connection failed (it could not be made, was reset or
+    // broke off), not because the server answered in HTTP's terms, stayed silent past the limit or sent an
+    // answer that counts for nothing.
+    bool koptu() const
+    {
+        if (sustu_ || erken_ || parolaVerilmedi_) return false;
+        const QString n = neden();
+        return n == BağlantıKoptuMetni || n == sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {});
     }
 
     Yanıt belgeyleGönder(ipp_t* istek, const char* kaynak, const QByteArray& belge)
@@ -574,13 +593,16 @@ private:
     }
 
     // Asks the user for the printer's password; false when none was given. The password given before on
-    // this connection, if any, was refused. The name typed with it is the connection's user from now on.
-    // The question is put once a print: a user who gave none is not asked again by the requests that
-    // follow (the cancel of the job that did not go, say).
+    // this connection, if any, was refused: no request sends it again, so that one wrong entry counts once
+    // among the server's failed logins. The name typed with it is the connection's user from now on. The
+    // question is put once a print: a user who gave none is not asked again by the requests that follow
+    // (the cancel of the job that did not go, say).
     bool parolaAl()
     {
+        const bool yanlış = !yetki_.isEmpty();
+        yetki_.clear();
         if (yazıcı_.isEmpty() || parolaVerilmez_) return false;
-        ParolaSorusu soru{yazıcı_, QString::fromUtf8(kullanıcı_), !yetki_.isEmpty()};
+        ParolaSorusu soru{yazıcı_, QString::fromUtf8(kullanıcı_), yanlış};
         const std::optional<QString> parola = pencerede(soru);
         if (!parola) {
             parolaVerilmez_ = true;
@@ -865,18 +887,21 @@ struct Sunucuİşi::Veri {
         return YazdırmaHatası(yazıcıAdı, y ? redNedeni(y, iş) : bağlantı.neden());
     }
     // Throws `h` for a job that did not go, once it is cancelled where the server still answers (held, it
-    // would not print anyway). A job that the server keeps because it wants a password for the cancel too,
-    // which the user did not give, is named: it stays in the queue until someone cancels it.
-    [[noreturn]] void iptalEdipAt(YazdırmaHatası h)
+    // would not print anyway).
+    [[noreturn]] void iptalEdipAt(const YazdırmaHatası& h)
     {
         iptal();
-        if (h.vazgeçildi() && !iptalEdildi)
-            h = YazdırmaHatası::parolaVerilmedi(
-                yazıcıAdı,
-                QStringLiteral("Yazdırma işi, yazdırma sunucusunun kuyruğunda \"%1\" adıyla bekletiliyor; "
-                               "kendiliğinden yazdırılmaz.")
-                    .arg(işAdı));
-        throw h;
+        throw tutulanıAdlandır(h);
+    }
+    // `h`, for a job that did not go: a job that the server keeps because it wants a password for the
+    // cancel too, which the user did not give, is named: it stays in the queue until someone cancels it.
+    YazdırmaHatası tutulanıAdlandır(const YazdırmaHatası& h) const
+    {
+        if (!h.vazgeçildi() || iptalEdildi) return h;
+        return YazdırmaHatası::parolaVerilmedi(
+            yazıcıAdı, QStringLiteral("Yazdırma işi, yazdırma sunucusunun kuyruğunda \"%1\" adıyla bekletiliyor; "
+                                      "kendiliğinden yazdırılmaz.")
+                           .arg(işAdı));
     }
     ipp_t* işİsteği(ipp_op_t işlem) const
     {
@@ -901,66 +926,73 @@ struct Sunucuİşi::Veri {
         return y;
     }
 
-    // What became of a job, as its state tells: gone to the printer (waiting for it, printing or
-    // printed), held, not gone (cancelled or aborted), or unknown. `neden`: why it is unknown.
+    // What became of a job, as its record tells: gone to the printer (waiting for it, printing or printed),
+    // held, not gone (cancelled or aborted before it ever began printing), or unknown. A job cancelled or
+    // aborted once it had begun may have printed all or part of its pages: unknown. `neden`: why unknown.
     enum class Gidiş { Gitti, Tutuluyor, Gitmedi, Bilinmiyor };
     Gidiş gidişi(QString& neden)
     {
-        const Yanıt durum = işinDurumu();
-        if (!başarılı(durum)) {  // no answer, or a job the server no longer knows
-            neden = durum ? redNedeni(durum, true) : bağlantı.neden();
+        const Yanıt kayıt = işinDurumu();
+        if (!başarılı(kayıt)) {  // no answer, or a job the server no longer knows
+            neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
             return Gidiş::Bilinmiyor;
         }
-        switch (ippGetInteger(ippFindAttribute(durum.get(), "job-state", IPP_TAG_ENUM), 0)) {
+        switch (ippGetInteger(ippFindAttribute(kayıt.get(), "job-state", IPP_TAG_ENUM), 0)) {
         case IPP_JSTATE_PENDING:
         case IPP_JSTATE_PROCESSING:
         case IPP_JSTATE_STOPPED:
         case IPP_JSTATE_COMPLETED: return Gidiş::Gitti;
         case IPP_JSTATE_HELD: return Gidiş::Tutuluyor;
         case IPP_JSTATE_CANCELED:
-        case IPP_JSTATE_ABORTED: return Gidiş::Gitmedi;
+            return başlamadı(kayıt, İptaldenÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
+        case IPP_JSTATE_ABORTED:
+            return başlamadı(kayıt, DurdurulmadanÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
         default: neden = sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL, {}); return Gidiş::Bilinmiyor;
         }
     }
+    // The job's record shows that it never began printing: time-at-processing without a value (or none
+    // before the start of time). A record that does not say is no proof. `başladıysa`: the cause when it
+    // began; `neden`: why it is not known never to have begun.
+    static bool başlamadı(const Yanıt& kayıt, const QString& başladıysa, QString& neden)
+    {
+        ipp_attribute_t* başladı = ippFindAttribute(kayıt.get(), "time-at-processing", IPP_TAG_ZERO);
+        const ipp_tag_t tür = başladı ? ippGetValueTag(başladı) : IPP_TAG_ZERO;
+        if (tür == IPP_TAG_NOVALUE || (tür == IPP_TAG_INTEGER && ippGetInteger(başladı, 0) <= 0)) return true;
+        neden = tür == IPP_TAG_INTEGER
+                    ? başladıysa
+                    : sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL,
+                                        QStringLiteral("İşin yazdırılmaya başlayıp başlamadığı bildirilmedi."));
+        return false;
+    }
 
-    // Cancels a job found held after a release whose answer was lost. The release may still reach the
+    // Cancels a job found held after a release that did not go as asked. The release may still reach the
     // server between the state's answer and the cancel: the job then begins printing, and the server
     // cancels it all the same, once its pages may have gone to the printer. So a cancelled job did not go
-    // only when its record says that it never began printing (no time-at-processing); otherwise, or when
-    // the record cannot be read, nothing tells. A cancel refused leaves it to the job's state again (a
-    // job still held never prints by itself); an unanswered cancel, or a job the server no longer knows,
-    // leaves it unknown.
+    // only when its record, read again, says that it never began printing; otherwise, or when the record
+    // cannot be read, nothing tells. A cancel refused (or wanting a password that the user did not give)
+    // leaves it to the job's state again (a job still held never prints by itself); an unanswered cancel,
+    // or a job the server no longer knows, leaves it unknown.
     Gidiş tutulanıİptalEt(QString& neden)
     {
         const Yanıt y = iptal();
-        if (iptalEdildi) return başlamadanİptalEdildiMi(neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
-        if (!y) {
+        if (iptalEdildi) {
+            const Yanıt kayıt = işinDurumu();
+            if (!başarılı(kayıt)) {
+                neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
+                return Gidiş::Bilinmiyor;
+            }
+            return başlamadı(kayıt, İptaldenÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
+        }
+        if (!y && !bağlantı.parolaVerilmedi()) {
             neden = bağlantı.neden();
             return Gidiş::Bilinmiyor;
         }
-        switch (ippGetStatusCode(y.get())) {
-        case IPP_STATUS_ERROR_NOT_FOUND:
-        case IPP_STATUS_ERROR_GONE: neden = redNedeni(y, true); return Gidiş::Bilinmiyor;
-        default: {
-            const Gidiş g = gidişi(neden);
-            return g == Gidiş::Tutuluyor ? Gidiş::Gitmedi : g;
+        if (y && (ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_NOT_FOUND || ippGetStatusCode(y.get()) == IPP_STATUS_ERROR_GONE)) {
+            neden = redNedeni(y, true);
+            return Gidiş::Bilinmiyor;
         }
-        }
-    }
-    // The cancelled job never began printing, as its record tells. `neden`: why it is not known to be so.
-    bool başlamadanİptalEdildiMi(QString& neden)
-    {
-        const Yanıt kayıt = işinDurumu();
-        if (!başarılı(kayıt)) {
-            neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
-            return false;
-        }
-        ipp_attribute_t* başladı = ippFindAttribute(kayıt.get(), "time-at-processing", IPP_TAG_INTEGER);
-        if (başladı && ippGetInteger(başladı, 0) > 0) {
-            neden = QStringLiteral("Yazdırma işi, iptal edilmeden önce yazdırılmaya başlamıştı.");
-            return false;
-        }
-        return true;
+        const Gidiş g = gidişi(neden);
+        return g == Gidiş::Tutuluyor ? Gidiş::Gitmedi : g;
     }
 
     // Create-Job and Send-Document, on the thread that waits on the server.
@@ -1020,13 +1052,13 @@ void Sunucuİşi::Veri::serbestBırak()
 {
     const Yanıt y = bağlantı.iste(işİsteği(IPP_OP_RELEASE_JOB), "/jobs/");
     if (başarılı(y)) return;
-    // Refused, or refused for want of the password that the user did not give: the job did not go. It is
-    // cancelled where the server lets it, so that a held job does not wait for a hand to release it.
-    if (y || bağlantı.parolaVerilmedi()) iptalEdipAt(hata(y));
-    // No answer: the release may have reached the server, and the job be printing. The job's state tells,
-    // and only a job still held is cancelled: the server would cancel one that is printing as well, and the
-    // invoice that the user is then told to print again would come out twice. A server that cannot be
-    // reached meanwhile (restarting) is tried again until each request's limit.
+    // Refused, or unanswered: the job's state tells what became of it, before anything is done. A release
+    // that the server refused may have found the job released by someone else meanwhile, and one whose
+    // answer was lost may have reached the server: either way the job may be printing. Only a job still
+    // held is cancelled: the server would cancel one that is printing as well, and the invoice that the
+    // user is then told to print again would come out twice. A server that cannot be reached meanwhile
+    // (restarting), or whose connections break before they are answered, is asked again until each
+    // request's limit.
     const YazdırmaHatası h = hata(y);
     bağlantı.ulaşılamazsaYinele(true);
     const auto yinelemeden = qScopeGuard([this] { bağlantı.ulaşılamazsaYinele(false); });
@@ -1036,7 +1068,7 @@ void Sunucuİşi::Veri::serbestBırak()
     switch (g) {
     case Gidiş::Gitti: return;
     case Gidiş::Bilinmiyor: throw YazdırmaHatası(yazıcıAdı, neden, true);
-    default: throw h;
+    default: throw tutulanıAdlandır(h);
     }
 }
 

@@ -72,16 +72,18 @@ public:
     Sunucuİşi& operator=(const Sunucuİşi&) = delete;
 
     // Releases the job to the printer: once this returns, the server has answered that it did, or, when
-    // its answer was lost, that the job is waiting for the printer, printing or printed. Throws
-    // YazdırmaHatası when the job did not go: the server refused the release, or wanted a password that the
-    // user did not give (vazgeçildi(); the job is then cancelled, if the server lets it), or its answer was
-    // lost and the job is still held (cancelled then), cancelled or aborted. Only a job still held is ever
-    // cancelled: the server would cancel a job that is printing too, after its document may have reached
-    // the printer, and a job that began printing before its cancel counts as one that may have printed.
-    // When nothing tells what became of the job (the server answers nothing more, or no longer knows the
-    // job), or the release failed in any other way, the job may still print: the error says so
-    // (belirsiz()). After a lost answer, a server that cannot be reached (restarting) is asked again until
-    // each request's limit.
+    // it refused or its answer was lost, that the job is waiting for the printer, printing or printed
+    // (someone else released it, or the release went). Throws YazdırmaHatası when the job did not go: it
+    // was still held after the release failed (cancelled then, if the server lets it), or it was cancelled
+    // or aborted before it ever began printing. A release refused for want of a password that the user
+    // did not give is vazgeçildi(). The job's state is asked before anything is cancelled, and only a job
+    // still held is ever cancelled: the server would cancel a job that is printing too, after its document
+    // may have reached the printer. A job cancelled or aborted once it had begun printing may have printed;
+    // so may one whose fate nothing tells (the server answers nothing more, no longer knows the job, or
+    // sends a record that does not say whether it began), or whose release failed in any other way: the
+    // error says so (belirsiz()). Once the release failed, the state and cancel requests go again, each
+    // until its own limit, when the server cannot be reached (restarting) or their connection is reset or
+    // breaks before an answer; a server still down at the limit is told as not answering.
     void serbestBırak();
     // Cancels the job: true when the server answered that it did.
     bool iptalEt();
@@ -101,6 +103,11 @@ inline const QString ErkenYanıtMetni = QStringLiteral("Yazdırma sunucusu, belg
 // The causes of a request that got no answer.
 inline const QString SunucuYanıtVermediMetni = QStringLiteral("Yazdırma sunucusu yanıt vermedi.");
 inline const QString BağlantıKoptuMetni = QStringLiteral("Yazdırma sunucusuyla bağlantı koptu.");
+// Why a job cancelled or aborted after its release may have printed all the same.
+inline const QString İptaldenÖnceBaşlamıştıMetni =
+    QStringLiteral("Yazdırma işi, iptal edilmeden önce yazdırılmaya başlamıştı.");
+inline const QString DurdurulmadanÖnceBaşlamıştıMetni =
+    QStringLiteral("Yazdırma işi, durdurulmadan önce yazdırılmaya başlamıştı.");
 
 // The password that a printer asks for: the printer, the user whose password it is, and whether the one
 // given just before was wrong.

@@ -892,6 +892,7 @@ protected:
     void TearDown() override
     {
         baskı_->gelince(nullptr);
+        parolaSorucusunuDeğiştir({});
         sunucuSüresiniDeğiştir(std::nullopt);
         FaturaYazdırma::TearDown();
     }
@@ -998,6 +999,9 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
         std::optional<ipp_op_t> sonraSusan = std::nullopt;  // a request silent once the release comes
         test::AksakBaskıSunucusu::YazıcıAyarı yazıcı = {};  // the state a released job takes, the job history
         int iptalde = 0;  // the state the job has moved on to when its cancel comes (the release overtook it)
+        int salınınca = 0;  // ... when the release comes (someone else released it)
+        int sorulunca = 0;  // ... when its state is asked after the release (aborted, cancelled at the server)
+        bool parolalı = false;  // the release wants a password, which the user does not give
     };
     const QString reddetti = QStringLiteral("Yazdırma sunucusunun yanıtı: client-error-not-possible");
     const QList<Aksama> aksamalar = {
@@ -1022,6 +1026,15 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
         // Found held, and then cancelled once the late release had set it printing: it may have printed.
         {IPP_OP_RELEASE_JOB, D::BağlantıyıKes, QStringLiteral("Yazdırma işi, iptal edilmeden önce yazdırılmaya başlamıştı."),
          IPP_STATUS_ERROR_NOT_POSSIBLE, 7, true, std::nullopt, {}, 5},
+        // Aborted by a printer that failed once it had taken the data: it may have printed.
+        {IPP_OP_RELEASE_JOB, D::Sus, DurdurulmadanÖnceBaşlamıştıMetni, IPP_STATUS_ERROR_NOT_POSSIBLE, 8, true,
+         std::nullopt, {.salınanİş = 5}, 0, 0, 8},
+        // Refused as not held, someone else having released it meanwhile: printed, and never cancelled.
+        {IPP_OP_RELEASE_JOB, D::Reddet, QString(), IPP_STATUS_ERROR_NOT_POSSIBLE, 9, false, std::nullopt, {}, 0, 9},
+        // The release wants a password that the user does not give: the invoice did not go, and the message
+        // names the printer and the cause.
+        {IPP_OP_RELEASE_JOB, D::Yanıtla, ParolaGerekiyorMetni, IPP_STATUS_ERROR_NOT_POSSIBLE, 7, false, std::nullopt,
+         {}, 0, 0, 0, true},
     };
     for (const Aksama& a : aksamalar) {
         SCOPED_TRACE(testing::Message() << ippOpString(a.işlem) << " " << int(a.davranış) << " " << a.sonDurum);
@@ -1029,9 +1042,21 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
         baskı_->hepsiniYanıtla();
         baskı_->yazıcı(a.yazıcı);
         baskı_->davranış(a.işlem, a.davranış, a.durum, 3000, 2000);
+        test::AksakBaskıSunucusu::Parola parola;
+        parola.kullanıcı = QStringLiteral("muhasebe");
+        parola.parola = QStringLiteral("gizli");
+        parola.işlemler = {IPP_OP_RELEASE_JOB};
+        baskı_->parolaİste(a.parolalı ? parola : test::AksakBaskıSunucusu::Parola{});
+        parolaSorucusunuDeğiştir([](ParolaSorusu&) -> std::optional<QString> { return std::nullopt; });
+        bool salındı = false;
         baskı_->gelince([&](ipp_op_t işlem) {
-            if (işlem == IPP_OP_RELEASE_JOB && a.sonraSusan) baskı_->davranış(*a.sonraSusan, D::Sus, a.durum, 3000);
+            if (işlem == IPP_OP_RELEASE_JOB) {
+                salındı = true;
+                if (a.sonraSusan) baskı_->davranış(*a.sonraSusan, D::Sus, a.durum, 3000);
+                if (a.salınınca) baskı_->sonİşinDurumu(a.salınınca);
+            }
             if (işlem == IPP_OP_CANCEL_JOB && a.iptalde) baskı_->sonİşinDurumu(a.iptalde);
+            if (işlem == IPP_OP_GET_JOB_ATTRIBUTES && salındı && a.sorulunca) baskı_->sonİşinDurumu(a.sorulunca);
         });
         const qsizetype işler = baskı_->işler().size();
         test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});

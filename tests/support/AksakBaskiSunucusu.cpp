@@ -160,6 +160,37 @@ QString kimlik(const char* alan, const AksakBaskıSunucusu::Parola& p)
     return kullanıcı == p.kullanıcı && QString::fromUtf8(çözülen.mid(iki + 1)) == p.parola ? kullanıcı : QString();
 }
 
+// Keeps of the answer's printer and job attributes only those that the request asked for, as a real
+// server does; without the question, what the operation gives by default.
+void istenenleriBırak(ipp_t* istek, ipp_t* yanıt)
+{
+    QList<QByteArray> istenen;
+    const ipp_op_t işlem = ippGetOperation(istek);
+    if (işlem == IPP_OP_CREATE_JOB || işlem == IPP_OP_SEND_DOCUMENT || işlem == IPP_OP_PRINT_JOB) {
+        istenen = {"job-id", "job-uri", "job-state", "job-state-reasons"};
+    } else if (ipp_attribute_t* ra = ippFindAttribute(istek, "requested-attributes", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(ra); ++i) istenen << ippGetString(ra, i, nullptr);
+    } else if (işlem == IPP_OP_GET_JOBS) {
+        istenen = {"job-id", "job-uri"};
+    } else {
+        return;
+    }
+    if (istenen.contains("all")) return;
+    const bool işinHepsi = istenen.contains("job-description") || istenen.contains("job-template")
+                           || istenen.contains("job-status");
+    const bool yazıcınınHepsi = istenen.contains("printer-description");
+    const bool varsayılanlar = istenen.contains("printer-defaults");
+    QList<ipp_attribute_t*> atılacak;
+    for (ipp_attribute_t* a = ippFirstAttribute(yanıt); a; a = ippNextAttribute(yanıt)) {
+        const ipp_tag_t grup = ippGetGroupTag(a);
+        const QByteArray ad = ippGetName(a) ? ippGetName(a) : "";
+        if (ad.isEmpty() || (grup != IPP_TAG_JOB && grup != IPP_TAG_PRINTER) || istenen.contains(ad)) continue;
+        const bool kümesinde = grup == IPP_TAG_JOB ? işinHepsi : yazıcınınHepsi || (varsayılanlar && ad.endsWith("-default"));
+        if (!kümesinde) atılacak << a;
+    }
+    for (ipp_attribute_t* a : atılacak) ippDeleteAttribute(yanıt, a);
+}
+
 bool yanıtYaz(http_t* h, ipp_t* yanıt)
 {
     httpClearFields(h);
@@ -191,6 +222,7 @@ struct AksakBaskıSunucusu::Veri {
     std::function<void(ipp_op_t)> kanca;
     QList<İş> işler;
     QList<ipp_op_t> işlemler;
+    int yanlışParolalar = 0;
 
     struct Bağlantı {
         std::thread iş;
@@ -218,7 +250,14 @@ struct AksakBaskıSunucusu::Veri {
     }
     // The answer of a sound server to the request; the jobs changed as it says. `bütün`: the request's
     // document came whole; `kullanıcı`: who gave the password (empty: nobody). Under the lock.
-    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı, bool eksikTut = false);
+    ipp_t* yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı, bool eksikTut = false)
+    {
+        ipp_t* y = yanıtıKur(istek, belge, bütün, kullanıcı, eksikTut);
+        istenenleriBırak(istek, y);
+        return y;
+    }
+    // The same with every attribute of the printer or job, asked for or not.
+    ipp_t* yanıtıKur(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı, bool eksikTut);
     // Writes the answer in pieces (Parçalı, Damla), as the setting says; false when the connection broke
     // or the server stopped meanwhile.
     bool parçalıYaz(http_t* h, ipp_t* yanıt, const AksakBaskıSunucusu::Ayar& ayar, bool damla);
@@ -300,8 +339,8 @@ AksakBaskıSunucusu::İş* AksakBaskıSunucusu::Veri::iş(ipp_t* istek)
     return nullptr;
 }
 
-ipp_t* AksakBaskıSunucusu::Veri::yanıtla(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı,
-                                        bool eksikTut)
+ipp_t* AksakBaskıSunucusu::Veri::yanıtıKur(ipp_t* istek, const QByteArray& belge, bool bütün, const QString& kullanıcı,
+                                          bool eksikTut)
 {
     ipp_t* y = ippNewResponse(istek);
     const auto durum = [y](ipp_status_t s) {
@@ -501,7 +540,9 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             std::lock_guard<std::mutex> l(kilit);
             işlemler.append(işlem);
             if (auto it = yönergeler.find(işlem); it != yönergeler.end()) yönerge = it->second;
-            kullanıcı = kimlik(httpGetField(h, HTTP_FIELD_AUTHORIZATION), parola);
+            const char* yetki = httpGetField(h, HTTP_FIELD_AUTHORIZATION);
+            kullanıcı = kimlik(yetki, parola);
+            if (kullanıcı.isEmpty() && yetki && *yetki) ++yanlışParolalar;
             parolaSor = kullanıcı.isEmpty()
                         && (parola.işlemler.contains(işlem) || (parola.kök && adres == "/")
                             || (parola.yazıcınınAdresi && adres == QByteArray("/printers/") + YazıcıAdı));
@@ -548,6 +589,10 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
         const bool yazıldı =
             yanıt && sürüyor && (parçalı ? parçalıYaz(h, yanıt, yönerge.ayar, damla) : yanıtYaz(h, yanıt));
         ippDelete(yanıt);
+        if (kes && yönerge.ayar.sıfırla) {
+            const linger hemen{1, 0};
+            ::setsockopt(httpGetFd(h), SOL_SOCKET, SO_LINGER, &hemen, sizeof hemen);
+        }
         if (!yazıldı || parçalı || httpGetKeepAlive(h) == HTTP_KEEPALIVE_OFF) break;
     }
     {
@@ -744,6 +789,12 @@ QList<ipp_op_t> AksakBaskıSunucusu::işlemler() const
 {
     std::lock_guard<std::mutex> l(d_->kilit);
     return d_->işlemler;
+}
+
+int AksakBaskıSunucusu::yanlışParolalar() const
+{
+    std::lock_guard<std::mutex> l(d_->kilit);
+    return d_->yanlışParolalar;
 }
 
 }  // namespace test

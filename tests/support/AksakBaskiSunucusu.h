@@ -9,8 +9,12 @@
 // job-hold-until=indefinite is asked), Send-Document, Release-Job (the job then counts as printed: there
 // is no paper), Cancel-Job (not for a printed job), Get-Jobs and Get-Job-Attributes; anything else with
 // server-error-operation-not-supported. A job's attributes are job-id, job-uri, job-printer-uri, job-name,
-// job-state, job-state-reasons, job-originating-user-name, job-k-octets and time-at-processing. Each connection is served on a
-// thread of its own, so that a new connection is answered while another one waits in a silence.
+// job-state, job-state-reasons, job-originating-user-name, job-k-octets and time-at-processing (no value until
+// the job begins printing). As a real server, it answers only the attributes asked for (requested-attributes,
+// with the group names "all", "job-description", "job-template", "job-status", "printer-description" and
+// "printer-defaults"; Get-Jobs without it gives job-id and job-uri, Create-Job and Send-Document give job-id,
+// job-uri, job-state and job-state-reasons). Each connection is served on a thread of its own, so that a new
+// connection is answered while another one waits in a silence.
 //
 // When told (parolaİste), it asks for a password as cupsd does: HTTP 401 with `WWW-Authenticate: Basic
 // realm="CUPS"`, on which libcups asks its password callback and sends the request again.
@@ -75,6 +79,7 @@ public:
         bool kapat = false;  // HttpİleReddet, ErkenYanıtla, ErkenReddet: the connection closed after the answer
         int araMs = 150;     // Parçalı, Damla
         int gövdeMs = -1;    // Parçalı: how long the body waits after the headers (-1: araMs)
+        bool sıfırla = false;  // BağlantıyıKes: the connection reset (RST) rather than closed
     };
 
     // Who must give a password (HTTP Basic), for which requests: those of `işlemler` wherever they are
@@ -155,6 +160,8 @@ public:
     QList<İş> işler() const;
     // The operation of every request received, in order, whatever the server did with it.
     QList<ipp_op_t> işlemler() const;
+    // How many requests came with a user and password that the server refused (its failed logins).
+    int yanlışParolalar() const;
 
 private:
     struct Veri;
