@@ -42,6 +42,8 @@ void sonlandırmaSinyaliniAl()
             QCoreApplication::quit();
         });
     }
+    // The handler stays for every SIGTERM that follows (no SA_RESETHAND): a second one given during a
+    // print is held as the first, not the end of the process.
     struct sigaction eylem {};
     eylem.sa_handler = &sinyalGeldi;
     sigemptyset(&eylem.sa_mask);

@@ -8,8 +8,9 @@ namespace program {
 [[noreturn]] void bitir();
 // From now on SIGTERM (a system shutdown, `kill`) asks the program to end as the desktop's logout does
 // (QCoreApplication::quit()): its windows are closed, the main window asking as it does, and a request
-// given during a wait on the print server is carried out once the wait is over. Called once the program's
-// event loop runs; before, SIGTERM ends the program at once.
+// given during a print's wait on the print server is carried out once the print is over; another SIGTERM
+// meanwhile is held with it. Called once the program's event loop runs; before, SIGTERM ends the program
+// at once.
 void sonlandırmaSinyaliniAl();
 
 // Replaces the end routine; an empty function restores the real one. The replacement must not return

@@ -52,9 +52,20 @@ std::function<std::optional<QString>(ParolaSorusu&)>& parolaSorucusu()
 }
 
 // What the waits held back, carried out once they are over: closes of the program's windows, and the
-// program's end (a logout, a quit, SIGTERM). The window thread's.
+// program's end (a logout, a quit, SIGTERM), this one once the print is over where the wait is part of
+// one. The window thread's.
 int bekleyenKapatmalar = 0;
 bool bekleyenÇıkış = false;
+// How many BaskıSüresince live (prints, nested). The window thread's.
+int sürenBaskılar = 0;
+
+// The program's end held back, carried out as soon as the event loop runs again, once.
+void çıkışıYap()
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { if (std::exchange(bekleyenÇıkış, false)) QCoreApplication::quit(); },
+        Qt::QueuedConnection);
+}
 
 // Set while a wait goes on after its event loop was ended from outside (QCoreApplication::exit()). The
 // window thread's.
@@ -67,9 +78,9 @@ bool sonlanıyor() { return çıkılıyor || bekleyenÇıkış; }
 // program's windows (clicks, the wheel, keys and their shortcuts) is thrown away. Kept for later, a click
 // on a print button would print a second time once the wait is over. A window that the wait itself opens
 // (the password window) takes its input as any window does. A request to close one of the windows, and
-// the program's end, are kept, and carried out once the wait is over, as they would have been without it:
-// the desktop's logout closes every window before the program quits, and a window that refused its close
-// would make the program stay.
+// the program's end, are kept, and carried out once the wait is over (the end once the print is over,
+// BaskıSüresince), as they would have been without it: the desktop's logout closes every window before
+// the program quits, and a window that refused its close would make the program stay.
 class Bekleme : public QObject {
 public:
     Bekleme()
@@ -97,10 +108,7 @@ public:
                 },
                 Qt::QueuedConnection);
         }
-        if (bekleyenÇıkış)
-            QMetaObject::invokeMethod(
-                uygulama, [] { if (std::exchange(bekleyenÇıkış, false)) QCoreApplication::quit(); },
-                Qt::QueuedConnection);
+        if (bekleyenÇıkış && sürenBaskılar == 0) çıkışıYap();
     }
     Bekleme(const Bekleme&) = delete;
     Bekleme& operator=(const Bekleme&) = delete;
@@ -199,6 +207,18 @@ struct İstemciAyarları {
         cupsSetPasswordCB2(&parolaYok, nullptr);
     }
 };
+
+// While a print holds the program's end back between its waits: a request to end given again (a second
+// SIGTERM or logout, while the print's message is open) is held with the first. With none held, the end
+// comes as it would without a print.
+class ÇıkışBekletici : public QObject {
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override
+    {
+        return olay->type() == QEvent::Quit && nesne == QCoreApplication::instance() && bekleyenÇıkış;
+    }
+};
+ÇıkışBekletici* çıkışBekletici = nullptr;
 
 // Runs `iş`, which waits on the print server, on a thread of its own with this thread's print server
 // and user, while this thread's event loop goes on: the windows repaint and the desktop's questions are
@@ -854,6 +874,24 @@ QList<Yazıcı> sunucununYazıcıları(QString* neden)
 }
 
 bool beklerkenKapatmaİstendi() { return bekleyenKapatmalar > 0 || bekleyenÇıkış; }
+
+BaskıSüresince::BaskıSüresince()
+{
+    QCoreApplication* uygulama = QCoreApplication::instance();
+    if (!qobject_cast<QGuiApplication*>(uygulama) || !pencereİpliğinde()) return;
+    sayıldı_ = true;
+    if (sürenBaskılar++ > 0) return;
+    çıkışBekletici = new ÇıkışBekletici;
+    uygulama->installEventFilter(çıkışBekletici);
+}
+
+BaskıSüresince::~BaskıSüresince()
+{
+    if (!sayıldı_ || --sürenBaskılar > 0) return;
+    QCoreApplication::instance()->removeEventFilter(çıkışBekletici);
+    delete std::exchange(çıkışBekletici, nullptr);
+    if (bekleyenÇıkış) çıkışıYap();
+}
 
 void yazıcıyıDenetle(const QString& ad)
 {

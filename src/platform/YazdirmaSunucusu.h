@@ -11,10 +11,10 @@
 // The requests run on a thread of their own, with the calling thread's server and user (libcups keeps
 // them per thread), while the calling thread's event loop goes on: the windows repaint and the desktop
 // sees the program alive. The print stays one step for the user: clicks and keys given to the windows
-// meanwhile are thrown away, and a request to close a window, or to end the program (the desktop's
-// logout, a quit, SIGTERM), is carried out once the wait is over. A password is asked for on the window
-// thread, in a window that takes input as any other; once the program has been told to end, it is not
-// asked, and counts as not given.
+// meanwhile are thrown away, a request to close a window is carried out once the wait is over, and one to
+// end the program (the desktop's logout, a quit, SIGTERM) once the print is over (BaskıSüresince). A
+// password is asked for on the window thread, in a window that takes input as any other; once the program
+// has been told to end, it is not asked, and counts as not given.
 //
 // A paper document goes out in two steps, so that a print recorded in the database (an invoice) reaches
 // the printer only once its record is kept. hazırla() makes a job that the server holds and sends the
@@ -53,6 +53,25 @@ QString lpoptionsVarsayılanı(const QByteArray& lpoptions);
 // wait on the server and is still to be carried out: a print then goes no further than where it stands
 // (the printer window is not shown, say).
 bool beklerkenKapatmaİstendi();
+
+// Held for the whole of a print, from the printer's choice to its last message. A request to end the
+// program given during one of its waits on the server is carried out once the print is over, after the
+// user has answered what it tells: carried out when the wait ends, it would close the print's message
+// (an error box closed so counts as its "No") before the user read it. Meanwhile, a request to end given
+// again (a second SIGTERM or logout, while the message is open) is held with the first, and a password
+// window already open stays open: the user is asked, and answers. Nests; on the window thread (elsewhere,
+// or without the windows' application, it does nothing). A wait outside a print carries out the end as
+// it ends.
+class BaskıSüresince {
+public:
+    BaskıSüresince();
+    ~BaskıSüresince();
+    BaskıSüresince(const BaskıSüresince&) = delete;
+    BaskıSüresince& operator=(const BaskıSüresince&) = delete;
+
+private:
+    bool sayıldı_ = false;
+};
 
 // Asks the server whether it has the printer ("queue" or "queue/instance"). Throws YazdırmaHatası, with
 // the printer and the cause, when it does not, or did not answer.

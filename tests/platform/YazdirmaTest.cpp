@@ -1,10 +1,12 @@
 #include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
+#include "platform/Mesaj.h"
 #include "platform/ProgramSonu.h"
 #include "platform/TurkceMetin.h"
 #include "platform/YazdirmaSunucusu.h"
 #include "platform/YaziciBelgesi.h"
 #include "platform/YaziciKaydedici.h"
+#include "platform/YaziciParolasiFormu.h"
 #include "platform/Yazicilar.h"
 #include "support/AksakBaskiSunucusu.h"
 #include "support/BaskiSunucusu.h"
@@ -19,6 +21,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QImage>
@@ -1050,51 +1053,105 @@ TEST_F(AksakSunucu, SunucununYanıtlamadığıBelgeBasılmışSayılmaz)
 // or the event loops ended outright), a print goes on until its requests are over and counts once; a
 // password that the server then asks for counts as not given, no window is shown, and the user is told
 // that nothing was printed. The end is carried out once the print is over, as it would have been
-// without it: the windows are closed and the program's event loop ends.
+// without it: the windows are closed and the program's event loop ends. A message that ends the print
+// stays until the user answers it, however often the end is asked for again meanwhile; so does a
+// password window open when the end comes, and the password given counts.
 TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
 {
     struct Çıkış {
         QString ad;
         std::function<void()> ver;  // on the window thread
         bool parolalı;              // the job's making wants a password
+        QString mesaj = {};         // the print's error, told in a message once its waits are over
+        int sonra = Basıldı;        // the job's state afterwards (0: none was made)
+        QList<ipp_op_t> susan = {};  // silent past the limit, the second once the first came
+        ipp_op_t an = IPP_OP_CREATE_JOB;  // the end is given once the server has this request
+        bool yine = false;                // and again while the message is open
+        bool pencereAçıkken = false;      // given instead while the password window is open
     };
+    const auto sigterm = [] {
+        // A SIGTERM that the program no longer takes would end the test program.
+        struct sigaction şimdiki {};
+        ::sigaction(SIGTERM, nullptr, &şimdiki);
+        if (şimdiki.sa_handler == SIG_DFL) ADD_FAILURE() << "SIGTERM ends the program";
+        else ::raise(SIGTERM);
+    };
+    const auto quit = [] { QCoreApplication::quit(); };
+    const QString parolasız = ParolaVerilmediMetni.arg("Aksak");
     const QList<Çıkış> çıkışlar = {
-        {"exit", [] { QCoreApplication::exit(0); }, true},
-        {"quit", [] { QCoreApplication::quit(); }, true},
-        {"quit", [] { QCoreApplication::quit(); }, false},
-        {"oturum", [] { test::sıradaSonlandır(); }, true},
+        {"exit", [] { QCoreApplication::exit(0); }, true, parolasız, 0},
+        {"quit", quit, true, parolasız, 0},
+        {"quit", quit, false},
+        {"oturum", [] { test::sıradaSonlandır(); }, true, parolasız, 0},
         {"oturum", [] { test::sıradaSonlandır(); }, false},
-        {"SIGTERM", [] { ::raise(SIGTERM); }, true},
+        {"SIGTERM", sigterm, true, parolasız, 0},
+        {"SIGTERM", sigterm, true, parolasız, 0, {}, IPP_OP_CREATE_JOB, true},
+        // The server silent once it has the document; a release whose answer is lost, the job's state then
+        // unanswered too.
+        {"quit", quit, false, "Belge yazıcıya gönderilemedi: Aksak\n\n" + SunucuYanıtVermediMetni, İptalEdildi,
+         {IPP_OP_SEND_DOCUMENT}, IPP_OP_CREATE_JOB, true},
+        {"oturum", [] { test::sıradaSonlandır(); }, false, belirsizMetni("Aksak", SunucuYanıtVermediMetni), Basıldı,
+         {IPP_OP_RELEASE_JOB, IPP_OP_GET_JOB_ATTRIBUTES}, IPP_OP_RELEASE_JOB},
+        {"oturum", [] { test::sıradaSonlandır(); }, true, {}, Basıldı, {}, IPP_OP_CREATE_JOB, false, true},
     };
-    program::sonlandırmaSinyaliniAl();
     Aksak::Parola parola;
     parola.kullanıcı = QStringLiteral("muhasebe");
     parola.parola = QStringLiteral("gizli");
     parola.işlemler = {IPP_OP_CREATE_JOB};
     int sorulan = 0;
-    parolaSorucusunuDeğiştir([&](ParolaSorusu&) -> std::optional<QString> {
+    bool penceredeSor = false;
+    parolaSorucusunuDeğiştir([&](ParolaSorusu& soru) -> std::optional<QString> {
         ++sorulan;
-        return QStringLiteral("gizli");
+        return penceredeSor ? YazıcıParolasıFormu::sor(soru) : QStringLiteral("gizli");
     });
     for (const Çıkış& ç : çıkışlar) {
-        SCOPED_TRACE(ç.ad.toStdString() + (ç.parolalı ? " parolalı" : ""));
+        SCOPED_TRACE(ç.ad.toStdString() + (ç.parolalı ? " parolalı " : " ") + ç.mesaj.toStdString());
+        program::sonlandırmaSinyaliniAl();
         baskı_->hepsiniYanıtla();
         baskı_->parolaİste(ç.parolalı ? parola : Aksak::Parola{});
+        if (!ç.susan.isEmpty()) baskı_->davranış(ç.susan[0], Aksak::Davranış::Sus, IPP_STATUS_OK, 3000);
         sorulan = 0;
+        penceredeSor = ç.pencereAçıkken;
         // The program is told to end once the server has the request, before it answers.
         baskı_->gelince([&](ipp_op_t işlem) {
-            if (işlem != IPP_OP_CREATE_JOB) return;
+            if (ç.susan.size() > 1 && işlem == ç.susan[0])
+                baskı_->davranış(ç.susan[1], Aksak::Davranış::Sus, IPP_STATUS_OK, 3000);
+            if (işlem != ç.an || ç.pencereAçıkken) return;
             QMetaObject::invokeMethod(qApp, ç.ver, Qt::QueuedConnection);
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        });
+        // Each window answered a second after it opened, if it is still open then.
+        const auto birSaniyeSonra = [](QWidget* w, bool& açıkKaldı, std::function<void()> yanıtla) {
+            QTimer::singleShot(1000, w, [w, &açıkKaldı, yanıtla] {
+                açıkKaldı = w->isVisible();
+                yanıtla();
+            });
+        };
+        bool mesajAçıkKaldı = false, parolaAçıkKaldı = false;
+        QString görülen;
+        test::Görününce mesajı("MesajKutusu", [&](QWidget* w) {
+            görülen = qobject_cast<QMessageBox*>(w)->text();
+            if (ç.yine) ç.ver();
+            birSaniyeSonra(w, mesajAçıkKaldı, [w] { w->findChild<QPushButton*>("Tamam")->click(); });
+        });
+        test::Görününce parolayı("YazıcıParolasıFormu", [&](QWidget* w) {
+            ç.ver();
+            birSaniyeSonra(w, parolaAçıkKaldı, [w] {
+                w->findChild<QLineEdit*>("KullanıcıKutusu")->setText("muhasebe");
+                w->findChild<QLineEdit*>("ParolaKutusu")->setText("gizli");
+                w->findChild<QPushButton*>("TamamDüğmesi")->click();
+            });
         });
         QWidget pencere;
         pencere.show();
         const qsizetype işler = baskı_->işler().size();
         QString metin = QStringLiteral("-");
         QTimer::singleShot(0, [&] {
+            const BaskıSüresince baskı;
             auto belge = belgeAç(QStringLiteral("Liste"));
             belge->yaz("bir");
             metin = bitirHatası(*belge);
+            if (!metin.isEmpty()) mesaj::göster(metin, mesaj::Simge::Ünlem);
         });
         QTimer takılma;
         QObject::connect(&takılma, &QTimer::timeout, [] { QCoreApplication::exit(2); });
@@ -1102,14 +1159,19 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
         EXPECT_EQ(QCoreApplication::exec(), 0);
         takılma.stop();
         baskı_->gelince(nullptr);
-        EXPECT_EQ(sorulan, 0);
-        if (ç.parolalı) {
-            EXPECT_EQ(metin, ParolaVerilmediMetni.arg("Aksak"));
+        EXPECT_EQ(sorulan, ç.pencereAçıkken ? 1 : 0);
+        EXPECT_EQ(parolaAçıkKaldı, ç.pencereAçıkken);
+        EXPECT_EQ(metin, ç.mesaj);
+        // (Once the event loops were ended outright, a message closes as it opens.)
+        if (!ç.mesaj.isEmpty() && ç.ad != "exit") {
+            EXPECT_EQ(görülen.toStdString(), ç.mesaj.toStdString());
+            EXPECT_TRUE(mesajAçıkKaldı);
+        }
+        if (ç.sonra == 0) {
             EXPECT_EQ(baskı_->işler().size(), işler);
         } else {
-            EXPECT_EQ(metin, "");
             ASSERT_EQ(baskı_->işler().size(), işler + 1);
-            EXPECT_EQ(sonDurum(), Basıldı);
+            EXPECT_EQ(sonDurum(), ç.sonra);
         }
         EXPECT_EQ(pencere.isVisible(), ç.ad == "exit");
         EXPECT_FALSE(beklerkenKapatmaİstendi());
