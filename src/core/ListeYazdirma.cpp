@@ -6,6 +6,7 @@
 #include "core/YaziciSecmeFormu.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
+#include "platform/YazdirmaSunucusu.h"
 #include "platform/Yazicilar.h"
 
 #include <QPushButton>
@@ -122,6 +123,8 @@ void listeyiÇiz(YazıcıYüzeyi& yüzey, const YazdırmaDüzeni& düzen, const 
 
 bool ListeYazdırma(QWidget* pencere, ListeGörünümü& liste, const YazdırmaDüzeni& düzen, QPushButton* YazdırDüğmesi)
 {
+    // The program told to end meanwhile ends once the print's messages are answered.
+    const yazdırma::BaskıSüresince baskı;
     if (liste.satırSayısı() == 0) return false;
     if (!YazıcıVar) {
         mesaj::göster(YazıcıYokMetni(), mesaj::Simge::Ünlem);

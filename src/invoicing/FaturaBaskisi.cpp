@@ -9,6 +9,7 @@
 #include "platform/Database.h"
 #include "platform/Mesaj.h"
 #include "platform/TurkceMetin.h"
+#include "platform/YazdirmaSunucusu.h"
 #include "platform/YaziciBelgesi.h"
 #include "platform/Yazicilar.h"
 
@@ -347,6 +348,8 @@ QString belgeAdı(const QString& tür, const FaturaVerisi& v)
 
 FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& v)
 {
+    // The program told to end meanwhile ends once the print's messages are answered.
+    const yazdırma::BaskıSüresince baskı;
     if (!yazdırılabilir(v)) return FaturaSonucu::Yazdırılmadı;
     DüğmeKilidi kilit(düğme);
     const std::optional<EkFaturaBilgileri> ek = EkFaturaBilgileriFormu::sor(pencere, v.tarih);
@@ -423,6 +426,7 @@ FaturaSonucu FaturaYazdır(QWidget* pencere, QAbstractButton* düğme, const Fat
 
 bool İrsaliyeYazdır(QWidget* pencere, QAbstractButton* düğme, const FaturaVerisi& v)
 {
+    const yazdırma::BaskıSüresince baskı;
     if (!yazdırılabilir(v)) return false;
     DüğmeKilidi kilit(düğme);
     const std::optional<EkİrsaliyeBilgileri> ek = EkİrsaliyeBilgileriFormu::sor(pencere);

@@ -10,6 +10,7 @@
 #include "platform/Ayarlar.h"
 #include "platform/GeciciDosya.h"
 #include "platform/Kabuk.h"
+#include "platform/ProgramSonu.h"
 #include "platform/TurkceMetin.h"
 #include "platform/YazdirmaSunucusu.h"
 #include "platform/Yazicilar.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryFile>
@@ -38,6 +40,7 @@
 #include <thread>
 #include <mutex>
 #include <cerrno>
+#include <csignal>
 #include <optional>
 #include <tuple>
 
@@ -985,7 +988,8 @@ TEST_F(AksakFatura, SunucuBeklenirkenVeritabanıSerbesttir)
 // and where to print it again. The cause is the server's own answer, or that it gave none. A release
 // whose answer is lost counts as printed when the job's state, asked first, says that it is printing or
 // printed (it is never cancelled then); when the server no longer knows the job or answers nothing more,
-// the user is told that the invoice may still print.
+// the user is told that the invoice may still print. The program told to end during the wait (SIGTERM)
+// ends once the user has answered the message, which stays open until then.
 TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
 {
     using D = test::AksakBaskıSunucusu::Davranış;
@@ -1002,11 +1006,14 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
         int salınınca = 0;  // ... when the release comes (someone else released it)
         int sorulunca = 0;  // ... when its state is asked after the release (aborted, cancelled at the server)
         bool parolalı = false;  // the release wants a password, which the user does not give
+        bool sigterm = false;  // SIGTERM given once the server has the document
     };
     const QString reddetti = QStringLiteral("Yazdırma sunucusunun yanıtı: client-error-not-possible");
     const QList<Aksama> aksamalar = {
         {IPP_OP_SEND_DOCUMENT, D::Reddet, reddetti},
         {IPP_OP_SEND_DOCUMENT, D::Sus, SunucuYanıtVermediMetni},
+        {IPP_OP_SEND_DOCUMENT, D::Sus, SunucuYanıtVermediMetni, IPP_STATUS_ERROR_NOT_POSSIBLE, 7, false, std::nullopt,
+         {}, 0, 0, 0, false, true},
         {IPP_OP_SEND_DOCUMENT, D::BağlantıyıKes, BağlantıKoptuMetni},
         {IPP_OP_SEND_DOCUMENT, D::Damla, SunucuYanıtVermediMetni},  // an answer trickling in past the limit
         {IPP_OP_RELEASE_JOB, D::Reddet, reddetti},
@@ -1057,8 +1064,46 @@ TEST_F(AksakFatura, AksayanSunucudaFaturaBasılmışSayılmaz)
             }
             if (işlem == IPP_OP_CANCEL_JOB && a.iptalde) baskı_->sonİşinDurumu(a.iptalde);
             if (işlem == IPP_OP_GET_JOB_ATTRIBUTES && salındı && a.sorulunca) baskı_->sonİşinDurumu(a.sorulunca);
+            if (işlem == IPP_OP_SEND_DOCUMENT && a.sigterm) {
+                QMetaObject::invokeMethod(qApp, [] { ::raise(SIGTERM); }, Qt::QueuedConnection);
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            }
         });
         const qsizetype işler = baskı_->işler().size();
+        if (a.sigterm) {
+            // In the program's event loop, which the end ends; the message answered "Evet" a second after
+            // it opened, if it is still open then.
+            program::sonlandırmaSinyaliniAl();
+            QString görülen;
+            bool açıkKaldı = false;
+            test::Görününce mesajı("MesajKutusu", [&](QWidget* w) {
+                görülen = qobject_cast<QMessageBox*>(w)->text();
+                QTimer::singleShot(1000, w, [&, w] {
+                    açıkKaldı = w->isVisible();
+                    w->findChild<QPushButton*>("Evet")->click();
+                });
+            });
+            std::optional<FaturaSonucu> sonuç;
+            QTimer::singleShot(0, [&] {
+                try {
+                    sonuç = yazdır(veri());
+                } catch (const test::ProgramBitti&) {  // the message closed unanswered counts as "Hayır"
+                }
+            });
+            QTimer takılma;
+            QObject::connect(&takılma, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+            takılma.start(10000);
+            EXPECT_EQ(QCoreApplication::exec(), 0);
+            ::signal(SIGTERM, SIG_DFL);
+            EXPECT_TRUE(açıkKaldı);
+            EXPECT_TRUE(görülen.contains("Belge yazıcıya gönderilemedi: Aksak\n\n" + a.neden)) << görülen.toStdString();
+            EXPECT_EQ(sonuç, FaturaSonucu::Yazdırılmadı);
+            EXPECT_FALSE(pencere_.isVisible());
+            EXPECT_EQ(işaretli(), 0);
+            EXPECT_EQ(sonDurum(), a.sonDurum);
+            pencere_.show();
+            continue;
+        }
         test::MesajYanıtlayıcı mesajlar({QStringLiteral("Evet")});
         const bool işaretlenir = a.işlem == IPP_OP_RELEASE_JOB;
         const FaturaSonucu sonuç = a.neden.isEmpty() ? FaturaSonucu::Yazdırıldı
