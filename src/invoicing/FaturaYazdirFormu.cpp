@@ -6,6 +6,7 @@
 #include "core/OrtakDegiskenler.h"
 #include "core/OrtakYordamlar.h"
 #include "platform/TurkceMetin.h"
+#include "platform/YazdirmaSunucusu.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -470,6 +471,9 @@ void FaturaYazdırFormu::FaturaAyarlarıDüğmesi_Click() { açıcılar::aç(QSt
 
 void FaturaYazdırFormu::FaturaYazdırDüğmesi_Click()
 {
+    // The tree read again after the print belongs to it: an error it tells is answered before the program
+    // ends, if it was told to meanwhile.
+    const yazdırma::BaskıSüresince baskı;
     switch (fatura::FaturaYazdır(this, FaturaYazdırDüğmesi_, faturaVerisi())) {
     case fatura::FaturaSonucu::Yazdırıldı:
     case fatura::FaturaSonucu::İşaretlendi: yazdırıldıktanSonraYenile(); break;

@@ -51,13 +51,26 @@ std::function<std::optional<QString>(ParolaSorusu&)>& parolaSorucusu()
     return s;
 }
 
-// What the waits held back, carried out once they are over: closes of the program's windows, and the
-// program's end (a logout, a quit, SIGTERM), this one once the print is over where the wait is part of
-// one. The window thread's.
+// What the waits held back, carried out once they are over, or once the print is over where the wait is
+// part of one: closes of the program's windows, and the program's end (a logout, a quit, SIGTERM). The
+// window thread's.
 int bekleyenKapatmalar = 0;
+QList<QPointer<QWindow>> baskıdanSonraKapatılacaklar;
 bool bekleyenÇıkış = false;
 // How many BaskıSüresince live (prints, nested). The window thread's.
 int sürenBaskılar = 0;
+
+// A close of a window held back, carried out as soon as the event loop runs again.
+void kapat(const QPointer<QWindow>& w)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [w] {
+            --bekleyenKapatmalar;
+            if (w) w->close();
+        },
+        Qt::QueuedConnection);
+}
 
 // The program's end held back, carried out as soon as the event loop runs again, once.
 void çıkışıYap()
@@ -78,9 +91,9 @@ bool sonlanıyor() { return çıkılıyor || bekleyenÇıkış; }
 // program's windows (clicks, the wheel, keys and their shortcuts) is thrown away. Kept for later, a click
 // on a print button would print a second time once the wait is over. A window that the wait itself opens
 // (the password window) takes its input as any window does. A request to close one of the windows, and
-// the program's end, are kept, and carried out once the wait is over (the end once the print is over,
-// BaskıSüresince), as they would have been without it: the desktop's logout closes every window before
-// the program quits, and a window that refused its close would make the program stay.
+// the program's end, are kept, and carried out once the wait is over (once the print is over, where the
+// wait is part of one: BaskıSüresince), as they would have been without it: the desktop's logout closes
+// every window before the program quits, and a window that refused its close would make the program stay.
 class Bekleme : public QObject {
 public:
     Bekleme()
@@ -100,13 +113,8 @@ public:
         QGuiApplication::restoreOverrideCursor();
         for (const QPointer<QWindow>& w : std::as_const(kapatılacaklar_)) {
             ++bekleyenKapatmalar;
-            QMetaObject::invokeMethod(
-                uygulama,
-                [w] {
-                    --bekleyenKapatmalar;
-                    if (w) w->close();
-                },
-                Qt::QueuedConnection);
+            if (sürenBaskılar > 0) baskıdanSonraKapatılacaklar << w;
+            else kapat(w);
         }
         if (bekleyenÇıkış && sürenBaskılar == 0) çıkışıYap();
     }
@@ -890,6 +898,7 @@ BaskıSüresince::~BaskıSüresince()
     if (!sayıldı_ || --sürenBaskılar > 0) return;
     QCoreApplication::instance()->removeEventFilter(çıkışBekletici);
     delete std::exchange(çıkışBekletici, nullptr);
+    for (const QPointer<QWindow>& w : std::exchange(baskıdanSonraKapatılacaklar, {})) kapat(w);
     if (bekleyenÇıkış) çıkışıYap();
 }
 

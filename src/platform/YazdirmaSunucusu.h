@@ -11,8 +11,8 @@
 // The requests run on a thread of their own, with the calling thread's server and user (libcups keeps
 // them per thread), while the calling thread's event loop goes on: the windows repaint and the desktop
 // sees the program alive. The print stays one step for the user: clicks and keys given to the windows
-// meanwhile are thrown away, a request to close a window is carried out once the wait is over, and one to
-// end the program (the desktop's logout, a quit, SIGTERM) once the print is over (BaskıSüresince). A
+// meanwhile are thrown away, and a request to close a window, or to end the program (the desktop's
+// logout, a quit, SIGTERM), is carried out once the print is over (BaskıSüresince). A
 // password is asked for on the window thread, in a window that takes input as any other; once the program
 // has been told to end, it is not asked, and counts as not given.
 //
@@ -54,10 +54,11 @@ QString lpoptionsVarsayılanı(const QByteArray& lpoptions);
 // (the printer window is not shown, say).
 bool beklerkenKapatmaİstendi();
 
-// Held for the whole of a print, from the printer's choice to its last message. A request to end the
-// program given during one of its waits on the server is carried out once the print is over, after the
-// user has answered what it tells: carried out when the wait ends, it would close the print's message
-// (an error box closed so counts as its "No") before the user read it. Meanwhile, a request to end given
+// Held for the whole of a print, from the printer's choice to its last message. A request to close one
+// of the program's windows, or to end the program, given during one of its waits on the server is carried
+// out once the print is over, after the user has answered what it tells: carried out when the wait ends,
+// it would close the print's message (an error box closed so counts as its "No") before the user read it,
+// or ask its own question (the main window's "end the program?") over it. Meanwhile, a request to end given
 // again (a second SIGTERM or logout, while the message is open) is held with the first, and a password
 // window already open stays open: the user is asked, and answers. Nests; on the window thread (elsewhere,
 // or without the windows' application, it does nothing). A wait outside a print carries out the end as

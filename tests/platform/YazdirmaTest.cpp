@@ -1068,6 +1068,7 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
         ipp_op_t an = IPP_OP_CREATE_JOB;  // the end is given once the server has this request
         bool yine = false;                // and again while the message is open
         bool pencereAçıkken = false;      // given instead while the password window is open
+        bool kapatma = false;  // a close of the window below given too, at the same time
     };
     const auto sigterm = [] {
         // A SIGTERM that the program no longer takes would end the test program.
@@ -1093,6 +1094,9 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
         {"oturum", [] { test::sıradaSonlandır(); }, false, belirsizMetni("Aksak", SunucuYanıtVermediMetni), Basıldı,
          {IPP_OP_RELEASE_JOB, IPP_OP_GET_JOB_ATTRIBUTES}, IPP_OP_RELEASE_JOB},
         {"oturum", [] { test::sıradaSonlandır(); }, true, {}, Basıldı, {}, IPP_OP_CREATE_JOB, false, true},
+        // The window below closed by the desktop as well: its close too waits for the message's answer.
+        {"quit", quit, false, "Belge yazıcıya gönderilemedi: Aksak\n\n" + SunucuYanıtVermediMetni, İptalEdildi,
+         {IPP_OP_SEND_DOCUMENT}, IPP_OP_CREATE_JOB, false, false, true},
     };
     Aksak::Parola parola;
     parola.kullanıcı = QStringLiteral("muhasebe");
@@ -1112,11 +1116,13 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
         if (!ç.susan.isEmpty()) baskı_->davranış(ç.susan[0], Aksak::Davranış::Sus, IPP_STATUS_OK, 3000);
         sorulan = 0;
         penceredeSor = ç.pencereAçıkken;
+        QWidget pencere;
         // The program is told to end once the server has the request, before it answers.
         baskı_->gelince([&](ipp_op_t işlem) {
             if (ç.susan.size() > 1 && işlem == ç.susan[0])
                 baskı_->davranış(ç.susan[1], Aksak::Davranış::Sus, IPP_STATUS_OK, 3000);
             if (işlem != ç.an || ç.pencereAçıkken) return;
+            if (ç.kapatma) QMetaObject::invokeMethod(qApp, [&pencere] { test::sıradaKapat(&pencere); }, Qt::QueuedConnection);
             QMetaObject::invokeMethod(qApp, ç.ver, Qt::QueuedConnection);
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
         });
@@ -1127,12 +1133,15 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
                 yanıtla();
             });
         };
-        bool mesajAçıkKaldı = false, parolaAçıkKaldı = false;
+        bool mesajAçıkKaldı = false, parolaAçıkKaldı = false, pencereAçıkKaldı = false;
         QString görülen;
         test::Görününce mesajı("MesajKutusu", [&](QWidget* w) {
             görülen = qobject_cast<QMessageBox*>(w)->text();
             if (ç.yine) ç.ver();
-            birSaniyeSonra(w, mesajAçıkKaldı, [w] { w->findChild<QPushButton*>("Tamam")->click(); });
+            birSaniyeSonra(w, mesajAçıkKaldı, [w, &pencere, &pencereAçıkKaldı] {
+                pencereAçıkKaldı = pencere.isVisible();
+                w->findChild<QPushButton*>("Tamam")->click();
+            });
         });
         test::Görününce parolayı("YazıcıParolasıFormu", [&](QWidget* w) {
             ç.ver();
@@ -1142,7 +1151,6 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
                 w->findChild<QPushButton*>("TamamDüğmesi")->click();
             });
         });
-        QWidget pencere;
         pencere.show();
         const qsizetype işler = baskı_->işler().size();
         QString metin = QStringLiteral("-");
@@ -1166,6 +1174,7 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
         if (!ç.mesaj.isEmpty() && ç.ad != "exit") {
             EXPECT_EQ(görülen.toStdString(), ç.mesaj.toStdString());
             EXPECT_TRUE(mesajAçıkKaldı);
+            EXPECT_TRUE(pencereAçıkKaldı);
         }
         if (ç.sonra == 0) {
             EXPECT_EQ(baskı_->işler().size(), işler);
