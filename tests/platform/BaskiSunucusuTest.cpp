@@ -12,6 +12,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -435,6 +436,50 @@ TEST(AksakBaskıSunucusu, İşVarkenAksar)
     http_t* h = bağlan(s.adres(), 0.5);
     EXPECT_EQ(işYap(h), 0);
     httpClose(h);
+}
+
+// Told so, only one request of an operation misbehaves (the second one, here), the others are answered
+// soundly. Told from within a request, the server takes no new connection, as an overloaded host: a
+// client's connect is neither taken nor refused, while the connection it has serves on; until every
+// operation is answered again. It ends at once meanwhile.
+TEST(AksakBaskıSunucusu, SıradakiAksarYeniBağlantıAlınmaz)
+{
+    Aksak s;
+    ASSERT_TRUE(s.hazır()) << s.hata().toStdString();
+    Aksak::Ayar ikinci;
+    ikinci.durum = IPP_STATUS_ERROR_NOT_POSSIBLE;
+    ikinci.sıra = 2;
+    s.davranış(IPP_OP_GET_JOBS, D::Reddet, ikinci);
+    http_t* h = bağlan(s.adres(), 30);
+    s.gelince([&](ipp_op_t) { s.yeniBağlantıAlma(); });
+    EXPECT_EQ(işlem(h, IPP_OP_GET_JOBS, 0), IPP_STATUS_OK);
+    s.gelince(nullptr);
+    EXPECT_EQ(işlem(h, IPP_OP_GET_JOBS, 0), IPP_STATUS_ERROR_NOT_POSSIBLE);
+    EXPECT_EQ(işlem(h, IPP_OP_GET_JOBS, 0), IPP_STATUS_OK);
+
+    const auto bağlanıyor = [&] {
+        sockaddr_in yer{};
+        yer.sin_family = AF_INET;
+        yer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        yer.sin_port = htons(quint16(s.adres().section(':', 1).toUInt()));
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ::connect(fd, reinterpret_cast<sockaddr*>(&yer), sizeof yer);
+        pollfd p{fd, POLLOUT, 0};
+        const int olay = ::poll(&p, 1, 500);  // 0: still connecting, neither taken nor refused
+        ::close(fd);
+        return olay == 0;
+    };
+    EXPECT_TRUE(bağlanıyor());
+    EXPECT_EQ(işlem(h, IPP_OP_GET_JOBS, 0), IPP_STATUS_OK);
+    s.hepsiniYanıtla();
+    EXPECT_FALSE(bağlanıyor());
+    http_t* yeni = bağlan(s.adres(), 30);
+    ASSERT_NE(yeni, nullptr);
+    EXPECT_EQ(işlem(yeni, IPP_OP_GET_JOBS, 0), IPP_STATUS_OK);
+    httpClose(yeni);
+    httpClose(h);
+    s.yeniBağlantıAlma();
+    EXPECT_TRUE(bağlanıyor());
 }
 
 // The private cupsd: "Kabul" its default printer, which libcups's list marks as the default only while

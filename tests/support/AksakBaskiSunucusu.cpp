@@ -217,6 +217,7 @@ struct AksakBaskıSunucusu::Veri {
     int port = 0;
 
     std::map<ipp_op_t, Yönerge> yönergeler;
+    std::map<ipp_op_t, int> gelenler;  // the requests of each operation since its behaviour was set (Ayar::sıra)
     Parola parola;
     YazıcıAyarı yazıcıAyarı;
     std::function<void(ipp_op_t)> kanca;
@@ -273,6 +274,13 @@ struct AksakBaskıSunucusu::Veri {
     static int dinlemeyeBaşla(int& port);
     int kapalıMs = 0;       // yenidenBaşla(): how long the server stays down
     bool kapandı = false;   // yenidenBaşla(): it has stopped listening
+    // yeniBağlantıAlma(): the server's own connection that fills the listening socket's queue (-1: none),
+    // and whether new connections are no longer taken. The listening thread's, under the lock.
+    int tıkaç = -1;
+    bool tıkalı = false;
+    // On the listening thread: new connections no longer taken, or taken again.
+    void tıka();
+    void aç();
 };
 
 void AksakBaskıSunucusu::Veri::yazıcıÖznitelikleri(ipp_t* y) const
@@ -540,6 +548,7 @@ void AksakBaskıSunucusu::Veri::hizmetEt(http_t* h, Bağlantı* b)
             std::lock_guard<std::mutex> l(kilit);
             işlemler.append(işlem);
             if (auto it = yönergeler.find(işlem); it != yönergeler.end()) yönerge = it->second;
+            if (const int sıra = ++gelenler[işlem]; yönerge.ayar.sıra > 0 && sıra != yönerge.ayar.sıra) yönerge = {};
             const char* yetki = httpGetField(h, HTTP_FIELD_AUTHORIZATION);
             kullanıcı = kimlik(yetki, parola);
             if (kullanıcı.isEmpty() && yetki && *yetki) ++yanlışParolalar;
@@ -613,15 +622,27 @@ void AksakBaskıSunucusu::Veri::dinle()
     sigaddset(&boru, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &boru, nullptr);
     for (;;) {
-        pollfd p[2] = {{dinleyen, POLLIN, 0}, {uyandırıcı[0], POLLIN, 0}};
+        // While new connections are not taken, the listening socket is left alone: its queue stays full.
+        pollfd p[2] = {{tıkaç >= 0 ? -1 : dinleyen, POLLIN, 0}, {uyandırıcı[0], POLLIN, 0}};
         if (::poll(p, 2, -1) < 0) {
             if (errno == EINTR) continue;
             break;
         }
         if (p[1].revents) {
             char komut = 'x';
-            if (::read(uyandırıcı[0], &komut, 1) != 1 || komut != 'r') break;
-            // Down for a while, as a server restarting: a connection meanwhile is refused.
+            if (::read(uyandırıcı[0], &komut, 1) != 1) break;
+            if (komut == 't') {
+                tıka();
+                continue;
+            }
+            if (komut == 'a') {
+                aç();
+                continue;
+            }
+            if (komut != 'r') break;
+            // Down for a while, as a server restarting: a connection meanwhile is refused. Listening
+            // anew, it takes new connections.
+            aç();
             std::unique_lock<std::mutex> l(kilit);
             ::close(dinleyen);
             dinleyen = -1;
@@ -651,6 +672,39 @@ void AksakBaskıSunucusu::Veri::dinle()
         b.fd = httpGetFd(h);
         b.iş = std::thread(&Veri::hizmetEt, this, h, &b);
     }
+}
+
+void AksakBaskıSunucusu::Veri::tıka()
+{
+    std::lock_guard<std::mutex> l(kilit);
+    if (tıkaç < 0 && dinleyen >= 0) {
+        // Linux drops a SYN (tcp_abort_on_overflow is 0) once the queue of connections not yet accepted
+        // holds more than the backlog: with a backlog of 0, one connection of the server's own fills it.
+        // The server's own connect is not waited for: a client's connection already in the queue fills it
+        // as well.
+        sockaddr_in yer{};
+        yer.sin_family = AF_INET;
+        yer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        yer.sin_port = htons(quint16(port));
+        ::listen(dinleyen, 0);
+        tıkaç = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (tıkaç >= 0) ::connect(tıkaç, reinterpret_cast<sockaddr*>(&yer), sizeof yer);
+    }
+    tıkalı = true;
+    uyandır.notify_all();
+}
+
+void AksakBaskıSunucusu::Veri::aç()
+{
+    std::lock_guard<std::mutex> l(kilit);
+    if (tıkaç >= 0) {
+        // The server's own connection, closed, is accepted and served as any other: it ends at once.
+        ::close(tıkaç);
+        tıkaç = -1;
+        if (dinleyen >= 0) ::listen(dinleyen, 16);
+    }
+    tıkalı = false;
+    uyandır.notify_all();
 }
 
 int AksakBaskıSunucusu::Veri::dinlemeyeBaşla(int& port)
@@ -702,7 +756,7 @@ AksakBaskıSunucusu::~AksakBaskıSunucusu()
         v.dinleyici.join();
         for (Veri::Bağlantı& b : v.bağlantılar) b.iş.join();
     }
-    for (int fd : {v.dinleyen, v.uyandırıcı[0], v.uyandırıcı[1]})
+    for (int fd : {v.dinleyen, v.uyandırıcı[0], v.uyandırıcı[1], v.tıkaç})
         if (fd >= 0) ::close(fd);
 }
 
@@ -733,6 +787,7 @@ void AksakBaskıSunucusu::davranış(ipp_op_t işlem, Davranış d, const Ayar& 
 {
     std::lock_guard<std::mutex> l(d_->kilit);
     d_->yönergeler[işlem] = {d, ayar};
+    d_->gelenler.erase(işlem);
 }
 
 void AksakBaskıSunucusu::parolaİste(const Parola& p)
@@ -749,10 +804,14 @@ void AksakBaskıSunucusu::yazıcı(const YazıcıAyarı& y)
 
 void AksakBaskıSunucusu::hepsiniYanıtla()
 {
-    std::lock_guard<std::mutex> l(d_->kilit);
+    std::unique_lock<std::mutex> l(d_->kilit);
     d_->yönergeler.clear();
+    d_->gelenler.clear();
     d_->parola = {};
     d_->yazıcıAyarı = {};
+    if (!d_->tıkalı || d_->duruyor) return;
+    while (::write(d_->uyandırıcı[1], "a", 1) < 0 && errno == EINTR) {}
+    d_->uyandır.wait(l, [this] { return !d_->tıkalı || d_->duruyor; });
 }
 
 void AksakBaskıSunucusu::gelince(std::function<void(ipp_op_t)> f)
@@ -777,6 +836,14 @@ void AksakBaskıSunucusu::yenidenBaşla(int kapalıMs)
     d_->kapandı = false;
     while (::write(d_->uyandırıcı[1], "r", 1) < 0 && errno == EINTR) {}
     d_->uyandır.wait(l, [this] { return d_->kapandı || d_->duruyor; });
+}
+
+void AksakBaskıSunucusu::yeniBağlantıAlma()
+{
+    std::unique_lock<std::mutex> l(d_->kilit);
+    if (d_->tıkalı || d_->duruyor) return;
+    while (::write(d_->uyandırıcı[1], "t", 1) < 0 && errno == EINTR) {}
+    d_->uyandır.wait(l, [this] { return d_->tıkalı || d_->duruyor; });
 }
 
 QList<AksakBaskıSunucusu::İş> AksakBaskıSunucusu::işler() const

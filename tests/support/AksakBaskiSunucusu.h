@@ -1,9 +1,10 @@
 #pragma once
 // A print server that limps: a small IPP server of the tests' own on a free local port, with one printer,
 // "Aksak" (A4, location "Aksak yeri", accepting, idle, the default), that can be told to refuse, to stay
-// silent or to cut the connection at any operation, so that tests see what the program does when a server
-// misbehaves after the job exists. While it lives, it is the program's print server on the thread that
-// made it (libcups keeps the server per thread).
+// silent or to cut the connection at any operation (or at one request of it), and to take no new
+// connection, so that tests see what the program does when a server misbehaves after the job exists.
+// While it lives, it is the program's print server on the thread that made it (libcups keeps the server
+// per thread).
 //
 // It answers CUPS-Get-Printers, CUPS-Get-Default, Get-Printer-Attributes, Create-Job (the job held when
 // job-hold-until=indefinite is asked), Send-Document, Release-Job (the job then counts as printed: there
@@ -80,6 +81,9 @@ public:
         int araMs = 150;     // Parçalı, Damla
         int gövdeMs = -1;    // Parçalı: how long the body waits after the headers (-1: araMs)
         bool sıfırla = false;  // BağlantıyıKes: the connection reset (RST) rather than closed
+        int sıra = 0;  // every behaviour: only the request of the operation with this number meets it (1: the
+                       // first one since davranış() set it), the others are answered as Yanıtla would; 0:
+                       // every request
     };
 
     // Who must give a password (HTTP Basic), for which requests: those of `işlemler` wherever they are
@@ -143,7 +147,8 @@ public:
     void parolaİste(const Parola& p);
     // The printer from now on as `y` says.
     void yazıcı(const YazıcıAyarı& y);
-    // Every operation answered again, no password asked for, the printer as it started.
+    // Every operation answered again, no password asked for, the printer as it started, new connections
+    // taken again.
     void hepsiniYanıtla();
     // Called with the operation of each request once the server has read of it all that it is going to
     // read, before it answers, stays silent or cuts. It runs on the server's thread of that connection,
@@ -156,6 +161,11 @@ public:
     // refused) and then listens again on its port, with its jobs kept. Returns once it has stopped
     // listening; callable from gelince()'s function. The connections it has stay as they are.
     void yenidenBaşla(int kapalıMs);
+    // From now on the server takes no new connection, as an overloaded host does: a client's connect is
+    // neither taken nor refused, its SYNs dropped (the listening socket's queue is full), so that it waits
+    // until its own limit. The connections it has stay as they are. Returns once new connections are no
+    // longer taken; callable from gelince()'s function. Undone by hepsiniYanıtla() or yenidenBaşla().
+    void yeniBağlantıAlma();
     // Every job, in the order of their numbers.
     QList<İş> işler() const;
     // The operation of every request received, in order, whatever the server did with it.
