@@ -20,13 +20,20 @@
 
 #include <cups/cups.h>
 
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <mutex>
@@ -334,14 +341,125 @@ QByteArray karşıTaraf(int fd)
     return QByteArray(reinterpret_cast<const char*>(&adres), qsizetype(uzunluk));
 }
 
+// An address with its port as the kernel's tables of TCP sockets write it (/proc/net/tcp and tcp6,
+// "rem_address"): each 32-bit word of the address as it lies in memory, in hex, then the port; empty for
+// an address of another family.
+QByteArray tablodaki(const sockaddr_storage& adres)
+{
+    char metin[64] = {};
+    if (adres.ss_family == AF_INET) {
+        const auto& v4 = reinterpret_cast<const sockaddr_in&>(adres);
+        std::snprintf(metin, sizeof metin, "%08X:%04X", unsigned(v4.sin_addr.s_addr), unsigned(ntohs(v4.sin_port)));
+    } else if (adres.ss_family == AF_INET6) {
+        const auto& v6 = reinterpret_cast<const sockaddr_in6&>(adres);
+        quint32 s[4];
+        std::memcpy(s, &v6.sin6_addr, sizeof s);
+        std::snprintf(metin, sizeof metin, "%08X%08X%08X%08X:%04X", unsigned(s[0]), unsigned(s[1]), unsigned(s[2]),
+                      unsigned(s[3]), unsigned(ntohs(v6.sin6_port)));
+    }
+    return metin;
+}
+
+// The print server's addresses that libcups connects to anew, as the kernel's tables write them, from
+// `karşı`, the peer of the connection's socket (karşıTaraf): that address, and for a server on this
+// machine ("localhost") both ::1 and 127.0.0.1, which libcups tries in turn. None for a server reached
+// otherwise than by TCP (a local socket, which refuses at once a connection that it cannot take).
+QList<QByteArray> sunucununAdresleri(const QByteArray& karşı)
+{
+    sockaddr_storage adres{};
+    if (karşı.isEmpty() || karşı.size() > qsizetype(sizeof adres)) return {};
+    std::memcpy(&adres, karşı.constData(), size_t(karşı.size()));
+    QList<QByteArray> adresler{tablodaki(adres)};
+    if (adresler.first().isEmpty()) return {};
+    quint16 kapı = 0;
+    bool yerel = false;
+    if (adres.ss_family == AF_INET) {
+        const auto& v4 = reinterpret_cast<const sockaddr_in&>(adres);
+        kapı = v4.sin_port;
+        yerel = (ntohl(v4.sin_addr.s_addr) >> 24) == 127;
+    } else if (adres.ss_family == AF_INET6) {
+        const auto& v6 = reinterpret_cast<const sockaddr_in6&>(adres);
+        kapı = v6.sin6_port;
+        yerel = IN6_IS_ADDR_LOOPBACK(&v6.sin6_addr) || (IN6_IS_ADDR_V4MAPPED(&v6.sin6_addr) && v6.sin6_addr.s6_addr[12] == 127);
+    }
+    if (yerel) {
+        sockaddr_storage v4{}, v6{};
+        auto& a4 = reinterpret_cast<sockaddr_in&>(v4);
+        a4.sin_family = AF_INET;
+        a4.sin_port = kapı;
+        a4.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        auto& a6 = reinterpret_cast<sockaddr_in6&>(v6);
+        a6.sin6_family = AF_INET6;
+        a6.sin6_port = kapı;
+        a6.sin6_addr = in6addr_loopback;
+        for (const QByteArray& a : {tablodaki(v4), tablodaki(v6)})
+            if (!adresler.contains(a)) adresler << a;
+    }
+    return adresler;
+}
+
+// The inodes of the TCP sockets still connecting (SYN_SENT) to one of `adresler`, as the kernel's tables
+// list them: every process's of this network, of which only this one's are ever shut.
+QList<quint64> bağlanmaktaOlanlar(const QList<QByteArray>& adresler)
+{
+    QList<quint64> düğümler;
+    for (const char* tablo : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        QFile f(QString::fromLatin1(tablo));
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        f.readLine();  // the header
+        for (QByteArray satır = f.readLine(); !satır.isEmpty(); satır = f.readLine()) {
+            // sl local_address rem_address st tx_queue:rx_queue tr:tm->when retrnsmt uid timeout inode
+            const QList<QByteArray> alanlar = satır.simplified().split(' ');
+            if (alanlar.size() < 10 || alanlar[3] != "02" || !adresler.contains(alanlar[2].toUpper())) continue;
+            bool sayı = false;
+            const quint64 düğüm = alanlar[9].toULongLong(&sayı);
+            if (sayı && düğüm) düğümler << düğüm;
+        }
+    }
+    return düğümler;
+}
+
+// Shuts this process's sockets whose inode is one of `düğümler`; true when it shut any. The descriptors
+// are read while other threads open and close theirs: each socket is taken through a copy of its
+// descriptor, which holds it whatever becomes of the number, and shut only when the copy's inode is the
+// one listed, so that a number closed and given to another file meanwhile is never shut.
+bool düğümleriKapat(const QList<quint64>& düğümler)
+{
+    DIR* dizin = ::opendir("/proc/self/fd");
+    if (!dizin) return false;
+    bool kesti = false;
+    while (const dirent* g = ::readdir(dizin)) {
+        char bağ[64];
+        const ssize_t n = ::readlinkat(::dirfd(dizin), g->d_name, bağ, sizeof bağ - 1);
+        if (n <= 0) continue;
+        bağ[n] = '\0';
+        unsigned long long düğüm = 0;
+        if (std::sscanf(bağ, "socket:[%llu]", &düğüm) != 1 || !düğümler.contains(quint64(düğüm))) continue;
+        const int kopya = ::fcntl(std::atoi(g->d_name), F_DUPFD_CLOEXEC, 0);
+        if (kopya < 0) continue;
+        struct stat durum {};
+        if (::fstat(kopya, &durum) == 0 && S_ISSOCK(durum.st_mode) && quint64(durum.st_ino) == düğüm
+            && ::shutdown(kopya, SHUT_RDWR) == 0)
+            kesti = true;
+        ::close(kopya);
+    }
+    ::closedir(dizin);
+    return kesti;
+}
+
 // Ends a request at its limit, whatever the server sends meanwhile and however libcups reads it. libcups
 // asks its timeout callback only after a silence as long as the whole timeout, and not at all while it
 // reads an answer's body: a server that trickles its answer a byte at a time, or stalls after the headers,
-// would keep it waiting for ever. From the limit on, the connection's socket is shut, so that libcups
-// returns at once, and shut again every little while until the request is over (libcups may have
-// connected anew meanwhile). Only a socket connected to the print server is ever shut: the descriptor is
-// read from the connection while libcups may be replacing it, and a number that another part of the
-// program has just been given is left alone.
+// would keep it waiting for ever. And once its connection broke, libcups connects anew by itself, with a
+// limit of its own (30 s) and on sockets that the connection does not show until they are connected: a
+// server that takes no new connection (an overloaded host, which drops them unanswered) would keep it
+// waiting that long, more than once. From the limit on, the connection's socket is shut, and so is every
+// socket of this process still connecting to the print server (one shut while connecting fails at once),
+// so that libcups returns at once; and shut again every little while until the request is over. Only
+// sockets to the print server are ever shut: the descriptor is read from the connection while libcups may
+// be replacing it, and a number that another part of the program has just been given is left alone. (A
+// socket still connecting is not told by its request: the program waits on the server for one request at
+// a time.) Nothing is looked for before the limit.
 class Kesici {
 public:
     // Watches the request that is about to be made on `h` until the object is gone.
@@ -362,17 +480,20 @@ public:
     Kesici(const Kesici&) = delete;
     Kesici& operator=(const Kesici&) = delete;
 
-    // The connection was shut at the limit.
+    // The connection, or a socket connecting anew for it, was shut at the limit.
     bool kesti() const { return kesti_; }
 
 private:
     void bekle()
     {
         std::unique_lock<std::mutex> kilit(kilit_);
-        if (uyandır_.wait_until(kilit, an_, [this] { return bitti_; })) return;
+        if (uyandır_.wait_until(kilit, an_, [this] { return bitti_; }) || sunucu_.isEmpty()) return;
+        const QList<QByteArray> adresler = sunucununAdresleri(sunucu_);
         do {
             const int fd = httpGetFd(h_);
-            if (fd >= 0 && !sunucu_.isEmpty() && karşıTaraf(fd) == sunucu_ && ::shutdown(fd, SHUT_RDWR) == 0)
+            if (fd >= 0 && karşıTaraf(fd) == sunucu_ && ::shutdown(fd, SHUT_RDWR) == 0) kesti_ = true;
+            if (const QList<quint64> bağlanan = bağlanmaktaOlanlar(adresler);
+                !bağlanan.isEmpty() && düğümleriKapat(bağlanan))
                 kesti_ = true;
         } while (!uyandır_.wait_for(kilit, std::chrono::milliseconds(50), [this] { return bitti_; }));
     }

@@ -1190,8 +1190,10 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
 }
 
 // Listing the printers waits one time limit in all: two answers that each come within the limit but
-// together past it are no list, and neither is a listing cut at any of its requests. The cause is told,
-// and only the PDF printer is offered. A server without printers lists none, without an error; the
+// together past it are no list, and neither is a listing cut at any of its requests, the program's own or
+// those that libcups makes of its own while it reads the saved printer instances, even when the server
+// then takes no new connection (an overloaded host), which libcups would wait for with a limit of its
+// own. The cause is told, and only the PDF printer is offered. A server without printers lists none, without an error; the
 // server's default printer is the default one. Asking after one printer waits for the server's own
 // answer, which tells a silent server from a printer gone.
 TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
@@ -1207,13 +1209,22 @@ TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
         bool varsayılanYok = false;
         QByteArray lpoptions = {};  // the saved options: "Default Yok" names a printer that the server does
                                     // not have, so that only the program asks the server for its default
-        Aksak::Ayar ayar = {};      // the pieces of an answer that trickles or stalls
+        Aksak::Ayar ayar = {};      // the pieces of an answer that trickles or stalls; the one request of
+                                    // an operation that misbehaves
+        bool bağlantıAlmaz = false;  // once the listing's first request has come, the server takes no new
+                                     // connection (its SYNs dropped); the one it has stays
     };
     const QString sessiz = SunucuYanıtVermediMetni;
     Aksak::Ayar damla;  // a byte every 0.15 s
     Aksak::Ayar gövdesiz;
     gövdesiz.araMs = 0;
     gövdesiz.gövdeMs = 3000;
+    // Only the first request of an operation misbehaves: the program's own CUPS-Get-Printers, libcups' own
+    // CUPS-Get-Default. Only the second CUPS-Get-Printers, libcups' own, trickles.
+    Aksak::Ayar ilki;
+    ilki.sıra = 1;
+    Aksak::Ayar libcupsDamlası;
+    libcupsDamlası.sıra = 2;
     const QList<Listeleme> listelemeler = {
         {{}, 0, QString(), {"Aksak", "PDF"}},
         {{{IPP_OP_CUPS_GET_PRINTERS, D::Sus}, {IPP_OP_CUPS_GET_DEFAULT, D::Sus}}, 600, sessiz, {"PDF"}},
@@ -1233,6 +1244,15 @@ TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
         {{{IPP_OP_CUPS_GET_PRINTERS, D::Damla}}, 0, sessiz, {"PDF"}, false, false, {}, damla},
         {{{IPP_OP_CUPS_GET_PRINTERS, D::Parçalı}}, 0, sessiz, {"PDF"}, false, false, {}, gövdesiz},
         {{{IPP_OP_CUPS_GET_DEFAULT, D::Damla}}, 0, sessiz, {"PDF"}, false, false, "Default Yok\n", damla},
+        // Only libcups' own requests misbehave: its list trickles; its question for the server's default
+        // (the user has none) is left unanswered and no new connection is taken, as it connects anew by
+        // itself, with a limit of its own ...
+        {{{IPP_OP_CUPS_GET_PRINTERS, D::Damla}}, 0, sessiz, {"PDF"}, false, false, {}, libcupsDamlası},
+        {{{IPP_OP_CUPS_GET_DEFAULT, D::Sus}}, 3000, sessiz, {"PDF"}, false, false, {}, {}, true},
+        // ... and so after the program's own first answer came late within the limit: the listing ends at
+        // its one limit, not at a limit of libcups' request.
+        {{{IPP_OP_CUPS_GET_PRINTERS, D::Sus}, {IPP_OP_CUPS_GET_DEFAULT, D::Sus}}, 950, sessiz, {"PDF"}, false, false, {},
+         ilki, true},
     };
     int sorulan = 0;
     parolaSorucusunuDeğiştir([&](ParolaSorusu&) -> std::optional<QString> {
@@ -1254,6 +1274,8 @@ TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
         ayar.durum = IPP_STATUS_ERROR_NOT_FOUND;
         ayar.süreMs = l.süreMs;
         for (const auto& [işlem, davranış] : l.aksamalar) baskı_->davranış(işlem, davranış, ayar);
+        baskı_->gelince(l.bağlantıAlmaz ? std::function<void(ipp_op_t)>([](ipp_op_t) { baskı_->yeniBağlantıAlma(); })
+                                        : nullptr);
         ASSERT_TRUE(test::kayıtlıSeçenekleriYaz(l.lpoptions));
         QString neden = QStringLiteral("-");
         QStringList adlar;
@@ -1270,6 +1292,7 @@ TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
         EXPECT_EQ(liste[geçerliYazıcınınSırası(liste)].ad, l.adlar.first());
         EXPECT_EQ(liste.first().varsayılan, l.adlar.size() > 1 && !l.varsayılanYok);
     }
+    baskı_->gelince(nullptr);
     // Nor does asking after one printer ask for a password; the server's own paper is the printer's.
     baskı_->hepsiniYanıtla();
     Aksak::Parola kök;
