@@ -698,9 +698,7 @@ private:
     // answer that counts for nothing.
     bool koptu() const
     {
-        if (sustu_ || erken_ || parolaVerilmedi_) return false;
-        const QString n = neden();
-        return n == BağlantıKoptuMetni || n == sunucuHatasıMetni(IPP_STATUS_ERROR_SERVICE_UNAVAILABLE, {});
+        return !sustu_ && !erken_ && !parolaVerilmedi_ && (!h_ || httpGetStatus(h_) < HTTP_STATUS_BAD_REQUEST);
     }
 
     Yanıt belgeyleGönder(ipp_t* istek, const char* kaynak, const QByteArray& belge)
@@ -1100,11 +1098,8 @@ struct Sunucuİşi::Veri {
     enum class Gidiş { Gitti, Tutuluyor, Gitmedi, Bilinmiyor };
     Gidiş gidişi(QString& neden)
     {
-        const Yanıt kayıt = işinDurumu();
-        if (!başarılı(kayıt)) {  // no answer, or a job the server no longer knows
-            neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
-            return Gidiş::Bilinmiyor;
-        }
+        const Yanıt kayıt = okunanKayıt(neden);
+        if (!kayıt) return Gidiş::Bilinmiyor;
         switch (ippGetInteger(ippFindAttribute(kayıt.get(), "job-state", IPP_TAG_ENUM), 0)) {
         case IPP_JSTATE_PENDING:
         case IPP_JSTATE_PROCESSING:
@@ -1117,6 +1112,15 @@ struct Sunucuİşi::Veri {
             return başlamadı(kayıt, DurdurulmadanÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
         default: neden = sunucuHatasıMetni(IPP_STATUS_ERROR_INTERNAL, {}); return Gidiş::Bilinmiyor;
         }
+    }
+    // The job's record as the server answered it; null when it did not (no answer, or a job that it no
+    // longer knows), and `neden` then says why.
+    Yanıt okunanKayıt(QString& neden)
+    {
+        Yanıt kayıt = işinDurumu();
+        if (başarılı(kayıt)) return kayıt;
+        neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
+        return {};
     }
     // The job's record shows that it never began printing: time-at-processing without a value (or none
     // before the start of time). A record that does not say is no proof. `başladıysa`: the cause when it
@@ -1144,12 +1148,8 @@ struct Sunucuİşi::Veri {
     {
         const Yanıt y = iptal();
         if (iptalEdildi) {
-            const Yanıt kayıt = işinDurumu();
-            if (!başarılı(kayıt)) {
-                neden = kayıt ? redNedeni(kayıt, true) : bağlantı.neden();
-                return Gidiş::Bilinmiyor;
-            }
-            return başlamadı(kayıt, İptaldenÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
+            const Yanıt kayıt = okunanKayıt(neden);
+            return kayıt && başlamadı(kayıt, İptaldenÖnceBaşlamıştıMetni, neden) ? Gidiş::Gitmedi : Gidiş::Bilinmiyor;
         }
         if (!y && !bağlantı.parolaVerilmedi()) {
             neden = bağlantı.neden();

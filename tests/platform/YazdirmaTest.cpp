@@ -1193,9 +1193,9 @@ TEST_F(AksakSunucu, ÇıkılırkenBaskıBitirilirSonraÇıkılır)
 // together past it are no list, and neither is a listing cut at any of its requests, the program's own or
 // those that libcups makes of its own while it reads the saved printer instances, even when the server
 // then takes no new connection (an overloaded host), which libcups would wait for with a limit of its
-// own. The cause is told, and only the PDF printer is offered. A server without printers lists none, without an error; the
-// server's default printer is the default one. Asking after one printer waits for the server's own
-// answer, which tells a silent server from a printer gone.
+// own. The cause is told, and only the PDF printer is offered. A server without printers lists none,
+// without an error; the server's default printer is the default one. Asking after one printer waits for
+// the server's own answer, which tells a silent server from a printer gone.
 TEST_F(AksakSunucu, YazıcılarBirSüredeListelenirSessizSunucuSöylenir)
 {
     sistemYazıcılarınıDeğiştir(std::nullopt);
